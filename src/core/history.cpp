@@ -1,0 +1,194 @@
+#include "history.h"
+
+#include "fileio.h"
+#include "textlines.h"
+
+#include <charconv>
+#include <filesystem>
+#include <limits>
+
+namespace quorvex {
+
+namespace {
+
+bool usableInFileName(const Bytes& student)
+{
+    return student.find('/') == Bytes::npos && student.find('\0') == Bytes::npos;
+}
+
+FileError unusableName(const Bytes& student, int32_t day)
+{
+    return { dayFileName(student, day), "Invalid file name" };
+}
+
+} // namespace
+
+Bytes dayFileName(const Bytes& student, int32_t day)
+{
+    return student + decimal(day) + ".txt";
+}
+
+Bytes dayLine(const Treslts& record)
+{
+    Bytes line;
+    line.reserve(record.operation.size() + record.question.size() + record.answer.size() + 24);
+    line += record.operation;
+    line += record.correct ? " ,1 ," : " ,0 ,";
+    line += record.question;
+    line += " ,";
+    line += record.answer;
+    line += " ,";
+    line += decimal(record.ticks);
+    return line;
+}
+
+Bytes dayContents(std::span<const Treslts> records)
+{
+    Bytes text;
+    for (const Treslts& record : records) {
+        text += dayLine(record);
+        text += "\r\n";
+    }
+    return text;
+}
+
+DayLineFields splitDayLine(BytesView line)
+{
+    DayLineFields fields;
+    Bytes text;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        const bool last = i + 1 == line.size();
+        if (c != ',' && !last) {
+            text.push_back(c);
+            continue;
+        }
+        if (fields.count < 5) {
+            if (fields.count == 4)
+                text.push_back(c);
+            fields.texts[static_cast<size_t>(fields.count)] = std::move(text);
+            ++fields.count;
+        }
+        text.clear();
+    }
+    return fields;
+}
+
+Bytes invalidIntegerMessage(BytesView text)
+{
+    return "'" + Bytes(text) + "' is not a valid integer value";
+}
+
+std::optional<int32_t> parseTicks(BytesView text)
+{
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
+    // Only digits from here on: from_chars would take a second sign.
+    if (text.empty() || text.front() < '0' || text.front() > '9')
+        return std::nullopt;
+    int64_t magnitude = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, magnitude, 10);
+    if (error != std::errc {} || stop != end)
+        return std::nullopt;
+    const int64_t value = negative ? -magnitude : magnitude;
+    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+Result<Treslts> readDayLine(BytesView line, const Bytes& fileName)
+{
+    DayLineFields fields = splitDayLine(line);
+    Treslts record;
+    if (fields.count >= 1)
+        record.operation = std::move(fields.texts[0]);
+    if (fields.count >= 2)
+        record.correct = fields.texts[1] == "1 ";
+    if (fields.count >= 3)
+        record.question = std::move(fields.texts[2]);
+    if (fields.count >= 4)
+        record.answer = std::move(fields.texts[3]);
+    if (fields.count >= 5) {
+        const std::optional<int32_t> ticks = parseTicks(fields.texts[4]);
+        if (!ticks)
+            return FileError { fileName, invalidIntegerMessage(fields.texts[4]) };
+        record.ticks = *ticks;
+    }
+    return record;
+}
+
+Result<std::vector<Treslts>> parseDay(BytesView contents, const Bytes& student, const Bytes& fileName)
+{
+    const std::vector<Bytes> lines = splitLines(contents);
+    std::vector<Treslts> records;
+    records.reserve(lines.size());
+    for (const Bytes& line : lines) {
+        Result<Treslts> record = readDayLine(line, fileName);
+        if (!record)
+            return record.error();
+        records.push_back(std::move(record).value());
+        records.back().questionType = student;
+        records.back().number = static_cast<int32_t>(records.size());
+    }
+    return records;
+}
+
+bool dayExists(const Bytes& student, int32_t day)
+{
+    return usableInFileName(student) && fileExists(dayFileName(student, day));
+}
+
+int32_t countDays(const Bytes& student)
+{
+    int32_t count = 0;
+    while (dayExists(student, count + 1))
+        ++count;
+    return count;
+}
+
+Result<std::vector<Treslts>> loadDay(const Bytes& student, int32_t day)
+{
+    if (!usableInFileName(student))
+        return unusableName(student, day);
+    const Bytes name = dayFileName(student, day);
+    Result<Bytes> contents = readFile(name);
+    if (!contents)
+        return contents.error();
+    return parseDay(*contents, student, name);
+}
+
+Result<int32_t> saveNextDay(const Bytes& student, std::span<const Treslts> records)
+{
+    return saveDayFrom(student, countDays(student) + 1, records);
+}
+
+Result<int32_t> saveDayFrom(const Bytes& student, int32_t firstDay, std::span<const Treslts> records)
+{
+    if (!usableInFileName(student))
+        return unusableName(student, firstDay);
+    const Bytes contents = dayContents(records);
+    int32_t day = firstDay;
+    for (;;) {
+        const Bytes name = dayFileName(student, day);
+        bool existedAlready = false;
+        Status created = createNewFile(name, contents, &existedAlready);
+        if (created)
+            return day;
+        if (!existedAlready)
+            return created.error();
+        if (!fileExists(name)) {
+            // Not a day that appeared meanwhile but something else under the name.
+            std::error_code ignored;
+            if (std::filesystem::is_directory(name, ignored))
+                return FileError { name, "Is a directory" };
+            return created.error();
+        }
+        // Another copy of the program saved this day a moment ago: take the next free one.
+        while (dayExists(student, day))
+            ++day;
+    }
+}
+
+} // namespace quorvex
