@@ -37,4 +37,9 @@ Result<std::vector<Bytes>> loadOrCreateRoster()
     return roster;
 }
 
+Status writeRoster(const std::vector<Bytes>& entries)
+{
+    return replaceFile(rosterFileName, joinLines(entries));
+}
+
 } // namespace quorvex

@@ -17,4 +17,8 @@ std::vector<Bytes> parseRoster(BytesView contents);
 // A roster that exists but cannot be read is an error, and is never replaced here.
 Result<std::vector<Bytes>> loadOrCreateRoster();
 
+// Writes the entries as the roster, one line each, replacing studnames.txt in one step: a
+// failure at any moment leaves the old roster whole.
+Status writeRoster(const std::vector<Bytes>& entries);
+
 } // namespace quorvex

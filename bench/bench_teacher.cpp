@@ -1,0 +1,112 @@
+#include "core/cleanup.h"
+#include "core/fileio.h"
+#include "core/history.h"
+#include "core/roster.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+using namespace quorvex;
+
+namespace {
+
+// The program works in its current folder: each benchmark gets a fresh temporary one.
+class TeacherScratchFolder {
+public:
+    TeacherScratchFolder()
+        : m_previous(std::filesystem::current_path())
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-bench-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
+        std::filesystem::current_path(m_path);
+    }
+    ~TeacherScratchFolder()
+    {
+        std::filesystem::current_path(m_previous);
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TeacherScratchFolder(const TeacherScratchFolder&) = delete;
+    TeacherScratchFolder& operator=(const TeacherScratchFolder&) = delete;
+
+private:
+    std::filesystem::path m_previous;
+    std::filesystem::path m_path;
+};
+
+Bytes studentName(int k)
+{
+    Bytes name = "Student_";
+    for (; k > 0; k /= 26)
+        name += static_cast<char>('a' + k % 26);
+    return name;
+}
+
+// A day as a pupil leaves it: about fifty answered questions.
+const Bytes& sampleDay()
+{
+    static const Bytes day = [] {
+        Bytes text;
+        for (int k = 0; k < 50; ++k)
+            text += "Multiplication ,1 ,7 x 8 = 56 ,56 ,34\r\n";
+        return text;
+    }();
+    return day;
+}
+
+// Plain writes: the program's own saves flush every file to the disk, which would make
+// setting up a class's year take minutes.
+void writeDays(const Bytes& student, int days)
+{
+    for (int day = 1; day <= days; ++day) {
+        std::ofstream file(dayFileName(student, day), std::ios::binary);
+        file << sampleDay();
+    }
+}
+
+void BM_LoadRoster1000(benchmark::State& state)
+{
+    TeacherScratchFolder folder;
+    std::vector<Bytes> roster { guestName };
+    for (int k = 1; k <= 1000; ++k)
+        roster.push_back(studentName(k));
+    (void)writeRoster(roster);
+    for (auto _ : state) {
+        auto loaded = loadOrCreateRoster();
+        benchmark::DoNotOptimize(loaded);
+    }
+}
+BENCHMARK(BM_LoadRoster1000)->Unit(benchmark::kMicrosecond);
+
+void BM_CountDays365(benchmark::State& state)
+{
+    TeacherScratchFolder folder;
+    writeDays("Ann", 365);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(countDays("Ann"));
+}
+BENCHMARK(BM_CountDays365)->Unit(benchmark::kMicrosecond);
+
+// "All" over a class of 30 with a year of days each, keeping the last 10: 10,650 deletions
+// and 300 renames per run. The files are written again, untimed, before every run.
+void BM_CleanUpAll30x365(benchmark::State& state)
+{
+    TeacherScratchFolder folder;
+    std::vector<Bytes> students { guestName };
+    for (int k = 1; k < 30; ++k)
+        students.push_back(studentName(k));
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const Bytes& student : students)
+            writeDays(student, 365);
+        state.ResumeTiming();
+        const DayFilesReport report = cleanUp(students, CleanupMode::KeepLast, 10);
+        benchmark::DoNotOptimize(report.deleted);
+    }
+}
+BENCHMARK(BM_CleanUpAll30x365)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "studentnames.h"
+
+#include <algorithm>
+
+namespace quorvex {
+
+namespace {
+
+bool isControlByte(unsigned char byte)
+{
+    // 129, 141, 143, 144 and 157 have no character in the 8-bit set: they stand for the
+    // control characters of the same number.
+    return byte < 32 || byte == 127 || byte == 129 || byte == 141 || byte == 143 || byte == 144 || byte == 157;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+} // namespace
+
+char typedNameCharacter(char typed)
+{
+    return typed == ' ' ? '_' : typed;
+}
+
+Bytes capitalisedSoleCharacter(Bytes text)
+{
+    if (text.size() == 1 && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    return text;
+}
+
+NameProblem checkStudentName(BytesView name)
+{
+    if (name.empty())
+        return NameProblem::Empty;
+    if (std::ranges::any_of(name, [](char c) { return isControlByte(static_cast<unsigned char>(c)); }))
+        return NameProblem::ControlCharacter;
+    if (name.find_first_of("/\\") != BytesView::npos)
+        return NameProblem::PathSeparator;
+    if (name.find_first_of("<>:\"|?*") != BytesView::npos)
+        return NameProblem::ForbiddenCharacter;
+    if (name == "." || name == "..")
+        return NameProblem::DotName;
+    if (isDigit(name.back()))
+        return NameProblem::EndsInDigit;
+    if (name.size() > maxStudentNameLength)
+        return NameProblem::TooLong;
+    return NameProblem::None;
+}
+
+Bytes nameProblemMessage(NameProblem problem)
+{
+    switch (problem) {
+    case NameProblem::None:
+        return {};
+    case NameProblem::Empty:
+        return "Type a name first";
+    case NameProblem::PathSeparator:
+        return "No / or \\ in a name";
+    case NameProblem::ForbiddenCharacter:
+        return "No < > : \" | ? * in a name";
+    case NameProblem::ControlCharacter:
+        return "No control characters in a name";
+    case NameProblem::DotName:
+        return "A name cannot be . or ..";
+    case NameProblem::EndsInDigit:
+        return "A name cannot end in a digit";
+    case NameProblem::TooLong:
+        return "Name too long, please abbreviate";
+    case NameProblem::NotInCharacterSet:
+        return "A character cannot be stored";
+    }
+    return {};
+}
+
+bool rosterNameLess(BytesView a, BytesView b)
+{
+    return std::ranges::lexicographical_compare(
+        a, b, [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
+}
+
+void placeNewName(std::vector<Bytes>& roster)
+{
+    const size_t count = roster.size();
+    for (size_t a = 1; a + 2 <= count; ++a) {
+        Bytes& lower = roster[count - a];
+        Bytes& upper = roster[count - a - 1];
+        if (rosterNameLess(lower, upper))
+            std::swap(lower, upper);
+    }
+}
+
+std::vector<Bytes> withoutDeletedStudents(std::vector<Bytes> roster, const std::vector<Bytes>& deleted)
+{
+    for (const Bytes& name : deleted) {
+        if (roster.size() < 2)
+            break;
+        if (const auto found = std::find(roster.begin() + 1, roster.end(), name); found != roster.end())
+            roster.erase(found);
+    }
+    return roster;
+}
+
+std::vector<Bytes> namesNoLongerOnRoster(const std::vector<Bytes>& roster, const std::vector<Bytes>& deleted)
+{
+    std::vector<Bytes> names;
+    for (const Bytes& name : deleted) {
+        if (std::ranges::find(roster, name) == roster.end() && std::ranges::find(names, name) == names.end())
+            names.push_back(name);
+    }
+    return names;
+}
+
+} // namespace quorvex

@@ -1,0 +1,260 @@
+#include "core/cleanup.h"
+#include "core/fileio.h"
+#include "core/history.h"
+#include "scratchfolder.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <map>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace quorvex;
+
+namespace {
+
+// Each day file holds its own original number, so a test can tell which day ended where.
+void writeDays(const Bytes& student, std::initializer_list<int> days)
+{
+    for (const int day : days)
+        ASSERT_TRUE(replaceFile(dayFileName(student, day), "day " + decimal(day) + "\r\n").ok());
+}
+
+void writeDays(const Bytes& student, int from, int to)
+{
+    for (int day = from; day <= to; ++day)
+        writeDays(student, { day });
+}
+
+// Day number on disk -> the original day it holds, for every regular file 1..50.
+std::map<int, int> daysOnDisk(const Bytes& student)
+{
+    std::map<int, int> days;
+    for (int day = 1; day <= 50; ++day) {
+        if (!fileExists(dayFileName(student, day)))
+            continue;
+        const Bytes contents = readFile(dayFileName(student, day)).value();
+        days[day] = std::stoi(contents.substr(4));
+    }
+    return days;
+}
+
+std::map<int, int> renumbered(int firstKept, int lastKept)
+{
+    std::map<int, int> days;
+    for (int day = firstKept; day <= lastKept; ++day)
+        days[day - firstKept + 1] = day;
+    return days;
+}
+
+bool isFolder(const Bytes& name)
+{
+    struct stat info { };
+    return ::stat(name.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// A folder with something inside, so that nothing can take its name from it.
+void putFolder(const Bytes& name)
+{
+    ::unlink(name.c_str());
+    ASSERT_EQ(::mkdir(name.c_str(), 0755), 0);
+    ASSERT_EQ(::mkdir((name + "/inside").c_str(), 0755), 0);
+}
+
+} // namespace
+
+TEST(DeleteAllDays, StopsAtTheFirstMissingDay)
+{
+    ScratchFolder folder;
+    writeDays("Ann", { 1, 2, 4 });
+    const DayFilesReport report = deleteAllDays("Ann");
+    EXPECT_EQ(report.deleted, 2);
+    EXPECT_TRUE(report.faults.empty());
+    EXPECT_EQ(daysOnDisk("Ann"), (std::map<int, int> { { 4, 4 } }));
+}
+
+TEST(DeleteAllDays, LeavesOtherStudentsAlone)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 3);
+    writeDays("Anna", 1, 2);
+    writeDays("Bob", 1, 2);
+    EXPECT_EQ(deleteAllDays("Ann").deleted, 3);
+    EXPECT_EQ(daysOnDisk("Anna"), renumbered(1, 2));
+    EXPECT_EQ(daysOnDisk("Bob"), renumbered(1, 2));
+}
+
+TEST(DeleteAllDays, ReportsARefusedDeletionWithStudentAndDay)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 3);
+    const CleanupPlan plan = planCleanup("Ann", CleanupMode::KeepLast, 0);
+    putFolder("Ann2.txt");
+    const DayFilesReport report = carryOut(plan);
+    EXPECT_EQ(report.deleted, 2);
+    ASSERT_EQ(report.faults.size(), 1u);
+    EXPECT_EQ(report.faults[0], (DayFault { DayFault::Action::Delete, "Ann", 2, 0, { "Ann2.txt", "Is a directory" } }));
+    EXPECT_EQ(dayFaultMessage(report.faults[0]), "Could not delete Ann's day 2: Is a directory");
+    EXPECT_TRUE(isFolder("Ann2.txt"));
+    EXPECT_TRUE(daysOnDisk("Ann").empty());
+}
+
+struct CleanupCase {
+    const char* name;
+    CleanupMode mode;
+    int count;
+    int days;
+    std::map<int, int> after;
+    int deleted;
+};
+
+class CleanUpOneStudent : public testing::TestWithParam<CleanupCase> { };
+
+TEST_P(CleanUpOneStudent, KeepsTheNewestDaysRenumberedFromOne)
+{
+    const CleanupCase& c = GetParam();
+    ScratchFolder folder;
+    writeDays("Ann", 1, c.days);
+    const DayFilesReport report = cleanUp({ "Ann" }, c.mode, c.count);
+    EXPECT_EQ(daysOnDisk("Ann"), c.after);
+    EXPECT_EQ(report.deleted, c.deleted);
+    EXPECT_EQ(report.deletedAny(), c.deleted > 0);
+    EXPECT_TRUE(report.faults.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, CleanUpOneStudent,
+    testing::Values(CleanupCase { "keepLast10Of12", CleanupMode::KeepLast, 10, 12, renumbered(3, 12), 2 },
+        CleanupCase { "keepLast3Of12", CleanupMode::KeepLast, 3, 12, renumbered(10, 12), 9 },
+        CleanupCase { "deleteFirst5Of12", CleanupMode::DeleteFirst, 5, 12, renumbered(6, 12), 5 },
+        CleanupCase { "keepLast17Of12", CleanupMode::KeepLast, 17, 12, renumbered(1, 12), 0 },
+        CleanupCase { "keepLast12Of12", CleanupMode::KeepLast, 12, 12, renumbered(1, 12), 0 },
+        CleanupCase { "keepLast0", CleanupMode::KeepLast, 0, 4, {}, 4 },
+        CleanupCase { "deleteFirst0", CleanupMode::DeleteFirst, 0, 4, renumbered(1, 4), 0 },
+        CleanupCase { "deleteFirstMoreThanThereAre", CleanupMode::DeleteFirst, 20, 4, {}, 4 },
+        CleanupCase { "noDays", CleanupMode::KeepLast, 0, 0, {}, 0 }),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CleanUp, TheNextSaveFollowsTheLastKeptDay)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 12);
+    (void)cleanUp({ "Ann" }, CleanupMode::DeleteFirst, 5);
+    EXPECT_EQ(countDays("Ann"), 7);
+    EXPECT_EQ(saveNextDay("Ann", {}).value(), 8);
+}
+
+TEST(CleanUp, NeverTouchesDaysBeyondAGap)
+{
+    ScratchFolder folder;
+    writeDays("Ann", { 1, 2, 5 });
+    const DayFilesReport report = cleanUp({ "Ann" }, CleanupMode::KeepLast, 1);
+    EXPECT_EQ(report.deleted, 1);
+    EXPECT_EQ(daysOnDisk("Ann"), (std::map<int, int> { { 1, 2 }, { 5, 5 } }));
+}
+
+TEST(CleanUp, AllCleansGuestAndLeavesStudentsWithinTheCountAlone)
+{
+    ScratchFolder folder;
+    writeDays("Guest", 1, 5);
+    writeDays("Ann", 1, 12);
+    writeDays("Bob", 1, 2);
+    const DayFilesReport report = cleanUp({ "Guest", "Ann", "Bob" }, CleanupMode::KeepLast, 3);
+    EXPECT_EQ(daysOnDisk("Guest"), renumbered(3, 5));
+    EXPECT_EQ(daysOnDisk("Ann"), renumbered(10, 12));
+    EXPECT_EQ(daysOnDisk("Bob"), renumbered(1, 2));
+    EXPECT_EQ(report.deleted, 2 + 9);
+    EXPECT_TRUE(report.deletedAny());
+}
+
+TEST(CleanUp, ANameListedTwiceIsCleanedOnce)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 6);
+    (void)cleanUp({ "Guest", "Ann", "Ann" }, CleanupMode::DeleteFirst, 2);
+    EXPECT_EQ(daysOnDisk("Ann"), renumbered(3, 6));
+}
+
+TEST(CleanUp, SaysWhenNothingWasDeleted)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 2);
+    const DayFilesReport report = cleanUp({ "Guest", "Ann" }, CleanupMode::KeepLast, 10);
+    EXPECT_FALSE(report.deletedAny());
+    EXPECT_TRUE(report.faults.empty());
+    EXPECT_FALSE(cleanUp({}, CleanupMode::KeepLast, 0).deletedAny());
+}
+
+TEST(CleanUp, ReportsARefusedRenameAndOverwritesNothing)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 4);
+    const CleanupPlan plan = planCleanup("Ann", CleanupMode::KeepLast, 2);
+    EXPECT_EQ(plan.dayCount, 4);
+    EXPECT_EQ(plan.deleteCount, 2);
+    putFolder("Ann1.txt"); // took day 1's name after the days were counted
+
+    const DayFilesReport report = carryOut(plan);
+    EXPECT_EQ(report.deleted, 1);
+    ASSERT_EQ(report.faults.size(), 2u);
+    EXPECT_EQ(report.faults[0], (DayFault { DayFault::Action::Delete, "Ann", 1, 0, { "Ann1.txt", "Is a directory" } }));
+    EXPECT_EQ(report.faults[1], (DayFault { DayFault::Action::Renumber, "Ann", 3, 1, { "Ann3.txt", "File exists" } }));
+    EXPECT_EQ(dayFaultMessage(report.faults[1]), "Could not renumber Ann's day 3 as day 1: File exists");
+    // Day 3 stays where it was and day 4 follows it, so their order survives.
+    EXPECT_TRUE(isFolder("Ann1.txt"));
+    EXPECT_EQ(daysOnDisk("Ann"), (std::map<int, int> { { 3, 3 }, { 4, 4 } }));
+}
+
+// As root, only the immutable attribute makes a file system refuse to delete a plain file.
+class ImmutableFile {
+public:
+    explicit ImmutableFile(const Bytes& name)
+        : m_name(name)
+    {
+        m_set = setFlag(true);
+    }
+    ~ImmutableFile()
+    {
+        if (m_set)
+            setFlag(false);
+    }
+    ImmutableFile(const ImmutableFile&) = delete;
+    ImmutableFile& operator=(const ImmutableFile&) = delete;
+
+    bool set() const { return m_set; }
+
+private:
+    bool setFlag(bool on)
+    {
+        const int fd = ::open(m_name.c_str(), O_RDONLY);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return done;
+    }
+
+    Bytes m_name;
+    bool m_set = false;
+};
+
+TEST(CleanUp, AFileThatCannotBeDeletedIsReportedAndTheOrderKept)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 5);
+    ImmutableFile locked("Ann2.txt");
+    if (!locked.set())
+        GTEST_SKIP() << "this file system or process cannot make a file immutable";
+    const DayFilesReport report = cleanUp({ "Ann" }, CleanupMode::DeleteFirst, 3);
+    EXPECT_EQ(report.deleted, 2);
+    ASSERT_EQ(report.faults.size(), 2u);
+    EXPECT_EQ(dayFaultMessage(report.faults[0]), "Could not delete Ann's day 2: Operation not permitted");
+    EXPECT_EQ(dayFaultMessage(report.faults[1]), "Could not renumber Ann's day 2 as day 1: Operation not permitted");
+    EXPECT_EQ(daysOnDisk("Ann"), (std::map<int, int> { { 2, 2 }, { 3, 4 }, { 4, 5 } }));
+}

@@ -1,0 +1,167 @@
+#include "core/studentnames.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvex;
+
+namespace {
+
+// The Add box as the pupil's teacher uses it: each key goes through the typing rule, and
+// the text through the capital rule after every change.
+Bytes typeInto(Bytes box, BytesView keys)
+{
+    for (const char key : keys) {
+        box += typedNameCharacter(key);
+        box = capitalisedSoleCharacter(box);
+    }
+    return box;
+}
+
+Bytes pasteInto(Bytes box, BytesView text)
+{
+    return capitalisedSoleCharacter(box + Bytes(text));
+}
+
+std::vector<Bytes> addInOrder(std::vector<Bytes> roster, const std::vector<Bytes>& names)
+{
+    for (const Bytes& name : names) {
+        roster.push_back(name);
+        placeNewName(roster);
+    }
+    return roster;
+}
+
+} // namespace
+
+TEST(NameTyping, TypedBlanksBecomeUnderscoresAndTheFirstLetterACapital)
+{
+    EXPECT_EQ(typeInto("", "red team"), "Red_team");
+    EXPECT_EQ(typeInto("", " ann"), "_ann");
+    EXPECT_EQ(typeInto("", "3rd"), "3rd");
+}
+
+TEST(NameTyping, PastedBlanksStay)
+{
+    EXPECT_EQ(pasteInto("", "red team"), "red team");
+    EXPECT_EQ(pasteInto("", "r"), "R");
+}
+
+TEST(NameTyping, OnlyASoleLetterAToZIsCapitalised)
+{
+    EXPECT_EQ(capitalisedSoleCharacter("a"), "A");
+    EXPECT_EQ(capitalisedSoleCharacter("z"), "Z");
+    EXPECT_EQ(capitalisedSoleCharacter("Q"), "Q");
+    EXPECT_EQ(capitalisedSoleCharacter("_"), "_");
+    EXPECT_EQ(capitalisedSoleCharacter("\xe9"), "\xe9");
+    EXPECT_EQ(capitalisedSoleCharacter("ab"), "ab");
+    EXPECT_EQ(capitalisedSoleCharacter(""), "");
+}
+
+struct NameCase {
+    const char* name;
+    Bytes studentName;
+    NameProblem problem;
+    Bytes message;
+};
+
+class CheckStudentName : public testing::TestWithParam<NameCase> { };
+
+TEST_P(CheckStudentName, RefusesWhatCannotNameADayFile)
+{
+    const NameCase& c = GetParam();
+    EXPECT_EQ(checkStudentName(c.studentName), c.problem);
+    EXPECT_EQ(nameProblemMessage(c.problem), c.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, CheckStudentName,
+    testing::Values(NameCase { "plain", "Ann", NameProblem::None, "" },
+        NameCase { "underscoresAndBlanks", "Red_team two", NameProblem::None, "" },
+        NameCase { "eightBit", "\xc9mile", NameProblem::None, "" },
+        NameCase { "digitInside", "Ann2b", NameProblem::None, "" },
+        NameCase { "dotsInside", "A.J.", NameProblem::None, "" },
+        NameCase { "threeDots", "...", NameProblem::None, "" },
+        NameCase { "longest", Bytes(241, 'a'), NameProblem::None, "" },
+        NameCase { "empty", "", NameProblem::Empty, "Type a name first" },
+        NameCase { "slash", "Ann/Bob", NameProblem::PathSeparator, "No / or \\ in a name" },
+        NameCase { "upward", "../Ann", NameProblem::PathSeparator, "No / or \\ in a name" },
+        NameCase { "backslash", "Ann\\Bob", NameProblem::PathSeparator, "No / or \\ in a name" },
+        NameCase { "colon", "Ann:B", NameProblem::ForbiddenCharacter, "No < > : \" | ? * in a name" },
+        NameCase { "star", "Ann*", NameProblem::ForbiddenCharacter, "No < > : \" | ? * in a name" },
+        NameCase { "question", "Ann?", NameProblem::ForbiddenCharacter, "No < > : \" | ? * in a name" },
+        NameCase { "quote", "\"Ann\"", NameProblem::ForbiddenCharacter, "No < > : \" | ? * in a name" },
+        NameCase { "angle", "<Ann>", NameProblem::ForbiddenCharacter, "No < > : \" | ? * in a name" },
+        NameCase { "bar", "Ann|Bob", NameProblem::ForbiddenCharacter, "No < > : \" | ? * in a name" },
+        NameCase { "tab", "Ann\tB", NameProblem::ControlCharacter, "No control characters in a name" },
+        NameCase { "nul", Bytes("A\0n", 3), NameProblem::ControlCharacter, "No control characters in a name" },
+        NameCase { "lineFeed", "Ann\nBob", NameProblem::ControlCharacter, "No control characters in a name" },
+        NameCase { "carriageReturn", "Ann\r", NameProblem::ControlCharacter, "No control characters in a name" },
+        NameCase { "byte26", "Ann\x1a", NameProblem::ControlCharacter, "No control characters in a name" },
+        NameCase { "delete", "Ann\x7f", NameProblem::ControlCharacter, "No control characters in a name" },
+        NameCase { "undefined8Bit", "Ann\x81", NameProblem::ControlCharacter, "No control characters in a name" },
+        NameCase { "dot", ".", NameProblem::DotName, "A name cannot be . or .." },
+        NameCase { "dotDot", "..", NameProblem::DotName, "A name cannot be . or .." },
+        NameCase { "endsInDigit", "X1", NameProblem::EndsInDigit, "A name cannot end in a digit" },
+        NameCase { "onlyDigits", "2024", NameProblem::EndsInDigit, "A name cannot end in a digit" },
+        NameCase { "tooLong", Bytes(242, 'a'), NameProblem::TooLong, "Name too long, please abbreviate" }),
+    [](const auto& info) { return info.param.name; });
+
+TEST(CheckStudentName, TheWindowsOwnRefusalHasAMessage)
+{
+    EXPECT_EQ(nameProblemMessage(NameProblem::NotInCharacterSet), "A character cannot be stored");
+}
+
+TEST(PlaceNewName, BubblesIntoByteOrderAfterGuest)
+{
+    EXPECT_EQ(addInOrder({ "Guest" }, { "Zebra", "Ant", "Bee", "ANT" }),
+        (std::vector<Bytes> { "Guest", "ANT", "Ant", "Bee", "Zebra" }));
+}
+
+TEST(PlaceNewName, OrdersDigitsCapitalsUnderscoreSmallLettersThenEightBit)
+{
+    EXPECT_EQ(addInOrder({ "Guest" }, { "\xc9mile", "ann", "_x", "Ann", "1a" }),
+        (std::vector<Bytes> { "Guest", "1a", "Ann", "_x", "ann", "\xc9mile" }));
+}
+
+TEST(PlaceNewName, AShorterBeginningComesFirstAndEqualNamesStayInArrivalOrder)
+{
+    auto roster = addInOrder({ "Guest" }, { "Annabel", "Ann" });
+    EXPECT_EQ(roster, (std::vector<Bytes> { "Guest", "Ann", "Annabel" }));
+    roster = addInOrder({ "Guest", "Ann", "Bob" }, { "Ann" });
+    EXPECT_EQ(roster, (std::vector<Bytes> { "Guest", "Ann", "Ann", "Bob" }));
+}
+
+TEST(PlaceNewName, NeverMovesTheFirstEntry)
+{
+    EXPECT_EQ(addInOrder({ "Zed" }, { "Bob", "Al" }), (std::vector<Bytes> { "Zed", "Al", "Bob" }));
+    EXPECT_EQ(addInOrder({ "" }, { "Al" }), (std::vector<Bytes> { "", "Al" }));
+}
+
+TEST(PlaceNewName, MakesOnePassOnly)
+{
+    // An unsorted roster from a hand-edited file is not sorted by an Add: the pass only
+    // carries the new name up past larger neighbours.
+    std::vector<Bytes> roster { "Guest", "Cy", "Bo", "Al" };
+    roster.push_back("Ab");
+    placeNewName(roster);
+    EXPECT_EQ(roster, (std::vector<Bytes> { "Guest", "Ab", "Cy", "Bo", "Al" }));
+}
+
+TEST(WithoutDeletedStudents, TakesOutOneEntryPerDeletionAndKeepsNamesAddedMeanwhile)
+{
+    const std::vector<Bytes> now { "Guest", "Ann", "Ann", "Bob", "Cy", "Dan" };
+    EXPECT_EQ(withoutDeletedStudents(now, { "Ann", "Cy" }), (std::vector<Bytes> { "Guest", "Ann", "Bob", "Dan" }));
+    EXPECT_EQ(withoutDeletedStudents(now, { "Eve" }), now);
+}
+
+TEST(WithoutDeletedStudents, NeverTakesOutTheFirstEntry)
+{
+    EXPECT_EQ(withoutDeletedStudents({ "Guest" }, { "Guest" }), (std::vector<Bytes> { "Guest" }));
+    EXPECT_EQ(withoutDeletedStudents({ "Guest", "Guest" }, { "Guest", "Guest" }), (std::vector<Bytes> { "Guest" }));
+}
+
+TEST(NamesNoLongerOnRoster, KeepsTheDaysOfANameStillOnTheRoster)
+{
+    const std::vector<Bytes> after { "Guest", "Ann", "Dan" };
+    EXPECT_EQ(namesNoLongerOnRoster(after, { "Ann", "Cy", "Bob", "Cy" }), (std::vector<Bytes> { "Cy", "Bob" }));
+    EXPECT_EQ(namesNoLongerOnRoster(after, { "Guest" }), std::vector<Bytes> {});
+}
