@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// The certificate window.
+class TCertificatefrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TCertificatefrm(QWidget* parent = nullptr);
+};

@@ -1,0 +1,344 @@
+#pragma once
+
+// The main window. Everything a pupil or teacher does happens here: the question strip at the
+// top, the notebook with the array board and the results page, the settings on the right, and
+// the teacher panels that a menu command brings up over the question strip.
+//
+// Its handlers are defined in one file per area; each area file also wires the signals of its
+// controls to its handlers:
+//   flashcardfrm.cpp              creation, first activation, close, Exit, About, menus
+//   flashcardfrm_layout.cpp       every control: name, caption, place, font, initial state
+//   flashcardfrm_questions.cpp    drill settings and drawing the next question
+//   flashcardfrm_answers.cpp      the answer box and marking
+//   flashcardfrm_timing.cpp       the question timer, the speed round, the time box
+//   flashcardfrm_board.cpp        the dot-array board
+//   flashcardfrm_results.cpp      the results page and its orders
+//   flashcardfrm_history.cpp      saving days, change of student, the history view
+//   flashcardfrm_roster.cpp       adding and deleting students
+//   flashcardfrm_cleanup.cpp      history clean-up
+//   flashcardfrm_password.cpp     the teacher password and access to the teacher commands
+//   flashcardfrm_certificate.cpp  wording the certificate
+//
+// Handlers call one another by clicking a control from code, whatever its enabled state, or
+// through the hidden buttons ttimbt, resltsbt, sortbt and hisbt. Changing a check box or radio
+// button from code runs its click handler; selecting a drop-down item from code runs no change
+// handler (only a user's choice does).
+
+#include "core/answerlog.h"
+#include "core/operations.h"
+#include "core/questiondraw.h"
+
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+class ImageControl;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTabWidget;
+class QTimer;
+class TCertificatefrm;
+class TWhoami;
+class Taboutboxp;
+
+class Tflashcardfrm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Tflashcardfrm(QWidget* parent = nullptr);
+    ~Tflashcardfrm() override;
+
+    // The other windows made at start-up, which the main window's commands open.
+    void setCompanions(TCertificatefrm* certificate, TWhoami* whoami, Taboutboxp* aboutBox);
+
+    // Every control, each made with its name as objectName (flashcardfrm_layout.cpp).
+    struct Controls {
+        QLabel* qalb = nullptr;
+        QLabel* qclb = nullptr;
+        QLabel* Label1 = nullptr;
+        QGroupBox* GroupBox2 = nullptr;
+        QRadioButton* ttrb = nullptr;
+        QRadioButton* prb = nullptr;
+        QComboBox* uptocb = nullptr;
+        QComboBox* ttcb = nullptr;
+        QPushButton* ttimbt = nullptr;
+        QGroupBox* GroupBox1 = nullptr;
+        QRadioButton* addrb = nullptr;
+        QRadioButton* subrb = nullptr;
+        QRadioButton* Multirb = nullptr;
+        QRadioButton* divrb = nullptr;
+        QCheckBox* acb = nullptr;
+        QCheckBox* scb = nullptr;
+        QCheckBox* mcb = nullptr;
+        QCheckBox* dcb = nullptr;
+        QCheckBox* zerocb = nullptr;
+        QCheckBox* mixcb = nullptr;
+        QGroupBox* Timegb = nullptr;
+        QLabel* tlb = nullptr;
+        QLabel* ttimelb = nullptr;
+        QTabWidget* TabbedNotebook1 = nullptr;
+        QWidget* arraysPage = nullptr;
+        QLabel* totalseelb = nullptr;
+        QFrame* Panel1 = nullptr;
+        ImageControl* ttim = nullptr;
+        QWidget* resultsPage = nullptr;
+        ImageControl* resltsim = nullptr;
+        QScrollBar* resltssb = nullptr;
+        QRadioButton* Showallrb = nullptr;
+        QRadioButton* showwrongrb = nullptr;
+        QRadioButton* longestrb = nullptr;
+        QRadioButton* shortestrb = nullptr;
+        QCheckBox* showhistorycb = nullptr;
+        QComboBox* hiscb = nullptr;
+        QPushButton* resltsbt = nullptr;
+        QPushButton* sortbt = nullptr;
+        QPushButton* hisbt = nullptr;
+        QComboBox* namecb = nullptr;
+        QGroupBox* questiongb = nullptr;
+        QLabel* qlb = nullptr;
+        QLineEdit* anseb = nullptr;
+        QPushButton* Questionbt = nullptr;
+        QPushButton* checkbt = nullptr;
+        QGroupBox* GroupBox3 = nullptr;
+        QComboBox* qtcb = nullptr;
+        QGroupBox* srgb = nullptr;
+        QLabel* srlb = nullptr;
+        QLabel* srtlb = nullptr;
+        QLabel* ydlb = nullptr;
+        QLabel* speedtlb = nullptr;
+        QScrollBar* srsb = nullptr;
+        QGroupBox* cleanupgb = nullptr;
+        QLabel* Label6 = nullptr;
+        QRadioButton* keeprb = nullptr;
+        QComboBox* keepcb = nullptr;
+        QRadioButton* delrb = nullptr;
+        QComboBox* delfirstcb = nullptr;
+        QLabel* Label8 = nullptr;
+        QLabel* Label7 = nullptr;
+        QComboBox* cleanupcb = nullptr;
+        QLabel* dlb = nullptr;
+        QPushButton* cleanupbt = nullptr;
+        QPushButton* Button2 = nullptr;
+        QGroupBox* nstudgb = nullptr;
+        QLabel* Label2 = nullptr;
+        QLabel* Label3 = nullptr;
+        QLabel* Label4 = nullptr;
+        QLabel* addedlb = nullptr;
+        QLineEdit* nstudeb = nullptr;
+        QPushButton* asbt = nullptr;
+        QPushButton* addonebt = nullptr;
+        QGroupBox* deletegb = nullptr;
+        QLabel* Label5 = nullptr;
+        QComboBox* deletecb = nullptr;
+        QPushButton* deletebt = nullptr;
+        QPushButton* ddbt = nullptr;
+        QPushButton* Button1 = nullptr;
+        QGroupBox* nologingb = nullptr;
+        QLabel* Label9 = nullptr;
+        QLabel* Label10 = nullptr;
+        QLabel* Label11 = nullptr;
+        QLineEdit* newpasseb = nullptr;
+        QPushButton* Button3 = nullptr;
+        QPushButton* cspbt = nullptr;
+        QGroupBox* logoutgb = nullptr;
+        QPushButton* Button4 = nullptr;
+        QPushButton* clobt = nullptr;
+        QGroupBox* logingb = nullptr;
+        QLabel* Label12 = nullptr;
+        QLabel* pfailedlb = nullptr;
+        QLineEdit* passeb = nullptr;
+        QPushButton* Button5 = nullptr;
+        QPushButton* clibt = nullptr;
+
+        QTimer* ctr = nullptr;
+        QTimer* srtr = nullptr;
+
+        QMenu* File1 = nullptr;
+        QAction* Printcertificate1 = nullptr;
+        QMenu* eacherStuff1 = nullptr;
+        QAction* logintoaccess1 = nullptr;
+        QAction* Deleteastudent1 = nullptr;
+        QAction* AddaStudent1 = nullptr;
+        QAction* Filecleanup1 = nullptr;
+        QAction* N2 = nullptr;
+        QAction* Exit1 = nullptr;
+        QMenu* Opton1 = nullptr;
+        QAction* Showtimer1 = nullptr;
+        QMenu* Redow1 = nullptr;
+        QAction* N5q1 = nullptr;
+        QAction* N10q1 = nullptr;
+        QAction* N15Q1 = nullptr;
+        QAction* n20q1 = nullptr;
+        QAction* alwaysrandom1 = nullptr;
+        QAction* SaveData1 = nullptr;
+        QAction* About1 = nullptr;
+    };
+
+    const Controls& controls() const { return ui; }
+
+public Q_SLOTS:
+    // Lifecycle (flashcardfrm.cpp)
+    void FormActivate();
+    void Exit1Click();
+    void About1Click();
+
+    // Drill settings and questions (flashcardfrm_questions.cpp)
+    void QuestionbtClick();
+    void ttcbChange();
+    void uptocbChange();
+    void ttrbClick();
+    void divrbClick();
+    void acbClick();
+    void mixcbClick();
+    void N10q1Click();
+
+    // Answers (flashcardfrm_answers.cpp)
+    void ansebEnter();
+    bool ansebKeyPress(QKeyEvent* event);
+    void checkbtClick();
+
+    // Timing and speed rounds (flashcardfrm_timing.cpp)
+    void ctrTimer();
+    void srtrTimer();
+    void srsbChange();
+    void qtcbChange();
+    void Showtimer1Click();
+
+    // Array board (flashcardfrm_board.cpp)
+    void ttimbtClick();
+    void ttimMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+
+    // Results page (flashcardfrm_results.cpp)
+    void resltsbtClick();
+    void resltssbChange();
+    void ShowallrbClick();
+    void sortbtClick();
+
+    // History (flashcardfrm_history.cpp)
+    void SaveData1Click();
+    void namecbChange();
+    void showhistorycbClick();
+    void hiscbChange();
+    void hisbtClick();
+
+    // Students (flashcardfrm_roster.cpp)
+    void AddaStudent1Click();
+    bool nstudebKeyPress(QKeyEvent* event);
+    void nstudebChange();
+    void asbtClick();
+    void addonebtClick();
+    void Deleteastudent1Click();
+    void deletebtClick();
+    void ddbtClick();
+    void Button1Click();
+
+    // History clean-up (flashcardfrm_cleanup.cpp)
+    void Filecleanup1Click();
+    void cleanupbtClick();
+    void cleanupcbChange();
+    void delrbClick();
+    void Button2Click();
+
+    // Teacher password (flashcardfrm_password.cpp)
+    void logintoaccess1Click();
+    void Button3Click();
+    bool newpassebKeyPress(QKeyEvent* event);
+    void cspbtClick();
+    void Button5Click();
+    bool passebKeyPress(QKeyEvent* event);
+    void passebEnter();
+    void clibtClick();
+    void Button4Click();
+    void clobtClick();
+
+    // Certificate (flashcardfrm_certificate.cpp)
+    void Printcertificate1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    // Runs the close routine; false when the window must stay open.
+    bool FormClose();
+
+    void buildControls();
+    void buildTeacherPanels(QWidget* client);
+    void buildMenus();
+    void wireQuestions();
+    void wireAnswers();
+    void wireTiming();
+    void wireBoard();
+    void wireResults();
+    void wireHistory();
+    void wireRoster();
+    void wireCleanup();
+    void wirePassword();
+
+    // Questions area
+    quorvex::DrillSettings drillSettings() const;
+    int checkedOperationCode() const;
+
+    // Answers area
+    void filterAnswerText();
+
+    // Timing area
+    void showTimeOfQuestion();
+
+    // Board area
+    void drawDot(int column, int row, const QColor& colour);
+
+    // History area
+
+    // Roster area
+
+    // Clean-up area
+
+    // Password area
+    void loadTeacherPassword();
+    void setTeacherCommandsEnabled(bool enabled);
+
+    Controls ui;
+    TCertificatefrm* Certificatefrm = nullptr;
+    TWhoami* Whoami = nullptr;
+    Taboutboxp* aboutbox = nullptr;
+
+    // Program state
+    int32_t currentOp = 3;
+    std::array<quorvex::Bytes, 5> opNames; // by operation code, 1 to 4
+    std::array<QCheckBox*, 5> opBoxes {}; // by operation code, 1 to 4
+    int32_t firstNum = 0;
+    int32_t secondNum = 0;
+    int32_t lastFirstNum = 0;
+    quorvex::AnswerLog answerLog; // holds askedCount
+    int32_t correctCount = 0;
+    quorvex::AnswerLog savedAnswerLog; // the pupil's own log while the history view is on
+    int32_t dotsDrawn = 0;
+    std::array<uint8_t, 144> dotGrid {};
+    quorvex::Bytes teacherPassword;
+    quorvex::RandomEngine random;
+    bool activated = false;
+
+    // Flags and counters
+    int32_t unsavedAnswers = 0; // 1 while a question was started since the last save
+    int32_t accessState = 0; // 0 no password, 1 locked, 2 unlocked
+    int32_t elapsedTenths = 0; // ticks of ctr since the run began
+    int32_t questionStartTenths = 0; // elapsedTenths when the current question was shown
+    int32_t questionEndTenths = 0; // elapsedTenths when the current answer was checked
+    int32_t roundTenthsLeft = 600; // speed-round countdown
+    int32_t roundRightCount = 0; // right answers since the run began
+    int32_t redoWrongAfter = 10; // chosen in "Redo Wrong after"
+
+    friend class MainWindowTestAccess;
+};

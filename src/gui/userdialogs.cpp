@@ -1,0 +1,61 @@
+#include "userdialogs.h"
+
+#include "textcodec.h"
+
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+class SystemDialogs final : public UserDialogs {
+public:
+    void reportError(QWidget* parent, const QString& message) override
+    {
+        QMessageBox::critical(parent, QStringLiteral("Quorvex"), message);
+    }
+
+    bool askYesNo(QWidget* parent, const QString& question) override
+    {
+        return QMessageBox::question(
+                   parent, QStringLiteral("Quorvex"), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
+    }
+
+    bool runPrintDialog(QWidget* parent, QPrinter* printer) override
+    {
+        QPrintDialog dialog(printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    }
+};
+
+std::unique_ptr<UserDialogs>& current()
+{
+    static std::unique_ptr<UserDialogs> dialogs = std::make_unique<SystemDialogs>();
+    return dialogs;
+}
+
+} // namespace
+
+UserDialogs& userDialogs()
+{
+    return *current();
+}
+
+std::unique_ptr<UserDialogs> setUserDialogs(std::unique_ptr<UserDialogs> dialogs)
+{
+    if (!dialogs)
+        dialogs = std::make_unique<SystemDialogs>();
+    current().swap(dialogs);
+    return dialogs;
+}
+
+QString fileErrorText(const quorvex::FileError& error)
+{
+    return QStringLiteral("The file \"%1\" could not be used: %2.").arg(toQt(error.file), toQt(error.reason));
+}
+
+void reportFileError(QWidget* parent, const quorvex::FileError& error)
+{
+    userDialogs().reportError(parent, fileErrorText(error));
+}

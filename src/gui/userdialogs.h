@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/result.h"
+
+#include <QString>
+#include <memory>
+
+class QPrinter;
+class QWidget;
+
+// Every message box and system dialog the program opens goes through this one interface, so
+// that a failure is reported in one place and tests can put a recorder in its stead.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    virtual void reportError(QWidget* parent, const QString& message) = 0;
+    // A question answered with Yes (true) or No.
+    virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
+    // Runs the system print dialog for the printer; true when the user confirmed it.
+    virtual bool runPrintDialog(QWidget* parent, QPrinter* printer) = 0;
+};
+
+UserDialogs& userDialogs();
+
+// Installs another implementation (tests); returns the one it replaces.
+std::unique_ptr<UserDialogs> setUserDialogs(std::unique_ptr<UserDialogs> dialogs);
+
+// "The file "Ann3.txt" could not be written: No space left on device."
+QString fileErrorText(const quorvex::FileError& error);
+void reportFileError(QWidget* parent, const quorvex::FileError& error);

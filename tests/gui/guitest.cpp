@@ -1,0 +1,65 @@
+#include "guitest.h"
+
+#include "flashcardfrm.h"
+#include "imagecontrol.h"
+#include "windows.h"
+
+#include <QDir>
+#include <QFile>
+
+TestFolder::TestFolder()
+    : m_previous(QDir::currentPath())
+{
+    QDir::setCurrent(m_dir.path());
+    auto dialogs = std::make_unique<RecordingDialogs>();
+    m_dialogs = dialogs.get();
+    m_replaced = setUserDialogs(std::move(dialogs));
+}
+
+TestFolder::~TestFolder()
+{
+    setUserDialogs(std::move(m_replaced));
+    QDir::setCurrent(m_previous);
+}
+
+void TestFolder::write(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(m_dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+QByteArray TestFolder::read(const QString& name) const
+{
+    QFile file(m_dir.filePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+bool TestFolder::exists(const QString& name) const
+{
+    return QFileInfo(m_dir.filePath(name)).isFile();
+}
+
+std::unique_ptr<Tflashcardfrm> startProgram()
+{
+    std::unique_ptr<Tflashcardfrm> window(createWindows());
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("the main window did not become active");
+    return window;
+}
+
+void invoke(QObject* window, const char* slot, int times)
+{
+    for (int i = 0; i < times; ++i)
+        QVERIFY(QMetaObject::invokeMethod(window, slot));
+}
+
+QColor pixelAt(QObject* window, const char* image, int x, int y)
+{
+    auto* control = window->findChild<ImageControl*>(QString::fromLatin1(image));
+    return control ? control->picture().pixelColor(x, y) : QColor();
+}

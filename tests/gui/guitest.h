@@ -1,0 +1,76 @@
+#pragma once
+
+// Helpers shared by the window tests: a fresh working folder per test, a recorder in place of
+// every message box and system dialog, and finding controls by name as a user would see them.
+
+#include "userdialogs.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+class Tflashcardfrm;
+class QPrinter;
+
+class RecordingDialogs final : public UserDialogs {
+public:
+    QStringList errors;
+    QStringList questions;
+    bool answerYes = false;
+    // Runs instead of the system print dialog; the default cancels it.
+    std::function<bool(QPrinter*)> printDialog = [](QPrinter*) { return false; };
+
+    void reportError(QWidget*, const QString& message) override { errors << message; }
+    bool askYesNo(QWidget*, const QString& question) override
+    {
+        questions << question;
+        return answerYes;
+    }
+    bool runPrintDialog(QWidget*, QPrinter* printer) override { return printDialog(printer); }
+};
+
+// Makes a temporary folder the working folder for its lifetime and puts a RecordingDialogs in
+// place of the real dialogs.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    QString path() const { return m_dir.path(); }
+    RecordingDialogs& dialogs() { return *m_dialogs; }
+
+    // Writes bytes into a file of the folder.
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+    bool exists(const QString& name) const;
+
+private:
+    QString m_previous;
+    QTemporaryDir m_dir;
+    RecordingDialogs* m_dialogs = nullptr;
+    std::unique_ptr<UserDialogs> m_replaced;
+};
+
+// Creates the windows as start-up does, shows the main window and waits until it is active,
+// so that its first activation has run.
+std::unique_ptr<Tflashcardfrm> startProgram();
+
+// The control of that name below root; fails the test when there is none.
+template <class T> T* control(QObject* root, const char* name)
+{
+    T* found = root->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qWarning("no control named %s", name);
+    return found;
+}
+
+// Runs a slot of the window by name, as a timer tick or a hidden button does.
+void invoke(QObject* window, const char* slot, int times = 1);
+
+// The pixel of an image control's picture.
+QColor pixelAt(QObject* window, const char* image, int x, int y);

@@ -1,0 +1,478 @@
+// Start-up, the main window's controls and menus, and the drill settings, driven through the
+// controls' names as a user would.
+
+#include "flashcardfrm.h"
+#include "guitest.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+
+QStringList items(const QComboBox* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+// A user's choice in a drop-down list: the selection moves and the list reports the choice.
+void choose(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    Q_EMIT list->activated(index);
+}
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstStartInAnEmptyFolder();
+    void rosterIsReadAsItStands_data();
+    void rosterIsReadAsItStands();
+    void unreadableRosterIsReportedAndKept();
+    void initialCaptionsAndStates_data();
+    void initialCaptionsAndStates();
+    void geometryAndFonts_data();
+    void geometryAndFonts();
+    void menus();
+    void aboutBoxShowsProductAndVersion();
+    void exitClosesWithoutWritingWhenNothingWasAsked();
+    void startBeginsARun();
+    void tableNumberSetsBoundAndAsks();
+    void practiceBoundFollowsRangeMode();
+    void operationRadioLeavesExactlyOneBoxTicked();
+    void lastTickedBoxCannotBeCleared();
+    void mixAndMatchShowsBoxesWithoutChangingTicks();
+    void mixDrawsOnlyTickedOperations();
+    void redoWrongItems();
+};
+
+void TestMainWindow::firstStartInAnEmptyFolder()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    QCOMPARE(folder.read(QStringLiteral("studnames.txt")), QByteArray("Guest\r\n"));
+    auto* namecb = control<QComboBox>(window.get(), "namecb");
+    QCOMPARE(items(namecb), QStringList { QStringLiteral("Guest") });
+    QCOMPARE(namecb->currentIndex(), 0);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Flash Cards"));
+    QCOMPARE(
+        control<QAction>(window.get(), "logintoaccess1")->text(), QStringLiteral("Click here to create &Password"));
+    for (const char* name : { "Deleteastudent1", "AddaStudent1", "Filecleanup1" })
+        QVERIFY2(control<QAction>(window.get(), name)->isEnabled(), name);
+    QVERIFY(folder.dialogs().errors.isEmpty());
+}
+
+void TestMainWindow::rosterIsReadAsItStands_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("zero bytes") << QByteArray() << QStringList { QString() };
+    QTest::newRow("no final line end") << QByteArray(
+        "Guest\r\nAnn\r\nBob") << QStringList { QStringLiteral("Guest"), QStringLiteral("Ann"), QStringLiteral("Bob") };
+    QTest::newRow("CR LF and lone CR") << QByteArray("Guest\r\nA\rnn\r\n\r\nBob\n")
+                                       << QStringList { QStringLiteral("Guest"), QStringLiteral("Ann"), QString(),
+                                              QStringLiteral("Bob") };
+    QTest::newRow("byte 26 ends the file") << QByteArray("Guest\r\nAnn\r\n\x1a"
+                                                         "Bob\r\n")
+                                           << QStringList { QStringLiteral("Guest"), QStringLiteral("Ann") };
+    QTest::newRow("8-bit name") << QByteArray("Guest\r\nZo\xeb\r\n")
+                                << QStringList { QStringLiteral("Guest"), QStringLiteral("Zo\u00eb") };
+}
+
+void TestMainWindow::rosterIsReadAsItStands()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, entries);
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), file);
+    auto window = startProgram();
+    auto* namecb = control<QComboBox>(window.get(), "namecb");
+    QCOMPARE(items(namecb), entries);
+    QCOMPARE(namecb->currentIndex(), 0);
+    QCOMPARE(folder.read(QStringLiteral("studnames.txt")), file);
+}
+
+void TestMainWindow::unreadableRosterIsReportedAndKept()
+{
+    TestFolder folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("studnames.txt")));
+    auto window = startProgram();
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    QVERIFY(folder.dialogs().errors.first().contains(QStringLiteral("studnames.txt")));
+    QVERIFY(QFileInfo(folder.path() + QStringLiteral("/studnames.txt")).isDir());
+    // The drill still works.
+    control<QPushButton>(window.get(), "Questionbt")->click();
+    QCOMPARE(control<QPushButton>(window.get(), "Questionbt")->text(), QStringLiteral("Next &Question"));
+}
+
+void TestMainWindow::initialCaptionsAndStates_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("enabled");
+    const auto row = [](const char* name, const QString& text, bool shown = true, bool enabled = true) {
+        QTest::newRow(name) << QString::fromLatin1(name) << text << shown << enabled;
+    };
+    row("qalb", QStringLiteral("Questions asked: 0"));
+    row("qclb", QStringLiteral("Questions correct: 0"));
+    row("Label1", QStringLiteral("User Name"));
+    row("GroupBox2", QStringLiteral("Involving"));
+    row("ttrb", QStringLiteral("Tables of"));
+    row("prb", QStringLiteral("Practice with up to #"));
+    row("uptocb", QStringLiteral("5"), true, false);
+    row("ttcb", QStringLiteral("5"));
+    row("ttimbt", QStringLiteral("ttimbt"), false);
+    row("GroupBox1", QStringLiteral("Result"));
+    row("addrb", QStringLiteral("Addition"));
+    row("subrb", QStringLiteral("Subtraction"));
+    row("Multirb", QStringLiteral("Multiplication"));
+    row("divrb", QStringLiteral("Division"));
+    row("acb", QStringLiteral("Addition"), false);
+    row("scb", QStringLiteral("Subtraction"), false);
+    row("mcb", QStringLiteral("Multiplication"), false);
+    row("dcb", QStringLiteral("Division"), false);
+    row("zerocb", QStringLiteral("Include zero"));
+    row("mixcb", QStringLiteral("Mix and Match"));
+    row("Timegb", QStringLiteral("Time"), false);
+    row("tlb", QStringLiteral("0.0"), false);
+    row("ttimelb", QStringLiteral("Total Time: 0.0 s"), false);
+    row("namecb", QStringLiteral("Guest"));
+    row("questiongb", QStringLiteral("Question"));
+    row("qlb", QStringLiteral("? x ? = ?"));
+    row("anseb", QStringLiteral("?"));
+    row("Questionbt", QStringLiteral("&Start"));
+    row("checkbt", QStringLiteral("&Check"), true, false);
+    row("GroupBox3", QStringLiteral("Question Type"));
+    row("qtcb", QStringLiteral("Practice"));
+    row("srgb", QStringLiteral("Speed Round "), false);
+    row("srtlb", QStringLiteral("Time: 60 s"), false);
+    row("ydlb", QStringLiteral("You did:"), false);
+    row("speedtlb", QStringLiteral("10"), false);
+    row("totalseelb", QStringLiteral("0 dots drawn"), false);
+    row("Showallrb", QStringLiteral("&Show in order"), false);
+    row("showwrongrb", QStringLiteral("Show &Wrong first"), false);
+    row("longestrb", QStringLiteral("&Longest times first"), false);
+    row("shortestrb", QStringLiteral("Shortest &times first"), false);
+    row("showhistorycb", QStringLiteral("Show &History"), false);
+    row("hiscb", QStringLiteral("1"), false);
+    row("cleanupgb", QStringLiteral("File Clean Up"), false);
+    row("nstudgb", QStringLiteral("Add a Student"), false);
+    row("deletegb", QStringLiteral("Delete a student"), false);
+    row("nologingb", QStringLiteral("Log-in"), false);
+    row("logoutgb", QStringLiteral("Log-out"), false);
+    row("logingb", QStringLiteral("Log-in"), false);
+}
+
+// The caption of any kind of control.
+static QString captionOf(const QWidget* widget)
+{
+    if (auto* label = qobject_cast<const QLabel*>(widget))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text();
+    if (auto* group = qobject_cast<const QGroupBox*>(widget))
+        return group->title();
+    if (auto* list = qobject_cast<const QComboBox*>(widget))
+        return list->currentText();
+    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return edit->text();
+    return {};
+}
+
+void TestMainWindow::initialCaptionsAndStates()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, shown);
+    QFETCH(bool, enabled);
+    TestFolder folder;
+    auto window = startProgram();
+    auto* widget = window->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(captionOf(widget), text);
+    // The notebook opens on its first page, so the results page's controls are not shown yet.
+    QCOMPARE(widget->isVisible(), shown);
+    QCOMPARE(widget->isEnabled(), enabled);
+}
+
+void TestMainWindow::geometryAndFonts_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("pixels");
+    const auto row = [](const char* name, QRect geometry, const char* face, int pixels) {
+        QTest::newRow(name) << QString::fromLatin1(name) << geometry << QString::fromLatin1(face) << pixels;
+    };
+    row("questiongb", QRect(16, 8, 905, 145), "Arial", 16);
+    row("anseb", QRect(512, 16, 193, 119), "Arial", 96);
+    row("Questionbt", QRect(712, 16, 185, 57), "Arial", 19);
+    row("checkbt", QRect(712, 88, 185, 49), "Arial", 16);
+    row("TabbedNotebook1", QRect(16, 160, 809, 513), "Arial", 13);
+    row("namecb", QRect(840, 560, 217, 30), "Arial", 19);
+    row("ttcb", QRect(937, 219, 57, 30), "Arial", 19);
+    row("GroupBox1", QRect(840, 345, 185, 184), "MS Sans Serif", 16);
+    row("GroupBox2", QRect(840, 224, 185, 113), "MS Sans Serif", 16);
+    row("uptocb", QRect(104, 75, 57, 30), "MS Sans Serif", 16);
+    row("Timegb", QRect(928, 24, 129, 121), "MS Sans Serif", 11);
+    row("tlb", QRect(8, 24, 113, 44), "Arial", 37);
+    row("srgb", QRect(8, 8, 705, 145), "MS Sans Serif", 11);
+    row("srsb", QRect(568, 48, 121, 17), "MS Sans Serif", 11);
+    row("Panel1", QRect(3, 34, 793, 448), "Arial", 13);
+    row("ttim", QRect(1, 1, 791, 446), "Arial", 13);
+    row("resltsim", QRect(16, 48, 721, 425), "arial", 0);
+    row("resltssb", QRect(736, 49, 17, 425), "Arial", 13);
+    row("GroupBox3", QRect(840, 600, 217, 73), "Arial", 16);
+    row("nologingb", QRect(8, 8, 281, 185), "Arial Narrow", 19);
+    row("logingb", QRect(8, 8, 289, 137), "Arial", 19);
+    row("logoutgb", QRect(8, 16, 305, 73), "Arial", 19);
+    row("cleanupgb", QRect(280, 24, 321, 273), "Arial", 16);
+    row("nstudgb", QRect(280, 24, 297, 177), "Arial", 16);
+    row("deletegb", QRect(280, 24, 241, 193), "Arial", 16);
+}
+
+void TestMainWindow::geometryAndFonts()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, face);
+    QFETCH(int, pixels);
+    TestFolder folder;
+    auto window = startProgram();
+    auto* widget = window->findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->font().family(), face);
+    if (pixels > 0)
+        QCOMPARE(widget->font().pixelSize(), pixels);
+    QVERIFY(widget->font().bold() || name == QStringLiteral("resltsim"));
+}
+
+void TestMainWindow::menus()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    const struct {
+        const char* name;
+        const char* text;
+        bool visible;
+    } expected[] = {
+        { "File1", "&File", true },
+        { "Printcertificate1", "Print &Certificate", true },
+        { "eacherStuff1", "Teacher Stuff", true },
+        { "Exit1", "E&xit", true },
+        { "Opton1", "&Options", true },
+        { "Showtimer1", "Show &Timer", true },
+        { "Redow1", "Redo Wrong after", false },
+        { "N5q1", "5 questions", true },
+        { "N10q1", "10 Questions", true },
+        { "N15Q1", "15 Questions", true },
+        { "n20q1", "20 Questions", true },
+        { "alwaysrandom1", "Always &Random", true },
+        { "SaveData1", "&Save Data", false },
+        { "About1", "A&bout", true },
+    };
+    for (const auto& item : expected) {
+        auto* action = control<QAction>(window.get(), item.name);
+        QVERIFY2(action, item.name);
+        QCOMPARE(action->text(), QString::fromLatin1(item.text));
+        QCOMPARE(action->isVisible(), item.visible);
+    }
+    QVERIFY(!control<QAction>(window.get(), "Showtimer1")->isChecked());
+    QVERIFY(control<QAction>(window.get(), "N10q1")->isChecked());
+    QCOMPARE(control<QTimer>(window.get(), "ctr")->interval(), 100);
+    QCOMPARE(control<QTimer>(window.get(), "srtr")->interval(), 100);
+    QVERIFY(!control<QTimer>(window.get(), "ctr")->isActive());
+    QVERIFY(!control<QTimer>(window.get(), "srtr")->isActive());
+    QCOMPARE(window->centralWidget()->size(), QSize(1075, 684));
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    auto* srsb = control<QScrollBar>(window.get(), "srsb");
+    QCOMPARE(srsb->minimum(), 1);
+    QCOMPARE(srsb->maximum(), 300);
+    QCOMPARE(srsb->value(), 60);
+    QCOMPARE(srsb->pageStep(), 30);
+    QCOMPARE(control<QScrollBar>(window.get(), "resltssb")->maximum(), 0);
+    QCOMPARE(control<QTabWidget>(window.get(), "TabbedNotebook1")->currentIndex(), 0);
+}
+
+void TestMainWindow::aboutBoxShowsProductAndVersion()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    QStringList seen;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (const QLabel* label : box->findChildren<QLabel*>())
+            seen << label->text();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, 5));
+    });
+    control<QAction>(window.get(), "About1")->trigger();
+    QVERIFY(seen.contains(QStringLiteral("Product Name: Quorvex")));
+    QVERIFY(seen.contains(QStringLiteral("Version:1.0")));
+    QVERIFY(window->isVisible());
+}
+
+void TestMainWindow::exitClosesWithoutWritingWhenNothingWasAsked()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    control<QAction>(window.get(), "Exit1")->trigger();
+    QVERIFY(!window->isVisible());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList { QStringLiteral("studnames.txt") });
+}
+
+void TestMainWindow::startBeginsARun()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* start = control<QPushButton>(window.get(), "Questionbt");
+    start->click();
+    QCOMPARE(start->text(), QStringLiteral("Next &Question"));
+    QVERIFY(!start->isEnabled());
+    QVERIFY(control<QPushButton>(window.get(), "checkbt")->isEnabled());
+    QCOMPARE(control<QLabel>(window.get(), "qalb")->text(), QStringLiteral("Questions Asked: 0"));
+    QCOMPARE(control<QLabel>(window.get(), "qclb")->text(), QStringLiteral("Questions Correct: 0"));
+    QVERIFY(control<QTimer>(window.get(), "ctr")->isActive());
+    const QRegularExpression line(QStringLiteral("^([1-5]) x ([1-5]) = \\?$"));
+    const auto match = line.match(control<QLabel>(window.get(), "qlb")->text());
+    QVERIFY2(match.hasMatch(), qPrintable(control<QLabel>(window.get(), "qlb")->text()));
+    auto* anseb = control<QLineEdit>(window.get(), "anseb");
+    QVERIFY(anseb->isEnabled());
+    QVERIFY(anseb->hasFocus());
+}
+
+void TestMainWindow::tableNumberSetsBoundAndAsks()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    choose(control<QComboBox>(window.get(), "ttcb"), 5); // "7"
+    QCOMPARE(control<QComboBox>(window.get(), "uptocb")->currentText(), QStringLiteral("7"));
+    QCOMPARE(control<QPushButton>(window.get(), "Questionbt")->text(), QStringLiteral("Next &Question"));
+    QCOMPARE(control<QLabel>(window.get(), "qalb")->text(), QStringLiteral("Questions Asked: 0"));
+    const QRegularExpression line(QStringLiteral("^([1-7]) x ([1-7]) = \\?$"));
+    QVERIFY(line.match(control<QLabel>(window.get(), "qlb")->text()).hasMatch());
+}
+
+void TestMainWindow::practiceBoundFollowsRangeMode()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* uptocb = control<QComboBox>(window.get(), "uptocb");
+    control<QRadioButton>(window.get(), "prb")->click();
+    QVERIFY(uptocb->isEnabled());
+    // No question is asked by the range mode alone.
+    QCOMPARE(control<QPushButton>(window.get(), "Questionbt")->text(), QStringLiteral("&Start"));
+    choose(uptocb, 8); // up to 10, with T = 5 on the right
+    const QRegularExpression line(QStringLiteral("^(\\d+) x 5 = \\?$"));
+    for (int i = 0; i < 30; ++i) {
+        const auto match = line.match(control<QLabel>(window.get(), "qlb")->text());
+        QVERIFY(match.hasMatch());
+        const int a = match.captured(1).toInt();
+        QVERIFY(a >= 1 && a <= 10);
+        invoke(window.get(), "QuestionbtClick");
+    }
+    control<QRadioButton>(window.get(), "ttrb")->click();
+    QVERIFY(!uptocb->isEnabled());
+}
+
+void TestMainWindow::operationRadioLeavesExactlyOneBoxTicked()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    control<QCheckBox>(window.get(), "mixcb")->click();
+    control<QCheckBox>(window.get(), "acb")->click();
+    control<QCheckBox>(window.get(), "scb")->click();
+    control<QCheckBox>(window.get(), "mixcb")->click();
+    control<QRadioButton>(window.get(), "divrb")->click();
+    for (const char* name : { "acb", "scb", "mcb" })
+        QVERIFY2(!control<QCheckBox>(window.get(), name)->isChecked(), name);
+    QVERIFY(control<QCheckBox>(window.get(), "dcb")->isChecked());
+    QVERIFY(control<QLabel>(window.get(), "totalseelb")->isVisibleTo(window.get()));
+    QVERIFY(control<QLabel>(window.get(), "qlb")->text().contains(QChar(0xf7)));
+    QCOMPARE(control<QPushButton>(window.get(), "Questionbt")->text(), QStringLiteral("Next &Question"));
+    control<QRadioButton>(window.get(), "addrb")->click();
+    QVERIFY(!control<QLabel>(window.get(), "totalseelb")->isVisibleTo(window.get()));
+    QVERIFY(control<QLabel>(window.get(), "qlb")->text().contains(QStringLiteral(" + ")));
+}
+
+void TestMainWindow::lastTickedBoxCannotBeCleared()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    control<QCheckBox>(window.get(), "mixcb")->click();
+    auto* mcb = control<QCheckBox>(window.get(), "mcb");
+    mcb->click();
+    QVERIFY(mcb->isChecked());
+    mcb->setChecked(false);
+    QVERIFY(mcb->isChecked());
+}
+
+void TestMainWindow::mixAndMatchShowsBoxesWithoutChangingTicks()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* mixcb = control<QCheckBox>(window.get(), "mixcb");
+    mixcb->click();
+    for (const char* name : { "acb", "scb", "mcb", "dcb" })
+        QVERIFY2(control<QCheckBox>(window.get(), name)->isVisible(), name);
+    QVERIFY(control<QCheckBox>(window.get(), "mcb")->isChecked());
+    QVERIFY(!control<QCheckBox>(window.get(), "acb")->isChecked());
+    QVERIFY(control<QRadioButton>(window.get(), "Multirb")->isChecked());
+    control<QCheckBox>(window.get(), "acb")->click();
+    QCOMPARE(control<QPushButton>(window.get(), "Questionbt")->text(), QStringLiteral("&Start"));
+    mixcb->click();
+    QVERIFY(!control<QCheckBox>(window.get(), "acb")->isVisible());
+    QVERIFY(control<QCheckBox>(window.get(), "acb")->isChecked());
+    QVERIFY(control<QRadioButton>(window.get(), "addrb")->isVisible());
+}
+
+void TestMainWindow::mixDrawsOnlyTickedOperations()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    control<QCheckBox>(window.get(), "mixcb")->click();
+    control<QCheckBox>(window.get(), "acb")->click();
+    control<QCheckBox>(window.get(), "dcb")->click();
+    control<QCheckBox>(window.get(), "mcb")->click();
+    int additions = 0;
+    int divisions = 0;
+    for (int i = 0; i < 400; ++i) {
+        invoke(window.get(), "QuestionbtClick");
+        const QString line = control<QLabel>(window.get(), "qlb")->text();
+        additions += line.contains(QStringLiteral(" + ")) ? 1 : 0;
+        divisions += line.contains(QChar(0xf7)) ? 1 : 0;
+    }
+    QCOMPARE(additions + divisions, 400);
+    QVERIFY2(additions > 140 && divisions > 140, qPrintable(QString::number(additions)));
+}
+
+void TestMainWindow::redoWrongItems()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    control<QAction>(window.get(), "N15Q1")->trigger();
+    QVERIFY(control<QAction>(window.get(), "N15Q1")->isChecked());
+    QVERIFY(!control<QAction>(window.get(), "N10q1")->isChecked());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
