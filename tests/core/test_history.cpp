@@ -1,5 +1,6 @@
 #include "core/fileio.h"
 #include "core/history.h"
+#include "filesizelimit.h"
 #include "scratchfolder.h"
 
 #include <algorithm>
@@ -304,6 +305,21 @@ TEST(Days, ANumberSavedMeanwhileByAnotherCopyIsSkipped)
     EXPECT_EQ(*readFile("Ann2.txt"), "two\r\n");
     EXPECT_EQ(*readFile("Ann3.txt"), "three\r\n");
     EXPECT_EQ(*readFile("Ann4.txt"), "");
+}
+
+TEST(Days, AFullDiskLeavesNoHalfWrittenDayBehind)
+{
+    ScratchFolder folder;
+    const std::vector<Treslts> log(200, answered("Multiplication", true, "12 x 12 = 144", "144", 35));
+    Result<int32_t> day = 0;
+    {
+        FileSizeLimit disk(1000);
+        day = saveNextDay("Ann", log);
+    }
+    ASSERT_FALSE(day.ok());
+    EXPECT_EQ(day.error(), (FileError { "Ann1.txt", "File too large" }));
+    EXPECT_TRUE(folderEntries().empty());
+    EXPECT_EQ(countDays("Ann"), 0);
 }
 
 TEST(Days, AFolderInTheWayIsReportedAndNothingIsLeftBehind)
