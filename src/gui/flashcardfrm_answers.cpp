@@ -1,18 +1,108 @@
 // The answer box and marking.
 
+#include "controlhelpers.h"
+#include "core/answers.h"
 #include "flashcardfrm.h"
+#include "textcodec.h"
 
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
-void Tflashcardfrm::wireAnswers() { }
-
-void Tflashcardfrm::ansebEnter() { }
-
-bool Tflashcardfrm::ansebKeyPress(QKeyEvent*)
+void Tflashcardfrm::wireAnswers()
 {
-    return false;
+    ui.anseb->installEventFilter(this);
+    connect(ui.checkbt, &QPushButton::clicked, this, &Tflashcardfrm::checkbtClick);
+    // Pasted or dropped text is filtered like typed text.
+    connect(ui.anseb, &QLineEdit::textEdited, this, &Tflashcardfrm::filterAnswerText);
 }
 
-void Tflashcardfrm::checkbtClick() { }
+void Tflashcardfrm::ansebEnter()
+{
+    ui.anseb->clear();
+}
 
-void Tflashcardfrm::filterAnswerText() { }
+bool Tflashcardfrm::ansebKeyPress(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Enter marks only an open question: never one not yet asked, nor one whose speed
+        // round has run out.
+        if (ui.checkbt->isEnabled())
+            checkbtClick();
+        return true;
+    }
+    const QString text = event->text();
+    // Keys that type nothing (arrows, Delete, shortcuts such as paste) keep their usual work.
+    if (text.isEmpty() || event->modifiers().testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QChar typed = text.front();
+    if (event->key() == Qt::Key_Backspace || typed.category() == QChar::Other_Control)
+        return false;
+    if (typed < QLatin1Char('0') || typed > QLatin1Char('9'))
+        return true;
+    // A digit beyond the longest answer is not taken, unless it replaces a selection.
+    return ui.anseb->text().size() >= quorvex::maxAnswerDigits && !ui.anseb->hasSelectedText();
+}
+
+void Tflashcardfrm::filterAnswerText()
+{
+    const QString text = ui.anseb->text();
+    const QString kept = toQt(quorvex::answerDigits(toBytesLossy(text)));
+    if (kept == text)
+        return;
+    const int cursor
+        = static_cast<int>(toQt(quorvex::answerDigits(toBytesLossy(text.left(ui.anseb->cursorPosition())))).size());
+    ui.anseb->setText(kept);
+    ui.anseb->setCursorPosition(cursor);
+}
+
+void Tflashcardfrm::checkbtClick()
+{
+    const QString typed = ui.anseb->text();
+    if (typed.isEmpty())
+        return;
+    const auto answer = quorvex::parseAnswer(toBytesLossy(typed));
+    if (!answer) {
+        // Not a whole number (the "?" left in the box): the question stays open and its time
+        // runs on, with the text selected so that the pupil can type over it.
+        ui.anseb->selectAll();
+        ui.anseb->setFocus();
+        return;
+    }
+
+    questionEndTenths = elapsedTenths;
+    ui.ctr->stop();
+    ui.checkbt->setEnabled(false);
+    ui.Questionbt->setEnabled(true);
+    ui.anseb->setEnabled(false);
+
+    const quorvex::Question question { quorvex::operationFromCode(currentOp), firstNum, secondNum };
+    const quorvex::Bytes fact = quorvex::completedFact(question);
+    setCaption(ui.qlb, toQt(fact));
+    const bool right = *answer == quorvex::expectedAnswer(question);
+    if (right) {
+        setTextColour(ui.qlb, green);
+        ++roundRightCount;
+        ++correctCount;
+        setCaption(ui.qclb, QStringLiteral("Questions Correct: %1").arg(correctCount));
+    } else {
+        setTextColour(ui.qlb, red);
+    }
+    ui.Questionbt->setFocus();
+
+    quorvex::Treslts record;
+    record.question = fact;
+    record.operation = opNames[static_cast<size_t>(currentOp)];
+    record.questionType = ui.qtcb->currentIndex() == 0 ? quorvex::Bytes("Practice") : quorvex::Bytes("S. Round");
+    record.answer = toBytesLossy(typed);
+    record.correct = right;
+    record.ticks = questionEndTenths - questionStartTenths;
+    record.number = answerLog.askedCount() + 1;
+    answerLog.append(std::move(record));
+    setCaption(ui.qalb, QStringLiteral("Questions Asked: %1").arg(answerLog.askedCount()));
+
+    resltsbtClick();
+}

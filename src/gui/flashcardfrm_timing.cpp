@@ -1,17 +1,112 @@
-// The question timer, the speed round and the time box.
+// The question timer, the speed round and the time box. Time is counted in ticks of the two
+// 100 ms timers, never read from a clock.
 
+#include "controlhelpers.h"
+#include "core/tenths.h"
 #include "flashcardfrm.h"
+#include "textcodec.h"
 
-void Tflashcardfrm::wireTiming() { }
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
 
-void Tflashcardfrm::ctrTimer() { }
+namespace {
+QString tenths(int32_t count)
+{
+    return toQt(quorvex::tenthsText(count));
+}
+} // namespace
 
-void Tflashcardfrm::srtrTimer() { }
+void Tflashcardfrm::wireTiming()
+{
+    connect(ui.ctr, &QTimer::timeout, this, &Tflashcardfrm::ctrTimer);
+    connect(ui.srtr, &QTimer::timeout, this, &Tflashcardfrm::srtrTimer);
+    connect(ui.srsb, &QScrollBar::valueChanged, this, &Tflashcardfrm::srsbChange);
+    connect(ui.qtcb, &QComboBox::activated, this, &Tflashcardfrm::qtcbChange);
+    // The menu toggles the check mark itself; the handler inverts it, so undo the first.
+    connect(ui.Showtimer1, &QAction::triggered, this, [this](bool checked) {
+        ui.Showtimer1->setChecked(!checked);
+        Showtimer1Click();
+    });
+}
 
-void Tflashcardfrm::srsbChange() { }
+void Tflashcardfrm::ctrTimer()
+{
+    ++elapsedTenths;
+    setCaption(ui.ttimelb, QStringLiteral("Total time: %1 s").arg(tenths(elapsedTenths)));
+    showTimeOfQuestion();
+}
 
-void Tflashcardfrm::qtcbChange() { }
+// The big figure: the time of the last answered question while none is open, else the running
+// time of the open one.
+void Tflashcardfrm::showTimeOfQuestion()
+{
+    const int32_t shown
+        = ui.Questionbt->isEnabled() ? questionEndTenths - questionStartTenths : elapsedTenths - questionStartTenths;
+    ui.tlb->setText(tenths(shown) + QStringLiteral(" s"));
+}
 
-void Tflashcardfrm::Showtimer1Click() { }
+void Tflashcardfrm::srtrTimer()
+{
+    --roundTenthsLeft;
+    ui.tlb->setText(tenths(roundTenthsLeft));
+    setTextColour(ui.tlb, roundTenthsLeft >= 100 ? green : red);
+    if (roundTenthsLeft > 0)
+        return;
 
-void Tflashcardfrm::showTimeOfQuestion() { }
+    ui.Questionbt->setText(QStringLiteral("&Start"));
+    ui.Questionbt->setEnabled(true);
+    ui.checkbt->setEnabled(false);
+    ui.srtr->stop();
+    ui.srgb->show();
+    ui.ydlb->show();
+    ui.srsb->setFocus();
+    setCaption(ui.speedtlb, QStringLiteral("%1!").arg(roundRightCount));
+    roundTenthsLeft = ui.srsb->value() * 10;
+    ui.speedtlb->show();
+}
+
+void Tflashcardfrm::srsbChange()
+{
+    const int seconds = ui.srsb->value();
+    ui.ydlb->hide();
+    ui.speedtlb->hide();
+    ui.srtlb->setText(toQt(quorvex::roundLengthText(seconds)));
+    ui.tlb->setText(QStringLiteral("%1.0").arg(seconds));
+}
+
+void Tflashcardfrm::qtcbChange()
+{
+    ui.ctr->stop();
+    ui.srtr->stop();
+    ui.Questionbt->setEnabled(true);
+    ui.checkbt->setEnabled(false);
+    ui.Questionbt->setText(QStringLiteral("&Start"));
+    if (ui.qtcb->currentIndex() == 0) {
+        ui.srgb->hide();
+        ui.ttimelb->show();
+        ui.Showtimer1->setEnabled(true);
+        ui.Timegb->setVisible(ui.Showtimer1->isChecked());
+    } else {
+        ui.tlb->setText(QStringLiteral("%1.0").arg(ui.srsb->value()));
+        ui.ydlb->hide();
+        ui.speedtlb->hide();
+        ui.ttimelb->hide();
+        ui.srgb->show();
+        ui.Showtimer1->setEnabled(false);
+        ui.Timegb->show();
+    }
+    const bool practice = ui.qtcb->currentIndex() == 0;
+    ui.qclb->setVisible(practice);
+    ui.qalb->setVisible(practice);
+}
+
+void Tflashcardfrm::Showtimer1Click()
+{
+    ui.Showtimer1->setChecked(!ui.Showtimer1->isChecked());
+    ui.Timegb->setVisible(ui.Showtimer1->isChecked());
+}

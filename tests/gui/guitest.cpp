@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
 
 TestFolder::TestFolder()
     : m_previous(QDir::currentPath())
@@ -62,4 +64,34 @@ QColor pixelAt(QObject* window, const char* image, int x, int y)
 {
     auto* control = window->findChild<ImageControl*>(QString::fromLatin1(image));
     return control ? control->picture().pixelColor(x, y) : QColor();
+}
+
+bool askUntil(Tflashcardfrm& window, const QString& line)
+{
+    MainWindowTestAccess::seed(window, 20261208);
+    auto* qlb = window.findChild<QLabel*>(QStringLiteral("qlb"));
+    for (int i = 0; i < 5000; ++i) {
+        QMetaObject::invokeMethod(&window, "QuestionbtClick");
+        if (qlb->text() == line)
+            return true;
+    }
+    return false;
+}
+
+int rightAnswer(const QString& questionLine)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+) (.) (\\d+) = \\?$"));
+    const auto match = pattern.match(questionLine);
+    if (!match.hasMatch())
+        return -1;
+    const int a = match.captured(1).toInt();
+    const int b = match.captured(3).toInt();
+    const QChar op = match.captured(2).front();
+    if (op == QLatin1Char('+'))
+        return a + b;
+    if (op == QLatin1Char('-'))
+        return a - b;
+    if (op == QLatin1Char('x'))
+        return a * b;
+    return a / b;
 }

@@ -3,6 +3,7 @@
 // Helpers shared by the window tests: a fresh working folder per test, a recorder in place of
 // every message box and system dialog, and finding controls by name as a user would see them.
 
+#include "flashcardfrm.h"
 #include "userdialogs.h"
 
 #include <QObject>
@@ -12,7 +13,6 @@
 #include <functional>
 #include <memory>
 
-class Tflashcardfrm;
 class QPrinter;
 
 class RecordingDialogs final : public UserDialogs {
@@ -74,3 +74,18 @@ void invoke(QObject* window, const char* slot, int times = 1);
 
 // The pixel of an image control's picture.
 QColor pixelAt(QObject* window, const char* image, int x, int y);
+
+// What a user cannot see directly but a test must check: the answer log's records, and a fixed
+// seed for the question draw so that a test can wait for a particular question.
+class MainWindowTestAccess {
+public:
+    static const quorvex::AnswerLog& answerLog(const Tflashcardfrm& window) { return window.answerLog; }
+    static void seed(Tflashcardfrm& window, unsigned seed) { window.random.seed(seed); }
+};
+
+// Asks questions until the question line reads line (with a fixed seed, so the same every run);
+// false when it never came.
+bool askUntil(Tflashcardfrm& window, const QString& line);
+
+// The right answer to the question line on screen, "7 x 5 = ?" giving 35.
+int rightAnswer(const QString& questionLine);
