@@ -184,8 +184,13 @@ void Tflashcardfrm::closeEvent(QCloseEvent* event)
 
 bool Tflashcardfrm::FormClose()
 {
-    if (unsavedAnswers == 1)
+    if (unsavedAnswers == 1) {
         SaveData1Click();
+        // The failure has been reported; the answers are lost only if the pupil says so.
+        if (unsavedAnswers == 1)
+            return userDialogs().askYesNo(
+                this, QStringLiteral("The answers could not be saved. Close without saving them?"));
+    }
     return true;
 }
 

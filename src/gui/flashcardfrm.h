@@ -300,6 +300,15 @@ private:
     void drawDot(int column, int row, const QColor& colour);
 
     // History area
+    quorvex::Bytes selectedStudent() const;
+    // The log whose answers a save writes: the pupil's own, also while a day is displayed.
+    const quorvex::AnswerLog& ownAnswers() const;
+    quorvex::AnswerLog& ownAnswers();
+    // The student who gave the unsaved answers: the one selected when the first of them was
+    // asked. It follows the selection only while nothing is unsaved, so a teacher panel that
+    // selects another student from code does not take the answers away from their owner.
+    quorvex::Bytes answersOwner;
+    bool historyShown = false;
 
     // Roster area
 

@@ -1,13 +1,117 @@
 // The results page: the answer log drawn twenty lines at a time, and its four orders.
 
+#include "controlhelpers.h"
+#include "core/resultsorder.h"
 #include "flashcardfrm.h"
+#include "imagecontrol.h"
+#include "textcodec.h"
 
-void Tflashcardfrm::wireResults() { }
+#include <QGroupBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
 
-void Tflashcardfrm::resltsbtClick() { }
+namespace {
 
-void Tflashcardfrm::resltssbChange() { }
+constexpr int pageLines = 20;
+constexpr int lineHeight = 20;
+constexpr int firstLineTop = 10;
+constexpr int typeLeft = 2;
+constexpr int operationLeft = 65;
+constexpr int questionLeft = 150;
+constexpr int answerLeft = 220;
+constexpr int barLeft = 250;
+constexpr int barHeight = 14;
 
-void Tflashcardfrm::ShowallrbClick() { }
+// Each text stands on a white box of its own size, so a text running into the next column is
+// partly covered by that column's text.
+void writeOnWhite(QPainter& painter, int left, int top, const QString& text, const QColor& colour)
+{
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.fillRect(QRect(left, top, metrics.horizontalAdvance(text), metrics.height()), Qt::white);
+    painter.setPen(colour);
+    painter.drawText(left, top + metrics.ascent(), text);
+}
 
-void Tflashcardfrm::sortbtClick() { }
+} // namespace
+
+void Tflashcardfrm::wireResults()
+{
+    // The page is on the second tab and gets no resize event until it is first shown, so its
+    // canvas is made here: it is drawn on from the first answer.
+    QImage canvas(ui.resltsim->size(), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    ui.resltsim->setPicture(canvas);
+
+    connect(ui.resltssb, &QScrollBar::valueChanged, this, &Tflashcardfrm::resltssbChange);
+    for (QRadioButton* order : { ui.Showallrb, ui.showwrongrb, ui.longestrb, ui.shortestrb }) {
+        connect(order, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                ShowallrbClick();
+        });
+    }
+    connect(ui.resltsbt, &QPushButton::clicked, this, &Tflashcardfrm::resltsbtClick);
+    connect(ui.sortbt, &QPushButton::clicked, this, &Tflashcardfrm::sortbtClick);
+}
+
+void Tflashcardfrm::resltsbtClick()
+{
+    const int32_t count = answerLog.askedCount();
+    {
+        // Lowering the maximum pulls the position back; this redraw shows the new position.
+        const QSignalBlocker quiet(ui.resltssb);
+        ui.resltssb->setMaximum(count >= pageLines - 1 ? count - (pageLines - 1) : 0);
+    }
+    const int32_t first = ui.resltssb->value() + 1;
+    const bool withBars = ui.Timegb->isVisibleTo(this);
+
+    QImage& picture = ui.resltsim->picture();
+    QPainter painter(&picture);
+    painter.fillRect(picture.rect(), Qt::white);
+    QFont font = ui.resltsim->font();
+    font.setStyleStrategy(QFont::NoAntialias); // pure green and red, as the bars
+    painter.setFont(font);
+    for (int slot = 0; slot < pageLines && first + slot <= count; ++slot) {
+        const quorvex::Treslts& record = answerLog.slot(first + slot);
+        const int top = firstLineTop + lineHeight * slot;
+        const QColor& mark = record.correct ? green : red;
+        writeOnWhite(painter, typeLeft, top, toQt(record.questionType), Qt::black);
+        writeOnWhite(painter, operationLeft, top, toQt(record.operation), Qt::black);
+        writeOnWhite(painter, questionLeft, top, toQt(record.question), mark);
+        writeOnWhite(painter, answerLeft, top, toQt(record.answer), mark);
+        // One pixel per tenth of a second; a time below zero (only a hand-made day file holds
+        // one) has no bar, and no bar runs past the page.
+        if (withBars && record.ticks > 0)
+            painter.fillRect(barLeft, top, std::min(record.ticks, picture.width() - barLeft), barHeight, mark);
+    }
+    painter.end();
+    ui.resltsim->update();
+}
+
+void Tflashcardfrm::resltssbChange()
+{
+    resltsbtClick();
+}
+
+void Tflashcardfrm::ShowallrbClick()
+{
+    sortbtClick();
+    resltsbtClick();
+}
+
+void Tflashcardfrm::sortbtClick()
+{
+    quorvex::ResultsOrder order = quorvex::ResultsOrder::InOrder;
+    if (ui.shortestrb->isChecked())
+        order = quorvex::ResultsOrder::ShortestFirst;
+    else if (ui.longestrb->isChecked())
+        order = quorvex::ResultsOrder::LongestFirst;
+    else if (ui.showwrongrb->isChecked())
+        order = quorvex::ResultsOrder::WrongFirst;
+    else if (!ui.Showallrb->isChecked())
+        return;
+    quorvex::reorderResults(answerLog, order);
+}
