@@ -82,15 +82,21 @@ bool rosterNameLess(BytesView a, BytesView b)
         a, b, [](char x, char y) { return static_cast<unsigned char>(x) < static_cast<unsigned char>(y); });
 }
 
-void placeNewName(std::vector<Bytes>& roster)
+size_t placeNewName(std::vector<Bytes>& roster, size_t followed)
 {
     const size_t count = roster.size();
     for (size_t a = 1; a + 2 <= count; ++a) {
-        Bytes& lower = roster[count - a];
-        Bytes& upper = roster[count - a - 1];
-        if (rosterNameLess(lower, upper))
-            std::swap(lower, upper);
+        const size_t lower = count - a;
+        const size_t upper = lower - 1;
+        if (!rosterNameLess(roster[lower], roster[upper]))
+            continue;
+        std::swap(roster[lower], roster[upper]);
+        if (followed == lower)
+            followed = upper;
+        else if (followed == upper)
+            followed = lower;
     }
+    return followed;
 }
 
 std::vector<Bytes> withoutDeletedStudents(std::vector<Bytes> roster, const std::vector<Bytes>& deleted)

@@ -41,8 +41,9 @@ bool rosterNameLess(BytesView a, BytesView b);
 
 // Moves the last entry into place by one bubbling pass from the bottom up to positions 2
 // and 1. Entry 0, the built-in "Guest", is never compared or moved; a list sorted from
-// position 1 on stays sorted, the new name after any equal ones.
-void placeNewName(std::vector<Bytes>& roster);
+// position 1 on stays sorted, the new name after any equal ones. Returns where the entry
+// that stood at position followed is now, so the current student stays the current student.
+size_t placeNewName(std::vector<Bytes>& roster, size_t followed = 0);
 
 // The roster after the Delete panel's Done: one entry per deleted name is taken out of the
 // roster as it stands now (names added meanwhile stay); position 0 is never removed.

@@ -311,12 +311,20 @@ private:
     bool historyShown = false;
 
     // Roster area
+    // The position picked in a teacher panel's list; -1 when typed text shows no entry.
+    static int pickedPosition(const QComboBox* list);
+    bool writeRosterAsAdded(std::vector<quorvex::Bytes> roster);
+    QLabel* nameproblemlb = nullptr; // why the Add panel refused a name
+    std::vector<quorvex::Bytes> deletedStudents; // taken out in the Delete panel, until Done
 
     // Clean-up area
+    std::vector<quorvex::Bytes> chosenForCleanup() const;
 
     // Password area
     void loadTeacherPassword();
     void setTeacherCommandsEnabled(bool enabled);
+    void lockTeacherCommands(const QString& caption);
+    bool teacherPasswordUnreadable = false; // a password file exists but could not be read
 
     Controls ui;
     TCertificatefrm* Certificatefrm = nullptr;

@@ -1,20 +1,54 @@
-// The teacher password and access to the three teacher commands.
+// The teacher password and access to the three teacher commands. accessState is 0 while no
+// password exists, 1 while the commands are locked and 2 while a teacher is logged in.
 
-#include "core/fileio.h"
-#include "core/textlines.h"
+#include "core/password.h"
 #include "flashcardfrm.h"
+#include "textcodec.h"
+#include "userdialogs.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
-void Tflashcardfrm::wirePassword() { }
+namespace {
+
+bool isCarriageReturn(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+void Tflashcardfrm::wirePassword()
+{
+    connect(ui.logintoaccess1, &QAction::triggered, this, &Tflashcardfrm::logintoaccess1Click);
+    connect(ui.Button3, &QPushButton::clicked, this, &Tflashcardfrm::Button3Click);
+    connect(ui.cspbt, &QPushButton::clicked, this, &Tflashcardfrm::cspbtClick);
+    connect(ui.Button5, &QPushButton::clicked, this, &Tflashcardfrm::Button5Click);
+    connect(ui.clibt, &QPushButton::clicked, this, &Tflashcardfrm::clibtClick);
+    connect(ui.Button4, &QPushButton::clicked, this, &Tflashcardfrm::Button4Click);
+    connect(ui.clobt, &QPushButton::clicked, this, &Tflashcardfrm::clobtClick);
+    ui.newpasseb->installEventFilter(this);
+    ui.passeb->installEventFilter(this);
+}
 
 void Tflashcardfrm::loadTeacherPassword()
 {
-    if (quorvex::fileExists("password.txt")) {
-        ui.logintoaccess1->setText(QStringLiteral("Login"));
-        accessState = 1;
-        setTeacherCommandsEnabled(false);
+    auto stored = quorvex::readPasswordFile();
+    if (!stored) {
+        // A password file that cannot be read still means a password was set: stay locked,
+        // and let no typed text open the lock until the file can be read at a later start.
+        reportFileError(this, stored.error());
+        teacherPasswordUnreadable = true;
+        lockTeacherCommands(QStringLiteral("Login"));
+        return;
+    }
+    if (stored->has_value()) {
+        teacherPassword = **stored;
+        lockTeacherCommands(QStringLiteral("Login"));
     } else {
         ui.logintoaccess1->setText(QStringLiteral("Click here to create &Password"));
         accessState = 0;
@@ -29,28 +63,95 @@ void Tflashcardfrm::setTeacherCommandsEnabled(bool enabled)
     ui.Filecleanup1->setEnabled(enabled);
 }
 
-void Tflashcardfrm::logintoaccess1Click() { }
-
-void Tflashcardfrm::Button3Click() { }
-
-bool Tflashcardfrm::newpassebKeyPress(QKeyEvent*)
+void Tflashcardfrm::lockTeacherCommands(const QString& caption)
 {
+    ui.logintoaccess1->setText(caption);
+    accessState = 1;
+    setTeacherCommandsEnabled(false);
+}
+
+void Tflashcardfrm::logintoaccess1Click()
+{
+    if (accessState == 1) {
+        ui.passeb->clear();
+        ui.logingb->show();
+        ui.passeb->setFocus();
+    } else if (accessState == 0) {
+        ui.nologingb->show();
+        ui.newpasseb->setFocus();
+    } else {
+        ui.logoutgb->show();
+    }
+}
+
+void Tflashcardfrm::Button3Click()
+{
+    const std::optional<quorvex::Bytes> password = toBytes(ui.newpasseb->text());
+    if (!password || !quorvex::passwordFitsOneLine(*password)) {
+        userDialogs().reportError(this,
+            QStringLiteral("This password cannot be stored: it holds a character the password file cannot keep."));
+        return;
+    }
+    if (auto written = quorvex::writePasswordFile(*password); !written) {
+        reportFileError(this, written.error());
+        return;
+    }
+    teacherPassword = *password;
+    teacherPasswordUnreadable = false;
+    lockTeacherCommands(QStringLiteral("Login"));
+    ui.nologingb->hide();
+}
+
+bool Tflashcardfrm::newpassebKeyPress(QKeyEvent* event)
+{
+    if (isCarriageReturn(event))
+        Button3Click();
     return false;
 }
 
-void Tflashcardfrm::cspbtClick() { }
-
-void Tflashcardfrm::Button5Click() { }
-
-bool Tflashcardfrm::passebKeyPress(QKeyEvent*)
+void Tflashcardfrm::cspbtClick()
 {
+    ui.nologingb->hide();
+}
+
+void Tflashcardfrm::Button5Click()
+{
+    const std::optional<quorvex::Bytes> typed = toBytes(ui.passeb->text());
+    if (teacherPasswordUnreadable || !typed || !quorvex::passwordMatches(*typed, teacherPassword)) {
+        ui.pfailedlb->show();
+        return;
+    }
+    accessState = 2;
+    setTeacherCommandsEnabled(true);
+    ui.logingb->hide();
+    ui.logintoaccess1->setText(QStringLiteral("&Logout"));
+}
+
+bool Tflashcardfrm::passebKeyPress(QKeyEvent* event)
+{
+    if (isCarriageReturn(event))
+        Button5Click();
     return false;
 }
 
-void Tflashcardfrm::passebEnter() { }
+void Tflashcardfrm::passebEnter()
+{
+    ui.pfailedlb->hide();
+}
 
-void Tflashcardfrm::clibtClick() { }
+void Tflashcardfrm::clibtClick()
+{
+    ui.pfailedlb->hide();
+    ui.logingb->hide();
+}
 
-void Tflashcardfrm::Button4Click() { }
+void Tflashcardfrm::Button4Click()
+{
+    lockTeacherCommands(QStringLiteral("&Login"));
+    ui.logoutgb->hide();
+}
 
-void Tflashcardfrm::clobtClick() { }
+void Tflashcardfrm::clobtClick()
+{
+    ui.logoutgb->hide();
+}

@@ -1,28 +1,223 @@
-// Adding and deleting students.
+// Adding and deleting students. The roster is the item list of namecb, "Guest" first; both
+// panels write studnames.txt whole, replacing it in one step.
 
+#include "core/cleanup.h"
+#include "core/roster.h"
+#include "core/studentnames.h"
 #include "flashcardfrm.h"
+#include "textcodec.h"
+#include "userdialogs.h"
 
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
-void Tflashcardfrm::wireRoster() { }
+namespace {
 
-void Tflashcardfrm::AddaStudent1Click() { }
-
-bool Tflashcardfrm::nstudebKeyPress(QKeyEvent*)
+std::vector<quorvex::Bytes> entriesOf(const QComboBox* list)
 {
+    std::vector<quorvex::Bytes> entries;
+    entries.reserve(static_cast<size_t>(list->count()));
+    for (int i = 0; i < list->count(); ++i)
+        entries.push_back(toBytesLossy(list->itemText(i)));
+    return entries;
+}
+
+void setEntries(QComboBox* list, const std::vector<quorvex::Bytes>& entries)
+{
+    list->clear();
+    for (const quorvex::Bytes& entry : entries)
+        list->addItem(toQt(entry));
+}
+
+} // namespace
+
+int Tflashcardfrm::pickedPosition(const QComboBox* list)
+{
+    const int index = list->currentIndex();
+    if (index < 0 || (list->isEditable() && list->currentText() != list->itemText(index)))
+        return -1;
+    return index;
+}
+
+void Tflashcardfrm::wireRoster()
+{
+    connect(ui.AddaStudent1, &QAction::triggered, this, &Tflashcardfrm::AddaStudent1Click);
+    connect(ui.nstudeb, &QLineEdit::textChanged, this, &Tflashcardfrm::nstudebChange);
+    connect(ui.asbt, &QPushButton::clicked, this, &Tflashcardfrm::asbtClick);
+    connect(ui.addonebt, &QPushButton::clicked, this, &Tflashcardfrm::addonebtClick);
+    connect(ui.Deleteastudent1, &QAction::triggered, this, &Tflashcardfrm::Deleteastudent1Click);
+    connect(ui.deletebt, &QPushButton::clicked, this, &Tflashcardfrm::deletebtClick);
+    connect(ui.ddbt, &QPushButton::clicked, this, &Tflashcardfrm::ddbtClick);
+    connect(ui.Button1, &QPushButton::clicked, this, &Tflashcardfrm::Button1Click);
+    ui.nstudeb->installEventFilter(this);
+    // Text typed into the list picks nothing and never becomes an entry of its own.
+    ui.deletecb->setInsertPolicy(QComboBox::NoInsert);
+
+    // Why a name was refused, over the notes line until the next key.
+    nameproblemlb = new QLabel(ui.nstudgb);
+    nameproblemlb->setObjectName(QStringLiteral("nameproblemlb"));
+    nameproblemlb->setGeometry(8, 109, 281, 19);
+    nameproblemlb->setAutoFillBackground(true);
+    QPalette palette = nameproblemlb->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    nameproblemlb->setPalette(palette);
+    nameproblemlb->hide();
+}
+
+void Tflashcardfrm::AddaStudent1Click()
+{
+    ui.nstudgb->setVisible(!ui.nstudgb->isVisible());
+    if (ui.nstudgb->isVisible())
+        ui.nstudeb->setFocus();
+}
+
+bool Tflashcardfrm::nstudebKeyPress(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        asbtClick();
+        return false;
+    }
+    if (event->text().isEmpty())
+        return false;
+    ui.addedlb->hide();
+    nameproblemlb->hide();
+    if (event->text() == QStringLiteral(" ")) {
+        // Only the typed key is replaced, so a pasted blank stays a blank.
+        ui.nstudeb->insert(QString(QLatin1Char(quorvex::typedNameCharacter(' '))));
+        return true;
+    }
     return false;
 }
 
-void Tflashcardfrm::nstudebChange() { }
+void Tflashcardfrm::nstudebChange()
+{
+    const QString text = ui.nstudeb->text();
+    if (text.size() == 1) {
+        if (const auto bytes = toBytes(text)) {
+            const QString capital = toQt(quorvex::capitalisedSoleCharacter(*bytes));
+            if (capital != text)
+                ui.nstudeb->setText(capital);
+        }
+    }
+    ui.nstudeb->setCursorPosition(static_cast<int>(ui.nstudeb->text().size()));
+}
 
-void Tflashcardfrm::asbtClick() { }
+void Tflashcardfrm::asbtClick()
+{
+    const QString typed = ui.nstudeb->text();
+    if (typed.isEmpty())
+        return;
+    const std::optional<quorvex::Bytes> name = toBytes(typed);
+    const quorvex::NameProblem problem
+        = name ? quorvex::checkStudentName(*name) : quorvex::NameProblem::NotInCharacterSet;
+    if (problem != quorvex::NameProblem::None || ui.namecb->count() == 0) {
+        // With no roster loaded there is nothing to add to, and writing would replace the
+        // teacher's unreadable file by a shorter list.
+        nameproblemlb->setText(ui.namecb->count() == 0 ? QStringLiteral("The student list was not read")
+                                                       : toQt(quorvex::nameProblemMessage(problem)));
+        ui.addedlb->hide();
+        nameproblemlb->show();
+        ui.nstudeb->setFocus();
+        return;
+    }
 
-void Tflashcardfrm::addonebtClick() { }
+    std::vector<quorvex::Bytes> roster = entriesOf(ui.namecb);
+    roster.push_back(*name);
+    const size_t current = quorvex::placeNewName(roster, static_cast<size_t>(std::max(ui.namecb->currentIndex(), 0)));
+    // What "Student was added!" announces is on file already.
+    if (!writeRosterAsAdded(roster))
+        return;
+    ui.namecb->addItem(QString());
+    for (size_t p = 0; p < roster.size(); ++p)
+        ui.namecb->setItemText(static_cast<int>(p), toQt(roster[p]));
+    if (ui.namecb->currentIndex() >= 0)
+        ui.namecb->setCurrentIndex(static_cast<int>(current));
 
-void Tflashcardfrm::Deleteastudent1Click() { }
+    ui.nstudeb->clear();
+    nameproblemlb->hide();
+    ui.addedlb->show();
+    ui.nstudeb->setFocus();
+}
 
-void Tflashcardfrm::deletebtClick() { }
+bool Tflashcardfrm::writeRosterAsAdded(std::vector<quorvex::Bytes> roster)
+{
+    // The Add panel always files the built-in entry as "Guest".
+    if (!roster.empty())
+        roster.front() = quorvex::guestName;
+    if (auto written = quorvex::writeRoster(roster); !written) {
+        reportFileError(this, written.error());
+        return false;
+    }
+    return true;
+}
 
-void Tflashcardfrm::ddbtClick() { }
+void Tflashcardfrm::addonebtClick()
+{
+    const QString typed = ui.nstudeb->text();
+    for (int p = 1; p < ui.namecb->count(); ++p) {
+        if (ui.namecb->itemText(p) == typed)
+            ui.namecb->setCurrentIndex(p);
+    }
+    if (ui.namecb->count() > 0 && !writeRosterAsAdded(entriesOf(ui.namecb)))
+        return;
+    ui.nstudgb->hide();
+}
 
-void Tflashcardfrm::Button1Click() { }
+void Tflashcardfrm::Deleteastudent1Click()
+{
+    ui.deletecb->clear();
+    for (int i = 0; i < ui.namecb->count(); ++i)
+        ui.deletecb->addItem(ui.namecb->itemText(i));
+    ui.deletecb->setCurrentIndex(ui.deletecb->count() > 1 ? 1 : -1);
+    deletedStudents.clear();
+    ui.deletegb->show();
+    ui.namecb->setEnabled(false);
+}
+
+void Tflashcardfrm::deletebtClick()
+{
+    const int picked = pickedPosition(ui.deletecb);
+    if (picked <= 0)
+        return;
+    // The days go only when the teacher confirms with Done.
+    deletedStudents.push_back(toBytesLossy(ui.deletecb->itemText(picked)));
+    ui.deletecb->removeItem(picked);
+    ui.deletecb->setCurrentIndex(0);
+}
+
+void Tflashcardfrm::ddbtClick()
+{
+    // Names added in the Add panel meanwhile stay: only the students deleted here go.
+    const std::vector<quorvex::Bytes> roster = quorvex::withoutDeletedStudents(entriesOf(ui.namecb), deletedStudents);
+    if (!roster.empty()) {
+        if (auto written = quorvex::writeRoster(roster); !written) {
+            reportFileError(this, written.error());
+            return;
+        }
+    }
+    QStringList refused;
+    for (const quorvex::Bytes& student : quorvex::namesNoLongerOnRoster(roster, deletedStudents)) {
+        for (const quorvex::DayFault& fault : quorvex::deleteAllDays(student).faults)
+            refused << toQt(quorvex::dayFaultMessage(fault));
+    }
+    deletedStudents.clear();
+
+    setEntries(ui.namecb, roster);
+    ui.deletegb->hide();
+    ui.namecb->setEnabled(true);
+    ui.namecb->setCurrentIndex(0);
+    if (!refused.isEmpty())
+        userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
+}
+
+void Tflashcardfrm::Button1Click()
+{
+    deletedStudents.clear();
+    ui.deletegb->hide();
+    ui.namecb->setEnabled(true);
+}

@@ -136,6 +136,18 @@ TEST(PlaceNewName, NeverMovesTheFirstEntry)
     EXPECT_EQ(addInOrder({ "" }, { "Al" }), (std::vector<Bytes> { "", "Al" }));
 }
 
+TEST(PlaceNewName, TellsWhereTheFollowedEntryWent)
+{
+    std::vector<Bytes> roster { "Guest", "Ann", "Bee", "Zebra", "Ant" };
+    EXPECT_EQ(placeNewName(roster, 2), 3u); // "Bee" moved down one
+    EXPECT_EQ(roster[3], "Bee");
+    roster.push_back("Cat");
+    EXPECT_EQ(placeNewName(roster, 1), 1u); // "Ann" stays
+    roster.push_back("Aa");
+    EXPECT_EQ(placeNewName(roster, 6), 1u); // the new name itself
+    EXPECT_EQ(placeNewName(roster, 0), 0u);
+}
+
 TEST(PlaceNewName, MakesOnePassOnly)
 {
     // An unsorted roster from a hand-edited file is not sorted by an Add: the pass only
