@@ -19,8 +19,10 @@ void reorderResults(std::span<Treslts> records, ResultsOrder order)
     case ResultsOrder::WrongFirst: {
         // Each pass of the exchange sort carries the last wrong record still behind the
         // sorted front up to it, so the wrong ones arrive latest first.
-        const auto rights = std::ranges::stable_partition(records, [](const Treslts& r) { return !r.correct; });
-        std::reverse(records.begin(), rights.begin());
+        // The iterator form: clang 14 cannot instantiate the subrange of libstdc++ 12's ranges form.
+        const auto rights
+            = std::stable_partition(records.begin(), records.end(), [](const Treslts& r) { return !r.correct; });
+        std::reverse(records.begin(), rights);
         return;
     }
     }
