@@ -1,8 +1,257 @@
 #include "certificatefrm.h"
 
-TCertificatefrm::TCertificatefrm(QWidget* parent)
-    : QDialog(parent)
+#include "controlhelpers.h"
+#include "core/jpegdecode.h"
+#include "fonts.h"
+#include "imagecontrol.h"
+#include "printpicture.h"
+#include "textcodec.h"
+#include "userdialogs.h"
+#include "whoami.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString arial = QStringLiteral("Arial");
+const QString algerian = QStringLiteral("Algerian");
+
+constexpr int clientWidth = 1174;
+constexpr int clientHeight = 831;
+
+// "Algerian" is a decorative titling face that Linux desktops do not have; Romande ADF Style
+// (Debian's fonts-adf-romande) has the same engraved capitals feel. Serif faces follow in case
+// that package is missing.
+void substituteAlgerian()
 {
+    QFont::insertSubstitutions(algerian,
+        { QStringLiteral("Romande ADF Style Std"), QStringLiteral("URW Bookman"), QStringLiteral("DejaVu Serif") });
+}
+
+// Every label but the name sizes itself to its text.
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int left, int top)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    label->move(left, top);
+    if (qstrcmp(name, "namelb") == 0)
+        label->resize(132, QFontMetrics(font).height());
+    else
+        setAutoSize(label);
+    setSizedText(label, text);
+    label->hide();
+    return label;
+}
+
+QImage toImage(const quorvex::RgbImage& decoded)
+{
+    QImage image(decoded.width, decoded.height, QImage::Format_RGB888);
+    const size_t rowBytes = static_cast<size_t>(decoded.width) * 3;
+    for (int y = 0; y < decoded.height; ++y)
+        std::copy_n(decoded.row(y), rowBytes, image.scanLine(y));
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// Draws a label's text with its top-left corner at (x, label top), over white cells the size
+// of the text, so that whatever lay beneath those cells is covered.
+void drawOpaque(QPainter& painter, const QLabel* label, int x)
+{
+    const QString text = label->text();
+    const QFontMetrics metrics(label->font());
+    painter.fillRect(QRect(x, label->y(), metrics.horizontalAdvance(text), metrics.height()), Qt::white);
+    painter.setFont(label->font());
+    painter.setPen(textColour(label));
+    painter.drawText(x, label->y() + metrics.ascent(), text);
+}
+
+} // namespace
+
+int textWidth(const QLabel* label, const QString& text)
+{
+    return QFontMetrics(label->font()).horizontalAdvance(text);
+}
+
+void setSizedText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    if (label->property("autoSize").toBool())
+        label->resize(textWidth(label, text), QFontMetrics(label->font()).height());
+}
+
+TCertificatefrm::TCertificatefrm(QWidget* parent, quorvex::BytesView artwork)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    substituteAlgerian();
     setObjectName(QStringLiteral("Certificatefrm"));
     setWindowTitle(QStringLiteral("Certificate"));
+    setModal(true);
+    setFont(pixelFont(arial, 27, true));
+    buildControls();
+    move(659, 294);
+
+    const quorvex::Result<quorvex::RgbImage> decoded = quorvex::decodeJpeg(artwork, quorvex::certificateArtName);
+    if (decoded.ok()) {
+        ui.certimjpeg->setPicture(toImage(*decoded));
+    } else {
+        // A plain sheet still carries the certificate's words.
+        QImage blank(1169, 827, QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        ui.certimjpeg->setPicture(blank);
+        artworkError = decoded.error();
+    }
+    ui.certimjpeg->resize(ui.certimjpeg->picture().size());
+}
+
+TCertificatefrm::~TCertificatefrm() = default;
+
+void TCertificatefrm::buildControls()
+{
+    ui.MainMenu1 = new QMenuBar(this);
+    ui.MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    auto item = [this](QAction*& member, const char* name, const QString& text) {
+        member = ui.MainMenu1->addAction(text);
+        member->setObjectName(QString::fromLatin1(name));
+    };
+    item(ui.Print1, "Print1", QStringLiteral("Print"));
+    item(ui.Printedby1, "Printedby1", QStringLiteral("Printed &by..."));
+    item(ui.Exit1, "Exit1", QStringLiteral("Exit"));
+    connect(ui.Print1, &QAction::triggered, this, &TCertificatefrm::Print1Click);
+    connect(ui.Printedby1, &QAction::triggered, this, &TCertificatefrm::Printedby1Click);
+    connect(ui.Exit1, &QAction::triggered, this, &TCertificatefrm::Exit1Click);
+
+    ui.client = new QWidget(this);
+    ui.client->setObjectName(QStringLiteral("client"));
+    ui.client->setFixedSize(clientWidth, clientHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(ui.MainMenu1);
+    layout->addWidget(ui.client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    ui.certimjpeg = new ImageControl(ui.client);
+    ui.certimjpeg->setObjectName(QStringLiteral("certimjpeg"));
+    ui.certim = new ImageControl(ui.client);
+    ui.certim->setObjectName(QStringLiteral("certim"));
+    QImage design(1169, 825, QImage::Format_RGB32);
+    design.fill(Qt::white);
+    ui.certim->setPicture(design);
+    ui.certim->setGeometry(0, 0, design.width(), design.height());
+
+    const QFont windowFont = font();
+    const QFont titling = pixelFont(algerian, 67, false);
+    const QFont type = pixelFont(algerian, 40, false);
+    ui.l1lb = makeLabel(ui.client, "l1lb", QStringLiteral("Congratulations!!!"), titling, 216, 184);
+    ui.namelb = makeLabel(ui.client, "namelb", QString(), pixelFont(arial, 40, true), 502, 272);
+    ui.l3lb = makeLabel(ui.client, "l3lb", QStringLiteral("You got"), windowFont, 518, 336);
+    ui.numlb = makeLabel(ui.client, "numlb", QString(), windowFont, 528, 384);
+    ui.typelb = makeLabel(ui.client, "typelb", QString(), type, 377, 448);
+    ui.involvelb = makeLabel(ui.client, "involvelb", QString(), windowFont, 516, 512);
+    ui.tablelb = makeLabel(ui.client, "tablelb", QString(), windowFont, 528, 560);
+    ui.weblb = makeLabel(ui.client, "weblb", QStringLiteral("quorvex.test"), pixelFont(arial, 13, false), 1015, 740);
+    setTextColour(ui.weblb, grey);
+}
+
+void TCertificatefrm::setComposedLines(const quorvex::CertificateLines& lines)
+{
+    setSizedText(ui.namelb, toQt(lines.name));
+    setSizedText(ui.numlb, toQt(lines.score));
+    setSizedText(ui.typelb, toQt(lines.type));
+    setSizedText(ui.involvelb, toQt(lines.involve));
+    setSizedText(ui.tablelb, toQt(lines.table));
+}
+
+void TCertificatefrm::setNameDialog(TWhoami* whoami)
+{
+    Whoami = whoami;
+}
+
+void TCertificatefrm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+// The window closes only through its menu: Escape does not dismiss it.
+void TCertificatefrm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TCertificatefrm::FormShow()
+{
+    if (artworkError) {
+        reportFileError(this, *artworkError);
+        artworkError.reset();
+    }
+    QImage picture = ui.certimjpeg->picture().copy();
+    {
+        QPainter painter(&picture);
+        const int middle = picture.width() / 2;
+        // A label that sizes itself to its text is as wide as its text; the name keeps its width.
+        auto centred = [middle](const QLabel* label) {
+            const int width = label->property("autoSize").toBool() ? textWidth(label, label->text()) : label->width();
+            return middle - width / 2;
+        };
+        drawOpaque(painter, ui.l1lb, ui.l1lb->x());
+        drawOpaque(painter, ui.l3lb, ui.l3lb->x());
+        drawOpaque(painter, ui.numlb, centred(ui.numlb));
+        drawOpaque(painter, ui.typelb, centred(ui.typelb));
+        drawOpaque(painter, ui.namelb, centred(ui.namelb));
+        drawOpaque(painter, ui.involvelb, centred(ui.involvelb));
+        drawOpaque(painter, ui.weblb, ui.weblb->x());
+        drawOpaque(painter, ui.tablelb, centred(ui.tablelb));
+    }
+    ui.certim->setPicture(picture);
+    ui.certim->resize(picture.size());
+}
+
+QPrinter& TCertificatefrm::printer()
+{
+    if (!Printer1) {
+        Printer1 = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        Printer1->setCopyCount(1);
+        // Where no printer is installed the dialog offers only a PDF file, and would propose the
+        // home folder itself as its name, which cannot be written.
+        if (QPrinterInfo::availablePrinterNames().isEmpty())
+            Printer1->setOutputFileName(QDir::home().filePath(QStringLiteral("Certificate.pdf")));
+    }
+    return *Printer1;
+}
+
+void TCertificatefrm::Print1Click()
+{
+    QPrinter& target = printer();
+    target.setPageOrientation(QPageLayout::Landscape);
+    if (!userDialogs().runPrintDialog(this, &target))
+        return;
+    const QString printedBy = Whoami ? Whoami->name() : QString();
+    if (const std::optional<QString> failure = printPicture(*ui.certim, target, printedBy))
+        userDialogs().reportError(this, *failure);
+}
+
+void TCertificatefrm::Printedby1Click()
+{
+    if (Whoami)
+        Whoami->exec();
+}
+
+void TCertificatefrm::Exit1Click()
+{
+    accept();
 }

@@ -42,6 +42,7 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     wireRoster();
     wireCleanup();
     wirePassword();
+    wireCertificate();
 
     FormCreate();
 }

@@ -326,6 +326,9 @@ private:
     void lockTeacherCommands(const QString& caption);
     bool teacherPasswordUnreadable = false; // a password file exists but could not be read
 
+    // Certificate area
+    void wireCertificate();
+
     Controls ui;
     TCertificatefrm* Certificatefrm = nullptr;
     TWhoami* Whoami = nullptr;
