@@ -10,9 +10,9 @@ namespace quorvex {
 
 namespace {
 
-// A bound on the pixels of one picture, so a damaged header claiming 65535 x 65535
-// is refused instead of allocating gigabytes.
-constexpr unsigned long maxPixels = 64UL * 1024 * 1024;
+// A bound on the pixels of one picture (4096 x 4096, sixteen times the certificate sheet), so a
+// damaged header claiming 65000 x 65000 is refused instead of allocating gigabytes.
+constexpr unsigned long maxPixels = 4096UL * 4096;
 
 // libjpeg's default error handler prints and calls exit(). This one keeps the message and
 // jumps back to the decoding step that was running. Everything alive between the setjmp
