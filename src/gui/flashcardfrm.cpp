@@ -7,6 +7,7 @@
 #include "controlhelpers.h"
 #include "core/roster.h"
 #include "imagecontrol.h"
+#include "multilinelabel.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -162,14 +163,16 @@ void Tflashcardfrm::FormActivate()
 
     ui.namecb->clear();
     auto roster = quorvex::loadOrCreateRoster();
-    if (!roster) {
-        // The list stays empty, and nothing that writes the roster runs without the teacher
-        // choosing it, so the unreadable file is never replaced by a shorter list.
+    if (roster) {
+        for (const quorvex::Bytes& name : *roster)
+            ui.namecb->addItem(toQt(name));
+    } else {
+        // Pupils can still drill as "Guest". The roster panels refuse to write while the file
+        // cannot be read, so it is never replaced by this shorter list.
         reportFileError(this, roster.error());
-        return;
+        rosterUnreadable = true;
+        ui.namecb->addItem(toQt(quorvex::guestName));
     }
-    for (const quorvex::Bytes& name : *roster)
-        ui.namecb->addItem(toQt(name));
     ui.namecb->setCurrentIndex(0);
 
     loadTeacherPassword();
@@ -220,11 +223,15 @@ bool Tflashcardfrm::eventFilter(QObject* watched, QEvent* event)
             return newpassebKeyPress(key);
         if (watched == ui.passeb)
             return passebKeyPress(key);
+        if (watched == ui.ttim)
+            return boardKeyPress(key);
     } else if (event->type() == QEvent::FocusIn) {
         if (watched == ui.anseb)
             ansebEnter();
         else if (watched == ui.passeb)
             passebEnter();
+        else if (watched == ui.ttim)
+            showBoardCursor();
     }
     return QMainWindow::eventFilter(watched, event);
 }

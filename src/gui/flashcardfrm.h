@@ -33,6 +33,7 @@
 #include <cstdint>
 
 class ImageControl;
+class MultiLineLabel;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -111,7 +112,7 @@ public:
         QGroupBox* GroupBox3 = nullptr;
         QComboBox* qtcb = nullptr;
         QGroupBox* srgb = nullptr;
-        QLabel* srlb = nullptr;
+        MultiLineLabel* srlb = nullptr;
         QLabel* srtlb = nullptr;
         QLabel* ydlb = nullptr;
         QLabel* speedtlb = nullptr;
@@ -275,6 +276,7 @@ private:
 
     void buildControls();
     void buildTeacherPanels(QWidget* client);
+    void setAccessibleNamesAndTabOrder();
     void buildMenus();
     void wireQuestions();
     void wireAnswers();
@@ -298,6 +300,9 @@ private:
 
     // Board area
     void drawDot(int column, int row, const QColor& colour);
+    bool boardKeyPress(QKeyEvent* event);
+    void showBoardCursor();
+    int boardCursor = 0; // the cell the keyboard is on, column + 12 x row
 
     // History area
     quorvex::Bytes selectedStudent() const;
@@ -349,6 +354,7 @@ private:
     quorvex::Bytes teacherPassword;
     quorvex::RandomEngine random;
     bool activated = false;
+    bool rosterUnreadable = false; // studnames.txt exists but could not be read at start
 
     // Flags and counters
     int32_t unsavedAnswers = 0; // 1 while a question was started since the last save

@@ -2,6 +2,7 @@
 
 #include "controlhelpers.h"
 #include "core/answers.h"
+#include "core/spoken.h"
 #include "flashcardfrm.h"
 #include "textcodec.h"
 
@@ -91,6 +92,7 @@ void Tflashcardfrm::checkbtClick()
     } else {
         setTextColour(ui.qlb, red);
     }
+    ui.qlb->setAccessibleName(toQt(quorvex::spokenResult(question, right)));
     ui.Questionbt->setFocus();
 
     quorvex::Treslts record;

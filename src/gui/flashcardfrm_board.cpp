@@ -3,9 +3,12 @@
 
 #include "controlhelpers.h"
 #include "core/board.h"
+#include "core/spoken.h"
 #include "flashcardfrm.h"
 #include "imagecontrol.h"
+#include "textcodec.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -15,6 +18,7 @@ void Tflashcardfrm::wireBoard()
 {
     connect(ui.ttimbt, &QPushButton::clicked, this, &Tflashcardfrm::ttimbtClick);
     connect(ui.ttim, &ImageControl::mousePressed, this, &Tflashcardfrm::ttimMouseDown);
+    ui.ttim->installEventFilter(this);
 }
 
 void Tflashcardfrm::drawDot(int column, int row, const QColor& colour)
@@ -42,6 +46,8 @@ void Tflashcardfrm::ttimbtClick()
     for (const quorvex::Cell& dot : quorvex::questionDots(question))
         drawDot(dot.column, dot.row, red);
     ui.ttim->update();
+    ui.ttim->setAccessibleName(toQt(quorvex::spokenBoard(question)));
+    ui.ttim->setAccessibleDescription(QString());
 }
 
 void Tflashcardfrm::ttimMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
@@ -57,4 +63,46 @@ void Tflashcardfrm::ttimMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x,
     ui.ttim->update();
     dotsDrawn = static_cast<int32_t>(std::count(dotGrid.begin(), dotGrid.end(), uint8_t { 1 }));
     setCaption(ui.totalseelb, QStringLiteral("%1 dots drawn").arg(dotsDrawn));
+    ui.ttim->setAccessibleDescription(ui.totalseelb->text());
+}
+
+// A keyboard user moves over the cells with the arrow keys and places or removes a dot with
+// space or Enter, exactly as a press in that cell does.
+bool Tflashcardfrm::boardKeyPress(QKeyEvent* event)
+{
+    int column = boardCursor % quorvex::boardCells;
+    int row = boardCursor / quorvex::boardCells;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        column = std::max(column - 1, 0);
+        break;
+    case Qt::Key_Right:
+        column = std::min(column + 1, quorvex::boardCells - 1);
+        break;
+    case Qt::Key_Up:
+        row = std::max(row - 1, 0);
+        break;
+    case Qt::Key_Down:
+        row = std::min(row + 1, quorvex::boardCells - 1);
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ttimMouseDown(Qt::NoButton, event->modifiers(), quorvex::dotBoxLeft(column) + quorvex::dotSize / 2,
+            quorvex::dotBoxTop(row) + quorvex::dotSize / 2);
+        return true;
+    default:
+        return false;
+    }
+    boardCursor = column + quorvex::boardCells * row;
+    showBoardCursor();
+    return true;
+}
+
+void Tflashcardfrm::showBoardCursor()
+{
+    const int column = boardCursor % quorvex::boardCells;
+    const int row = boardCursor / quorvex::boardCells;
+    ui.ttim->setFocusMark(QRect(quorvex::gridOrigin + quorvex::boardPitch * column + 1,
+        quorvex::gridOrigin + quorvex::boardPitch * row + 1, quorvex::boardPitch - 1, quorvex::boardPitch - 1));
 }

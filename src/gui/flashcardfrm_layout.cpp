@@ -6,6 +6,7 @@
 #include "flashcardfrm.h"
 #include "fonts.h"
 #include "imagecontrol.h"
+#include "multilinelabel.h"
 #include "wrappingradiobutton.h"
 
 #include <QCheckBox>
@@ -285,6 +286,7 @@ void Tflashcardfrm::buildControls()
     place(ui.srsb, 568, 48, 121, 17);
 
     buildTeacherPanels(client);
+    setAccessibleNamesAndTabOrder();
 
     CONTROL(ctr, this)->setInterval(100);
     CONTROL(srtr, this)->setInterval(100);
@@ -428,4 +430,43 @@ void Tflashcardfrm::buildTeacherPanels(QWidget* client)
     // a panel shown over another control hides it.
     for (QGroupBox* panel : { ui.cleanupgb, ui.nstudgb, ui.deletegb, ui.nologingb, ui.logoutgb, ui.logingb })
         panel->setAutoFillBackground(true);
+}
+
+// Names a screen reader speaks where a control's own caption does not say what it is, and an
+// order for Tab that follows a pupil's work: answer, ask, settings, then the notebook.
+void Tflashcardfrm::setAccessibleNamesAndTabOrder()
+{
+    const std::pair<QWidget*, const char*> names[] = {
+        { ui.qlb, "Press Start for a question" },
+        { ui.anseb, "Answer" },
+        { ui.ttcb, "Tables of" },
+        { ui.uptocb, "Practice with up to" },
+        { ui.namecb, "User Name" },
+        { ui.qtcb, "Question Type" },
+        { ui.tlb, "Time" },
+        { ui.srsb, "Speed round length in seconds" },
+        { ui.ttim, "Array board" },
+        { ui.resltsim, "Results" },
+        { ui.TabbedNotebook1, "Arrays and results" },
+        { ui.resltssb, "Scroll the results" },
+        { ui.hiscb, "Day" },
+        { ui.keepcb, "Number of last files to keep" },
+        { ui.delfirstcb, "Number of first files to delete" },
+        { ui.cleanupcb, "Student to clean up" },
+        { ui.deletecb, "Student to delete" },
+        { ui.nstudeb, "Name of the new student" },
+        { ui.newpasseb, "New password" },
+        { ui.passeb, "Password" },
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(QString::fromLatin1(name));
+    ui.resltsim->setAccessibleDescription(QStringLiteral("No answers"));
+
+    // The board takes the keyboard too: arrows move over the cells, space places or removes a dot.
+    ui.ttim->setFocusPolicy(Qt::TabFocus);
+    ui.resltsim->setFocusPolicy(Qt::TabFocus);
+    chainTabOrder({ ui.anseb, ui.Questionbt, ui.checkbt, ui.qtcb, ui.namecb, ui.ttcb, ui.ttrb, ui.prb, ui.uptocb,
+        ui.addrb, ui.subrb, ui.Multirb, ui.divrb, ui.acb, ui.scb, ui.mcb, ui.dcb, ui.zerocb, ui.mixcb, ui.srsb,
+        ui.TabbedNotebook1, ui.ttim, ui.Showallrb, ui.showwrongrb, ui.longestrb, ui.shortestrb, ui.showhistorycb,
+        ui.hiscb, ui.resltsim, ui.resltssb });
 }

@@ -2,6 +2,7 @@
 // bound, the operations and Mix and Match.
 
 #include "controlhelpers.h"
+#include "core/spoken.h"
 #include "flashcardfrm.h"
 #include "textcodec.h"
 
@@ -106,6 +107,7 @@ void Tflashcardfrm::QuestionbtClick()
     setTextColour(ui.qlb, Qt::black);
     ui.anseb->setText(QStringLiteral("?"));
     setCaption(ui.qlb, toQt(quorvex::questionLine(question)));
+    ui.qlb->setAccessibleName(toQt(quorvex::spokenQuestion(question)));
     ttimbtClick();
     ui.Questionbt->setEnabled(false);
     ui.anseb->setFocus();

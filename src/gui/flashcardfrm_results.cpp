@@ -2,6 +2,7 @@
 
 #include "controlhelpers.h"
 #include "core/resultsorder.h"
+#include "core/tenths.h"
 #include "flashcardfrm.h"
 #include "imagecontrol.h"
 #include "textcodec.h"
@@ -74,6 +75,7 @@ void Tflashcardfrm::resltsbtClick()
     QFont font = ui.resltsim->font();
     font.setStyleStrategy(QFont::NoAntialias); // pure green and red, as the bars
     painter.setFont(font);
+    QStringList spoken; // the visible lines, for a screen reader
     for (int slot = 0; slot < pageLines && first + slot <= count; ++slot) {
         const quorvex::Treslts& record = answerLog.slot(first + slot);
         const int top = firstLineTop + lineHeight * slot;
@@ -86,9 +88,17 @@ void Tflashcardfrm::resltsbtClick()
         // one) has no bar, and no bar runs past the page.
         if (withBars && record.ticks > 0)
             painter.fillRect(barLeft, top, std::min(record.ticks, picture.width() - barLeft), barHeight, mark);
+        spoken << QStringLiteral("%1, %2, %3, answered %4, %5")
+                      .arg(toQt(record.questionType).trimmed(), toQt(record.operation).trimmed(),
+                          toQt(record.question).trimmed(), toQt(record.answer).trimmed(),
+                          record.correct ? QStringLiteral("right") : QStringLiteral("wrong"));
+        if (withBars)
+            spoken.back() += QStringLiteral(", %1 seconds").arg(toQt(quorvex::tenthsText(record.ticks)));
     }
     painter.end();
     ui.resltsim->update();
+    ui.resltsim->setAccessibleDescription(
+        spoken.isEmpty() ? QStringLiteral("No answers") : spoken.join(QLatin1Char('\n')));
 }
 
 void Tflashcardfrm::resltssbChange()

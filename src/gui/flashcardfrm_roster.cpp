@@ -115,11 +115,11 @@ void Tflashcardfrm::asbtClick()
     const std::optional<quorvex::Bytes> name = toBytes(typed);
     const quorvex::NameProblem problem
         = name ? quorvex::checkStudentName(*name) : quorvex::NameProblem::NotInCharacterSet;
-    if (problem != quorvex::NameProblem::None || ui.namecb->count() == 0) {
+    if (problem != quorvex::NameProblem::None || rosterUnreadable) {
         // With no roster loaded there is nothing to add to, and writing would replace the
         // teacher's unreadable file by a shorter list.
-        nameproblemlb->setText(ui.namecb->count() == 0 ? QStringLiteral("The student list was not read")
-                                                       : toQt(quorvex::nameProblemMessage(problem)));
+        nameproblemlb->setText(rosterUnreadable ? QStringLiteral("The student list was not read")
+                                                : toQt(quorvex::nameProblemMessage(problem)));
         ui.addedlb->hide();
         nameproblemlb->show();
         ui.nstudeb->setFocus();
@@ -163,7 +163,7 @@ void Tflashcardfrm::addonebtClick()
         if (ui.namecb->itemText(p) == typed)
             ui.namecb->setCurrentIndex(p);
     }
-    if (ui.namecb->count() > 0 && !writeRosterAsAdded(entriesOf(ui.namecb)))
+    if (!rosterUnreadable && !writeRosterAsAdded(entriesOf(ui.namecb)))
         return;
     ui.nstudgb->hide();
 }
@@ -194,7 +194,7 @@ void Tflashcardfrm::ddbtClick()
 {
     // Names added in the Add panel meanwhile stay: only the students deleted here go.
     const std::vector<quorvex::Bytes> roster = quorvex::withoutDeletedStudents(entriesOf(ui.namecb), deletedStudents);
-    if (!roster.empty()) {
+    if (!rosterUnreadable) {
         if (auto written = quorvex::writeRoster(roster); !written) {
             reportFileError(this, written.error());
             return;

@@ -15,11 +15,21 @@ void ImageControl::setPicture(const QImage& picture)
     update();
 }
 
+void ImageControl::setFocusMark(const QRect& mark)
+{
+    m_focusMark = mark;
+    update();
+}
+
 void ImageControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.drawImage(0, 0, m_picture);
+    if (hasFocus() && !m_focusMark.isNull()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.drawRect(m_focusMark);
+    }
 }
 
 void ImageControl::mousePressEvent(QMouseEvent* event)

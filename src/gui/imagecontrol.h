@@ -15,6 +15,10 @@ public:
     const QImage& picture() const { return m_picture; }
     void setPicture(const QImage& picture);
 
+    // A frame drawn over the picture while the control has the keyboard focus; it is not part
+    // of the picture.
+    void setFocusMark(const QRect& mark);
+
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
 
@@ -25,4 +29,5 @@ protected:
 
 private:
     QImage m_picture;
+    QRect m_focusMark;
 };

@@ -113,13 +113,23 @@ void TestMainWindow::unreadableRosterIsReportedAndKept()
 {
     TestFolder folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("studnames.txt")));
+    folder.write(QStringLiteral("password.txt"), "secret\r\n");
     auto window = startProgram();
     QCOMPARE(folder.dialogs().errors.size(), 1);
     QVERIFY(folder.dialogs().errors.first().contains(QStringLiteral("studnames.txt")));
     QVERIFY(QFileInfo(folder.path() + QStringLiteral("/studnames.txt")).isDir());
-    // The drill still works.
+    // The drill still works, as Guest, and the password still locks the teacher commands.
+    QCOMPARE(items(control<QComboBox>(window.get(), "namecb")), QStringList { QStringLiteral("Guest") });
+    QVERIFY(!control<QAction>(window.get(), "AddaStudent1")->isEnabled());
     control<QPushButton>(window.get(), "Questionbt")->click();
     QCOMPARE(control<QPushButton>(window.get(), "Questionbt")->text(), QStringLiteral("Next &Question"));
+    // Adding a student would replace the unreadable roster with a shorter one: refused.
+    invoke(window.get(), "AddaStudent1Click");
+    QTest::keyClicks(control<QLineEdit>(window.get(), "nstudeb"), QStringLiteral("Ann"));
+    invoke(window.get(), "asbtClick");
+    invoke(window.get(), "addonebtClick");
+    QVERIFY(QFileInfo(folder.path() + QStringLiteral("/studnames.txt")).isDir());
+    QCOMPARE(folder.dialogs().errors.size(), 1);
 }
 
 void TestMainWindow::initialCaptionsAndStates_data()
@@ -163,6 +173,11 @@ void TestMainWindow::initialCaptionsAndStates_data()
     row("GroupBox3", QStringLiteral("Question Type"));
     row("qtcb", QStringLiteral("Practice"));
     row("srgb", QStringLiteral("Speed Round "), false);
+    row("srlb",
+        QStringLiteral("See how many questions you can answer in the time you decide!\r"
+                       "Be sure to select the types of questions you want to see.\r"
+                       "Don't worry about wrong answers, they won't be counted.\rGOOD LUCK!!"),
+        false);
     row("srtlb", QStringLiteral("Time: 60 s"), false);
     row("ydlb", QStringLiteral("You did:"), false);
     row("speedtlb", QStringLiteral("10"), false);
