@@ -1,0 +1,93 @@
+#include "core/fileio.h"
+#include "core/fluency.h"
+#include "core/history.h"
+#include "core/operations.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace quorvex;
+
+namespace {
+
+// The program works in its current folder: the benchmark writes the days into a fresh one.
+class FluencyScratchFolder {
+public:
+    FluencyScratchFolder()
+        : m_previous(std::filesystem::current_path())
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-bench-XXXXXX").string();
+        m_path = ::mkdtemp(pattern.data());
+        std::filesystem::current_path(m_path);
+    }
+    ~FluencyScratchFolder()
+    {
+        std::filesystem::current_path(m_previous);
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    FluencyScratchFolder(const FluencyScratchFolder&) = delete;
+    FluencyScratchFolder& operator=(const FluencyScratchFolder&) = delete;
+
+private:
+    std::filesystem::path m_previous;
+    std::filesystem::path m_path;
+};
+
+// A day of a busy pupil: every operation, numbers up to 12, a fifth of the answers in speed
+// rounds, about a quarter wrong.
+std::vector<Treslts> busyDay(std::mt19937& random, size_t size)
+{
+    std::uniform_int_distribution<int32_t> operation(1, 4);
+    std::uniform_int_distribution<int32_t> base(0, largestBase);
+    std::uniform_int_distribution<int32_t> second(1, largestSecond);
+    std::uniform_int_distribution<int32_t> ticks(4, 90);
+    std::bernoulli_distribution correct(0.75);
+    std::bernoulli_distribution speedRound(0.2);
+    std::vector<Treslts> day(size);
+    for (Treslts& record : day) {
+        const Operation op = operationFromCode(operation(random));
+        const int32_t a = base(random);
+        const int32_t b = second(random);
+        Question q { op, a, b };
+        if (op == Operation::Subtraction)
+            q.firstNum = a + b;
+        if (op == Operation::Division)
+            q.firstNum = a * b;
+        record.question = completedFact(q);
+        record.operation = operationName(op);
+        record.correct = correct(random);
+        record.answer = decimal(record.correct ? a : a + 1);
+        record.ticks = speedRound(random) ? 0 : ticks(random);
+    }
+    return day;
+}
+
+// A year of days of 3,000 answers each: what the report reads when it opens.
+void BM_ReadFluencyReport365x3000(benchmark::State& state)
+{
+    FluencyScratchFolder folder;
+    std::mt19937 random(7);
+    for (int32_t day = 1; day <= 365; ++day) {
+        if (!saveNextDay("Pupil", busyDay(random, 3000)).ok()) {
+            state.SkipWithError("could not write the days");
+            return;
+        }
+    }
+    for (auto _ : state) {
+        Result<FluencyReport> report = readFluencyReport("Pupil");
+        if (!report.ok() || report->days().size() != 365) {
+            state.SkipWithError("could not read the days");
+            return;
+        }
+        benchmark::DoNotOptimize(report);
+    }
+    state.SetItemsProcessed(state.iterations() * 365 * 3000);
+}
+BENCHMARK(BM_ReadFluencyReport365x3000)->Unit(benchmark::kMillisecond);
+
+} // namespace
