@@ -1,0 +1,454 @@
+// Faults while the program writes its files, through the real window. Every test runs as root
+// may, so the faults are ones permissions cannot stand in for: a folder standing where the file
+// must go, a file system that takes only a few bytes more (a full disk), and a name the file
+// system refuses. For each file the program writes, a failed write is reported once naming the
+// file, the program carries on, nothing on disk or in memory is lost, and once the fault is gone
+// the same command succeeds.
+
+#include "../core/filesizelimit.h"
+#include "flashcardfrm.h"
+#include "guitest.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <optional>
+
+enum class Fault {
+    FolderInTheWay,
+    DiskFull,
+    NameTooLong, // longer than a file name may be
+    NameWithSlash, // a name that would be a path
+};
+Q_DECLARE_METATYPE(Fault)
+
+namespace {
+
+QStringList items(const QComboBox* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+void choose(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    Q_EMIT list->activated(index);
+}
+
+// Everything in the folder, hidden files included, so a write left aside would show.
+QStringList folderEntries(const TestFolder& folder)
+{
+    return QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+// Puts a fault in the way of writing one file for as long as it lives. A folder takes the
+// file's place (the file, if any, has to go for that); a full disk leaves the file alone and
+// lets no write grow past a few bytes.
+class InjectedFault {
+public:
+    InjectedFault(const TestFolder& folder, Fault fault, const QString& file)
+        : m_folder(folder)
+        , m_file(file)
+        , m_fault(fault)
+    {
+        if (fault == Fault::FolderInTheWay) {
+            QDir(folder.path()).remove(file);
+            QVERIFY(QDir(folder.path()).mkdir(file));
+        } else if (fault == Fault::DiskFull) {
+            m_limit.emplace(8);
+        }
+    }
+    ~InjectedFault() { lift(); }
+    InjectedFault(const InjectedFault&) = delete;
+    InjectedFault& operator=(const InjectedFault&) = delete;
+
+    // A full disk ends with the command; a folder stays until the test clears the way.
+    void endOfCommand() { m_limit.reset(); }
+    void lift()
+    {
+        m_limit.reset();
+        if (m_fault == Fault::FolderInTheWay)
+            QDir(m_folder.path()).rmdir(m_file);
+    }
+
+private:
+    const TestFolder& m_folder;
+    QString m_file;
+    Fault m_fault;
+    std::optional<FileSizeLimit> m_limit;
+};
+
+struct Program {
+    explicit Program(TestFolder& folder)
+        : folder(folder)
+        , window(startProgram())
+    {
+    }
+
+    template <class T> T* find(const char* name) const { return control<T>(window.get(), name); }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+    QStringList roster() const { return items(find<QComboBox>("namecb")); }
+    const quorvex::AnswerLog& log() const { return MainWindowTestAccess::answerLog(*window); }
+
+    // Asks the next question and answers it rightly after the given tenths.
+    void answer(int tenths)
+    {
+        find<QPushButton>("Questionbt")->click();
+        invoke(window.get(), "ctrTimer", tenths);
+        auto* anseb = find<QLineEdit>("anseb");
+        QTest::keyClicks(anseb, QString::number(rightAnswer(find<QLabel>("qlb")->text())));
+        QTest::keyClick(anseb, Qt::Key_Return);
+    }
+
+    std::vector<int32_t> ticks() const
+    {
+        std::vector<int32_t> ticks;
+        for (const quorvex::Treslts& record : log().records())
+            ticks.push_back(record.ticks);
+        return ticks;
+    }
+
+    bool teacherCommandsEnabled(bool enabled) const
+    {
+        for (const char* name : { "Deleteastudent1", "AddaStudent1", "Filecleanup1" }) {
+            if (action(name)->isEnabled() != enabled)
+                return false;
+        }
+        return true;
+    }
+
+    TestFolder& folder;
+    std::unique_ptr<Tflashcardfrm> window;
+};
+
+// The last field of each line of a day file, its tenths.
+std::vector<int32_t> ticksInDay(const QByteArray& day)
+{
+    std::vector<int32_t> ticks;
+    for (const QByteArray& line : day.split('\n')) {
+        if (!line.isEmpty())
+            ticks.push_back(line.mid(line.lastIndexOf(',') + 1).trimmed().toInt());
+    }
+    return ticks;
+}
+
+const QString rosterFile = QStringLiteral("studnames.txt");
+const QString passwordFile = QStringLiteral("password.txt");
+
+} // namespace
+
+class TestFaults : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void failedRosterWrite_data();
+    void failedRosterWrite();
+    void failedPasswordWrite_data();
+    void failedPasswordWrite();
+    void failedDaySave_data();
+    void failedDaySave();
+    void dayGoneWhileTheViewListsIt_data();
+    void dayGoneWhileTheViewListsIt();
+};
+
+void TestFaults::failedRosterWrite_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QStringList>("rosterAfter");
+    QTest::addColumn<QByteArray>("fileAfter");
+    for (const auto& [name, fault] :
+        { std::pair { "folder in the way", Fault::FolderInTheWay }, std::pair { "disk full", Fault::DiskFull } }) {
+        QTest::addRow("Add, %s", name) << QStringLiteral("Add") << fault
+                                       << QStringList { QStringLiteral("Guest"), QStringLiteral("Ann"),
+                                              QStringLiteral("Bob"), QStringLiteral("Cy") }
+                                       << QByteArray("Guest\r\nAnn\r\nBob\r\nCy\r\n");
+        QTest::addRow("Done adding, %s", name)
+            << QStringLiteral("Done adding") << fault
+            << QStringList { QStringLiteral("Guest"), QStringLiteral("Ann"), QStringLiteral("Bob") }
+            << QByteArray("Guest\r\nAnn\r\nBob\r\n");
+        QTest::addRow("Done deleting, %s", name)
+            << QStringLiteral("Done deleting") << fault
+            << QStringList { QStringLiteral("Guest"), QStringLiteral("Ann") } << QByteArray("Guest\r\nAnn\r\n");
+    }
+}
+
+void TestFaults::failedRosterWrite()
+{
+    QFETCH(QString, command);
+    QFETCH(Fault, fault);
+    QFETCH(QStringList, rosterAfter);
+    QFETCH(QByteArray, fileAfter);
+
+    TestFolder folder;
+    const QByteArray rosterBefore = "Guest\r\nAnn\r\nBob\r\n";
+    const QByteArray bobsDay = "Addition ,1 ,2 + 3 = 5 ,5 ,12\r\n";
+    folder.write(rosterFile, rosterBefore);
+    folder.write(QStringLiteral("Bob1.txt"), bobsDay);
+    Program program(folder);
+    const QStringList rosterShown = program.roster();
+
+    QPushButton* button = nullptr;
+    QGroupBox* panel = nullptr;
+    if (command == QStringLiteral("Add")) {
+        program.action("AddaStudent1")->trigger();
+        program.find<QLineEdit>("nstudeb")->setText(QStringLiteral("Cy"));
+        button = program.find<QPushButton>("asbt");
+        panel = program.find<QGroupBox>("nstudgb");
+    } else if (command == QStringLiteral("Done adding")) {
+        program.action("AddaStudent1")->trigger();
+        button = program.find<QPushButton>("addonebt");
+        panel = program.find<QGroupBox>("nstudgb");
+    } else {
+        program.action("Deleteastudent1")->trigger();
+        program.find<QComboBox>("deletecb")->setCurrentIndex(2);
+        program.find<QPushButton>("deletebt")->click();
+        button = program.find<QPushButton>("ddbt");
+        panel = program.find<QGroupBox>("deletegb");
+    }
+
+    InjectedFault injected(folder, fault, rosterFile);
+    button->click();
+    injected.endOfCommand();
+
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    QVERIFY(folder.dialogs().errors.first().contains(rosterFile));
+    // The panel stays open with the roster as it was, in the list and on disk.
+    QVERIFY(program.window->isVisible());
+    QVERIFY(panel->isVisible());
+    QCOMPARE(program.roster(), rosterShown);
+    if (command == QStringLiteral("Add"))
+        QCOMPARE(program.find<QLineEdit>("nstudeb")->text(), QStringLiteral("Cy"));
+    if (fault == Fault::DiskFull)
+        QCOMPARE(folder.read(rosterFile), rosterBefore);
+    else
+        QVERIFY(QFileInfo(QDir(folder.path()).filePath(rosterFile)).isDir());
+    QCOMPARE(folder.read(QStringLiteral("Bob1.txt")), bobsDay);
+    QCOMPARE(folderEntries(folder), sorted({ rosterFile, QStringLiteral("Bob1.txt") }));
+
+    injected.lift();
+    button->click();
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    QCOMPARE(folder.read(rosterFile), fileAfter);
+    QCOMPARE(program.roster(), rosterAfter);
+    const bool bobDeleted = command == QStringLiteral("Done deleting");
+    QCOMPARE(folder.exists(QStringLiteral("Bob1.txt")), !bobDeleted);
+    QCOMPARE(panel->isVisible(), command == QStringLiteral("Add"));
+}
+
+void TestFaults::failedPasswordWrite_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("folder in the way, Set Password") << Fault::FolderInTheWay << false;
+    QTest::newRow("folder in the way, Enter") << Fault::FolderInTheWay << true;
+    QTest::newRow("disk full, Set Password") << Fault::DiskFull << false;
+    QTest::newRow("disk full, Enter") << Fault::DiskFull << true;
+}
+
+void TestFaults::failedPasswordWrite()
+{
+    QFETCH(Fault, fault);
+    QFETCH(bool, byEnter);
+
+    TestFolder folder;
+    Program program(folder);
+    program.action("logintoaccess1")->trigger();
+    auto* newpasseb = program.find<QLineEdit>("newpasseb");
+    // Long enough that a full disk cuts it off.
+    const QString password = QStringLiteral("Owl and pussycat");
+    newpasseb->setText(password);
+    const auto setPassword = [&] {
+        if (byEnter)
+            QTest::keyClick(newpasseb, Qt::Key_Return);
+        else
+            program.find<QPushButton>("Button3")->click();
+    };
+
+    {
+        InjectedFault injected(folder, fault, passwordFile);
+        setPassword();
+        injected.endOfCommand();
+
+        QCOMPARE(folder.dialogs().errors.size(), 1);
+        QVERIFY(folder.dialogs().errors.first().contains(passwordFile));
+        // Still without a password: no half-written file could lock the teacher out.
+        QVERIFY(program.window->isVisible());
+        QVERIFY(program.find<QGroupBox>("nologingb")->isVisible());
+        QCOMPARE(newpasseb->text(), password);
+        QCOMPARE(program.action("logintoaccess1")->text(), QStringLiteral("Click here to create &Password"));
+        QVERIFY(program.teacherCommandsEnabled(true));
+        QCOMPARE(folderEntries(folder),
+            fault == Fault::FolderInTheWay ? sorted({ rosterFile, passwordFile }) : QStringList { rosterFile });
+    }
+
+    setPassword();
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    QCOMPARE(folder.read(passwordFile), password.toLatin1() + "\r\n");
+    QCOMPARE(program.action("logintoaccess1")->text(), QStringLiteral("Login"));
+    QVERIFY(program.teacherCommandsEnabled(false));
+    QVERIFY(!program.find<QGroupBox>("nologingb")->isVisible());
+
+    // And the password set after the fault opens the lock.
+    program.action("logintoaccess1")->trigger();
+    program.find<QLineEdit>("passeb")->setText(password);
+    program.find<QPushButton>("Button5")->click();
+    QVERIFY(program.teacherCommandsEnabled(true));
+}
+
+void TestFaults::failedDaySave_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<bool>("onClose");
+    const std::pair<const char*, Fault> faults[] { { "folder in the way", Fault::FolderInTheWay },
+        { "disk full", Fault::DiskFull }, { "name too long", Fault::NameTooLong },
+        { "name with a slash", Fault::NameWithSlash } };
+    for (const auto& [name, fault] : faults) {
+        QTest::addRow("change of student, %s", name) << fault << false;
+        QTest::addRow("close, %s", name) << fault << true;
+    }
+}
+
+void TestFaults::failedDaySave()
+{
+    QFETCH(Fault, fault);
+    QFETCH(bool, onClose);
+
+    TestFolder folder;
+    QString student = QStringLiteral("Cy");
+    if (fault == Fault::NameTooLong)
+        student = QString(300, QLatin1Char('L'));
+    else if (fault == Fault::NameWithSlash)
+        student = QStringLiteral("Cy/Di");
+    const QByteArray earlierDay = "Addition ,1 ,2 + 3 = 5 ,5 ,12\r\n";
+    folder.write(rosterFile, "Guest\r\nAnn\r\n" + student.toLatin1() + "\r\n");
+    const bool nameRefused = fault == Fault::NameTooLong || fault == Fault::NameWithSlash;
+    const QString firstDay = nameRefused ? QString() : student + QStringLiteral("1.txt");
+    const QString newDay
+        = student + (fault == Fault::FolderInTheWay ? QStringLiteral("1.txt") : QStringLiteral("2.txt"));
+    if (fault == Fault::DiskFull)
+        folder.write(firstDay, earlierDay);
+    Program program(folder);
+    choose(program.find<QComboBox>("namecb"), 2);
+    program.answer(4);
+    program.answer(7);
+    const std::vector<int32_t> answered { 4, 7 };
+    const QStringList entriesBefore = folderEntries(folder);
+
+    std::optional<InjectedFault> injected;
+    if (!nameRefused)
+        injected.emplace(folder, fault, newDay);
+    const QStringList entriesWithFault = folderEntries(folder);
+    folder.dialogs().answerYes = false;
+    if (onClose) {
+        QVERIFY(!program.window->close());
+        QCOMPARE(folder.dialogs().questions.size(), 1);
+    } else {
+        choose(program.find<QComboBox>("namecb"), 1);
+    }
+    if (injected)
+        injected->endOfCommand();
+
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    QVERIFY2(folder.dialogs().errors.first().contains(student), qPrintable(folder.dialogs().errors.first()));
+    // The answers are still in memory, with the student who gave them, and nothing on disk moved.
+    QVERIFY(program.window->isVisible());
+    QCOMPARE(program.find<QComboBox>("namecb")->currentText(), student);
+    QCOMPARE(program.ticks(), answered);
+    QCOMPARE(folderEntries(folder), entriesWithFault);
+    if (fault == Fault::DiskFull)
+        QCOMPARE(folder.read(firstDay), earlierDay);
+
+    // The pupil can go on answering; the next occasion saves everything.
+    program.answer(3);
+    QCOMPARE(program.ticks(), (std::vector<int32_t> { 4, 7, 3 }));
+    if (nameRefused) {
+        folder.dialogs().answerYes = true;
+        QVERIFY(program.window->close());
+        QCOMPARE(folder.dialogs().errors.size(), 2);
+        QCOMPARE(folderEntries(folder), entriesBefore);
+        return;
+    }
+    injected.reset();
+    if (onClose) {
+        QVERIFY(program.window->close());
+    } else {
+        choose(program.find<QComboBox>("namecb"), 1);
+        QCOMPARE(program.find<QComboBox>("namecb")->currentText(), QStringLiteral("Ann"));
+        QCOMPARE(program.log().askedCount(), 0);
+    }
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    QCOMPARE(ticksInDay(folder.read(newDay)), (std::vector<int32_t> { 4, 7, 3 }));
+    if (fault == Fault::DiskFull)
+        QCOMPARE(folder.read(firstDay), earlierDay);
+}
+
+void TestFaults::dayGoneWhileTheViewListsIt_data()
+{
+    QTest::addColumn<bool>("folderInItsPlace");
+    QTest::newRow("removed") << false;
+    QTest::newRow("a folder in its place") << true;
+}
+
+void TestFaults::dayGoneWhileTheViewListsIt()
+{
+    QFETCH(bool, folderInItsPlace);
+
+    TestFolder folder;
+    folder.write(rosterFile, "Guest\r\nAnn\r\n");
+    folder.write(QStringLiteral("Guest1.txt"), "Addition ,1 ,1 + 1 = 2 ,2 ,11\r\nAddition ,0 ,1 + 2 = 3 ,4 ,12\r\n");
+    folder.write(QStringLiteral("Guest2.txt"), "Addition ,1 ,2 + 2 = 4 ,4 ,21\r\n");
+    folder.write(QStringLiteral("Guest3.txt"), "Addition ,1 ,3 + 3 = 6 ,6 ,31\r\n");
+    Program program(folder);
+    program.answer(5);
+    const quorvex::AnswerLog own = program.log();
+
+    program.find<QCheckBox>("showhistorycb")->setChecked(true);
+    auto* hiscb = program.find<QComboBox>("hiscb");
+    QCOMPARE(items(hiscb), (QStringList { QStringLiteral("Day 1"), QStringLiteral("Day 2"), QStringLiteral("Day 3") }));
+    QCOMPARE(program.ticks(), (std::vector<int32_t> { 11, 12 }));
+
+    QVERIFY(QDir(folder.path()).remove(QStringLiteral("Guest2.txt")));
+    if (folderInItsPlace)
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Guest2.txt")));
+    choose(hiscb, 1);
+    // Nothing to load: the page keeps the day it showed, and nothing is reported.
+    QVERIFY(program.window->isVisible());
+    QCOMPARE(program.ticks(), (std::vector<int32_t> { 11, 12 }));
+    QVERIFY(folder.dialogs().errors.isEmpty());
+    choose(hiscb, 2);
+    QCOMPARE(program.ticks(), (std::vector<int32_t> { 31 }));
+
+    program.find<QCheckBox>("showhistorycb")->setChecked(false);
+    QCOMPARE(program.log(), own);
+
+    // The pupil's own answers are saved at the next occasion: into the gap the removed day
+    // left, or, with a folder there, not at all but reported and kept.
+    choose(program.find<QComboBox>("namecb"), 1);
+    if (folderInItsPlace) {
+        QCOMPARE(folder.dialogs().errors.size(), 1);
+        QVERIFY(folder.dialogs().errors.first().contains(QStringLiteral("Guest2.txt")));
+        QCOMPARE(program.log(), own);
+    } else {
+        QVERIFY(folder.dialogs().errors.isEmpty());
+        QVERIFY(folder.read(QStringLiteral("Guest2.txt")).endsWith(" ,5\r\n"));
+        QCOMPARE(folder.read(QStringLiteral("Guest3.txt")), QByteArray("Addition ,1 ,3 + 3 = 6 ,6 ,31\r\n"));
+    }
+}
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
