@@ -76,6 +76,9 @@ void Tflashcardfrm::buildMenus()
 
     bar->addMenu(menu(ui.File1, "File1", QStringLiteral("&File"), bar));
     item(ui.Printcertificate1, "Printcertificate1", QStringLiteral("Print &Certificate"), ui.File1);
+    QAction* fluencyReport = nullptr;
+    item(fluencyReport, "FluencyReport1", QStringLiteral("&Fluency Report"), ui.File1);
+    connect(fluencyReport, &QAction::triggered, this, &Tflashcardfrm::FluencyReport1Click);
     ui.File1->addMenu(menu(ui.eacherStuff1, "eacherStuff1", QStringLiteral("Teacher Stuff"), ui.File1));
     item(ui.logintoaccess1, "logintoaccess1", QStringLiteral("Login to access"), ui.eacherStuff1);
     item(ui.Deleteastudent1, "Deleteastudent1", QStringLiteral("&Delete a student"), ui.eacherStuff1);

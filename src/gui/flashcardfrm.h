@@ -18,6 +18,7 @@
 //   flashcardfrm_cleanup.cpp      history clean-up
 //   flashcardfrm_password.cpp     the teacher password and access to the teacher commands
 //   flashcardfrm_certificate.cpp  wording the certificate
+//   flashcardfrm_fluency.cpp      the fluency report of the selected student
 //
 // Handlers call one another by clicking a control from code, whatever its enabled state, or
 // through the hidden buttons ttimbt, resltsbt, sortbt and hisbt. Changing a check box or radio
@@ -263,6 +264,9 @@ public Q_SLOTS:
 
     // Certificate (flashcardfrm_certificate.cpp)
     void Printcertificate1Click();
+
+    // Fluency report (flashcardfrm_fluency.cpp)
+    void FluencyReport1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
