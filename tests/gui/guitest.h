@@ -81,6 +81,8 @@ class MainWindowTestAccess {
 public:
     static const quorvex::AnswerLog& answerLog(const Tflashcardfrm& window) { return window.answerLog; }
     static void seed(Tflashcardfrm& window, unsigned seed) { window.random.seed(seed); }
+    // For a benchmark that needs a long sitting behind the pupil without answering it all.
+    static quorvex::AnswerLog& changeableAnswerLog(Tflashcardfrm& window) { return window.answerLog; }
 };
 
 // Asks questions until the question line reads line (with a fixed seed, so the same every run);

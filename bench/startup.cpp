@@ -1,0 +1,22 @@
+// Start-up as the pupil sees it: the windows made exactly as main() makes them, the main window
+// shown, and the time from process start to its first paint printed. Run it in an empty
+// folder: the first activation creates the roster there. bench/run-startup compares it with
+// startup_floor.
+
+#include "flashcardfrm.h"
+#include "startupprobe.h"
+#include "windows.h"
+
+#include <QApplication>
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    const std::unique_ptr<Tflashcardfrm> flashcardfrm(createWindows());
+    const startupprobe::FirstPaint probe(flashcardfrm.get());
+    flashcardfrm->show();
+    QApplication::exec();
+    return probe.report("quorvex");
+}
