@@ -80,11 +80,12 @@ QString matrixCaption(Operation op)
     return {};
 }
 
+// A state in words, as a cell's tooltip and the legend give it.
 QString stateWords(FactState state)
 {
     switch (state) {
     case FactState::Fluent:
-        return QStringLiteral("fluent: right within 3.0 s");
+        return QStringLiteral("fluent");
     case FactState::Right:
         return QStringLiteral("right, but slower or in a speed round");
     case FactState::Wrong:
@@ -180,7 +181,7 @@ void drawLegend(QPainter& painter)
         drawStateCell(painter, state, swatch);
         painter.setPen(QPen(gridColour, 0.8));
         painter.drawRect(swatch);
-        QString words = stateWords(state);
+        QString words = state == FactState::Fluent ? QStringLiteral("fluent: right within 3.0 s") : stateWords(state);
         words[0] = words[0].toUpper();
         painter.setPen(Qt::black);
         const double width = metrics.horizontalAdvance(words);

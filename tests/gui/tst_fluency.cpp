@@ -10,12 +10,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 
 using quorvex::Fact;
@@ -206,8 +208,17 @@ void TestFluency::windowShowsTheStatesColours()
             const QColor colour = shown.pixelColor((at * ratio).toPoint());
             QVERIFY2(near(colour, stateColour(cell.state)), qPrintable(describe(colour)));
         }
+        // Pointing at a cell names its fact and state.
+        const QPoint pointed = onScreen.map(fluencyCellRect(Operation::Multiplication, 3, 4).center()).toPoint();
+        QHelpEvent help(QEvent::ToolTip, pointed, view->mapToGlobal(pointed));
+        QApplication::sendEvent(view, &help);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("3 x 4 = 12: fluent"));
         QCOMPARE(
             fluencyFactAt(fluencyCellRect(Operation::Division, 4, 3).center()), (Fact { Operation::Division, 4, 3 }));
+        QCOMPARE(factDescription({ Operation::Multiplication, 3, 4 }, FactState::Fluent),
+            QStringLiteral("3 x 4 = 12: fluent"));
+        QCOMPARE(
+            factDescription({ Operation::Subtraction, 5, 2 }, FactState::Wrong), QStringLiteral("7 - 2 = 5: wrong"));
         QCOMPARE(factDescription({ Operation::Division, 4, 3 }, FactState::Right),
             QStringLiteral("12 \u00f7 3 = 4: right, but slower or in a speed round"));
     }));
