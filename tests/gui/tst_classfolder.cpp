@@ -53,7 +53,7 @@ bool startsAndWritesRoster(
     if (!program.waitForStarted())
         return false;
     const QString roster = QDir(rosterFolder).filePath(QStringLiteral("studnames.txt"));
-    for (int i = 0; i < 600 && !QFile::exists(roster); ++i)
+    for (int i = 0; i < 1200 && !QFile::exists(roster); ++i)
         QTest::qWait(50);
     const bool written = QFile::exists(roster);
     program.kill();
