@@ -4,6 +4,7 @@
 #include "imagecontrol.h"
 #include "windows.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -52,6 +53,20 @@ std::unique_ptr<Tflashcardfrm> startProgram()
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("the main window did not become active");
     return window;
+}
+
+QStringList items(const QComboBox* list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->itemText(i);
+    return texts;
+}
+
+void choose(QComboBox* list, int index)
+{
+    list->setCurrentIndex(index);
+    Q_EMIT list->activated(index);
 }
 
 void invoke(QObject* window, const char* slot, int times)

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QComboBox;
 class QPrinter;
 
 class RecordingDialogs final : public UserDialogs {
@@ -68,6 +69,13 @@ template <class T> T* control(QObject* root, const char* name)
         qWarning("no control named %s", name);
     return found;
 }
+
+// The texts of a list's items, in order.
+QStringList items(const QComboBox* list);
+
+// A user's choice in a drop-down list: the selection moves and the list reports the choice,
+// which runs its change handler (a selection made from code runs none).
+void choose(QComboBox* list, int index);
 
 // Runs a slot of the window by name, as a timer tick or a hidden button does.
 void invoke(QObject* window, const char* slot, int times = 1);

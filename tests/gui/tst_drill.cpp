@@ -24,12 +24,6 @@ QColor colourOf(const QWidget* widget)
     return widget->palette().color(QPalette::WindowText);
 }
 
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    Q_EMIT list->activated(index);
-}
-
 struct Drill {
     TestFolder folder;
     std::unique_ptr<Tflashcardfrm> window = startProgram();

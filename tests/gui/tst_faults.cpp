@@ -29,20 +29,6 @@ Q_DECLARE_METATYPE(Fault)
 
 namespace {
 
-QStringList items(const QComboBox* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
-}
-
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    Q_EMIT list->activated(index);
-}
-
 // Everything in the folder, hidden files included, so a write left aside would show.
 QStringList folderEntries(const TestFolder& folder)
 {

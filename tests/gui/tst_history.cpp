@@ -16,20 +16,6 @@
 
 namespace {
 
-QStringList items(const QComboBox* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
-}
-
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    Q_EMIT list->activated(index);
-}
-
 QByteArray operationOf(const QString& fact)
 {
     if (fact.contains(QStringLiteral(" + ")))

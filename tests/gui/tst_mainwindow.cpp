@@ -19,25 +19,6 @@
 #include <QTabWidget>
 #include <QTimer>
 
-namespace {
-
-QStringList items(const QComboBox* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
-}
-
-// A user's choice in a drop-down list: the selection moves and the list reports the choice.
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    Q_EMIT list->activated(index);
-}
-
-} // namespace
-
 class TestMainWindow : public QObject {
     Q_OBJECT
 

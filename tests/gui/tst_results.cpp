@@ -70,12 +70,6 @@ QList<QColor> coloursIn(QObject* window, int left, int top, int right, int botto
     return found;
 }
 
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    Q_EMIT list->activated(index);
-}
-
 class ResultsPage {
 public:
     explicit ResultsPage(TestFolder& folder)

@@ -33,21 +33,6 @@ QStringList names(std::initializer_list<const char*> texts)
     return list;
 }
 
-QStringList items(const QComboBox* list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->itemText(i);
-    return texts;
-}
-
-// A user's choice in a drop-down list: the selection moves and the list reports the choice.
-void choose(QComboBox* list, int index)
-{
-    list->setCurrentIndex(index);
-    Q_EMIT list->activated(index);
-}
-
 // Types each character as its own key, those without a key of their own included.
 void typeText(QWidget* box, const QString& text)
 {
