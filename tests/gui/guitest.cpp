@@ -7,8 +7,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 TestFolder::TestFolder()
     : m_previous(QDir::currentPath())
@@ -109,4 +112,24 @@ int rightAnswer(const QString& questionLine)
     if (op == QLatin1Char('x'))
         return a * b;
     return a / b;
+}
+
+QList<QImage> renderPdf(const QString& pdf, int dpi)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) {
+        qWarning("pdftoppm (poppler-utils) is not installed");
+        return {};
+    }
+    const QString prefix = pdf + QStringLiteral("-page");
+    QProcess render;
+    render.start(pdftoppm, { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix });
+    if (!render.waitForFinished(120000) || render.exitCode() != 0)
+        return {};
+    QList<QImage> pages;
+    const QFileInfo info(prefix);
+    for (const QString& file :
+        QDir(info.path()).entryList({ info.fileName() + QStringLiteral("-*.png") }, QDir::Files, QDir::Name))
+        pages << QImage(info.path() + QLatin1Char('/') + file).convertToFormat(QImage::Format_RGB32);
+    return pages;
 }

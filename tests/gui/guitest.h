@@ -80,6 +80,10 @@ void choose(QComboBox* list, int index);
 // Runs a slot of the window by name, as a timer tick or a hidden button does.
 void invoke(QObject* window, const char* slot, int times = 1);
 
+// A PDF rendered with pdftoppm (poppler-utils): its pages as pictures at the given dots per
+// inch; none when it could not be rendered.
+QList<QImage> renderPdf(const QString& pdf, int dpi);
+
 // The pixel of an image control's picture.
 QColor pixelAt(QObject* window, const char* image, int x, int y);
 

@@ -117,27 +117,6 @@ quorvex::CertificateLines linesWith(const QString& name, const QString& score)
         "Using all the numbers up to 5!" };
 }
 
-// A rendered PDF: its pages as pictures at the given dots per inch.
-QList<QImage> renderPdf(const QString& pdf, int dpi)
-{
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty()) {
-        qWarning("pdftoppm (poppler-utils) is not installed");
-        return {};
-    }
-    const QString prefix = pdf + QStringLiteral("-page");
-    QProcess render;
-    render.start(pdftoppm, { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix });
-    if (!render.waitForFinished(120000) || render.exitCode() != 0)
-        return {};
-    QList<QImage> pages;
-    const QFileInfo info(prefix);
-    for (const QString& file :
-        QDir(info.path()).entryList({ info.fileName() + QStringLiteral("-*.png") }, QDir::Files, QDir::Name))
-        pages << QImage(info.path() + QLatin1Char('/') + file).convertToFormat(QImage::Format_RGB32);
-    return pages;
-}
-
 // Where the picture must land on a rendered page, in that rendering's pixels: 150 device
 // pixels right of the printable area's left edge and 300 below its top, as wide as the printable
 // width less 300 and as high as that keeps the picture's proportions, both truncated to whole

@@ -87,26 +87,6 @@ QPointF insideFill(const QRectF& cell)
     return { cell.center().x(), cell.top() + 2.5 };
 }
 
-QList<QImage> renderPdf(const QString& pdf, int dpi)
-{
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (pdftoppm.isEmpty()) {
-        qWarning("pdftoppm (poppler-utils) is not installed");
-        return {};
-    }
-    const QString prefix = pdf + QStringLiteral("-page");
-    QProcess render;
-    render.start(pdftoppm, { QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"), pdf, prefix });
-    if (!render.waitForFinished(120000) || render.exitCode() != 0)
-        return {};
-    QList<QImage> pages;
-    const QFileInfo info(prefix);
-    for (const QString& file :
-        QDir(info.path()).entryList({ info.fileName() + QStringLiteral("-*.png") }, QDir::Files, QDir::Name))
-        pages << QImage(info.path() + QLatin1Char('/') + file).convertToFormat(QImage::Format_RGB32);
-    return pages;
-}
-
 bool near(const QColor& actual, const QColor& expected)
 {
     return std::abs(actual.red() - expected.red()) <= 3 && std::abs(actual.green() - expected.green()) <= 3
