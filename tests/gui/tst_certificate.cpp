@@ -18,11 +18,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QStandardPaths>
 #include <QTimer>
 #include <functional>
 

@@ -14,8 +14,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTimer>
 #include <QToolTip>
 #include <functional>
