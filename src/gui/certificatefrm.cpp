@@ -26,6 +26,14 @@ const QString algerian = QStringLiteral("Algerian");
 
 constexpr int clientWidth = 1174;
 constexpr int clientHeight = 831;
+const QSize sheetSize(1169, 827);
+
+QImage whiteSheet(QSize size)
+{
+    QImage sheet(size, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    return sheet;
+}
 
 // "Algerian" is a decorative titling face that Linux desktops do not have; Romande ADF Style
 // (Debian's fonts-adf-romande) has the same engraved capitals feel. Serif faces follow in case
@@ -99,17 +107,16 @@ TCertificatefrm::TCertificatefrm(QWidget* parent, quorvex::BytesView artwork)
     buildControls();
     move(659, 294);
 
-    const quorvex::Result<quorvex::RgbImage> decoded = quorvex::decodeJpeg(artwork, quorvex::certificateArtName);
-    if (decoded.ok()) {
-        ui.certimjpeg->setPicture(toImage(*decoded));
-    } else {
+    // Most runs print no certificate: the sheet is decoded when it is first needed.
+    ui.certimjpeg->setPictureSource([this, jpeg = quorvex::Bytes(artwork)] {
+        const quorvex::Result<quorvex::RgbImage> decoded = quorvex::decodeJpeg(jpeg, quorvex::certificateArtName);
+        if (decoded.ok())
+            return toImage(*decoded);
         // A plain sheet still carries the certificate's words.
-        QImage blank(1169, 827, QImage::Format_RGB32);
-        blank.fill(Qt::white);
-        ui.certimjpeg->setPicture(blank);
         artworkError = decoded.error();
-    }
-    ui.certimjpeg->resize(ui.certimjpeg->picture().size());
+        return whiteSheet(sheetSize);
+    });
+    ui.certimjpeg->resize(sheetSize);
 }
 
 TCertificatefrm::~TCertificatefrm() = default;
@@ -143,10 +150,9 @@ void TCertificatefrm::buildControls()
     ui.certimjpeg->setObjectName(QStringLiteral("certimjpeg"));
     ui.certim = new ImageControl(ui.client);
     ui.certim->setObjectName(QStringLiteral("certim"));
-    QImage design(1169, 825, QImage::Format_RGB32);
-    design.fill(Qt::white);
-    ui.certim->setPicture(design);
-    ui.certim->setGeometry(0, 0, design.width(), design.height());
+    const QSize design(sheetSize.width(), 825);
+    ui.certim->setPictureSource([design] { return whiteSheet(design); });
+    ui.certim->setGeometry(QRect(QPoint(0, 0), design));
 
     const QFont windowFont = font();
     const QFont titling = pixelFont(algerian, 67, false);
@@ -195,11 +201,12 @@ void TCertificatefrm::keyPressEvent(QKeyEvent* event)
 
 void TCertificatefrm::FormShow()
 {
+    QImage picture = ui.certimjpeg->picture().copy();
+    ui.certimjpeg->resize(picture.size());
     if (artworkError) {
         reportFileError(this, *artworkError);
         artworkError.reset();
     }
-    QImage picture = ui.certimjpeg->picture().copy();
     {
         QPainter painter(&picture);
         const int middle = picture.width() / 2;

@@ -9,10 +9,39 @@ ImageControl::ImageControl(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QImage& ImageControl::picture()
+{
+    makePicture();
+    return m_picture;
+}
+
+const QImage& ImageControl::picture() const
+{
+    makePicture();
+    return m_picture;
+}
+
 void ImageControl::setPicture(const QImage& picture)
 {
+    m_source = nullptr;
     m_picture = picture;
     update();
+}
+
+void ImageControl::setPictureSource(std::function<QImage()> source)
+{
+    m_source = std::move(source);
+    m_picture = QImage();
+    update();
+}
+
+void ImageControl::makePicture() const
+{
+    if (!m_source)
+        return;
+    const auto source = std::move(m_source);
+    m_source = nullptr;
+    m_picture = source();
 }
 
 void ImageControl::setFocusMark(const QRect& mark)
@@ -25,7 +54,7 @@ void ImageControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, m_picture);
+    painter.drawImage(0, 0, picture());
     if (hasFocus() && !m_focusMark.isNull()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
         painter.drawRect(m_focusMark);
@@ -42,7 +71,7 @@ void ImageControl::mousePressEvent(QMouseEvent* event)
 // was drawn where it overlaps.
 void ImageControl::resizeEvent(QResizeEvent*)
 {
-    if (m_picture.size() == size())
+    if (m_source || m_picture.size() == size())
         return;
     QImage grown(size(), QImage::Format_RGB32);
     grown.fill(Qt::white);

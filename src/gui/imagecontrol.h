@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 // An image control: a persistent picture that handlers draw into and the widget paints.
 // The picture keeps its contents between drawings; a mouse press is reported in picture
@@ -11,9 +12,13 @@ class ImageControl : public QWidget {
 public:
     explicit ImageControl(QWidget* parent = nullptr);
 
-    QImage& picture() { return m_picture; }
-    const QImage& picture() const { return m_picture; }
+    QImage& picture();
+    const QImage& picture() const;
     void setPicture(const QImage& picture);
+
+    // Makes the picture only when it is first used (drawn, painted or read), so that a
+    // window that may never be shown costs nothing at start-up.
+    void setPictureSource(std::function<QImage()> source);
 
     // A frame drawn over the picture while the control has the keyboard focus; it is not part
     // of the picture.
@@ -28,6 +33,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QImage m_picture;
+    void makePicture() const;
+
+    mutable QImage m_picture;
+    mutable std::function<QImage()> m_source;
     QRect m_focusMark;
 };
