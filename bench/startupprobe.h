@@ -41,10 +41,7 @@ inline double msSinceProcessStart()
 // event loop; report() prints what was noted.
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(QObject* window)
-    {
-        window->installEventFilter(this);
-    }
+    explicit FirstPaint(QObject* window) { window->installEventFilter(this); }
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
