@@ -2,9 +2,13 @@
 
 #include "aboutbox.h"
 #include "certificatefrm.h"
+#include "classfolder.h"
 #include "flashcardfrm.h"
 #include "fonts.h"
+#include "userdialogs.h"
 #include "whoami.h"
+
+#include <QApplication>
 
 Tflashcardfrm* createWindows()
 {
@@ -15,4 +19,17 @@ Tflashcardfrm* createWindows()
     auto* about = new Taboutboxp(main);
     main->setCompanions(certificate, whoami, about);
     return main;
+}
+
+std::unique_ptr<Tflashcardfrm> prepareProgram()
+{
+    QApplication::setApplicationName(QStringLiteral("Quorvex"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvex.Quorvex"));
+    if (const std::optional<QString> folder = classFolderFromArguments(QApplication::arguments())) {
+        if (const std::optional<QString> failure = enterClassFolder(*folder)) {
+            userDialogs().reportError(nullptr, *failure);
+            return nullptr;
+        }
+    }
+    return std::unique_ptr<Tflashcardfrm>(createWindows());
 }
