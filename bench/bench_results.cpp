@@ -1,5 +1,6 @@
 #include "core/history.h"
 #include "core/resultsorder.h"
+#include "exchangesort.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -36,35 +37,6 @@ std::vector<Treslts> answeredLog(size_t size)
         log.push_back(std::move(r));
     }
     return log;
-}
-
-// The results page's sort as first designed, to show what the replacement saves.
-void exchangeSort(std::vector<Treslts>& log, ResultsOrder order)
-{
-    const auto n = log.size();
-    for (size_t i = 1; i + 1 <= n; ++i) {
-        for (size_t j = n; j >= i + 1; --j) {
-            const Treslts& later = log[j - 1];
-            const Treslts& earlier = log[j - 2];
-            bool exchange = false;
-            switch (order) {
-            case ResultsOrder::ShortestFirst:
-                exchange = later.ticks < earlier.ticks;
-                break;
-            case ResultsOrder::LongestFirst:
-                exchange = later.ticks > earlier.ticks;
-                break;
-            case ResultsOrder::WrongFirst:
-                exchange = !later.correct;
-                break;
-            case ResultsOrder::InOrder:
-                exchange = later.number < earlier.number;
-                break;
-            }
-            if (exchange)
-                std::swap(log[j - 1], log[j - 2]);
-        }
-    }
 }
 
 // Each run starts from the answering order so every iteration does the same work; a run

@@ -1,13 +1,11 @@
 #include "core/cleanup.h"
 #include "core/fileio.h"
 #include "core/history.h"
+#include "immutableflag.h"
 #include "scratchfolder.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <linux/fs.h>
 #include <map>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -225,20 +223,7 @@ public:
     bool set() const { return m_set; }
 
 private:
-    bool setFlag(bool on)
-    {
-        const int fd = ::open(m_name.c_str(), O_RDONLY);
-        if (fd < 0)
-            return false;
-        int flags = 0;
-        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        if (done) {
-            flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        ::close(fd);
-        return done;
-    }
+    bool setFlag(bool on) { return setImmutable(m_name.c_str(), on); }
 
     Bytes m_name;
     bool m_set = false;

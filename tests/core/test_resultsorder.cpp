@@ -1,4 +1,5 @@
 #include "core/resultsorder.h"
+#include "exchangesort.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -8,36 +9,6 @@
 using namespace quorvex;
 
 namespace {
-
-// The results page's own sort, step for step: passes i = 1 .. n-1, each running j from n down
-// to i + 1 and exchanging records j and j - 1 when the checked order's rule says so.
-void exchangeSort(std::vector<Treslts>& log, ResultsOrder order)
-{
-    const auto n = log.size();
-    for (size_t i = 1; i + 1 <= n; ++i) {
-        for (size_t j = n; j >= i + 1; --j) {
-            const Treslts& later = log[j - 1];
-            const Treslts& earlier = log[j - 2];
-            bool exchange = false;
-            switch (order) {
-            case ResultsOrder::ShortestFirst:
-                exchange = later.ticks < earlier.ticks;
-                break;
-            case ResultsOrder::LongestFirst:
-                exchange = later.ticks > earlier.ticks;
-                break;
-            case ResultsOrder::WrongFirst:
-                exchange = !later.correct;
-                break;
-            case ResultsOrder::InOrder:
-                exchange = later.number < earlier.number;
-                break;
-            }
-            if (exchange)
-                std::swap(log[j - 1], log[j - 2]);
-        }
-    }
-}
 
 Treslts record(int number, bool correct, int ticks)
 {

@@ -3,6 +3,7 @@
 // names as a teacher would.
 
 #include "../core/filesizelimit.h"
+#include "../core/immutableflag.h"
 #include "flashcardfrm.h"
 #include "guitest.h"
 
@@ -16,9 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 using DayMap = QMap<int, int>;
@@ -994,20 +992,9 @@ void TestTeacher::typedTextChoosesNobody()
     QCOMPARE(daysOf(folder, "Guest"), renumbered(1, 3));
 }
 
-// As root, only the immutable attribute makes a file system refuse to delete or rename a file.
 static bool setImmutable(const QString& path, bool on)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (done) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return done;
+    return setImmutable(QFile::encodeName(path).constData(), on);
 }
 
 void TestTeacher::refusedRenameIsReported()
