@@ -3,9 +3,9 @@
 // folder (or give it a class folder, as the program takes one): the first activation creates
 // the roster there. bench/run-startup compares it with startup_floor.
 
-#include "flashcardfrm.h"
+#include "gui/flashcardfrm.h"
+#include "gui/programwindows.h"
 #include "startupprobe.h"
-#include "windows.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
-#include "flashcardfrm.h"
-#include "windows.h"
+#include "gui/flashcardfrm.h"
+#include "gui/programwindows.h"
 
 #include <QApplication>
 

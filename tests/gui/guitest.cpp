@@ -1,8 +1,8 @@
 #include "guitest.h"
 
-#include "flashcardfrm.h"
-#include "imagecontrol.h"
-#include "windows.h"
+#include "gui/flashcardfrm.h"
+#include "gui/imagecontrol.h"
+#include "gui/programwindows.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 // What a screen reader hears and what a keyboard alone can do, through Qt's accessibility
 // interface.
 
+#include "gui/imagecontrol.h"
 #include "guitest.h"
-#include "imagecontrol.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

@@ -1,7 +1,7 @@
 // The array board by its pixels: the dots of a question, the grid, and the pupil's dots.
 
+#include "gui/imagecontrol.h"
 #include "guitest.h"
-#include "imagecontrol.h"
 
 #include <QLabel>
 #include <QRadioButton>

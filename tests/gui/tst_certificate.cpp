@@ -1,13 +1,13 @@
 // The certificate: its wording from the main window's settings, the drawing of its lines over
 // the background sheet, printing through a PDF printer, and the name dialog.
 
-#include "certificatefrm.h"
 #include "core/certificateart.h"
-#include "flashcardfrm.h"
+#include "gui/certificatefrm.h"
+#include "gui/flashcardfrm.h"
+#include "gui/imagecontrol.h"
+#include "gui/printpicture.h"
+#include "gui/whoami.h"
 #include "guitest.h"
-#include "imagecontrol.h"
-#include "printpicture.h"
-#include "whoami.h"
 
 #include <QAction>
 #include <QCheckBox>

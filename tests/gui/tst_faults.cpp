@@ -6,7 +6,7 @@
 // the same command succeeds.
 
 #include "../core/filesizelimit.h"
-#include "flashcardfrm.h"
+#include "gui/flashcardfrm.h"
 #include "guitest.h"
 
 #include <QAction>

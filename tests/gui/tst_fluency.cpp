@@ -2,8 +2,8 @@
 // facts read from that student's days as the window shows them, and printing through a PDF
 // printer onto one landscape page.
 
-#include "flashcardfrm.h"
-#include "fluencyreport.h"
+#include "gui/flashcardfrm.h"
+#include "gui/fluencyreport.h"
 #include "guitest.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // Start-up, the main window's controls and menus, and the drill settings, driven through the
 // controls' names as a user would.
 
-#include "flashcardfrm.h"
+#include "gui/flashcardfrm.h"
 #include "guitest.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // bar and the four orders. The records come from day files shown in the history view, so every
 // time and mark is exactly known.
 
-#include "flashcardfrm.h"
+#include "gui/flashcardfrm.h"
+#include "gui/imagecontrol.h"
 #include "guitest.h"
-#include "imagecontrol.h"
 
 #include <QAction>
 #include <QCheckBox>

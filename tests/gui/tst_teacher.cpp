@@ -4,7 +4,7 @@
 
 #include "../core/filesizelimit.h"
 #include "../core/immutableflag.h"
-#include "flashcardfrm.h"
+#include "gui/flashcardfrm.h"
 #include "guitest.h"
 
 #include <QAction>

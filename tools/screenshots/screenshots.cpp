@@ -7,10 +7,10 @@
 #include "core/fluency.h"
 #include "core/history.h"
 #include "core/operations.h"
-#include "flashcardfrm.h"
-#include "fluencyreport.h"
-#include "textcodec.h"
-#include "windows.h"
+#include "gui/flashcardfrm.h"
+#include "gui/fluencyreport.h"
+#include "gui/programwindows.h"
+#include "gui/textcodec.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "windows.h"
+#include "programwindows.h"
 
 #include "aboutbox.h"
 #include "certificatefrm.h"
