@@ -6,6 +6,7 @@
 #include "aboutbox.h"
 #include "controlhelpers.h"
 #include "core/roster.h"
+#include "generated/version.h"
 #include "imagecontrol.h"
 #include "multilinelabel.h"
 #include "textcodec.h"
@@ -161,7 +162,7 @@ void Tflashcardfrm::FormActivate()
     activated = true;
     opBoxes = { nullptr, ui.acb, ui.scb, ui.mcb, ui.dcb };
     if (aboutbox)
-        aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:1.0"));
+        aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:" QUORVEX_VERSION));
     lastFirstNum = 0;
 
     ui.namecb->clear();
