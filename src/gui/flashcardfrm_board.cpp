@@ -33,7 +33,7 @@ void Tflashcardfrm::drawDot(int column, int row, const QColor& colour)
 void Tflashcardfrm::ttimbtClick()
 {
     ui.ttim->picture().fill(Qt::white);
-    const quorvex::Question question { quorvex::operationFromCode(currentOp), firstNum, secondNum };
+    const quorvex::Question& question = session.question();
     if (quorvex::showsGrid(question.op)) {
         QPainter painter(&ui.ttim->picture());
         painter.setPen(QPen(grey, 0));
@@ -61,7 +61,7 @@ void Tflashcardfrm::ttimMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x,
     if (mark)
         drawDot(cell->column, cell->row, red);
     ui.ttim->update();
-    dotsDrawn = static_cast<int32_t>(std::count(dotGrid.begin(), dotGrid.end(), uint8_t { 1 }));
+    const auto dotsDrawn = std::count(dotGrid.begin(), dotGrid.end(), uint8_t { 1 });
     setCaption(ui.totalseelb, QStringLiteral("%1 dots drawn").arg(dotsDrawn));
     ui.ttim->setAccessibleDescription(ui.totalseelb->text());
 }
