@@ -4,10 +4,16 @@
 // top, the notebook with the array board and the results page, the settings on the right, and
 // the teacher panels that a menu command brings up over the question strip.
 //
+// The window decides no rule of the drill: the run, its counters and clocks, the answer log and
+// whose answers are unsaved belong to a quorvex::DrillSession, the teacher access states to a
+// quorvex::TeacherAccess. A handler reads its controls, tells them what happened, and shows
+// the state they return.
+//
 // Its handlers are defined in one file per area; each area file also wires the signals of its
 // controls to its handlers:
 //   flashcardfrm.cpp              creation, first activation, close, Exit, About, menus
-//   flashcardfrm_layout.cpp       every control: name, caption, place, font, initial state
+//   flashcardfrm_layout.cpp       the table of every control: name, kind, parent, place, caption,
+//                                 font, colour, initial state
 //   flashcardfrm_questions.cpp    drill settings and drawing the next question
 //   flashcardfrm_answers.cpp      the answer box and marking
 //   flashcardfrm_timing.cpp       the question timer, the speed round, the time box
