@@ -345,7 +345,7 @@ private:
     quorvex::DrillSession session;
     quorvex::TeacherAccess access;
     std::array<QCheckBox*, 4> opBoxes {}; // by operation code - 1
-    std::array<uint8_t, 144> dotGrid {}; // the pupil's dots, column + 12 x row
+    std::array<bool, 144> dotGrid {}; // where the pupil placed dots, column + 12 x row
     int boardCursor = 0; // the cell the keyboard is on, column + 12 x row
     bool activated = false;
     bool rosterUnreadable = false; // studnames.txt exists but could not be read at start

@@ -2,6 +2,7 @@
 // bound, the operations and Mix and Match.
 
 #include "controlhelpers.h"
+#include "core/board.h"
 #include "core/spoken.h"
 #include "flashcardfrm.h"
 #include "textcodec.h"
@@ -91,7 +92,7 @@ void Tflashcardfrm::QuestionbtClick()
     runClocks();
 
     setCaption(ui.totalseelb, QStringLiteral("0 dots drawn"));
-    dotGrid.fill(0);
+    dotGrid.fill(false);
     ui.anseb->setEnabled(true);
     setTextColour(ui.qlb, Qt::black);
     ui.anseb->setText(QStringLiteral("?"));
@@ -120,7 +121,8 @@ void Tflashcardfrm::ttrbClick()
 
 void Tflashcardfrm::divrbClick()
 {
-    ui.totalseelb->setVisible(ui.divrb->isChecked() || ui.subrb->isChecked());
+    // The dots the pupil places are counted where the board shows the empty grid.
+    ui.totalseelb->setVisible(quorvex::showsGrid(checkedOperation()));
     opBoxes[indexOf(checkedOperation())]->setChecked(true);
     ui.acb->setChecked(ui.addrb->isChecked());
     ui.scb->setChecked(ui.subrb->isChecked());
@@ -134,14 +136,11 @@ void Tflashcardfrm::acbClick()
     acbClick(session.operation());
 }
 
-// The last ticked operation cannot be cleared.
 void Tflashcardfrm::acbClick(quorvex::Operation cleared)
 {
-    for (const QCheckBox* box : opBoxes) {
-        if (box->isChecked())
-            return;
-    }
-    opBoxes[indexOf(cleared)]->setChecked(true);
+    const std::array<bool, 4> allowed = quorvex::keepOneAllowed(drillSettings().allowed, cleared);
+    for (const quorvex::Operation op : quorvex::allOperations)
+        opBoxes[indexOf(op)]->setChecked(allowed[indexOf(op)]);
 }
 
 void Tflashcardfrm::mixcbClick()
