@@ -71,7 +71,8 @@ std::optional<DrillSession::Marked> DrillSession::check(BytesView typed)
 
 DrillSession::RoundTicked DrillSession::roundTick()
 {
-    const RoundTicked ticked { --m_roundTenthsLeft, m_roundTenthsLeft <= 0 };
+    --m_roundTenthsLeft;
+    const RoundTicked ticked { m_roundTenthsLeft, m_roundTenthsLeft < 100, m_roundTenthsLeft <= 0 };
     if (ticked.ended) {
         m_state = StripState::Idle;
         m_clocks.round = false;

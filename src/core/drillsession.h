@@ -43,6 +43,7 @@ public:
 
     struct RoundTicked {
         int32_t tenthsLeft = 0; // as the tick left it, 0 at the end
+        bool lastTenSeconds = false; // the clock shows the round nearly over
         bool ended = false; // the round is over; roundRight() is its score
     };
     enum class StudentChange { Changed, KeptUnsaved };

@@ -64,7 +64,7 @@ void Tflashcardfrm::srtrTimer()
 {
     const quorvex::DrillSession::RoundTicked ticked = session.roundTick();
     ui.tlb->setText(tenths(ticked.tenthsLeft));
-    setTextColour(ui.tlb, ticked.tenthsLeft >= 100 ? green : red);
+    setTextColour(ui.tlb, ticked.lastTenSeconds ? red : green);
     if (!ticked.ended)
         return;
 

@@ -96,10 +96,10 @@ TEST(DrillSession, SpeedRoundRunsToItsEndAndScoresRightAnswers)
 {
     DrillSession session = seeded();
     session.changeQuestionType(QuestionType::SpeedRound);
-    session.setRoundSeconds(2);
+    session.setRoundSeconds(11);
     EXPECT_TRUE(session.nextQuestion(sevens()).runBegan);
     EXPECT_EQ(session.clocks(), (Clocks { false, true }));
-    EXPECT_EQ(session.roundTenthsLeft(), 20);
+    EXPECT_EQ(session.roundTenthsLeft(), 110);
     ASSERT_TRUE(session.check(rightAnswer(session)));
     session.nextQuestion(sevens());
     ASSERT_TRUE(session.check(wrongAnswer(session)));
@@ -107,10 +107,11 @@ TEST(DrillSession, SpeedRoundRunsToItsEndAndScoresRightAnswers)
     ASSERT_TRUE(session.check(rightAnswer(session)));
     session.nextQuestion(sevens());
 
-    for (int32_t left = 19; left > 0; --left) {
+    for (int32_t left = 109; left > 0; --left) {
         const DrillSession::RoundTicked ticked = session.roundTick();
         ASSERT_FALSE(ticked.ended) << left;
         EXPECT_EQ(ticked.tenthsLeft, left);
+        EXPECT_EQ(ticked.lastTenSeconds, left < 100) << left;
     }
     const DrillSession::RoundTicked last = session.roundTick();
     EXPECT_TRUE(last.ended);
@@ -118,7 +119,7 @@ TEST(DrillSession, SpeedRoundRunsToItsEndAndScoresRightAnswers)
     EXPECT_EQ(session.roundRight(), 2);
     EXPECT_EQ(session.state(), StripState::Idle);
     EXPECT_EQ(session.clocks(), Clocks {});
-    EXPECT_EQ(session.roundTenthsLeft(), 20); // wound up for the next round
+    EXPECT_EQ(session.roundTenthsLeft(), 110); // wound up for the next round
 
     // Speed-round answers are logged with no time; the next Start begins a fresh run on the
     // same log.
