@@ -181,6 +181,7 @@ void TCertificatefrm::buildControls()
     ui.certscroll->setObjectName(QStringLiteral("certscroll"));
     ui.certscroll->setFrameShape(QFrame::NoFrame);
     ui.certscroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.certscroll->setAccessibleName(QStringLiteral("Certificate"));
     ui.client = new QWidget;
     ui.client->setObjectName(QStringLiteral("client"));
     ui.client->setFixedSize(clientWidth, clientHeight);

@@ -158,6 +158,12 @@ void TestFit::textsFitTheirControls()
     click("Button5");
     trigger("logintoaccess1");
     look("log-out");
+    for (const char* dialog : { "Whoami", "aboutboxp" }) {
+        QWidget* shown = control<QWidget>(w, dialog);
+        shown->show();
+        look(dialog);
+        shown->hide();
+    }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }
 
