@@ -128,14 +128,9 @@ void Tflashcardfrm::buildMenus()
 
 void Tflashcardfrm::FormCreate()
 {
-    random.seed(
+    session.random().seed(
         static_cast<quorvex::RandomEngine::result_type>(std::chrono::steady_clock::now().time_since_epoch().count()
             ^ std::chrono::system_clock::now().time_since_epoch().count()));
-    currentOp = 3;
-    for (const quorvex::Operation op : quorvex::allOperations)
-        opNames[static_cast<size_t>(quorvex::code(op))] = quorvex::operationName(op);
-    answerLog.setAskedCount(0);
-    correctCount = 0;
     QFont resultsFont(QStringLiteral("arial"));
     resultsFont.setPointSize(10);
     ui.resltsim->setFont(resultsFont);
@@ -163,10 +158,9 @@ void Tflashcardfrm::showEvent(QShowEvent* event)
 void Tflashcardfrm::FormActivate()
 {
     activated = true;
-    opBoxes = { nullptr, ui.acb, ui.scb, ui.mcb, ui.dcb };
+    opBoxes = { ui.acb, ui.scb, ui.mcb, ui.dcb };
     if (aboutbox)
         aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:1.0"));
-    lastFirstNum = 0;
 
     ui.namecb->clear();
     auto roster = quorvex::loadOrCreateRoster();
@@ -195,10 +189,10 @@ void Tflashcardfrm::closeEvent(QCloseEvent* event)
 
 bool Tflashcardfrm::FormClose()
 {
-    if (unsavedAnswers == 1) {
+    if (session.unsaved()) {
         SaveData1Click();
         // The failure has been reported; the answers are lost only if the pupil says so.
-        if (unsavedAnswers == 1)
+        if (session.unsaved())
             return userDialogs().askYesNo(
                 this, QStringLiteral("The answers could not be saved. Close without saving them?"));
     }

@@ -165,3 +165,12 @@ TEST(OperationDraw, DrawsOnlyAllowedOperationsEquallyOften)
         }
     }
 }
+
+TEST(OperationChoice, TheLastAllowedOperationCannotBeCleared)
+{
+    using Allowed = std::array<bool, 4>;
+    EXPECT_EQ(keepOneAllowed(Allowed { false, false, false, false }, Operation::Division),
+        (Allowed { false, false, false, true }));
+    EXPECT_EQ(keepOneAllowed(Allowed { true, false, false, false }, Operation::Division),
+        (Allowed { true, false, false, false }));
+}

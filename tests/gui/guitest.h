@@ -93,10 +93,10 @@ QColor pixelAt(QObject* window, const char* image, int x, int y);
 // seed for the question draw so that a test can wait for a particular question.
 class MainWindowTestAccess {
 public:
-    static const quorvex::AnswerLog& answerLog(const Tflashcardfrm& window) { return window.answerLog; }
-    static void seed(Tflashcardfrm& window, unsigned seed) { window.random.seed(seed); }
+    static const quorvex::AnswerLog& answerLog(const Tflashcardfrm& window) { return window.session.log(); }
+    static void seed(Tflashcardfrm& window, unsigned seed) { window.session.random().seed(seed); }
     // For a benchmark that needs a long sitting behind the pupil without answering it all.
-    static quorvex::AnswerLog& changeableAnswerLog(Tflashcardfrm& window) { return window.answerLog; }
+    static quorvex::AnswerLog& changeableAnswerLog(Tflashcardfrm& window) { return window.session.log(); }
 };
 
 // Asks questions until the question line reads line (with a fixed seed, so the same every run);
