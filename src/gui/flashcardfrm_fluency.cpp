@@ -18,8 +18,8 @@ void Tflashcardfrm::FluencyReport1Click()
     }
     quorvex::FluencyReport report = std::move(read).value();
     // Unsaved answers are the selected pupil's only when they were given under that name.
-    if (unsavedAnswers != 0 && answersOwner == student)
-        report.addUnsavedDay(ownAnswers().records());
+    if (session.unsaved() && session.answersOwner() == student)
+        report.addUnsavedDay(session.ownAnswers().records());
     TFluencyReportfrm window(this);
     window.setReport(std::move(report), ui.namecb->currentText());
     window.exec();
