@@ -7,6 +7,7 @@
 #include "controlhelpers.h"
 #include "core/roster.h"
 #include "fonts.h"
+#include "generated/version.h"
 #include "imagecontrol.h"
 #include "multilinelabel.h"
 #include "screenfit.h"
@@ -160,7 +161,7 @@ void Tflashcardfrm::FormActivate()
     activated = true;
     opBoxes = { ui.acb, ui.scb, ui.mcb, ui.dcb };
     if (aboutbox)
-        aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:1.0"));
+        aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:" QUORVEX_VERSION));
 
     ui.namecb->clear();
     auto roster = quorvex::loadOrCreateRoster();
