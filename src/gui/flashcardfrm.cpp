@@ -6,9 +6,11 @@
 #include "aboutbox.h"
 #include "controlhelpers.h"
 #include "core/roster.h"
+#include "fonts.h"
 #include "generated/version.h"
 #include "imagecontrol.h"
 #include "multilinelabel.h"
+#include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -45,6 +47,7 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     wireCleanup();
     wirePassword();
     wireCertificate();
+    condenseNarrowCaptions(this);
 
     FormCreate();
 }
@@ -144,10 +147,11 @@ void Tflashcardfrm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (activated)
         return;
+    // Centred on the desktop; on a screen smaller than the window, from its top left corner.
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        move(topLeftWithin(screen->availableGeometry(), frame.size(), frame.topLeft()));
     }
     FormActivate();
 }
