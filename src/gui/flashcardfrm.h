@@ -172,6 +172,7 @@ public:
 
         QMenu* File1 = nullptr;
         QAction* Printcertificate1 = nullptr;
+        QAction* FluencyReport1 = nullptr;
         QMenu* eacherStuff1 = nullptr;
         QAction* logintoaccess1 = nullptr;
         QAction* Deleteastudent1 = nullptr;
@@ -322,6 +323,9 @@ private:
 
     // History area
     quorvex::Bytes selectedStudent() const;
+    // Gives the drill the saved days of the student whose answers come next, for the facts
+    // "Redo Wrong after" asks again.
+    void loadSavedDays();
 
     // Roster area
     // The position picked in a teacher panel's list; -1 when typed text shows no entry.
@@ -350,7 +354,6 @@ private:
     bool activated = false;
     bool rosterUnreadable = false; // studnames.txt exists but could not be read at start
     std::vector<quorvex::Bytes> deletedStudents; // taken out in the Delete panel, until Done
-    int32_t redoWrongAfter = 10; // chosen in "Redo Wrong after"
 
     friend class MainWindowTestAccess;
 };
