@@ -11,10 +11,10 @@
 //
 // Its handlers are defined in one file per area; each area file also wires the signals of its
 // controls to its handlers:
-//   flashcardfrm.cpp              creation, first activation, close, Exit, About, menus
-//   flashcardfrm_layout.cpp       the table of every control: name, kind, parent, place, caption,
-//                                 font, colour, initial state
-//   flashcardfrm_questions.cpp    drill settings and drawing the next question
+//   flashcardfrm.cpp              creation, first activation, close, Exit, About
+//   flashcardfrm_layout.cpp       the tables of every control and menu: name, kind, parent, place,
+//                                 caption, font, colour, initial state
+//   flashcardfrm_questions.cpp    drill settings, Redo Wrong after and drawing the next question
 //   flashcardfrm_answers.cpp      the answer box and marking
 //   flashcardfrm_timing.cpp       the question timer, the speed round, the time box
 //   flashcardfrm_board.cpp        the dot-array board
