@@ -69,7 +69,7 @@ Result<std::vector<Bytes>> changeRoster(const RosterChange& change)
     Result<FolderLock> lock = FolderLock::take(rosterLockName);
     if (!lock)
         return lockedOut(rosterFileName, lock.error());
-    std::vector<Bytes> roster { guestName };
+    std::vector<Bytes> roster = change.shown.empty() ? std::vector<Bytes> { guestName } : change.shown;
     if (nameTaken(rosterFileName)) {
         Result<std::vector<Bytes>> current = readRoster();
         if (!current)

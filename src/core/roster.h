@@ -28,6 +28,8 @@ struct RosterChange {
     std::vector<Bytes> added;
     std::vector<Bytes> deleted;
     bool guestFirst = false; // file the built-in first entry as "Guest"
+    // What this computer shows: the base when no roster stands on disk any more.
+    std::vector<Bytes> shown;
 };
 
 // Applies the change to the roster as it stands on disk now, under the roster's lock, and

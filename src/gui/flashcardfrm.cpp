@@ -5,6 +5,7 @@
 
 #include "aboutbox.h"
 #include "controlhelpers.h"
+#include "core/cleanup.h"
 #include "core/roster.h"
 #include "imagecontrol.h"
 #include "multilinelabel.h"
@@ -163,6 +164,15 @@ void Tflashcardfrm::FormActivate()
     if (aboutbox)
         aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:1.0"));
     lastFirstNum = 0;
+
+    // What interrupted work left in the class folder is finished or swept before anything is
+    // read: clean-ups half done, scratch files of writes that never ended.
+    QStringList refused;
+    for (const quorvex::DayFault& fault : quorvex::settleClassFolder().faults)
+        refused << toQt(quorvex::dayFaultMessage(fault));
+    if (!refused.isEmpty())
+        userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
+    reportLockNotices(this);
 
     ui.namecb->clear();
     auto roster = quorvex::loadOrCreateRoster();

@@ -322,7 +322,7 @@ private:
     // Roster area
     // The position picked in a teacher panel's list; -1 when typed text shows no entry.
     static int pickedPosition(const QComboBox* list);
-    bool writeRosterAsAdded(std::vector<quorvex::Bytes> roster);
+    bool writeRosterAsAdded(std::vector<quorvex::Bytes> added);
     QLabel* nameproblemlb = nullptr; // why the Add panel refused a name
     std::vector<quorvex::Bytes> deletedStudents; // taken out in the Delete panel, until Done
 

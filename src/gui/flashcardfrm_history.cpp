@@ -1,8 +1,9 @@
 // Saving the answer log as a student's next day, the change of student, and the history view.
 //
 // Answers are filed under the student who gave them (answersOwner), whatever triggers the save.
-// A save that fails is reported and keeps the answers unsaved, to be saved at the next
-// occasion; while a day is displayed, a save writes the pupil's own log set aside for the view.
+// A save that fails (a full disk, or another computer holding the pupil's days longer than a
+// save waits) is reported and keeps the answers unsaved, to be saved at the next occasion; while a day is displayed, a
+// save writes the pupil's own log set aside for the view.
 
 #include "controlhelpers.h"
 #include "core/history.h"
@@ -52,6 +53,7 @@ quorvex::AnswerLog& Tflashcardfrm::ownAnswers()
 void Tflashcardfrm::SaveData1Click()
 {
     const quorvex::Result<int32_t> day = quorvex::saveNextDay(answersOwner, ownAnswers().records());
+    reportLockNotices(this);
     if (!day) {
         reportFileError(this, day.error());
         return;

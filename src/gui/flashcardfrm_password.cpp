@@ -1,6 +1,7 @@
 // The teacher password and access to the three teacher commands. accessState is 0 while no
 // password exists, 1 while the commands are locked and 2 while a teacher is logged in.
 
+#include "core/fileio.h"
 #include "core/password.h"
 #include "flashcardfrm.h"
 #include "textcodec.h"
@@ -19,6 +20,14 @@ bool isCarriageReturn(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
+
+bool passwordFileStands()
+{
+    return quorvex::fileKind(quorvex::passwordFileName) == quorvex::FileKind::Regular;
+}
+
+const QString passwordSetElsewhere
+    = QStringLiteral("A teacher password has been set on another computer meanwhile. Log in with that password.");
 
 } // namespace
 
@@ -72,6 +81,11 @@ void Tflashcardfrm::lockTeacherCommands(const QString& caption)
 
 void Tflashcardfrm::logintoaccess1Click()
 {
+    // Another computer may have set a password since this one started: it counts here too.
+    if (accessState == 0 && passwordFileStands()) {
+        userDialogs().reportError(this, passwordSetElsewhere);
+        loadTeacherPassword();
+    }
     if (accessState == 1) {
         ui.passeb->clear();
         ui.logingb->show();
@@ -92,10 +106,20 @@ void Tflashcardfrm::Button3Click()
             QStringLiteral("This password cannot be stored: it holds a character the password file cannot keep."));
         return;
     }
-    if (auto written = quorvex::writePasswordFile(*password); !written) {
+    bool existed = false;
+    if (auto written = quorvex::createPasswordFile(*password, &existed); !written) {
+        reportLockNotices(this);
+        if (existed && passwordFileStands()) {
+            // Nothing was written: the password set elsewhere is the password here too.
+            ui.nologingb->hide();
+            userDialogs().reportError(this, passwordSetElsewhere);
+            loadTeacherPassword();
+            return;
+        }
         reportFileError(this, written.error());
         return;
     }
+    reportLockNotices(this);
     teacherPassword = *password;
     teacherPasswordUnreadable = false;
     lockTeacherCommands(QStringLiteral("Login"));
