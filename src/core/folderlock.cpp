@@ -19,12 +19,13 @@ std::vector<Bytes>& lockNotices()
     return notices;
 }
 
-Bytes hostName()
+const Bytes& hostName()
 {
-    char name[256] = {};
-    if (::gethostname(name, sizeof name - 1) != 0)
-        return "?";
-    return name;
+    static const Bytes host = [] {
+        char name[256] = {};
+        return ::gethostname(name, sizeof name - 1) == 0 ? Bytes(name) : Bytes("?");
+    }();
+    return host;
 }
 
 // The kernel's start time of a process, which tells a process apart from a later one that got
@@ -204,8 +205,15 @@ Result<FolderLock> FolderLock::take(const Bytes& lockFile, std::chrono::millisec
     for (;;) {
         const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            const Bytes note = "computer " + hostName() + "\nprocess " + decimal(::getpid()) + "\nstarted "
-                + processStart(::getpid()) + "\ntime " + localTime(std::time(nullptr)) + "\n";
+            // The process's number and start time, read once per process (a child gets its own).
+            thread_local pid_t notedPid = 0;
+            thread_local Bytes started;
+            if (notedPid != ::getpid()) {
+                notedPid = ::getpid();
+                started = processStart(notedPid);
+            }
+            const Bytes note = "computer " + hostName() + "\nprocess " + decimal(notedPid) + "\nstarted " + started
+                + "\ntime " + localTime(std::time(nullptr)) + "\n";
             // The note only helps to judge the lock; the lock is the file.
             (void)!::write(fd, note.data(), note.size());
             return FolderLock(lockFile, fd);
