@@ -1,7 +1,6 @@
 #include "cleanup.h"
 
 #include "fileio.h"
-#include "folderlock.h"
 #include "history.h"
 #include "password.h"
 #include "roster.h"

@@ -2,7 +2,6 @@
 
 #include "cleanup.h"
 #include "fileio.h"
-#include "folderlock.h"
 #include "studentnames.h"
 #include "textlines.h"
 

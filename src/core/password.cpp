@@ -1,7 +1,6 @@
 #include "password.h"
 
 #include "fileio.h"
-#include "folderlock.h"
 #include "roster.h"
 
 namespace quorvex {
@@ -48,7 +47,11 @@ Status createPasswordFile(BytesView password, bool* existedAlready)
         return lockedOut(passwordFileName, lock.error());
     if (nameTaken(passwordFileName)) {
         *existedAlready = true;
-        return FileError { passwordFileName, "File exists" };
+        const FileKind kind = fileKind(passwordFileName);
+        return FileError { passwordFileName,
+            kind == FileKind::Regular      ? "File exists"
+                : kind == FileKind::Folder ? "Is a directory"
+                                           : "Not a regular file, or a link to a file that cannot be reached" };
     }
     return createNewFile(passwordFileName, Bytes(password) + "\r\n", existedAlready, 0600);
 }

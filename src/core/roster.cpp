@@ -1,7 +1,6 @@
 #include "roster.h"
 
 #include "fileio.h"
-#include "folderlock.h"
 #include "studentnames.h"
 #include "textlines.h"
 

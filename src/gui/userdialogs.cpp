@@ -1,6 +1,6 @@
 #include "userdialogs.h"
 
-#include "core/folderlock.h"
+#include "core/fileio.h"
 #include "textcodec.h"
 
 #include <QMessageBox>

@@ -1,6 +1,5 @@
 #include "core/cleanup.h"
 #include "core/fileio.h"
-#include "core/folderlock.h"
 #include "core/history.h"
 #include "core/password.h"
 #include "core/roster.h"
