@@ -13,7 +13,7 @@ namespace quorvex {
 // beyond a gap are never touched. What is left is renumbered from day 1 in its old order.
 // Every deletion or rename the file system refuses is reported, never skipped silently.
 //
-// A clean-up holds the student's lock (folderlock.h), so no save of the same student runs in
+// A clean-up holds the student's lock (fileio.h), so no save of the same student runs in
 // between, and before it deletes anything it writes a small record of what it is about
 // (".~<student>.cleanup"). A clean-up that is killed half-way is finished from that record
 // the next time the program starts or counts, saves or cleans that student's days: the days

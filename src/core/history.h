@@ -76,7 +76,7 @@ Result<std::vector<Treslts>> loadDay(const Bytes& student, int32_t day);
 // whole or not at all and never replaces one that exists, even one that another copy of the
 // program created a moment ago: then the next free number is taken. Anything else in the way
 // of the name (a folder, say) is an error, not skipped, so no day is filed beyond a gap.
-// The save holds the student's lock, waiting for it up to lockWait (folderlock.h): a clean-up
+// The save holds the student's lock, waiting for it up to lockWait (fileio.h): a clean-up
 // or delete of the student never runs in between. A name too long for its day files
 // (studentnames.h) is an error naming the limit.
 Result<int32_t> saveNextDay(const Bytes& student, std::span<const Treslts> records);

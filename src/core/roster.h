@@ -19,7 +19,7 @@ std::vector<Bytes> parseRoster(BytesView contents);
 Result<std::vector<Bytes>> loadOrCreateRoster();
 
 // Writes the entries as the roster, one line each, replacing studnames.txt in one step: a
-// failure at any moment leaves the old roster whole. Holds the roster's lock (folderlock.h)
+// failure at any moment leaves the old roster whole. Holds the roster's lock (fileio.h)
 // while it writes; a roster that is a link is written through the link.
 Status writeRoster(const std::vector<Bytes>& entries);
 
