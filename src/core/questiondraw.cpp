@@ -10,6 +10,13 @@ static int32_t uniform(RandomEngine& rng, int32_t low, int32_t high)
     return std::uniform_int_distribution<int32_t>(low, high)(rng);
 }
 
+std::array<bool, 4> keepOneAllowed(std::array<bool, 4> allowed, Operation cleared)
+{
+    if (std::none_of(allowed.begin(), allowed.end(), [](bool on) { return on; }))
+        allowed[static_cast<size_t>(code(cleared) - 1)] = true;
+    return allowed;
+}
+
 Operation drawOperation(RandomEngine& rng, const std::array<bool, 4>& allowed)
 {
     assert(std::any_of(allowed.begin(), allowed.end(), [](bool on) { return on; }));

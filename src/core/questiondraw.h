@@ -18,6 +18,10 @@ struct DrillSettings {
     std::array<bool, 4> allowed { false, false, true, false }; // by operation code - 1
 };
 
+// The operations allowed after one was cleared: the last allowed one cannot be cleared, so
+// when none is left the cleared one is allowed again.
+std::array<bool, 4> keepOneAllowed(std::array<bool, 4> allowed, Operation cleared);
+
 // Draws an operation code uniformly from 1 to 4 until an allowed one comes up, so each
 // allowed operation is equally likely. At least one must be allowed.
 Operation drawOperation(RandomEngine& rng, const std::array<bool, 4>& allowed);

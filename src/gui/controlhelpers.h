@@ -1,16 +1,11 @@
 #pragma once
 
-#include <QColor>
+#include "colours.h"
+
 #include <QString>
 
 class QLabel;
 class QWidget;
-
-// Colours of the drill: a right answer and a running clock are green, a wrong answer, the
-// last ten seconds of a round and the board's dots red.
-inline const QColor green(0, 128, 0);
-inline const QColor red(255, 0, 0);
-inline const QColor grey(128, 128, 128);
 
 // The colour a label or edit box draws its text in.
 void setTextColour(QWidget* widget, const QColor& colour);

@@ -7,8 +7,11 @@
 #include "controlhelpers.h"
 #include "core/cleanup.h"
 #include "core/roster.h"
+#include "fonts.h"
+#include "generated/version.h"
 #include "imagecontrol.h"
 #include "multilinelabel.h"
+#include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -45,6 +48,7 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     wireCleanup();
     wirePassword();
     wireCertificate();
+    condenseNarrowCaptions(this);
 
     FormCreate();
 }
@@ -126,14 +130,9 @@ void Tflashcardfrm::buildMenus()
 
 void Tflashcardfrm::FormCreate()
 {
-    random.seed(
+    session.random().seed(
         static_cast<quorvex::RandomEngine::result_type>(std::chrono::steady_clock::now().time_since_epoch().count()
             ^ std::chrono::system_clock::now().time_since_epoch().count()));
-    currentOp = 3;
-    for (const quorvex::Operation op : quorvex::allOperations)
-        opNames[static_cast<size_t>(quorvex::code(op))] = quorvex::operationName(op);
-    answerLog.setAskedCount(0);
-    correctCount = 0;
     QFont resultsFont(QStringLiteral("arial"));
     resultsFont.setPointSize(10);
     ui.resltsim->setFont(resultsFont);
@@ -149,10 +148,11 @@ void Tflashcardfrm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (activated)
         return;
+    // Centred on the desktop; on a screen smaller than the window, from its top left corner.
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        move(topLeftWithin(screen->availableGeometry(), frame.size(), frame.topLeft()));
     }
     FormActivate();
 }
@@ -160,10 +160,9 @@ void Tflashcardfrm::showEvent(QShowEvent* event)
 void Tflashcardfrm::FormActivate()
 {
     activated = true;
-    opBoxes = { nullptr, ui.acb, ui.scb, ui.mcb, ui.dcb };
+    opBoxes = { ui.acb, ui.scb, ui.mcb, ui.dcb };
     if (aboutbox)
-        aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:1.0"));
-    lastFirstNum = 0;
+        aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:" QUORVEX_VERSION));
 
     // What interrupted work left in the class folder is finished or swept before anything is
     // read: clean-ups half done, scratch files of writes that never ended.
@@ -201,10 +200,10 @@ void Tflashcardfrm::closeEvent(QCloseEvent* event)
 
 bool Tflashcardfrm::FormClose()
 {
-    if (unsavedAnswers == 1) {
+    if (session.unsaved()) {
         SaveData1Click();
         // The failure has been reported; the answers are lost only if the pupil says so.
-        if (unsavedAnswers == 1)
+        if (session.unsaved())
             return userDialogs().askYesNo(
                 this, QStringLiteral("The answers could not be saved. Close without saving them?"));
     }

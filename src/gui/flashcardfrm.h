@@ -4,10 +4,16 @@
 // top, the notebook with the array board and the results page, the settings on the right, and
 // the teacher panels that a menu command brings up over the question strip.
 //
+// The window decides no rule of the drill: the run, its counters and clocks, the answer log and
+// whose answers are unsaved belong to a quorvex::DrillSession, the teacher access states to a
+// quorvex::TeacherAccess. A handler reads its controls, tells them what happened, and shows
+// the state they return.
+//
 // Its handlers are defined in one file per area; each area file also wires the signals of its
 // controls to its handlers:
 //   flashcardfrm.cpp              creation, first activation, close, Exit, About, menus
-//   flashcardfrm_layout.cpp       every control: name, caption, place, font, initial state
+//   flashcardfrm_layout.cpp       the table of every control: name, kind, parent, place, caption,
+//                                 font, colour, initial state
 //   flashcardfrm_questions.cpp    drill settings and drawing the next question
 //   flashcardfrm_answers.cpp      the answer box and marking
 //   flashcardfrm_timing.cpp       the question timer, the speed round, the time box
@@ -25,9 +31,8 @@
 // button from code runs its click handler; selecting a drop-down item from code runs no change
 // handler (only a user's choice does).
 
-#include "core/answerlog.h"
-#include "core/operations.h"
-#include "core/questiondraw.h"
+#include "core/drillsession.h"
+#include "core/teacheraccess.h"
 
 #include <QMainWindow>
 #include <array>
@@ -136,6 +141,7 @@ public:
         QLabel* Label4 = nullptr;
         QLabel* addedlb = nullptr;
         QLineEdit* nstudeb = nullptr;
+        QLabel* nameproblemlb = nullptr;
         QPushButton* asbt = nullptr;
         QPushButton* addonebt = nullptr;
         QGroupBox* deletegb = nullptr;
@@ -279,7 +285,6 @@ private:
     bool FormClose();
 
     void buildControls();
-    void buildTeacherPanels(QWidget* client);
     void setAccessibleNamesAndTabOrder();
     void buildMenus();
     void wireQuestions();
@@ -291,83 +296,60 @@ private:
     void wireRoster();
     void wireCleanup();
     void wirePassword();
+    void wireCertificate();
 
     // Questions area
     quorvex::DrillSettings drillSettings() const;
-    int checkedOperationCode() const;
+    quorvex::Operation checkedOperation() const;
+    void acbClick(quorvex::Operation cleared);
+    // The strip's buttons as the session's state has them: Check open only while a question
+    // is, Start or Next Question otherwise.
+    void showStrip();
 
     // Answers area
     void filterAnswerText();
+    void showMarked(const quorvex::Treslts& record, bool right);
 
     // Timing area
     void showTimeOfQuestion();
+    // Runs the two timers as the session's clocks run.
+    void runClocks();
 
     // Board area
     void drawDot(int column, int row, const QColor& colour);
     bool boardKeyPress(QKeyEvent* event);
     void showBoardCursor();
-    int boardCursor = 0; // the cell the keyboard is on, column + 12 x row
 
     // History area
     quorvex::Bytes selectedStudent() const;
-    // The log whose answers a save writes: the pupil's own, also while a day is displayed.
-    const quorvex::AnswerLog& ownAnswers() const;
-    quorvex::AnswerLog& ownAnswers();
-    // The student who gave the unsaved answers: the one selected when the first of them was
-    // asked. It follows the selection only while nothing is unsaved, so a teacher panel that
-    // selects another student from code does not take the answers away from their owner.
-    quorvex::Bytes answersOwner;
-    bool historyShown = false;
 
     // Roster area
     // The position picked in a teacher panel's list; -1 when typed text shows no entry.
     static int pickedPosition(const QComboBox* list);
     bool writeRosterAsAdded(std::vector<quorvex::Bytes> added);
-    QLabel* nameproblemlb = nullptr; // why the Add panel refused a name
-    std::vector<quorvex::Bytes> deletedStudents; // taken out in the Delete panel, until Done
+    void refuseName(const QString& why);
 
     // Clean-up area
     std::vector<quorvex::Bytes> chosenForCleanup() const;
 
     // Password area
     void loadTeacherPassword();
-    void setTeacherCommandsEnabled(bool enabled);
-    void lockTeacherCommands(const QString& caption);
-    bool teacherPasswordUnreadable = false; // a password file exists but could not be read
-
-    // Certificate area
-    void wireCertificate();
+    // The access menu item and the three commands as the access state has them.
+    void showAccess();
 
     Controls ui;
     TCertificatefrm* Certificatefrm = nullptr;
     TWhoami* Whoami = nullptr;
     Taboutboxp* aboutbox = nullptr;
 
-    // Program state
-    int32_t currentOp = 3;
-    std::array<quorvex::Bytes, 5> opNames; // by operation code, 1 to 4
-    std::array<QCheckBox*, 5> opBoxes {}; // by operation code, 1 to 4
-    int32_t firstNum = 0;
-    int32_t secondNum = 0;
-    int32_t lastFirstNum = 0;
-    quorvex::AnswerLog answerLog; // holds askedCount
-    int32_t correctCount = 0;
-    quorvex::AnswerLog savedAnswerLog; // the pupil's own log while the history view is on
-    int32_t dotsDrawn = 0;
-    std::array<uint8_t, 144> dotGrid {};
-    quorvex::Bytes teacherPassword;
-    quorvex::RandomEngine random;
+    quorvex::DrillSession session;
+    quorvex::TeacherAccess access;
+    std::array<QCheckBox*, 4> opBoxes {}; // by operation code - 1
+    std::array<bool, 144> dotGrid {}; // where the pupil placed dots, column + 12 x row
+    int boardCursor = 0; // the cell the keyboard is on, column + 12 x row
     bool activated = false;
     bool rosterUnreadable = false; // studnames.txt exists but could not be read at start
-
-    // Flags and counters
-    int32_t unsavedAnswers = 0; // 1 while a question was started since the last save
-    int32_t accessState = 0; // 0 no password, 1 locked, 2 unlocked
-    int32_t elapsedTenths = 0; // ticks of ctr since the run began
-    int32_t questionStartTenths = 0; // elapsedTenths when the current question was shown
-    int32_t questionEndTenths = 0; // elapsedTenths when the current answer was checked
-    int32_t roundTenthsLeft = 600; // speed-round countdown
-    int32_t roundRightCount = 0; // right answers since the run began
+    std::vector<quorvex::Bytes> deletedStudents; // taken out in the Delete panel, until Done
     int32_t redoWrongAfter = 10; // chosen in "Redo Wrong after"
 
     friend class MainWindowTestAccess;

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 void Tflashcardfrm::wireAnswers()
 {
@@ -65,46 +64,28 @@ void Tflashcardfrm::checkbtClick()
     const QString typed = ui.anseb->text();
     if (typed.isEmpty())
         return;
-    const auto answer = quorvex::parseAnswer(toBytesLossy(typed));
-    if (!answer) {
+    const auto marked = session.check(toBytesLossy(typed));
+    if (!marked) {
         // Not a whole number (the "?" left in the box): the question stays open and its time
         // runs on, with the text selected so that the pupil can type over it.
         ui.anseb->selectAll();
         ui.anseb->setFocus();
         return;
     }
-
-    questionEndTenths = elapsedTenths;
-    ui.ctr->stop();
-    ui.checkbt->setEnabled(false);
-    ui.Questionbt->setEnabled(true);
+    runClocks();
+    showStrip();
     ui.anseb->setEnabled(false);
-
-    const quorvex::Question question { quorvex::operationFromCode(currentOp), firstNum, secondNum };
-    const quorvex::Bytes fact = quorvex::completedFact(question);
-    setCaption(ui.qlb, toQt(fact));
-    const bool right = *answer == quorvex::expectedAnswer(question);
-    if (right) {
-        setTextColour(ui.qlb, green);
-        ++roundRightCount;
-        ++correctCount;
-        setCaption(ui.qclb, QStringLiteral("Questions Correct: %1").arg(correctCount));
-    } else {
-        setTextColour(ui.qlb, red);
-    }
-    ui.qlb->setAccessibleName(toQt(quorvex::spokenResult(question, right)));
-    ui.Questionbt->setFocus();
-
-    quorvex::Treslts record;
-    record.question = fact;
-    record.operation = opNames[static_cast<size_t>(currentOp)];
-    record.questionType = ui.qtcb->currentIndex() == 0 ? quorvex::Bytes("Practice") : quorvex::Bytes("S. Round");
-    record.answer = toBytesLossy(typed);
-    record.correct = right;
-    record.ticks = questionEndTenths - questionStartTenths;
-    record.number = answerLog.askedCount() + 1;
-    answerLog.append(std::move(record));
-    setCaption(ui.qalb, QStringLiteral("Questions Asked: %1").arg(answerLog.askedCount()));
-
+    showMarked(marked->record, marked->right);
     resltsbtClick();
+}
+
+void Tflashcardfrm::showMarked(const quorvex::Treslts& record, bool right)
+{
+    setCaption(ui.qlb, toQt(record.question));
+    setTextColour(ui.qlb, right ? green : red);
+    if (right)
+        setCaption(ui.qclb, QStringLiteral("Questions Correct: %1").arg(session.correct()));
+    ui.qlb->setAccessibleName(toQt(quorvex::spokenResult(session.question(), right)));
+    ui.Questionbt->setFocus();
+    setCaption(ui.qalb, QStringLiteral("Questions Asked: %1").arg(session.askedShown()));
 }

@@ -33,7 +33,7 @@ void Tflashcardfrm::drawDot(int column, int row, const QColor& colour)
 void Tflashcardfrm::ttimbtClick()
 {
     ui.ttim->picture().fill(Qt::white);
-    const quorvex::Question question { quorvex::operationFromCode(currentOp), firstNum, secondNum };
+    const quorvex::Question& question = session.question();
     if (quorvex::showsGrid(question.op)) {
         QPainter painter(&ui.ttim->picture());
         painter.setPen(QPen(grey, 0));
@@ -56,12 +56,12 @@ void Tflashcardfrm::ttimMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x,
     if (!cell)
         return;
     drawDot(cell->column, cell->row, Qt::white);
-    uint8_t& mark = dotGrid[static_cast<size_t>(cell->index())];
-    mark = mark ? 0 : 1;
-    if (mark)
+    bool& placed = dotGrid[static_cast<size_t>(cell->index())];
+    placed = !placed;
+    if (placed)
         drawDot(cell->column, cell->row, red);
     ui.ttim->update();
-    dotsDrawn = static_cast<int32_t>(std::count(dotGrid.begin(), dotGrid.end(), uint8_t { 1 }));
+    const auto dotsDrawn = std::count(dotGrid.begin(), dotGrid.end(), true);
     setCaption(ui.totalseelb, QStringLiteral("%1 dots drawn").arg(dotsDrawn));
     ui.ttim->setAccessibleDescription(ui.totalseelb->text());
 }

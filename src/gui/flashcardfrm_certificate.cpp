@@ -21,20 +21,17 @@ void Tflashcardfrm::Printcertificate1Click()
     quorvex::CertificateInputs in;
     in.questionTypeIndex = ui.qtcb->currentIndex();
     in.questionTypeText = toBytesLossy(ui.qtcb->currentText());
-    in.correctCount = correctCount;
-    in.askedCount = answerLog.askedCount();
-    in.roundRightCount = roundRightCount;
+    in.correctCount = session.correct();
+    in.askedCount = session.log().askedCount();
+    in.roundRightCount = session.roundRight();
     in.roundSeconds = ui.srsb->value();
     in.tablesOf = ui.ttrb->isChecked();
     in.tableText = toBytesLossy(ui.ttcb->currentText());
     in.upToText = toBytesLossy(ui.uptocb->currentText());
     in.mixAndMatch = ui.mixcb->isChecked();
-    for (const quorvex::Operation op : quorvex::allOperations) {
-        const QCheckBox* box = opBoxes[static_cast<size_t>(quorvex::code(op))];
-        in.ticked[static_cast<size_t>(quorvex::code(op) - 1)] = box && box->isChecked();
-    }
-    in.currentOp = quorvex::isOperationCode(currentOp) ? quorvex::operationFromCode(currentOp)
-                                                       : quorvex::Operation::Multiplication;
+    for (size_t k = 0; k < opBoxes.size(); ++k)
+        in.ticked[k] = opBoxes[k]->isChecked();
+    in.currentOp = session.operation();
     in.studentName = toBytesLossy(ui.namecb->currentText());
 
     Certificatefrm->setNameDialog(Whoami);

@@ -1,9 +1,10 @@
 // Saving the answer log as a student's next day, the change of student, and the history view.
 //
-// Answers are filed under the student who gave them (answersOwner), whatever triggers the save.
+// Answers are filed under the student who gave them (the session's answers owner), whatever
+// triggers the save.
 // A save that fails (a full disk, or another computer holding the pupil's days longer than a
-// save waits) is reported and keeps the answers unsaved, to be saved at the next occasion; while a day is displayed, a
-// save writes the pupil's own log set aside for the view.
+// save waits) is reported and keeps the answers unsaved, to be saved at the next occasion;
+// while a day is displayed, a save writes the pupil's own log set aside for the view.
 
 #include "controlhelpers.h"
 #include "core/history.h"
@@ -17,7 +18,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
 void Tflashcardfrm::wireHistory()
 {
@@ -25,10 +25,7 @@ void Tflashcardfrm::wireHistory()
     connect(ui.namecb, &QComboBox::activated, this, &Tflashcardfrm::namecbChange);
     // Every change of the selected name, by the pupil or from code (a teacher panel also
     // renames entries in place); a pupil's pick also runs namecbChange afterwards.
-    connect(ui.namecb, &QComboBox::currentTextChanged, this, [this] {
-        if (unsavedAnswers == 0)
-            answersOwner = selectedStudent();
-    });
+    connect(ui.namecb, &QComboBox::currentTextChanged, this, [this] { session.followSelection(selectedStudent()); });
     connect(ui.showhistorycb, &QCheckBox::toggled, this, &Tflashcardfrm::showhistorycbClick);
     connect(ui.hiscb, &QComboBox::activated, this, &Tflashcardfrm::hiscbChange);
     connect(ui.hisbt, &QPushButton::clicked, this, &Tflashcardfrm::hisbtClick);
@@ -40,53 +37,33 @@ quorvex::Bytes Tflashcardfrm::selectedStudent() const
     return toBytesLossy(ui.namecb->currentText());
 }
 
-const quorvex::AnswerLog& Tflashcardfrm::ownAnswers() const
-{
-    return historyShown ? savedAnswerLog : answerLog;
-}
-
-quorvex::AnswerLog& Tflashcardfrm::ownAnswers()
-{
-    return historyShown ? savedAnswerLog : answerLog;
-}
-
 void Tflashcardfrm::SaveData1Click()
 {
-    const quorvex::Result<int32_t> day = quorvex::saveNextDay(answersOwner, ownAnswers().records());
+    const quorvex::Result<int32_t> day = quorvex::saveNextDay(session.answersOwner(), session.ownAnswers().records());
     reportLockNotices(this);
     if (!day) {
         reportFileError(this, day.error());
         return;
     }
-    unsavedAnswers = 0;
-    answersOwner = selectedStudent();
+    session.markSaved(selectedStudent());
 }
 
 void Tflashcardfrm::namecbChange()
 {
     setCaption(ui.tlb, QStringLiteral("0.0"));
     setCaption(ui.ttimelb, QStringLiteral("Total time: 0.0 s"));
-    if (unsavedAnswers != 0) {
+    if (session.unsaved())
         SaveData1Click();
-        if (unsavedAnswers != 0) {
-            // The answers stay with the student who gave them and so does the selection,
-            // so that no one else's answers join them before the next try.
-            const int owner = ui.namecb->findText(toQt(answersOwner), Qt::MatchExactly | Qt::MatchCaseSensitive);
-            if (owner >= 0)
-                ui.namecb->setCurrentIndex(owner);
-            return;
-        }
+    if (session.changeStudent(selectedStudent()) == quorvex::DrillSession::StudentChange::KeptUnsaved) {
+        // The answers stay with the student who gave them and so does the selection, so that
+        // no one else's answers join them before the next try.
+        const int owner = ui.namecb->findText(toQt(session.answersOwner()), Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (owner >= 0)
+            ui.namecb->setCurrentIndex(owner);
+        return;
     }
-    ui.ctr->stop();
-    elapsedTenths = 0;
-    ui.checkbt->setEnabled(false);
-    ui.Questionbt->setText(QStringLiteral("&Start"));
-    ui.Questionbt->setEnabled(true);
-    // The new student starts with an empty log, also when it is set aside for the view.
-    ownAnswers().setAskedCount(0);
-    answerLog.setAskedCount(0);
-    correctCount = 0;
-    answersOwner = selectedStudent();
+    runClocks();
+    showStrip();
     resltsbtClick();
 }
 
@@ -95,11 +72,10 @@ void Tflashcardfrm::showhistorycbClick()
     const bool ticked = ui.showhistorycb->isChecked();
     ui.questiongb->setEnabled(!ticked);
     ui.hiscb->setVisible(ticked);
-    if (ticked == historyShown)
+    if (ticked == session.historyShown())
         return;
     if (ticked) {
-        savedAnswerLog = answerLog;
-        historyShown = true;
+        session.showHistory();
         ui.hiscb->clear();
         const int32_t days = quorvex::countDays(selectedStudent());
         for (int32_t day = 1; day <= days; ++day)
@@ -108,8 +84,7 @@ void Tflashcardfrm::showhistorycbClick()
             ui.hiscb->setCurrentIndex(0);
         hisbtClick();
     } else {
-        answerLog = savedAnswerLog;
-        historyShown = false;
+        session.hideHistory();
         resltsbtClick();
     }
 }
@@ -123,7 +98,7 @@ void Tflashcardfrm::hisbtClick()
 {
     // Outside the view the log is the pupil's own, which a day must never replace.
     const int item = ui.hiscb->currentIndex();
-    if (!historyShown || item < 0)
+    if (!session.historyShown() || item < 0)
         return;
     const quorvex::Bytes student = selectedStudent();
     const int32_t day = item + 1;
@@ -135,8 +110,6 @@ void Tflashcardfrm::hisbtClick()
         reportFileError(this, records.error());
         return;
     }
-    answerLog.setAskedCount(0);
-    for (quorvex::Treslts& record : std::move(records).value())
-        answerLog.append(std::move(record));
+    session.showDay(std::move(records).value());
     resltsbtClick();
 }

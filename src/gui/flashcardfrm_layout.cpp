@@ -1,6 +1,6 @@
-// Every control of the main window: its name, caption, place, font and initial state.
-// Top-level controls are made in a fixed order, and where they overlap the later one lies on
-// top: the teacher panels over the speed-round panel over the question strip.
+// Every control of the main window: its name, kind, parent, place, caption, font, colour and
+// initial state, one row each, made in the order of the table. Where controls overlap the later
+// one lies on top: the teacher panels over the speed-round panel over the question strip.
 
 #include "controlhelpers.h"
 #include "flashcardfrm.h"
@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,38 +21,210 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <type_traits>
+#include <functional>
 
 namespace {
 
-template <class W> W* makeControl(QWidget* parent, const char* name)
+// A member of the Controls struct and the object name it is made with.
+struct Member {
+    template <class W>
+    Member(W*& member, const char* name)
+        : name(name)
+        , assign([&member](QWidget* made) { return (member = dynamic_cast<W*>(made)) != nullptr; })
+    {
+    }
+    const char* name;
+    std::function<bool(QWidget*)> assign;
+};
+
+enum class Kind {
+    Label,
+    MultiLineLabel, // a label whose lines are separated by a carriage return
+    Group, // a group box: the caption is its title
+    Radio,
+    WrappingRadio, // a radio button whose caption wraps within its width
+    Check,
+    List, // a drop-down list: the caption holds its items, separated by '|'
+    EditableList, // a drop-down list one can type into: the caption is the text in its box
+    Edit,
+    Button,
+    VScroll,
+    HScroll,
+    Notebook,
+    Page, // a page of its parent notebook: the caption is the tab's
+    Panel, // a raised frame
+    Picture,
+};
+
+// A face and a character height in pixels, bold; no face takes the parent's font.
+struct Face {
+    const char* family = nullptr;
+    int pixels = 0;
+};
+constexpr Face parentFont;
+constexpr Face sans16 { "MS Sans Serif", 16 };
+constexpr Face sans20 { "MS Sans Serif", 20 };
+constexpr Face arial13 { "Arial", 13 };
+constexpr Face arial16 { "Arial", 16 };
+constexpr Face arial19 { "Arial", 19 };
+constexpr Face arial20 { "Arial", 20 };
+constexpr Face arial37 { "Arial", 37 };
+constexpr Face arial40 { "Arial", 40 };
+constexpr Face arial96 { "Arial", 96 };
+constexpr Face narrow19 { "Arial Narrow", 19 };
+constexpr Face narrow96 { "Arial Narrow", 96 };
+
+// The initial state, any of these together.
+enum State : unsigned {
+    Shown = 0,
+    Hidden = 1u << 0,
+    Disabled = 1u << 1,
+    Checked = 1u << 2,
+    AutoSize = 1u << 3, // a label that widens for a longer caption (setCaption)
+    OwnBackground = 1u << 4, // paints its background, hiding what lies beneath
+    SeeThrough = 1u << 5, // paints no background at all
+    Centred = 1u << 6, // text centred at the top
+    Wrapped = 1u << 7, // text at the top left, wrapped within the width
+};
+
+// The numbered items of a list (from, to, the one selected), or a scroll bar's range and
+// position.
+struct Numbers {
+    int from = 0;
+    int to = -1;
+    int current = -1;
+};
+constexpr Numbers none;
+
+// A width or height of 0 takes the control's natural size.
+struct Place {
+    int left, top, width, height;
+};
+
+struct Row {
+    Member control;
+    Kind kind;
+    const char* parent; // the name of a row above, or "client"
+    Place place;
+    const char* caption;
+    Face font;
+    const QColor* colour;
+    unsigned state;
+    Numbers numbers;
+};
+
+QWidget* make(const Row& row, QWidget* parent)
 {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
+    const QString caption = QString::fromLatin1(row.caption ? row.caption : "");
+    switch (row.kind) {
+    case Kind::Label:
+        return new QLabel(caption, parent);
+    case Kind::MultiLineLabel:
+        return new MultiLineLabel(caption, parent);
+    case Kind::Group:
+        return new QGroupBox(caption, parent);
+    case Kind::Radio:
+        return new QRadioButton(caption, parent);
+    case Kind::WrappingRadio:
+        return new WrappingRadioButton(caption, parent);
+    case Kind::Check:
+        return new QCheckBox(caption, parent);
+    case Kind::List: {
+        auto* list = new QComboBox(parent);
+        if (row.caption)
+            list->addItems(caption.split(QLatin1Char('|')));
+        for (int n = row.numbers.from; n <= row.numbers.to; ++n)
+            list->addItem(QString::number(n));
+        if (row.numbers.current >= 0)
+            list->setCurrentIndex(row.numbers.current);
+        return list;
+    }
+    case Kind::EditableList: {
+        auto* list = new QComboBox(parent);
+        list->setEditable(true);
+        list->setEditText(caption);
+        return list;
+    }
+    case Kind::Edit:
+        return new QLineEdit(caption, parent);
+    case Kind::Button:
+        return new QPushButton(caption, parent);
+    case Kind::VScroll:
+    case Kind::HScroll: {
+        auto* bar = new QScrollBar(row.kind == Kind::VScroll ? Qt::Vertical : Qt::Horizontal, parent);
+        bar->setRange(row.numbers.from, row.numbers.to);
+        bar->setValue(row.numbers.current);
+        return bar;
+    }
+    case Kind::Notebook:
+        return new QTabWidget(parent);
+    case Kind::Page: {
+        auto* page = new QWidget;
+        static_cast<QTabWidget*>(parent)->addTab(page, caption);
+        return page;
+    }
+    case Kind::Panel: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        frame->setLineWidth(1);
+        return frame;
+    }
+    case Kind::Picture:
+        break;
+    }
+    return new ImageControl(parent);
 }
 
-// Makes the control held by a member of the Controls struct, named after that member.
-#define CONTROL(member, parent) (ui.member = makeControl<std::remove_pointer_t<decltype(ui.member)>>(parent, #member))
-
-const QString arial = QStringLiteral("Arial");
-
-// Places a control; a width or height of 0 takes the control's natural size.
-void place(QWidget* widget, int left, int top, int width = 0, int height = 0)
+void setUp(QWidget* widget, const Row& row)
 {
-    const QSize natural = widget->sizeHint();
-    widget->setGeometry(left, top, width > 0 ? width : natural.width(), height > 0 ? height : natural.height());
+    if (row.font.family)
+        widget->setFont(pixelFont(QString::fromLatin1(row.font.family), row.font.pixels));
+    if (row.colour)
+        setTextColour(widget, *row.colour);
+    if (row.state & Disabled)
+        widget->setEnabled(false);
+    if (row.state & Checked)
+        static_cast<QAbstractButton*>(widget)->setChecked(true);
+    if (row.state & OwnBackground)
+        widget->setAutoFillBackground(true);
+    if (row.state & SeeThrough)
+        widget->setAttribute(Qt::WA_TranslucentBackground);
+    auto* label = qobject_cast<QLabel*>(widget);
+    if (label && (row.state & Centred))
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    if (label && (row.state & Wrapped)) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+    }
+    if (row.kind != Kind::Page) {
+        const QSize natural = widget->sizeHint();
+        const Place& at = row.place;
+        widget->setGeometry(
+            at.left, at.top, at.width > 0 ? at.width : natural.width(), at.height > 0 ? at.height : natural.height());
+    }
+    if (label && (row.state & AutoSize)) {
+        setAutoSize(label);
+        setCaption(label, label->text());
+    }
+    if (row.state & Hidden)
+        widget->hide();
 }
 
-void fillNumbers(QComboBox* list, int from, int to)
+// Makes the controls of the table in its order and hands each to its member.
+void build(std::initializer_list<Row> rows, QWidget* client)
 {
-    for (int n = from; n <= to; ++n)
-        list->addItem(QString::number(n));
-}
-
-void setTag(QObject* control, int tag)
-{
-    control->setProperty("tag", tag);
+    QHash<QByteArray, QWidget*> made { { "client", client } };
+    for (const Row& row : rows) {
+        QWidget* parent = made.value(row.parent);
+        if (!parent)
+            qFatal("layout: %s lies in %s, which is not made before it", row.control.name, row.parent);
+        QWidget* widget = make(row, parent);
+        widget->setObjectName(QString::fromLatin1(row.control.name));
+        if (!row.control.assign(widget))
+            qFatal("layout: %s is not of the kind its member holds", row.control.name);
+        setUp(widget, row);
+        made.insert(row.control.name, widget);
+    }
 }
 
 // The order in which Tab moves through a panel's controls.
@@ -61,15 +234,9 @@ void chainTabOrder(std::initializer_list<QWidget*> chain)
         QWidget::setTabOrder(*it, *(it + 1));
 }
 
-QPushButton* hiddenButton(QPushButton* button, int left, int top)
-{
-    button->setText(button->objectName());
-    place(button, left, top, 75, 25);
-    button->hide();
-    return button;
-}
-
 } // namespace
+
+#define M(member) Member(ui.member, #member)
 
 void Tflashcardfrm::buildControls()
 {
@@ -83,353 +250,136 @@ void Tflashcardfrm::buildControls()
     client->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
     setCentralWidget(client);
 
-    CONTROL(qalb, client)->setText(QStringLiteral("Questions asked: 0"));
-    ui.qalb->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 20));
-    place(ui.qalb, 840, 192, 179, 24);
-    setAutoSize(ui.qalb);
-    setCaption(ui.qalb, ui.qalb->text());
-
-    CONTROL(qclb, client)->setText(QStringLiteral("Questions correct: 0"));
-    ui.qclb->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 20));
-    place(ui.qclb, 840, 160, 189, 24);
-    setAutoSize(ui.qclb);
-    setCaption(ui.qclb, ui.qclb->text());
-
-    CONTROL(Label1, client)->setText(QStringLiteral("User Name"));
-    ui.Label1->setFont(pixelFont(arial, 19));
-    place(ui.Label1, 840, 536, 100, 22);
-
-    CONTROL(GroupBox2, client)->setTitle(QStringLiteral("Involving"));
-    ui.GroupBox2->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 16));
-    place(ui.GroupBox2, 840, 224, 185, 113);
-    CONTROL(ttrb, ui.GroupBox2)->setText(QStringLiteral("Tables of"));
-    ui.ttrb->setChecked(true);
-    place(ui.ttrb, 16, 29, 161, 17);
-    ui.prb = new WrappingRadioButton(QStringLiteral("Practice with up to #"), ui.GroupBox2);
-    ui.prb->setObjectName(QStringLiteral("prb"));
-    place(ui.prb, 16, 56, 145, 41);
-    CONTROL(uptocb, ui.GroupBox2);
-    fillNumbers(ui.uptocb, 2, 12);
-    ui.uptocb->setCurrentIndex(3);
-    ui.uptocb->setEnabled(false);
-    place(ui.uptocb, 104, 75, 57, 30);
-
-    CONTROL(ttcb, client);
-    fillNumbers(ui.ttcb, 2, 12);
-    ui.ttcb->setCurrentIndex(3);
-    ui.ttcb->setFont(pixelFont(arial, 19));
-    place(ui.ttcb, 937, 219, 57, 30);
-
-    hiddenButton(CONTROL(ttimbt, client), 0, 80);
-
-    CONTROL(GroupBox1, client)->setTitle(QStringLiteral("Result"));
-    ui.GroupBox1->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 16));
-    place(ui.GroupBox1, 840, 345, 185, 184);
-    const struct {
-        QRadioButton*& radio;
-        QCheckBox*& box;
-        const char* radioName;
-        const char* boxName;
-        const char* caption;
-        int code;
-        int top;
-    } operations[] = {
-        { ui.addrb, ui.acb, "addrb", "acb", "Addition", 1, 29 },
-        { ui.subrb, ui.scb, "subrb", "scb", "Subtraction", 2, 53 },
-        { ui.Multirb, ui.mcb, "Multirb", "mcb", "Multiplication", 3, 78 },
-        { ui.divrb, ui.dcb, "divrb", "dcb", "Division", 4, 103 },
-    };
+    const QColor* const plain = nullptr; // the parent's text colour
+    // clang-format off
+    build({
+    //   control             kind                  parent             left top  width height  caption                                   font        colour state                                        numbers
+    // Counters, settings and the name on the right
+    { M(qalb),            Kind::Label,         "client",         { 840, 192, 179, 24 }, "Questions asked: 0",                     sans20,     plain, AutoSize,                                     none },
+    { M(qclb),            Kind::Label,         "client",         { 840, 160, 189, 24 }, "Questions correct: 0",                   sans20,     plain, AutoSize,                                     none },
+    { M(Label1),          Kind::Label,         "client",         { 840, 536, 100, 22 }, "User Name",                              arial19,    plain, Shown,                                        none },
+    { M(GroupBox2),       Kind::Group,         "client",         { 840, 224, 185, 113 }, "Involving",                             sans16,     plain, Shown,                                        none },
+    { M(ttrb),            Kind::Radio,         "GroupBox2",      {  16,  29, 161, 17 }, "Tables of",                              parentFont, plain, Checked,                                      none },
+    { M(prb),             Kind::WrappingRadio, "GroupBox2",      {  16,  56, 145, 41 }, "Practice with up to #",                  parentFont, plain, Shown,                                        none },
+    { M(uptocb),          Kind::List,          "GroupBox2",      { 104,  75,  57, 30 }, nullptr,                                  parentFont, plain, Disabled,                                     { 2, 12, 3 } },
+    { M(ttcb),            Kind::List,          "client",         { 937, 219,  57, 30 }, nullptr,                                  arial19,    plain, Shown,                                        { 2, 12, 3 } },
+    { M(ttimbt),          Kind::Button,        "client",         {   0,  80,  75, 25 }, "ttimbt",                                 parentFont, plain, Hidden,                                       none },
+    { M(GroupBox1),       Kind::Group,         "client",         { 840, 345, 185, 184 }, "Result",                                sans16,     plain, Shown,                                        none },
     // The radio buttons first, so that the check boxes made afterwards lie over them.
-    for (const auto& op : operations) {
-        op.radio = makeControl<QRadioButton>(ui.GroupBox1, op.radioName);
-        op.radio->setText(QString::fromLatin1(op.caption));
-        op.radio->setFont(pixelFont(arial, 19));
-        setTag(op.radio, op.code);
-        place(op.radio, 16, op.top, 161, 21);
-    }
-    ui.Multirb->setChecked(true);
-    for (const auto& op : operations) {
-        op.box = makeControl<QCheckBox>(ui.GroupBox1, op.boxName);
-        op.box->setText(QString::fromLatin1(op.caption));
-        op.box->setFont(pixelFont(arial, 19));
-        setTag(op.box, op.code);
-        place(op.box, 16, op.top, 161, 21);
-        op.box->setAutoFillBackground(true);
-        op.box->hide();
-    }
-    ui.mcb->setChecked(true);
-    CONTROL(zerocb, ui.GroupBox1)->setText(QStringLiteral("Include zero"));
-    ui.zerocb->setFont(pixelFont(arial, 16));
-    setTag(ui.zerocb, 0);
-    place(ui.zerocb, 16, 128, 161, 19);
-    CONTROL(mixcb, ui.GroupBox1)->setText(QStringLiteral("Mix and Match"));
-    ui.mixcb->setFont(pixelFont(arial, 16));
-    setTag(ui.mixcb, 0);
-    place(ui.mixcb, 16, 152, 161, 19);
+    { M(addrb),           Kind::Radio,         "GroupBox1",      {  16,  29, 161, 21 }, "Addition",                               arial19,    plain, Shown,                                        none },
+    { M(subrb),           Kind::Radio,         "GroupBox1",      {  16,  53, 161, 21 }, "Subtraction",                            arial19,    plain, Shown,                                        none },
+    { M(Multirb),         Kind::Radio,         "GroupBox1",      {  16,  78, 161, 21 }, "Multiplication",                         arial19,    plain, Checked,                                      none },
+    { M(divrb),           Kind::Radio,         "GroupBox1",      {  16, 103, 161, 21 }, "Division",                               arial19,    plain, Shown,                                        none },
+    { M(acb),             Kind::Check,         "GroupBox1",      {  16,  29, 161, 21 }, "Addition",                               arial19,    plain, OwnBackground | Hidden,                       none },
+    { M(scb),             Kind::Check,         "GroupBox1",      {  16,  53, 161, 21 }, "Subtraction",                            arial19,    plain, OwnBackground | Hidden,                       none },
+    { M(mcb),             Kind::Check,         "GroupBox1",      {  16,  78, 161, 21 }, "Multiplication",                         arial19,    plain, Checked | OwnBackground | Hidden,             none },
+    { M(dcb),             Kind::Check,         "GroupBox1",      {  16, 103, 161, 21 }, "Division",                               arial19,    plain, OwnBackground | Hidden,                       none },
+    { M(zerocb),          Kind::Check,         "GroupBox1",      {  16, 128, 161, 19 }, "Include zero",                           arial16,    plain, Shown,                                        none },
+    { M(mixcb),           Kind::Check,         "GroupBox1",      {  16, 152, 161, 19 }, "Mix and Match",                          arial16,    plain, Shown,                                        none },
+    { M(Timegb),          Kind::Group,         "client",         { 928,  24, 129, 121 }, "Time",                                  parentFont, plain, Hidden,                                       none },
+    { M(tlb),             Kind::Label,         "Timegb",         {   8,  24, 113, 44 }, "0.0",                                    arial37,    &green, Centred,                                     none },
+    { M(ttimelb),         Kind::Label,         "Timegb",         {   8,  96, 115, 13 }, "Total Time: 0.0 s",                      parentFont, plain, AutoSize,                                     none },
+    // The notebook: the array board and the results page
+    { M(TabbedNotebook1), Kind::Notebook,      "client",         {  16, 160, 809, 513 }, nullptr,                                 arial13,    plain, Shown,                                        none },
+    { Member(ui.arraysPage, "Arrays"), Kind::Page, "TabbedNotebook1", { 0, 0, 0, 0 },  "&Arrays",                                parentFont, plain, Shown,                                        none },
+    { Member(ui.resultsPage, "Results"), Kind::Page, "TabbedNotebook1", { 0, 0, 0, 0 }, "&Results",                              parentFont, plain, Shown,                                        none },
+    { M(totalseelb),      Kind::Label,         "Arrays",         {   8,   8, 160, 23 }, "0 dots drawn",                           arial20,    plain, AutoSize | Hidden,                            none },
+    { M(Panel1),          Kind::Panel,         "Arrays",         {   3,  34, 793, 448 }, nullptr,                                 parentFont, plain, Shown,                                        none },
+    { M(ttim),            Kind::Picture,       "Panel1",         {   1,   1, 791, 446 }, nullptr,                                 parentFont, plain, Shown,                                        none },
+    { M(resltsim),        Kind::Picture,       "Results",        {  16,  48, 721, 425 }, nullptr,                                 parentFont, plain, Shown,                                        none },
+    { M(resltssb),        Kind::VScroll,       "Results",        { 736,  49,  17, 425 }, nullptr,                                 parentFont, plain, Shown,                                        { 0, 0, 0 } },
+    { M(Showallrb),       Kind::Radio,         "Results",        {   8,  16,   0,  0 }, "&Show in order",                         parentFont, plain, Checked,                                      none },
+    { M(showwrongrb),     Kind::Radio,         "Results",        { 136,  16,   0,  0 }, "Show &Wrong first",                      parentFont, plain, Shown,                                        none },
+    { M(longestrb),       Kind::Radio,         "Results",        { 280,  16,   0,  0 }, "&Longest times first",                   parentFont, plain, Shown,                                        none },
+    { M(shortestrb),      Kind::Radio,         "Results",        { 432,  16,   0,  0 }, "Shortest &times first",                  parentFont, plain, Shown,                                        none },
+    { M(showhistorycb),   Kind::Check,         "Results",        { 592,  16,   0,  0 }, "Show &History",                          parentFont, plain, Shown,                                        none },
+    { M(hiscb),           Kind::List,          "Results",        { 704,  14,  89, 24 }, "1",                                      parentFont, plain, Hidden,                                       none },
+    { M(resltsbt),        Kind::Button,        "Results",        { 720, 184,  75, 25 }, "resltsbt",                               parentFont, plain, Hidden,                                       none },
+    { M(sortbt),          Kind::Button,        "Results",        { 720, 152,  75, 25 }, "sortbt",                                 parentFont, plain, Hidden,                                       none },
+    { M(hisbt),           Kind::Button,        "Results",        { 704, 104,  75, 25 }, "hisbt",                                  parentFont, plain, Hidden,                                       none },
+    { M(namecb),          Kind::List,          "client",         { 840, 560, 217, 30 }, "Guest",                                  arial19,    plain, Shown,                                        none },
+    // The question strip, and the speed-round panel over its left part
+    { M(questiongb),      Kind::Group,         "client",         {  16,   8, 905, 145 }, "Question",                               arial16,    plain, Shown,                                        none },
+    { M(qlb),             Kind::Label,         "questiongb",     {  32,  16, 322, 110 }, "? x ? = ?",                             narrow96,   plain, SeeThrough | AutoSize,                        none },
+    { M(anseb),           Kind::Edit,          "questiongb",     { 512,  16, 193, 119 }, "?",                                     arial96,    plain, Shown,                                        none },
+    { M(Questionbt),      Kind::Button,        "questiongb",     { 712,  16, 185, 57 }, "&Start",                                 arial19,    plain, Shown,                                        none },
+    { M(checkbt),         Kind::Button,        "questiongb",     { 712,  88, 185, 49 }, "&Check",                                 parentFont, plain, Disabled,                                     none },
+    { M(GroupBox3),       Kind::Group,         "client",         { 840, 600, 217, 73 }, "Question Type",                          arial16,    plain, Shown,                                        none },
+    { M(qtcb),            Kind::List,          "GroupBox3",      {  24,  28, 145, 27 }, "Practice|Speed Round",                   parentFont, plain, Shown,                                        none },
+    { M(srgb),            Kind::Group,         "client",         {   8,   8, 705, 145 }, "Speed Round ",                           parentFont, plain, OwnBackground | Hidden,                       none },
+    { M(srlb),            Kind::MultiLineLabel, "srgb",          {  32,  32, 505, 97 }, "srlb",                                   parentFont, plain, Wrapped,                                      none },
+    { M(srtlb),           Kind::Label,         "srgb",           { 560,  24, 129, 19 }, "Time: 60 s",                             parentFont, plain, Centred,                                      none },
+    { M(ydlb),            Kind::Label,         "srgb",           { 600,  72,   0,  0 }, "You did:",                               parentFont, plain, Hidden,                                       none },
+    { M(speedtlb),        Kind::Label,         "srgb",           { 608,  88,  44, 46 }, "10",                                     arial40,    &green, AutoSize | Hidden,                           none },
+    { M(srsb),            Kind::HScroll,       "srgb",           { 568,  48, 121, 17 }, nullptr,                                  parentFont, plain, Shown,                                        { 1, 300, 60 } },
+    // The teacher panels, over the left end of the question strip
+    { M(cleanupgb),       Kind::Group,         "client",         { 280,  24, 321, 273 }, "File Clean Up",                         arial16,    plain, OwnBackground | Hidden,                       none },
+    { M(Label6),          Kind::Label,         "cleanupgb",      {  32,  24, 237, 19 }, "Delete some of the  history files",      parentFont, plain, Shown,                                        none },
+    { M(keeprb),          Kind::Radio,         "cleanupgb",      {  40,  48, 257, 17 }, "Keep only the last                files", parentFont, plain, Checked,                                    none },
+    { M(keepcb),          Kind::List,          "cleanupgb",      { 202,  44,  49, 27 }, nullptr,                                  parentFont, plain, Shown,                                        { 0, 20, 10 } },
+    { M(delrb),           Kind::Radio,         "cleanupgb",      {  40,  80, 249, 17 }, "Delete the first               files",  parentFont, plain, Shown,                                        none },
+    { M(delfirstcb),      Kind::List,          "cleanupgb",      { 174,  74,  49, 27 }, nullptr,                                  parentFont, plain, Shown,                                        { 0, 20, 10 } },
+    { M(Label8),          Kind::Label,         "cleanupgb",      {  56, 104, 210, 19 }, "Note:  All deletions are final!",        parentFont, &red,  Shown,                                        none },
+    { M(Label7),          Kind::Label,         "cleanupgb",      {  40, 128, 209, 19 }, "For the following student(s)",           parentFont, plain, Shown,                                        none },
+    { M(cleanupcb),       Kind::EditableList,  "cleanupgb",      {  48, 153, 217, 27 }, "cleanupcb",                              parentFont, plain, Shown,                                        none },
+    { M(dlb),             Kind::Label,         "cleanupgb",      {  96, 184, 102, 22 }, "DELETED!!",                              arial19,    &red,  Hidden,                                       none },
+    { M(cleanupbt),       Kind::Button,        "cleanupgb",      {  32, 216, 105, 41 }, "De&lete",                                parentFont, plain, Shown,                                        none },
+    { M(Button2),         Kind::Button,        "cleanupgb",      { 168, 216, 105, 41 }, "Do&ne",                                  parentFont, plain, Shown,                                        none },
+    { M(nstudgb),         Kind::Group,         "client",         { 280,  24, 297, 177 }, "Add a Student",                         arial16,    plain, OwnBackground | Hidden,                       none },
+    { M(Label2),          Kind::Label,         "nstudgb",        {  16, 128, 259, 19 }, "No spaces in name use __ instead",       parentFont, plain, Shown,                                        none },
+    { M(Label3),          Kind::Label,         "nstudgb",        {   8, 109,  49, 19 }, "notes:",                                 parentFont, plain, Shown,                                        none },
+    { M(Label4),          Kind::Label,         "nstudgb",        {  16, 152, 261, 19 }, "For long names, please abbreviate",      parentFont, plain, Shown,                                        none },
+    { M(addedlb),         Kind::Label,         "nstudgb",        {  72, 109, 151, 19 }, "Student was added!",                     parentFont, &green, OwnBackground | AutoSize | Hidden,      none },
+    { M(nstudeb),         Kind::Edit,          "nstudgb",        {  16,  24, 257, 30 }, nullptr,                                  arial19,    plain, Shown,                                        none },
+    { M(asbt),            Kind::Button,        "nstudgb",        {  16,  64, 113, 41 }, "&Add",                                   arial19,    plain, Shown,                                        none },
+    { M(addonebt),        Kind::Button,        "nstudgb",        { 160,  64, 113, 41 }, "&Done",                                  arial19,    plain, Shown,                                        none },
+    // Why a name was refused, over the notes line until the next key.
+    { M(nameproblemlb),   Kind::Label,         "nstudgb",        {   8, 109, 281, 19 }, nullptr,                                  parentFont, &red,  OwnBackground | Hidden,                       none },
+    { M(deletegb),        Kind::Group,         "client",         { 280,  24, 241, 193 }, "Delete a student",                      arial16,    plain, OwnBackground | Hidden,                       none },
+    { M(Label5),          Kind::Label,         "deletegb",       {  24,  24, 178, 19 }, "Select student to delete",               parentFont, plain, Shown,                                        none },
+    { M(deletecb),        Kind::EditableList,  "deletegb",       {  16,  56, 217, 27 }, "deletecb",                               parentFont, plain, Shown,                                        none },
+    { M(deletebt),        Kind::Button,        "deletegb",       {  16,  96,  97, 33 }, "&Delete",                                parentFont, plain, Shown,                                        none },
+    { M(ddbt),            Kind::Button,        "deletegb",       { 128,  96,  97, 33 }, "Do&ne",                                  parentFont, plain, Shown,                                        none },
+    { M(Button1),         Kind::Button,        "deletegb",       {  72, 144,  99, 33 }, "&Cancel",                                parentFont, plain, Shown,                                        none },
+    { M(nologingb),       Kind::Group,         "client",         {   8,   8, 281, 185 }, "Log-in",                                 narrow19,   plain, OwnBackground | Hidden,                       none },
+    { M(Label9),          Kind::Label,         "nologingb",      {  64,  24, 144, 23 }, "No password is set",                     parentFont, plain, Shown,                                        none },
+    { M(Label10),         Kind::Label,         "nologingb",      {  40,  48, 221, 23 }, "Create a password to restrict ",         parentFont, plain, Shown,                                        none },
+    { M(Label11),         Kind::Label,         "nologingb",      {  48,  72, 199, 23 }, "Student data manipulation",              parentFont, plain, Shown,                                        none },
+    { M(newpasseb),       Kind::Edit,          "nologingb",      {  72, 104, 145, 31 }, nullptr,                                  parentFont, plain, Shown,                                        none },
+    { M(Button3),         Kind::Button,        "nologingb",      {   8, 144, 129, 25 }, "Set Password",                           parentFont, plain, Shown,                                        none },
+    { M(cspbt),           Kind::Button,        "nologingb",      { 144, 144, 129, 25 }, "Cancel",                                 parentFont, plain, Shown,                                        none },
+    { M(logoutgb),        Kind::Group,         "client",         {   8,  16, 305, 73 }, "Log-out",                                arial19,    plain, OwnBackground | Hidden,                       none },
+    { M(Button4),         Kind::Button,        "logoutgb",       {   8,  32, 129, 25 }, "Log out",                                parentFont, plain, Shown,                                        none },
+    { M(clobt),           Kind::Button,        "logoutgb",       { 152,  32, 129, 25 }, "Cancel",                                 parentFont, plain, Shown,                                        none },
+    { M(logingb),         Kind::Group,         "client",         {   8,   8, 289, 137 }, "Log-in",                                 arial19,    plain, OwnBackground | Hidden,                       none },
+    { M(Label12),         Kind::Label,         "logingb",        {  16,  24,  93, 22 }, "Password",                               parentFont, plain, Shown,                                        none },
+    { M(pfailedlb),       Kind::Label,         "logingb",        { 128,  26,  93, 19 }, "Log in failed",                          arial16,    &red,  Hidden,                                       none },
+    { M(passeb),          Kind::Edit,          "logingb",        {  56,  56, 161, 30 }, nullptr,                                  parentFont, plain, Shown,                                        none },
+    { M(Button5),         Kind::Button,        "logingb",        {  16,  96, 129, 25 }, "Log in",                                 parentFont, plain, Shown,                                        none },
+    { M(clibt),           Kind::Button,        "logingb",        { 152,  96, 129, 25 }, "Cancel",                                 parentFont, plain, Shown,                                        none },
+    }, client);
+    // clang-format on
 
-    CONTROL(Timegb, client)->setTitle(QStringLiteral("Time"));
-    place(ui.Timegb, 928, 24, 129, 121);
-    ui.Timegb->hide();
-    CONTROL(tlb, ui.Timegb)->setText(QStringLiteral("0.0"));
-    ui.tlb->setFont(pixelFont(arial, 37));
-    ui.tlb->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(ui.tlb, QColor(0, 128, 0));
-    place(ui.tlb, 8, 24, 113, 44);
-    CONTROL(ttimelb, ui.Timegb)->setText(QStringLiteral("Total Time: 0.0 s"));
-    place(ui.ttimelb, 8, 96, 115, 13);
-    setAutoSize(ui.ttimelb);
-    setCaption(ui.ttimelb, ui.ttimelb->text());
-
-    CONTROL(TabbedNotebook1, client);
-    ui.TabbedNotebook1->setFont(pixelFont(arial, 13));
-    place(ui.TabbedNotebook1, 16, 160, 809, 513);
-    ui.arraysPage = new QWidget;
-    ui.arraysPage->setObjectName(QStringLiteral("Arrays"));
-    ui.TabbedNotebook1->addTab(ui.arraysPage, QStringLiteral("&Arrays"));
-    ui.resultsPage = new QWidget;
-    ui.resultsPage->setObjectName(QStringLiteral("Results"));
-    ui.TabbedNotebook1->addTab(ui.resultsPage, QStringLiteral("&Results"));
-
-    CONTROL(totalseelb, ui.arraysPage)->setText(QStringLiteral("0 dots drawn"));
-    ui.totalseelb->setFont(pixelFont(arial, 20));
-    place(ui.totalseelb, 8, 8, 160, 23);
-    setAutoSize(ui.totalseelb);
-    setCaption(ui.totalseelb, ui.totalseelb->text());
-    ui.totalseelb->hide();
-    CONTROL(Panel1, ui.arraysPage)->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    ui.Panel1->setLineWidth(1);
-    place(ui.Panel1, 3, 34, 793, 448);
-    CONTROL(ttim, ui.Panel1);
-    place(ui.ttim, 1, 1, 791, 446);
-
-    CONTROL(resltsim, ui.resultsPage);
-    place(ui.resltsim, 16, 48, 721, 425);
-    CONTROL(resltssb, ui.resultsPage)->setOrientation(Qt::Vertical);
-    ui.resltssb->setRange(0, 0);
+    // What a row does not say: the steps of the scroll bars.
     ui.resltssb->setSingleStep(1);
     ui.resltssb->setPageStep(1);
-    place(ui.resltssb, 736, 49, 17, 425);
-    CONTROL(Showallrb, ui.resultsPage)->setText(QStringLiteral("&Show in order"));
-    ui.Showallrb->setChecked(true);
-    place(ui.Showallrb, 8, 16);
-    CONTROL(showwrongrb, ui.resultsPage)->setText(QStringLiteral("Show &Wrong first"));
-    place(ui.showwrongrb, 136, 16);
-    CONTROL(longestrb, ui.resultsPage)->setText(QStringLiteral("&Longest times first"));
-    place(ui.longestrb, 280, 16);
-    CONTROL(shortestrb, ui.resultsPage)->setText(QStringLiteral("Shortest &times first"));
-    place(ui.shortestrb, 432, 16);
-    CONTROL(showhistorycb, ui.resultsPage)->setText(QStringLiteral("Show &History"));
-    place(ui.showhistorycb, 592, 16);
-    CONTROL(hiscb, ui.resultsPage)->addItem(QStringLiteral("1"));
-    place(ui.hiscb, 704, 14, 89, 24);
-    ui.hiscb->hide();
-    hiddenButton(CONTROL(resltsbt, ui.resultsPage), 720, 184);
-    hiddenButton(CONTROL(sortbt, ui.resultsPage), 720, 152);
-    hiddenButton(CONTROL(hisbt, ui.resultsPage), 704, 104);
-
-    CONTROL(namecb, client)->addItem(QStringLiteral("Guest"));
-    ui.namecb->setFont(pixelFont(arial, 19));
-    place(ui.namecb, 840, 560, 217, 30);
-
-    CONTROL(questiongb, client)->setTitle(QStringLiteral("Question"));
-    ui.questiongb->setFont(pixelFont(arial, 16));
-    place(ui.questiongb, 16, 8, 905, 145);
-    CONTROL(qlb, ui.questiongb)->setText(QStringLiteral("? x ? = ?"));
-    ui.qlb->setFont(pixelFont(QStringLiteral("Arial Narrow"), 96));
-    ui.qlb->setAttribute(Qt::WA_TranslucentBackground);
-    place(ui.qlb, 32, 16, 322, 110);
-    setAutoSize(ui.qlb);
-    setCaption(ui.qlb, ui.qlb->text());
-    CONTROL(anseb, ui.questiongb)->setText(QStringLiteral("?"));
-    ui.anseb->setFont(pixelFont(arial, 96));
-    place(ui.anseb, 512, 16, 193, 119);
-    CONTROL(Questionbt, ui.questiongb)->setText(QStringLiteral("&Start"));
-    ui.Questionbt->setFont(pixelFont(arial, 19));
-    place(ui.Questionbt, 712, 16, 185, 57);
-    CONTROL(checkbt, ui.questiongb)->setText(QStringLiteral("&Check"));
-    ui.checkbt->setEnabled(false);
-    place(ui.checkbt, 712, 88, 185, 49);
-
-    CONTROL(GroupBox3, client)->setTitle(QStringLiteral("Question Type"));
-    ui.GroupBox3->setFont(pixelFont(arial, 16));
-    place(ui.GroupBox3, 840, 600, 217, 73);
-    CONTROL(qtcb, ui.GroupBox3)->addItems({ QStringLiteral("Practice"), QStringLiteral("Speed Round") });
-    ui.qtcb->setCurrentIndex(0);
-    place(ui.qtcb, 24, 28, 145, 27);
-
-    CONTROL(srgb, client)->setTitle(QStringLiteral("Speed Round "));
-    place(ui.srgb, 8, 8, 705, 145);
-    ui.srgb->setAutoFillBackground(true);
-    ui.srgb->hide();
-    CONTROL(srlb, ui.srgb)->setText(QStringLiteral("srlb"));
-    ui.srlb->setWordWrap(true);
-    ui.srlb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    place(ui.srlb, 32, 32, 505, 97);
-    CONTROL(srtlb, ui.srgb)->setText(QStringLiteral("Time: 60 s"));
-    ui.srtlb->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    place(ui.srtlb, 560, 24, 129, 19);
-    CONTROL(ydlb, ui.srgb)->setText(QStringLiteral("You did:"));
-    place(ui.ydlb, 600, 72);
-    ui.ydlb->hide();
-    CONTROL(speedtlb, ui.srgb)->setText(QStringLiteral("10"));
-    ui.speedtlb->setFont(pixelFont(arial, 40));
-    setTextColour(ui.speedtlb, QColor(0, 128, 0));
-    place(ui.speedtlb, 608, 88, 44, 46);
-    setAutoSize(ui.speedtlb);
-    setCaption(ui.speedtlb, ui.speedtlb->text());
-    ui.speedtlb->hide();
-    CONTROL(srsb, ui.srgb)->setOrientation(Qt::Horizontal);
-    ui.srsb->setRange(1, 300);
-    ui.srsb->setValue(60);
     ui.srsb->setPageStep(30);
     ui.srsb->setSingleStep(1);
-    place(ui.srsb, 568, 48, 121, 17);
 
-    buildTeacherPanels(client);
+    chainTabOrder({ ui.keeprb, ui.keepcb, ui.delrb, ui.delfirstcb, ui.cleanupcb, ui.cleanupbt, ui.Button2 });
+    chainTabOrder({ ui.nstudeb, ui.asbt, ui.addonebt });
+    chainTabOrder({ ui.deletecb, ui.deletebt, ui.ddbt, ui.Button1 });
+    chainTabOrder({ ui.newpasseb, ui.Button3, ui.cspbt });
+    chainTabOrder({ ui.Button4, ui.clobt });
+    chainTabOrder({ ui.passeb, ui.Button5, ui.clibt });
     setAccessibleNamesAndTabOrder();
 
-    CONTROL(ctr, this)->setInterval(100);
-    CONTROL(srtr, this)->setInterval(100);
-}
-
-void Tflashcardfrm::buildTeacherPanels(QWidget* client)
-{
-    const QFont panelFont = pixelFont(arial, 16);
-    const QFont entryFont = pixelFont(arial, 19);
-
-    CONTROL(cleanupgb, client)->setTitle(QStringLiteral("File Clean Up"));
-    ui.cleanupgb->setFont(panelFont);
-    place(ui.cleanupgb, 280, 24, 321, 273);
-    CONTROL(Label6, ui.cleanupgb)->setText(QStringLiteral("Delete some of the  history files"));
-    place(ui.Label6, 32, 24, 237, 19);
-    CONTROL(keeprb, ui.cleanupgb)->setText(QStringLiteral("Keep only the last                files"));
-    ui.keeprb->setChecked(true);
-    place(ui.keeprb, 40, 48, 257, 17);
-    CONTROL(keepcb, ui.cleanupgb);
-    fillNumbers(ui.keepcb, 0, 20);
-    ui.keepcb->setCurrentIndex(10);
-    place(ui.keepcb, 202, 44, 49, 27);
-    CONTROL(delrb, ui.cleanupgb)->setText(QStringLiteral("Delete the first               files"));
-    place(ui.delrb, 40, 80, 249, 17);
-    CONTROL(delfirstcb, ui.cleanupgb);
-    fillNumbers(ui.delfirstcb, 0, 20);
-    ui.delfirstcb->setCurrentIndex(10);
-    place(ui.delfirstcb, 174, 74, 49, 27);
-    CONTROL(Label8, ui.cleanupgb)->setText(QStringLiteral("Note:  All deletions are final!"));
-    setTextColour(ui.Label8, QColor(255, 0, 0));
-    place(ui.Label8, 56, 104, 210, 19);
-    CONTROL(Label7, ui.cleanupgb)->setText(QStringLiteral("For the following student(s)"));
-    place(ui.Label7, 40, 128, 209, 19);
-    CONTROL(cleanupcb, ui.cleanupgb)->setEditable(true);
-    ui.cleanupcb->setEditText(QStringLiteral("cleanupcb"));
-    place(ui.cleanupcb, 48, 153, 217, 27);
-    CONTROL(dlb, ui.cleanupgb)->setText(QStringLiteral("DELETED!!"));
-    ui.dlb->setFont(entryFont);
-    setTextColour(ui.dlb, QColor(255, 0, 0));
-    place(ui.dlb, 96, 184, 102, 22);
-    ui.dlb->hide();
-    CONTROL(cleanupbt, ui.cleanupgb)->setText(QStringLiteral("De&lete"));
-    place(ui.cleanupbt, 32, 216, 105, 41);
-    CONTROL(Button2, ui.cleanupgb)->setText(QStringLiteral("Do&ne"));
-    place(ui.Button2, 168, 216, 105, 41);
-    chainTabOrder({ ui.keeprb, ui.keepcb, ui.delrb, ui.delfirstcb, ui.cleanupcb, ui.cleanupbt, ui.Button2 });
-    ui.cleanupgb->hide();
-
-    CONTROL(nstudgb, client)->setTitle(QStringLiteral("Add a Student"));
-    ui.nstudgb->setFont(panelFont);
-    place(ui.nstudgb, 280, 24, 297, 177);
-    CONTROL(Label2, ui.nstudgb)->setText(QStringLiteral("No spaces in name use __ instead"));
-    place(ui.Label2, 16, 128, 259, 19);
-    CONTROL(Label3, ui.nstudgb)->setText(QStringLiteral("notes:"));
-    place(ui.Label3, 8, 109, 49, 19);
-    CONTROL(Label4, ui.nstudgb)->setText(QStringLiteral("For long names, please abbreviate"));
-    place(ui.Label4, 16, 152, 261, 19);
-    CONTROL(addedlb, ui.nstudgb)->setText(QStringLiteral("Student was added!"));
-    setTextColour(ui.addedlb, QColor(0, 128, 0));
-    ui.addedlb->setAutoFillBackground(true);
-    place(ui.addedlb, 72, 109, 151, 19);
-    setAutoSize(ui.addedlb);
-    setCaption(ui.addedlb, ui.addedlb->text());
-    ui.addedlb->hide();
-    CONTROL(nstudeb, ui.nstudgb)->setFont(entryFont);
-    place(ui.nstudeb, 16, 24, 257, 30);
-    CONTROL(asbt, ui.nstudgb)->setText(QStringLiteral("&Add"));
-    ui.asbt->setFont(entryFont);
-    place(ui.asbt, 16, 64, 113, 41);
-    CONTROL(addonebt, ui.nstudgb)->setText(QStringLiteral("&Done"));
-    ui.addonebt->setFont(entryFont);
-    place(ui.addonebt, 160, 64, 113, 41);
-    chainTabOrder({ ui.nstudeb, ui.asbt, ui.addonebt });
-    ui.nstudgb->hide();
-
-    CONTROL(deletegb, client)->setTitle(QStringLiteral("Delete a student"));
-    ui.deletegb->setFont(panelFont);
-    place(ui.deletegb, 280, 24, 241, 193);
-    CONTROL(Label5, ui.deletegb)->setText(QStringLiteral("Select student to delete"));
-    place(ui.Label5, 24, 24, 178, 19);
-    CONTROL(deletecb, ui.deletegb)->setEditable(true);
-    ui.deletecb->setEditText(QStringLiteral("deletecb"));
-    place(ui.deletecb, 16, 56, 217, 27);
-    CONTROL(deletebt, ui.deletegb)->setText(QStringLiteral("&Delete"));
-    place(ui.deletebt, 16, 96, 97, 33);
-    CONTROL(ddbt, ui.deletegb)->setText(QStringLiteral("Do&ne"));
-    place(ui.ddbt, 128, 96, 97, 33);
-    CONTROL(Button1, ui.deletegb)->setText(QStringLiteral("&Cancel"));
-    place(ui.Button1, 72, 144, 99, 33);
-    chainTabOrder({ ui.deletecb, ui.deletebt, ui.ddbt, ui.Button1 });
-    ui.deletegb->hide();
-
-    CONTROL(nologingb, client)->setTitle(QStringLiteral("Log-in"));
-    ui.nologingb->setFont(pixelFont(QStringLiteral("Arial Narrow"), 19));
-    place(ui.nologingb, 8, 8, 281, 185);
-    CONTROL(Label9, ui.nologingb)->setText(QStringLiteral("No password is set"));
-    place(ui.Label9, 64, 24, 144, 23);
-    CONTROL(Label10, ui.nologingb)->setText(QStringLiteral("Create a password to restrict "));
-    place(ui.Label10, 40, 48, 221, 23);
-    CONTROL(Label11, ui.nologingb)->setText(QStringLiteral("Student data manipulation"));
-    place(ui.Label11, 48, 72, 199, 23);
-    CONTROL(newpasseb, ui.nologingb);
-    place(ui.newpasseb, 72, 104, 145, 31);
-    CONTROL(Button3, ui.nologingb)->setText(QStringLiteral("Set Password"));
-    place(ui.Button3, 8, 144, 129, 25);
-    CONTROL(cspbt, ui.nologingb)->setText(QStringLiteral("Cancel"));
-    place(ui.cspbt, 144, 144, 129, 25);
-    chainTabOrder({ ui.newpasseb, ui.Button3, ui.cspbt });
-    ui.nologingb->hide();
-
-    CONTROL(logoutgb, client)->setTitle(QStringLiteral("Log-out"));
-    ui.logoutgb->setFont(entryFont);
-    place(ui.logoutgb, 8, 16, 305, 73);
-    CONTROL(Button4, ui.logoutgb)->setText(QStringLiteral("Log out"));
-    place(ui.Button4, 8, 32, 129, 25);
-    CONTROL(clobt, ui.logoutgb)->setText(QStringLiteral("Cancel"));
-    place(ui.clobt, 152, 32, 129, 25);
-    chainTabOrder({ ui.Button4, ui.clobt });
-    ui.logoutgb->hide();
-
-    CONTROL(logingb, client)->setTitle(QStringLiteral("Log-in"));
-    ui.logingb->setFont(entryFont);
-    place(ui.logingb, 8, 8, 289, 137);
-    CONTROL(Label12, ui.logingb)->setText(QStringLiteral("Password"));
-    place(ui.Label12, 16, 24, 93, 22);
-    CONTROL(pfailedlb, ui.logingb)->setText(QStringLiteral("Log in failed"));
-    ui.pfailedlb->setFont(panelFont);
-    setTextColour(ui.pfailedlb, QColor(255, 0, 0));
-    place(ui.pfailedlb, 128, 26, 93, 19);
-    ui.pfailedlb->hide();
-    CONTROL(passeb, ui.logingb);
-    place(ui.passeb, 56, 56, 161, 30);
-    CONTROL(Button5, ui.logingb)->setText(QStringLiteral("Log in"));
-    place(ui.Button5, 16, 96, 129, 25);
-    CONTROL(clibt, ui.logingb)->setText(QStringLiteral("Cancel"));
-    place(ui.clibt, 152, 96, 129, 25);
-    chainTabOrder({ ui.passeb, ui.Button5, ui.clibt });
-    ui.logingb->hide();
-
-    // Panels, the speed-round panel and the question strip paint their own background, so that
-    // a panel shown over another control hides it.
-    for (QGroupBox* panel : { ui.cleanupgb, ui.nstudgb, ui.deletegb, ui.nologingb, ui.logoutgb, ui.logingb })
-        panel->setAutoFillBackground(true);
+    ui.ctr = new QTimer(this);
+    ui.ctr->setObjectName(QStringLiteral("ctr"));
+    ui.ctr->setInterval(100);
+    ui.srtr = new QTimer(this);
+    ui.srtr->setObjectName(QStringLiteral("srtr"));
+    ui.srtr->setInterval(100);
 }
 
 // Names a screen reader speaks where a control's own caption does not say what it is, and an

@@ -1,5 +1,5 @@
-// The teacher password and access to the three teacher commands. accessState is 0 while no
-// password exists, 1 while the commands are locked and 2 while a teacher is logged in.
+// The teacher password and access to the three teacher commands: the panels through which a
+// password is created, a teacher logs in and logs out, as views of the access state.
 
 #include "core/fileio.h"
 #include "core/password.h"
@@ -47,54 +47,44 @@ void Tflashcardfrm::wirePassword()
 void Tflashcardfrm::loadTeacherPassword()
 {
     auto stored = quorvex::readPasswordFile();
-    if (!stored) {
-        // A password file that cannot be read still means a password was set: stay locked,
-        // and let no typed text open the lock until the file can be read at a later start.
+    if (stored)
+        access.loadStored(*std::move(stored));
+    else {
         reportFileError(this, stored.error());
-        teacherPasswordUnreadable = true;
-        lockTeacherCommands(QStringLiteral("Login"));
-        return;
+        access.loadUnreadable();
     }
-    if (stored->has_value()) {
-        teacherPassword = **stored;
-        lockTeacherCommands(QStringLiteral("Login"));
-    } else {
-        ui.logintoaccess1->setText(QStringLiteral("Click here to create &Password"));
-        accessState = 0;
-        setTeacherCommandsEnabled(true);
-    }
+    showAccess();
 }
 
-void Tflashcardfrm::setTeacherCommandsEnabled(bool enabled)
+void Tflashcardfrm::showAccess()
 {
+    ui.logintoaccess1->setText(toQt(access.menuCaption()));
+    const bool enabled = access.teacherCommandsEnabled();
     ui.Deleteastudent1->setEnabled(enabled);
     ui.AddaStudent1->setEnabled(enabled);
     ui.Filecleanup1->setEnabled(enabled);
 }
 
-void Tflashcardfrm::lockTeacherCommands(const QString& caption)
-{
-    ui.logintoaccess1->setText(caption);
-    accessState = 1;
-    setTeacherCommandsEnabled(false);
-}
-
 void Tflashcardfrm::logintoaccess1Click()
 {
     // Another computer may have set a password since this one started: it counts here too.
-    if (accessState == 0 && passwordFileStands()) {
+    if (access.state() == quorvex::AccessState::NoPassword && passwordFileStands()) {
         userDialogs().reportError(this, passwordSetElsewhere);
         loadTeacherPassword();
     }
-    if (accessState == 1) {
+    switch (access.panel()) {
+    case quorvex::AccessPanel::LogIn:
         ui.passeb->clear();
         ui.logingb->show();
         ui.passeb->setFocus();
-    } else if (accessState == 0) {
+        break;
+    case quorvex::AccessPanel::CreatePassword:
         ui.nologingb->show();
         ui.newpasseb->setFocus();
-    } else {
+        break;
+    case quorvex::AccessPanel::LogOut:
         ui.logoutgb->show();
+        break;
     }
 }
 
@@ -120,9 +110,8 @@ void Tflashcardfrm::Button3Click()
         return;
     }
     reportLockNotices(this);
-    teacherPassword = *password;
-    teacherPasswordUnreadable = false;
-    lockTeacherCommands(QStringLiteral("Login"));
+    access.passwordSet(*password);
+    showAccess();
     ui.nologingb->hide();
 }
 
@@ -141,14 +130,12 @@ void Tflashcardfrm::cspbtClick()
 void Tflashcardfrm::Button5Click()
 {
     const std::optional<quorvex::Bytes> typed = toBytes(ui.passeb->text());
-    if (teacherPasswordUnreadable || !typed || !quorvex::passwordMatches(*typed, teacherPassword)) {
+    if (!typed || !access.logIn(*typed)) {
         ui.pfailedlb->show();
         return;
     }
-    accessState = 2;
-    setTeacherCommandsEnabled(true);
+    showAccess();
     ui.logingb->hide();
-    ui.logintoaccess1->setText(QStringLiteral("&Logout"));
 }
 
 bool Tflashcardfrm::passebKeyPress(QKeyEvent* event)
@@ -171,7 +158,8 @@ void Tflashcardfrm::clibtClick()
 
 void Tflashcardfrm::Button4Click()
 {
-    lockTeacherCommands(QStringLiteral("&Login"));
+    access.logOut();
+    showAccess();
     ui.logoutgb->hide();
 }
 

@@ -2,6 +2,7 @@
 // bound, the operations and Mix and Match.
 
 #include "controlhelpers.h"
+#include "core/board.h"
 #include "core/spoken.h"
 #include "flashcardfrm.h"
 #include "textcodec.h"
@@ -12,24 +13,23 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
-#include <QTimer>
 
 namespace {
 const QString startCaption = QStringLiteral("&Start");
 const QString nextCaption = QStringLiteral("Next &Question");
 
-int tagOf(const QObject* control)
+size_t indexOf(quorvex::Operation op)
 {
-    return control ? control->property("tag").toInt() : 0;
+    return static_cast<size_t>(quorvex::code(op) - 1);
 }
 } // namespace
 
 void Tflashcardfrm::wireQuestions()
 {
-    opBoxes = { nullptr, ui.acb, ui.scb, ui.mcb, ui.dcb };
+    opBoxes = { ui.acb, ui.scb, ui.mcb, ui.dcb };
     connect(ui.Questionbt, &QPushButton::clicked, this, &Tflashcardfrm::QuestionbtClick);
     // Enter on the focused button asks the next question, as space does.
     ui.Questionbt->setAutoDefault(true);
@@ -37,10 +37,16 @@ void Tflashcardfrm::wireQuestions()
     connect(ui.uptocb, &QComboBox::activated, this, &Tflashcardfrm::uptocbChange);
     connect(ui.ttrb, &QRadioButton::toggled, this, &Tflashcardfrm::ttrbClick);
     connect(ui.prb, &QRadioButton::toggled, this, &Tflashcardfrm::ttrbClick);
-    for (QRadioButton* radio : { ui.addrb, ui.subrb, ui.Multirb, ui.divrb })
-        connect(radio, &QRadioButton::toggled, this, &Tflashcardfrm::divrbClick);
-    for (QCheckBox* box : { ui.acb, ui.scb, ui.mcb, ui.dcb })
-        connect(box, &QCheckBox::toggled, this, &Tflashcardfrm::acbClick);
+    // A radio button reports both its checking and the unchecking of the one before; only the
+    // newly checked one acts.
+    for (QRadioButton* radio : { ui.addrb, ui.subrb, ui.Multirb, ui.divrb }) {
+        connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                divrbClick();
+        });
+    }
+    for (const quorvex::Operation op : quorvex::allOperations)
+        connect(opBoxes[indexOf(op)], &QCheckBox::toggled, this, [this, op] { acbClick(op); });
     connect(ui.mixcb, &QCheckBox::toggled, this, &Tflashcardfrm::mixcbClick);
 }
 
@@ -51,65 +57,49 @@ quorvex::DrillSettings Tflashcardfrm::drillSettings() const
     settings.practiceBound = ui.uptocb->currentIndex() + 2;
     settings.tablesOf = ui.ttrb->isChecked();
     settings.includeZero = ui.zerocb->isChecked();
-    for (const quorvex::Operation op : quorvex::allOperations) {
-        const int k = quorvex::code(op);
-        settings.allowed[static_cast<size_t>(k - 1)] = opBoxes[static_cast<size_t>(k)]->isChecked();
-    }
+    for (const quorvex::Operation op : quorvex::allOperations)
+        settings.allowed[indexOf(op)] = opBoxes[indexOf(op)]->isChecked();
     return settings;
 }
 
-int Tflashcardfrm::checkedOperationCode() const
+quorvex::Operation Tflashcardfrm::checkedOperation() const
 {
-    for (const QRadioButton* radio : { ui.addrb, ui.subrb, ui.Multirb, ui.divrb }) {
-        if (radio->isChecked())
-            return tagOf(radio);
+    const QRadioButton* radios[] = { ui.addrb, ui.subrb, ui.Multirb, ui.divrb };
+    for (const quorvex::Operation op : quorvex::allOperations) {
+        if (radios[indexOf(op)]->isChecked())
+            return op;
     }
-    return currentOp;
+    return session.operation();
+}
+
+void Tflashcardfrm::showStrip()
+{
+    const quorvex::StripState state = session.state();
+    ui.checkbt->setEnabled(state == quorvex::StripState::Asking);
+    ui.Questionbt->setEnabled(state != quorvex::StripState::Asking);
+    ui.Questionbt->setText(state == quorvex::StripState::Idle ? startCaption : nextCaption);
 }
 
 void Tflashcardfrm::QuestionbtClick()
 {
     ui.srgb->hide();
-    unsavedAnswers = 1;
-    const quorvex::DrillSettings settings = drillSettings();
-    currentOp = quorvex::code(quorvex::drawOperation(random, settings.allowed));
-
-    if (ui.Questionbt->text() == startCaption) {
+    const quorvex::DrillSession::Asked asked = session.nextQuestion(drillSettings());
+    if (asked.runBegan) {
         setTextColour(ui.tlb, green);
-        roundTenthsLeft = ui.srsb->value() * 10;
-        roundRightCount = 0;
-        setCaption(ui.qclb, QStringLiteral("Questions Correct: 0"));
-        setCaption(ui.qalb, QStringLiteral("Questions Asked: 0"));
-        questionStartTenths = 0;
-        elapsedTenths = 0;
-        lastFirstNum = 0;
-        ui.Questionbt->setText(nextCaption);
-        correctCount = 0;
-    } else {
-        questionStartTenths = elapsedTenths;
+        setCaption(ui.qclb, QStringLiteral("Questions Correct: %1").arg(session.correct()));
+        setCaption(ui.qalb, QStringLiteral("Questions Asked: %1").arg(session.askedShown()));
     }
+    runClocks();
 
-    QTimer* timer = ui.qtcb->currentIndex() == 0 ? ui.ctr : ui.srtr;
-    if (!timer->isActive())
-        timer->start();
-
-    dotsDrawn = 0;
     setCaption(ui.totalseelb, QStringLiteral("0 dots drawn"));
-    ui.checkbt->setEnabled(true);
-
-    const quorvex::Question question
-        = quorvex::drawOperands(random, settings, quorvex::operationFromCode(currentOp), lastFirstNum);
-    firstNum = question.firstNum;
-    secondNum = question.secondNum;
-    dotGrid.fill(0);
-
+    dotGrid.fill(false);
     ui.anseb->setEnabled(true);
     setTextColour(ui.qlb, Qt::black);
     ui.anseb->setText(QStringLiteral("?"));
-    setCaption(ui.qlb, toQt(quorvex::questionLine(question)));
-    ui.qlb->setAccessibleName(toQt(quorvex::spokenQuestion(question)));
+    setCaption(ui.qlb, toQt(quorvex::questionLine(asked.question)));
+    ui.qlb->setAccessibleName(toQt(quorvex::spokenQuestion(asked.question)));
     ttimbtClick();
-    ui.Questionbt->setEnabled(false);
+    showStrip();
     ui.anseb->setFocus();
 }
 
@@ -131,15 +121,9 @@ void Tflashcardfrm::ttrbClick()
 
 void Tflashcardfrm::divrbClick()
 {
-    // A radio button reports both its checking and the unchecking of the one before; only the
-    // newly checked one acts.
-    const auto* radio = qobject_cast<const QRadioButton*>(sender());
-    if (radio && !radio->isChecked())
-        return;
-    const int k = radio ? tagOf(radio) : checkedOperationCode();
-
-    ui.totalseelb->setVisible(ui.divrb->isChecked() || ui.subrb->isChecked());
-    opBoxes[static_cast<size_t>(k)]->setChecked(true);
+    // The dots the pupil places are counted where the board shows the empty grid.
+    ui.totalseelb->setVisible(quorvex::showsGrid(checkedOperation()));
+    opBoxes[indexOf(checkedOperation())]->setChecked(true);
     ui.acb->setChecked(ui.addrb->isChecked());
     ui.scb->setChecked(ui.subrb->isChecked());
     ui.mcb->setChecked(ui.Multirb->isChecked());
@@ -149,27 +133,27 @@ void Tflashcardfrm::divrbClick()
 
 void Tflashcardfrm::acbClick()
 {
-    int checked = 0;
-    for (size_t k = 1; k <= 4; ++k)
-        checked += opBoxes[k]->isChecked() ? 1 : 0;
-    if (checked > 0)
-        return;
-    // The last ticked operation cannot be cleared.
-    const int k = tagOf(sender());
-    opBoxes[static_cast<size_t>(quorvex::isOperationCode(k) ? k : currentOp)]->setChecked(true);
+    acbClick(session.operation());
+}
+
+void Tflashcardfrm::acbClick(quorvex::Operation cleared)
+{
+    const std::array<bool, 4> allowed = quorvex::keepOneAllowed(drillSettings().allowed, cleared);
+    for (const quorvex::Operation op : quorvex::allOperations)
+        opBoxes[indexOf(op)]->setChecked(allowed[indexOf(op)]);
 }
 
 void Tflashcardfrm::mixcbClick()
 {
-    for (size_t k = 1; k <= 4; ++k)
-        opBoxes[k]->setVisible(ui.mixcb->isChecked());
+    for (QCheckBox* box : opBoxes)
+        box->setVisible(ui.mixcb->isChecked());
 }
 
 void Tflashcardfrm::N10q1Click()
 {
-    auto* chosen = qobject_cast<QAction*>(sender());
-    if (!chosen)
-        return;
-    chosen->setChecked(true);
-    redoWrongAfter = chosen->data().toInt();
+    // The menu's items form one exclusive group: the checked one is the choice.
+    for (const QAction* item : ui.Redow1->actions()) {
+        if (item->isCheckable() && item->isChecked())
+            redoWrongAfter = item->data().toInt();
+    }
 }

@@ -37,6 +37,28 @@ void writeOnWhite(QPainter& painter, int left, int top, const QString& text, con
     painter.drawText(left, top + metrics.ascent(), text);
 }
 
+// Draws one record in its line of the page; returns the line as a screen reader speaks it.
+QString drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, bool withBars)
+{
+    const QColor& mark = record.correct ? green : red;
+    writeOnWhite(painter, typeLeft, top, toQt(record.questionType), Qt::black);
+    writeOnWhite(painter, operationLeft, top, toQt(record.operation), Qt::black);
+    writeOnWhite(painter, questionLeft, top, toQt(record.question), mark);
+    writeOnWhite(painter, answerLeft, top, toQt(record.answer), mark);
+    // One pixel per tenth of a second; a time below zero (only a hand-made day file holds
+    // one) has no bar, and no bar runs past the page.
+    const int pageWidth = painter.device()->width();
+    if (withBars && record.ticks > 0)
+        painter.fillRect(barLeft, top, std::min(record.ticks, pageWidth - barLeft), barHeight, mark);
+    QString spoken = QStringLiteral("%1, %2, %3, answered %4, %5")
+                         .arg(toQt(record.questionType).trimmed(), toQt(record.operation).trimmed(),
+                             toQt(record.question).trimmed(), toQt(record.answer).trimmed(),
+                             record.correct ? QStringLiteral("right") : QStringLiteral("wrong"));
+    if (withBars)
+        spoken += QStringLiteral(", %1 seconds").arg(toQt(quorvex::tenthsText(record.ticks)));
+    return spoken;
+}
+
 } // namespace
 
 void Tflashcardfrm::wireResults()
@@ -60,7 +82,8 @@ void Tflashcardfrm::wireResults()
 
 void Tflashcardfrm::resltsbtClick()
 {
-    const int32_t count = answerLog.askedCount();
+    const quorvex::AnswerLog& log = session.log();
+    const int32_t count = log.askedCount();
     {
         // Lowering the maximum pulls the position back; this redraw shows the new position.
         const QSignalBlocker quiet(ui.resltssb);
@@ -76,25 +99,8 @@ void Tflashcardfrm::resltsbtClick()
     font.setStyleStrategy(QFont::NoAntialias); // pure green and red, as the bars
     painter.setFont(font);
     QStringList spoken; // the visible lines, for a screen reader
-    for (int slot = 0; slot < pageLines && first + slot <= count; ++slot) {
-        const quorvex::Treslts& record = answerLog.slot(first + slot);
-        const int top = firstLineTop + lineHeight * slot;
-        const QColor& mark = record.correct ? green : red;
-        writeOnWhite(painter, typeLeft, top, toQt(record.questionType), Qt::black);
-        writeOnWhite(painter, operationLeft, top, toQt(record.operation), Qt::black);
-        writeOnWhite(painter, questionLeft, top, toQt(record.question), mark);
-        writeOnWhite(painter, answerLeft, top, toQt(record.answer), mark);
-        // One pixel per tenth of a second; a time below zero (only a hand-made day file holds
-        // one) has no bar, and no bar runs past the page.
-        if (withBars && record.ticks > 0)
-            painter.fillRect(barLeft, top, std::min(record.ticks, picture.width() - barLeft), barHeight, mark);
-        spoken << QStringLiteral("%1, %2, %3, answered %4, %5")
-                      .arg(toQt(record.questionType).trimmed(), toQt(record.operation).trimmed(),
-                          toQt(record.question).trimmed(), toQt(record.answer).trimmed(),
-                          record.correct ? QStringLiteral("right") : QStringLiteral("wrong"));
-        if (withBars)
-            spoken.back() += QStringLiteral(", %1 seconds").arg(toQt(quorvex::tenthsText(record.ticks)));
-    }
+    for (int slot = 0; slot < pageLines && first + slot <= count; ++slot)
+        spoken << drawRecord(painter, firstLineTop + lineHeight * slot, log.slot(first + slot), withBars);
     painter.end();
     ui.resltsim->update();
     ui.resltsim->setAccessibleDescription(
@@ -123,5 +129,5 @@ void Tflashcardfrm::sortbtClick()
         order = quorvex::ResultsOrder::WrongFirst;
     else if (!ui.Showallrb->isChecked())
         return;
-    quorvex::reorderResults(answerLog, order);
+    quorvex::reorderResults(session.log(), order);
 }

@@ -86,16 +86,6 @@ void Tflashcardfrm::wireRoster()
     ui.nstudeb->installEventFilter(this);
     // Text typed into the list picks nothing and never becomes an entry of its own.
     ui.deletecb->setInsertPolicy(QComboBox::NoInsert);
-
-    // Why a name was refused, over the notes line until the next key.
-    nameproblemlb = new QLabel(ui.nstudgb);
-    nameproblemlb->setObjectName(QStringLiteral("nameproblemlb"));
-    nameproblemlb->setGeometry(8, 109, 281, 19);
-    nameproblemlb->setAutoFillBackground(true);
-    QPalette palette = nameproblemlb->palette();
-    palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    nameproblemlb->setPalette(palette);
-    nameproblemlb->hide();
 }
 
 void Tflashcardfrm::AddaStudent1Click()
@@ -114,7 +104,7 @@ bool Tflashcardfrm::nstudebKeyPress(QKeyEvent* event)
     if (event->text().isEmpty())
         return false;
     ui.addedlb->hide();
-    nameproblemlb->hide();
+    ui.nameproblemlb->hide();
     if (event->text() == QStringLiteral(" ")) {
         // Only the typed key is replaced, so a pasted blank stays a blank.
         ui.nstudeb->insert(QString(QLatin1Char(quorvex::typedNameCharacter(' '))));
@@ -147,11 +137,8 @@ void Tflashcardfrm::asbtClick()
     if (problem != quorvex::NameProblem::None || rosterUnreadable) {
         // With no roster loaded there is nothing to add to, and writing would replace the
         // teacher's unreadable file by a shorter list.
-        nameproblemlb->setText(rosterUnreadable ? QStringLiteral("The student list was not read")
-                                                : toQt(quorvex::nameProblemMessage(problem)));
-        ui.addedlb->hide();
-        nameproblemlb->show();
-        ui.nstudeb->setFocus();
+        refuseName(rosterUnreadable ? QStringLiteral("The student list was not read")
+                                    : toQt(quorvex::nameProblemMessage(problem)));
         return;
     }
 
@@ -160,8 +147,16 @@ void Tflashcardfrm::asbtClick()
         return;
 
     ui.nstudeb->clear();
-    nameproblemlb->hide();
+    ui.nameproblemlb->hide();
     ui.addedlb->show();
+    ui.nstudeb->setFocus();
+}
+
+void Tflashcardfrm::refuseName(const QString& why)
+{
+    ui.nameproblemlb->setText(why);
+    ui.addedlb->hide();
+    ui.nameproblemlb->show();
     ui.nstudeb->setFocus();
 }
 

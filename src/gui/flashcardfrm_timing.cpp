@@ -34,10 +34,22 @@ void Tflashcardfrm::wireTiming()
     });
 }
 
+void Tflashcardfrm::runClocks()
+{
+    const quorvex::Clocks clocks = session.clocks();
+    for (const auto& [timer, running] :
+        { std::pair { ui.ctr, clocks.question }, std::pair { ui.srtr, clocks.round } }) {
+        if (running && !timer->isActive())
+            timer->start();
+        else if (!running && timer->isActive())
+            timer->stop();
+    }
+}
+
 void Tflashcardfrm::ctrTimer()
 {
-    ++elapsedTenths;
-    setCaption(ui.ttimelb, QStringLiteral("Total time: %1 s").arg(tenths(elapsedTenths)));
+    session.tick();
+    setCaption(ui.ttimelb, QStringLiteral("Total time: %1 s").arg(tenths(session.elapsedTenths())));
     showTimeOfQuestion();
 }
 
@@ -45,34 +57,30 @@ void Tflashcardfrm::ctrTimer()
 // time of the open one.
 void Tflashcardfrm::showTimeOfQuestion()
 {
-    const int32_t shown
-        = ui.Questionbt->isEnabled() ? questionEndTenths - questionStartTenths : elapsedTenths - questionStartTenths;
-    ui.tlb->setText(tenths(shown) + QStringLiteral(" s"));
+    ui.tlb->setText(tenths(session.questionTenths()) + QStringLiteral(" s"));
 }
 
 void Tflashcardfrm::srtrTimer()
 {
-    --roundTenthsLeft;
-    ui.tlb->setText(tenths(roundTenthsLeft));
-    setTextColour(ui.tlb, roundTenthsLeft >= 100 ? green : red);
-    if (roundTenthsLeft > 0)
+    const quorvex::DrillSession::RoundTicked ticked = session.roundTick();
+    ui.tlb->setText(tenths(ticked.tenthsLeft));
+    setTextColour(ui.tlb, ticked.lastTenSeconds ? red : green);
+    if (!ticked.ended)
         return;
 
-    ui.Questionbt->setText(QStringLiteral("&Start"));
-    ui.Questionbt->setEnabled(true);
-    ui.checkbt->setEnabled(false);
-    ui.srtr->stop();
+    showStrip();
+    runClocks();
     ui.srgb->show();
     ui.ydlb->show();
     ui.srsb->setFocus();
-    setCaption(ui.speedtlb, QStringLiteral("%1!").arg(roundRightCount));
-    roundTenthsLeft = ui.srsb->value() * 10;
+    setCaption(ui.speedtlb, QStringLiteral("%1!").arg(session.roundRight()));
     ui.speedtlb->show();
 }
 
 void Tflashcardfrm::srsbChange()
 {
     const int seconds = ui.srsb->value();
+    session.setRoundSeconds(seconds);
     ui.ydlb->hide();
     ui.speedtlb->hide();
     ui.srtlb->setText(toQt(quorvex::roundLengthText(seconds)));
@@ -81,12 +89,11 @@ void Tflashcardfrm::srsbChange()
 
 void Tflashcardfrm::qtcbChange()
 {
-    ui.ctr->stop();
-    ui.srtr->stop();
-    ui.Questionbt->setEnabled(true);
-    ui.checkbt->setEnabled(false);
-    ui.Questionbt->setText(QStringLiteral("&Start"));
-    if (ui.qtcb->currentIndex() == 0) {
+    const bool practice = ui.qtcb->currentIndex() == 0;
+    session.changeQuestionType(practice ? quorvex::QuestionType::Practice : quorvex::QuestionType::SpeedRound);
+    runClocks();
+    showStrip();
+    if (practice) {
         ui.srgb->hide();
         ui.ttimelb->show();
         ui.Showtimer1->setEnabled(true);
@@ -100,7 +107,6 @@ void Tflashcardfrm::qtcbChange()
         ui.Showtimer1->setEnabled(false);
         ui.Timegb->show();
     }
-    const bool practice = ui.qtcb->currentIndex() == 0;
     ui.qclb->setVisible(practice);
     ui.qalb->setVisible(practice);
 }

@@ -2,22 +2,20 @@
 
 #include "core/operations.h"
 #include "fonts.h"
+#include "pdffile.h"
+#include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
 #include <QAction>
-#include <QDir>
 #include <QEvent>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
-#include <QPrinterInfo>
-#include <QScreen>
-#include <QStandardPaths>
+#include <QShowEvent>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -53,6 +51,8 @@ const QColor gridColour(160, 160, 160);
 const QColor headerColour(236, 236, 236);
 const QColor shareColour(0, 90, 181); // blue and vermilion stay apart for every kind of colour sight
 const QColor timeColour(213, 94, 0);
+const QColor unsavedColour(shareColour); // today's answers, on the chart and in the matrices
+const QColor unsavedBand(232, 240, 250);
 
 QFont font(int pixels, bool bold = false)
 {
@@ -133,6 +133,18 @@ void drawStateCell(QPainter& painter, FactState state, const QRectF& box)
     drawSymbol(painter, state, box);
 }
 
+// A cell whose state comes from an answer not yet saved has its top right corner turned down.
+void drawUnsavedCorner(QPainter& painter, const QRectF& box)
+{
+    const double side = box.width() * 0.4;
+    QPainterPath corner;
+    corner.moveTo(box.topRight());
+    corner.lineTo(box.topRight() - QPointF(side, 0));
+    corner.lineTo(box.topRight() + QPointF(0, side));
+    corner.closeSubpath();
+    painter.fillPath(corner, unsavedColour);
+}
+
 void drawMatrix(QPainter& painter, const FluencyReport& report, Operation op)
 {
     const double left = matrixLeft(op);
@@ -152,8 +164,11 @@ void drawMatrix(QPainter& painter, const FluencyReport& report, Operation op)
     for (int a = 0; a <= quorvex::largestBase; ++a)
         painter.drawText(QRectF(left, matrixTop + (a + 1) * cell, cell, cell), Qt::AlignCenter, QString::number(a));
     for (int a = 0; a <= quorvex::largestBase; ++a)
-        for (int b = quorvex::smallestSecond; b <= quorvex::largestSecond; ++b)
+        for (int b = quorvex::smallestSecond; b <= quorvex::largestSecond; ++b) {
             drawStateCell(painter, report.state(op, a, b), fluencyCellRect(op, a, b));
+            if (report.fromUnsaved(Fact { op, a, b }))
+                drawUnsavedCorner(painter, fluencyCellRect(op, a, b));
+        }
 
     painter.setPen(QPen(gridColour, 0.8));
     for (int row = 0; row <= matrixRows; ++row)
@@ -171,23 +186,29 @@ void drawMatrix(QPainter& painter, const FluencyReport& report, Operation op)
             .arg(counts[static_cast<size_t>(FactState::Wrong)]));
 }
 
-void drawLegend(QPainter& painter)
+void drawLegend(QPainter& painter, const FluencyReport& report)
 {
     double x = margin;
     painter.setFont(font(13));
     const QFontMetricsF metrics(painter.font());
-    for (const FactState state : { FactState::Fluent, FactState::Right, FactState::Wrong, FactState::NotAsked }) {
+    const auto item = [&](FactState state, bool unsaved, QString words) {
         const QRectF swatch(x, legendTop, cell, cell);
         drawStateCell(painter, state, swatch);
+        if (unsaved)
+            drawUnsavedCorner(painter, swatch);
         painter.setPen(QPen(gridColour, 0.8));
         painter.drawRect(swatch);
-        QString words = state == FactState::Fluent ? QStringLiteral("fluent: right within 3.0 s") : stateWords(state);
         words[0] = words[0].toUpper();
         painter.setPen(Qt::black);
         const double width = metrics.horizontalAdvance(words);
         painter.drawText(QRectF(x + cell + 8, legendTop, width + 2, cell), Qt::AlignLeft | Qt::AlignVCenter, words);
         x += cell + 8 + width + 36;
-    }
+    };
+    for (const FactState state : { FactState::Fluent, FactState::Right, FactState::Wrong, FactState::NotAsked })
+        item(state, false,
+            state == FactState::Fluent ? QStringLiteral("fluent: right within 3.0 s") : stateWords(state));
+    if (report.hasUnsavedDay())
+        item(FactState::NotAsked, true, QStringLiteral("answered today, not yet saved"));
 }
 
 void drawNotes(QPainter& painter, const FluencyReport& report)
@@ -198,7 +219,9 @@ void drawNotes(QPainter& painter, const FluencyReport& report)
     painter.drawText(QRectF(margin, noteTop, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
         QStringLiteral("The latest answer to each fact counts. ") + skippedLinesNote(report.skippedLines()));
     painter.drawText(QRectF(margin, noteTop + 18, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("Answers are read from the saved days; today's answers count once they are saved."));
+        report.hasUnsavedDay()
+            ? QStringLiteral("Answers are read from the saved days and from today's answers, which are not yet saved.")
+            : QStringLiteral("Answers are read from the saved days; today's answers count once they are saved."));
 }
 
 // A round step for an axis: 1, 2 or 5 times a power of ten, giving at most `most` steps.
@@ -302,6 +325,17 @@ void drawChart(QPainter& painter, const FluencyReport& report)
     auto yOfShare = [&](double share) { return plotArea.bottom() - share * plotArea.height(); };
     auto yOfSeconds = [&](double seconds) { return plotArea.bottom() - seconds / secondsTop * plotArea.height(); };
 
+    // Today's answers, not yet saved, are the last day, on a band of their own.
+    const bool today = report.hasUnsavedDay();
+    if (today) {
+        const double band = count == 1 ? 40 : std::clamp(plotArea.width() / (count - 1), 12.0, 40.0);
+        painter.fillRect(
+            QRectF(xOf(count) - band / 2, plotArea.top(), band, plotArea.height()).intersected(plotArea), unsavedBand);
+        painter.setPen(unsavedColour);
+        painter.drawText(QRectF(std::min(xOf(count) + 60, plotArea.right()) - 120, plotArea.top() - 17, 120, 16),
+            Qt::AlignRight | Qt::AlignBottom, QStringLiteral("not yet saved"));
+    }
+
     // Scales: share on the left every 25 %, seconds on the right.
     painter.setPen(QPen(headerColour, 1));
     for (int percent = 25; percent <= 100; percent += 25)
@@ -321,15 +355,23 @@ void drawChart(QPainter& painter, const FluencyReport& report)
     painter.drawLine(QPointF(plotArea.left(), fluentY), QPointF(plotArea.right(), fluentY));
     painter.drawText(QPointF(plotArea.left() + 4, fluentY - 3), QStringLiteral("3.0 s"));
 
-    // Days along the bottom, as many labels as fit.
+    // Days along the bottom, as many labels as fit, and "today" under today's answers.
     const double labelWidth = small.horizontalAdvance(QString::number(count)) + 12;
     const int fitting = std::max(1, static_cast<int>(plotArea.width() / labelWidth));
     const int dayStep = static_cast<int>(niceStep(std::max(1, count - 1), fitting));
+    const QString todayText = QStringLiteral("today");
+    if (today) {
+        painter.setPen(unsavedColour);
+        painter.drawText(
+            QRectF(xOf(count) - 30, plotArea.bottom() + 5, 60, 16), Qt::AlignHCenter | Qt::AlignTop, todayText);
+    }
+    const double todayClearance = (small.horizontalAdvance(todayText) + labelWidth) / 2;
     painter.setPen(Qt::black);
     for (int day = 1; day <= count; day += std::max(1, dayStep)) {
         painter.drawLine(QPointF(xOf(day), plotArea.bottom()), QPointF(xOf(day), plotArea.bottom() + 4));
-        painter.drawText(QRectF(xOf(day) - 30, plotArea.bottom() + 5, 60, 16), Qt::AlignHCenter | Qt::AlignTop,
-            QString::number(day));
+        if (!today || std::abs(xOf(day) - xOf(count)) >= todayClearance)
+            painter.drawText(QRectF(xOf(day) - 30, plotArea.bottom() + 5, 60, 16), Qt::AlignHCenter | Qt::AlignTop,
+                QString::number(day));
     }
     painter.drawText(
         QRectF(plotArea.left(), plotArea.bottom() + 22, plotArea.width(), 16), Qt::AlignCenter, QStringLiteral("Day"));
@@ -359,8 +401,13 @@ QString summary(const FluencyReport& report)
     int answered = 0;
     for (const DayPoint& day : days)
         answered += day.answered;
-    const QString dayText
-        = days.size() == 1 ? QStringLiteral("Day 1") : QStringLiteral("Days 1 to %1").arg(days.size());
+    const size_t saved = days.size() - (report.hasUnsavedDay() ? 1 : 0);
+    QString dayText = saved == 0 ? QString()
+        : saved == 1             ? QStringLiteral("Day 1")
+                                 : QStringLiteral("Days 1 to %1").arg(saved);
+    if (report.hasUnsavedDay())
+        dayText += (saved == 0 ? QStringLiteral("Today") : QStringLiteral(" and today"))
+            + QStringLiteral(" (not yet saved)");
     return QStringLiteral("%1, %2 %3")
         .arg(dayText)
         .arg(answered)
@@ -444,7 +491,7 @@ void drawFluencyPage(QPainter& painter, const FluencyReport& report, const QStri
 
     for (const Operation op : quorvex::allOperations)
         drawMatrix(painter, report, op);
-    drawLegend(painter);
+    drawLegend(painter, report);
     drawNotes(painter, report);
     drawChart(painter, report);
     painter.restore();
@@ -475,6 +522,8 @@ void FluencyPageView::setReport(const FluencyReport* report, const QString& stud
                            .arg(counts[static_cast<size_t>(FactState::NotAsked)]);
     }
     description << skippedLinesNote(report->skippedLines());
+    if (report->hasUnsavedDay())
+        description << QStringLiteral("The last day is today's answers, not yet saved.");
     setAccessibleDescription(description.join(QLatin1Char(' ')));
     update();
 }
@@ -500,7 +549,10 @@ bool FluencyPageView::event(QEvent* event)
         auto* help = static_cast<QHelpEvent*>(event);
         const QPointF onPage = fluencyPageTransform(QRectF(rect())).inverted().map(QPointF(help->pos()));
         if (const std::optional<Fact> fact = fluencyFactAt(onPage))
-            QToolTip::showText(help->globalPos(), factDescription(*fact, m_report->state(*fact)), this);
+            QToolTip::showText(help->globalPos(),
+                factDescription(*fact, m_report->state(*fact))
+                    + (m_report->fromUnsaved(*fact) ? QStringLiteral(" (today, not yet saved)") : QString()),
+                this);
         else
             QToolTip::hideText();
         return true;
@@ -530,14 +582,22 @@ TFluencyReportfrm::TFluencyReportfrm(QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setMenuBar(MainMenu1);
     layout->addWidget(reportim);
+}
 
-    // The whole page at its own size where the screen has room; smaller on a small screen.
-    QSize size = fluencyPageSize;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableGeometry().size() * 9 / 10;
-        size.scale(size.boundedTo(room), Qt::KeepAspectRatio);
-    }
-    resize(size.width(), size.height() + MainMenu1->sizeHint().height());
+// The whole page at its own size where the screen has room; on a smaller screen the window
+// takes the room there is and the page is drawn smaller. It opens over the main window.
+void TFluencyReportfrm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    const QSize whole(fluencyPageSize.width(), fluencyPageSize.height() + MainMenu1->sizeHint().height());
+    QPoint centred = pos();
+    if (const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr)
+        centred = over->frameGeometry().center() - QPoint(whole.width() / 2, whole.height() / 2);
+    const QRect placed = placeOnScreen(this, whole, centred);
+    resize(placed.size());
+    move(placed.topLeft());
 }
 
 TFluencyReportfrm::~TFluencyReportfrm() = default;
@@ -555,16 +615,7 @@ void TFluencyReportfrm::Printreport1Click()
     QPrinter printer(QPrinter::HighResolution);
     printer.setCopyCount(1);
     printer.setDocName(QStringLiteral("Fluency Report - ") + m_student);
-    // Where no printer is installed the dialog offers only a PDF file; propose one in the
-    // documents folder rather than the home folder itself.
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty() || !QDir(folder).exists())
-            folder = QDir::homePath();
-        QString name = QStringLiteral("Fluency Report - ") + m_student + QStringLiteral(".pdf");
-        name.replace(QLatin1Char('/'), QLatin1Char('_'));
-        printer.setOutputFileName(QDir(folder).filePath(name));
-    }
+    proposePdfFile(printer, QStringLiteral("Fluency Report"), m_student);
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!userDialogs().runPrintDialog(this, &printer))
         return;
@@ -580,6 +631,8 @@ void TFluencyReportfrm::Printreport1Click()
     drawFluencyPage(painter, m_report, m_student);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         userDialogs().reportError(this, QStringLiteral("Printing to \"%1\" did not complete.").arg(destination));
+    else
+        tellWherePdfWent(this, printer, QStringLiteral("The fluency report"));
 }
 
 void TFluencyReportfrm::Closereport1Click()

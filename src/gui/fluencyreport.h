@@ -60,7 +60,8 @@ private:
     QString m_student;
 };
 
-// The report window, shown modally by the main window's "Fluency Report".
+// The report window, shown modally by the main window's "Fluency Report". "Print" (Ctrl+P)
+// prints it; "Close" or Escape closes it.
 class TFluencyReportfrm : public QDialog {
     Q_OBJECT
 public:
@@ -73,6 +74,9 @@ public:
 public Q_SLOTS:
     void Printreport1Click();
     void Closereport1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QMenuBar* MainMenu1 = nullptr;

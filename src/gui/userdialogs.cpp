@@ -28,6 +28,11 @@ public:
         QPrintDialog dialog(printer, parent);
         return dialog.exec() == QDialog::Accepted;
     }
+
+    void showNotice(QWidget* parent, const QString& message) override
+    {
+        QMessageBox::information(parent, QStringLiteral("Quorvex"), message);
+    }
 };
 
 std::unique_ptr<UserDialogs>& current()

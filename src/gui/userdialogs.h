@@ -19,6 +19,8 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
     // Runs the system print dialog for the printer; true when the user confirmed it.
     virtual bool runPrintDialog(QWidget* parent, QPrinter* printer) = 0;
+    // A short notice that something went as asked, where the user would not otherwise see it.
+    virtual void showNotice(QWidget* parent, const QString& message) = 0;
 };
 
 UserDialogs& userDialogs();

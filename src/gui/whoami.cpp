@@ -1,5 +1,6 @@
 #include "whoami.h"
 
+#include "colours.h"
 #include "fonts.h"
 
 #include <QGroupBox>
@@ -29,13 +30,13 @@ TWhoami::TWhoami(QWidget* parent)
     setWindowTitle(QStringLiteral("I am ...."));
     setModal(true);
     setFont(pixelFont(QStringLiteral("System"), 13, false));
-    setBackground(this, QColor(254, 253, 199));
+    setBackground(this, nameDialogYellow);
     setFixedSize(204, 143);
 
     ui.GroupBox1 = new QGroupBox(QStringLiteral("Name"), this);
     ui.GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     ui.GroupBox1->setGeometry(10, 12, 180, 63);
-    setBackground(ui.GroupBox1, QColor(169, 150, 109));
+    setBackground(ui.GroupBox1, nameFrameBrown);
 
     ui.Iam = new QLineEdit(ui.GroupBox1);
     ui.Iam->setObjectName(QStringLiteral("Iam"));

@@ -1,11 +1,14 @@
 #include "core/fileio.h"
 #include "core/fluency.h"
 #include "core/history.h"
+#include "core/operations.h"
 #include "core/textlines.h"
 #include "scratchfolder.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 #include <random>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,7 +80,24 @@ INSTANTIATE_TEST_SUITE_P(StoredQuestionLines, ParseFact,
         FactCase { "3 x 0 = 0", std::nullopt }, FactCase { "5 - 6 = 1", std::nullopt },
         FactCase { "7 \xf7 2 = 3", std::nullopt }, FactCase { "0 \xf7 0 = 0", std::nullopt },
         FactCase { "20 - 5 = 15", std::nullopt }, FactCase { "9999999999 x 1 = 9999999999", std::nullopt },
-        FactCase { "", std::nullopt }));
+        FactCase { "", std::nullopt }),
+    [](const testing::TestParamInfo<FactCase>& info) {
+        // The question as an identifier: "3 x 4 = 12 " reads 3_x_4_is_12_.
+        std::string name = "Line_";
+        for (const char c : std::string_view(info.param.question)) {
+            if (std::isalnum(static_cast<unsigned char>(c)))
+                name += c;
+            else if (c == '=')
+                name += "is";
+            else if (c == '+' || c == '-' || c == '*')
+                name += c == '+' ? "plus" : c == '-' ? "minus" : "star";
+            else if (c == divisionSign)
+                name += "div";
+            else
+                name += '_';
+        }
+        return name;
+    });
 
 TEST(FactOf, NeedsTheOperationNameToMatchTheSign)
 {

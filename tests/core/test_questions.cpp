@@ -1,3 +1,4 @@
+#include "core/operations.h"
 #include "core/questiondraw.h"
 
 #include <gtest/gtest.h>
@@ -101,7 +102,13 @@ INSTANTIATE_TEST_SUITE_P(AllRanges, OperandDraw,
         testing::Values(RangeCase { true, 2, 2, false }, RangeCase { true, 2, 2, true },
             RangeCase { true, 5, 5, false }, RangeCase { true, 12, 12, true }, RangeCase { false, 5, 10, false },
             RangeCase { false, 7, 2, true }, RangeCase { false, 12, 12, false }, RangeCase { false, 2, 12, true }),
-        testing::ValuesIn(allOperations)));
+        testing::ValuesIn(allOperations)),
+    [](const testing::TestParamInfo<std::tuple<RangeCase, Operation>>& info) {
+        const RangeCase& range = std::get<0>(info.param);
+        std::string name = range.tablesOf ? "TablesOf" + std::to_string(range.t)
+                                          : "UpTo" + std::to_string(range.u) + "With" + std::to_string(range.t);
+        return name + (range.zero ? "AndZero" : "") + operationName(std::get<1>(info.param));
+    });
 
 TEST(OperandDraw, TablesOfTwoWithoutZeroAlternatesTheBase)
 {
@@ -164,4 +171,13 @@ TEST(OperationDraw, DrawsOnlyAllowedOperationsEquallyOften)
             EXPECT_NEAR(counts[op], draws / n, draws / n / 20) << operationName(op);
         }
     }
+}
+
+TEST(OperationChoice, TheLastAllowedOperationCannotBeCleared)
+{
+    using Allowed = std::array<bool, 4>;
+    EXPECT_EQ(keepOneAllowed(Allowed { false, false, false, false }, Operation::Division),
+        (Allowed { false, false, false, true }));
+    EXPECT_EQ(keepOneAllowed(Allowed { true, false, false, false }, Operation::Division),
+        (Allowed { true, false, false, false }));
 }

@@ -48,6 +48,13 @@ bool TestFolder::exists(const QString& name) const
     return QFileInfo(m_dir.filePath(name)).isFile();
 }
 
+QWidget* standInParent()
+{
+    // Kept to the end of the program: a test may still hold a stand-in when it finishes.
+    static QWidget* const parent = new QWidget;
+    return parent;
+}
+
 std::unique_ptr<Tflashcardfrm> startProgram()
 {
     std::unique_ptr<Tflashcardfrm> window(createWindows());

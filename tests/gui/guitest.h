@@ -20,6 +20,7 @@ class RecordingDialogs final : public UserDialogs {
 public:
     QStringList errors;
     QStringList questions;
+    QStringList notices;
     bool answerYes = false;
     // Runs instead of the system print dialog; the default cancels it.
     std::function<bool(QPrinter*)> printDialog = [](QPrinter*) { return false; };
@@ -31,6 +32,7 @@ public:
         return answerYes;
     }
     bool runPrintDialog(QWidget*, QPrinter* printer) override { return printDialog(printer); }
+    void showNotice(QWidget*, const QString& message) override { notices << message; }
 };
 
 // Makes a temporary folder the working folder for its lifetime and puts a RecordingDialogs in
@@ -61,13 +63,21 @@ private:
 // so that its first activation has run.
 std::unique_ptr<Tflashcardfrm> startProgram();
 
-// The control of that name below root; fails the test when there is none.
+// Where a missing control's stand-in lives: a hidden widget that is never shown or destroyed.
+QWidget* standInParent();
+
+// The control of that name below root. When there is none, the running test fails with the
+// name, and a hidden stand-in of the same kind is returned, so that the test goes on to its
+// end instead of crashing the whole test program.
 template <class T> T* control(QObject* root, const char* name)
 {
-    T* found = root->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qWarning("no control named %s", name);
-    return found;
+    if (T* found = root->findChild<T*>(QString::fromLatin1(name)))
+        return found;
+    QTest::qFail(qPrintable(QStringLiteral("no %1 named %2 below %3")
+                                .arg(QString::fromLatin1(T::staticMetaObject.className()), QString::fromLatin1(name),
+                                    root->objectName())),
+        __FILE__, __LINE__);
+    return new T(standInParent());
 }
 
 // The texts of a list's items, in order.
@@ -91,10 +101,10 @@ QColor pixelAt(QObject* window, const char* image, int x, int y);
 // seed for the question draw so that a test can wait for a particular question.
 class MainWindowTestAccess {
 public:
-    static const quorvex::AnswerLog& answerLog(const Tflashcardfrm& window) { return window.answerLog; }
-    static void seed(Tflashcardfrm& window, unsigned seed) { window.random.seed(seed); }
+    static const quorvex::AnswerLog& answerLog(const Tflashcardfrm& window) { return window.session.log(); }
+    static void seed(Tflashcardfrm& window, unsigned seed) { window.session.random().seed(seed); }
     // For a benchmark that needs a long sitting behind the pupil without answering it all.
-    static quorvex::AnswerLog& changeableAnswerLog(Tflashcardfrm& window) { return window.answerLog; }
+    static quorvex::AnswerLog& changeableAnswerLog(Tflashcardfrm& window) { return window.session.log(); }
 };
 
 // Asks questions until the question line reads line (with a fixed seed, so the same every run);
