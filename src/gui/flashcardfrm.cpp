@@ -5,6 +5,7 @@
 
 #include "aboutbox.h"
 #include "controlhelpers.h"
+#include "core/cleanup.h"
 #include "core/roster.h"
 #include "fonts.h"
 #include "generated/version.h"
@@ -99,6 +100,15 @@ void Tflashcardfrm::FormActivate()
     opBoxes = { ui.acb, ui.scb, ui.mcb, ui.dcb };
     if (aboutbox)
         aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:" QUORVEX_VERSION));
+
+    // What interrupted work left in the class folder is finished or swept before anything is
+    // read: clean-ups half done, scratch files of writes that never ended.
+    QStringList refused;
+    for (const quorvex::DayFault& fault : quorvex::settleClassFolder().faults)
+        refused << toQt(quorvex::dayFaultMessage(fault));
+    if (!refused.isEmpty())
+        userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
+    reportLockNotices(this);
 
     ui.namecb->clear();
     auto roster = quorvex::loadOrCreateRoster();

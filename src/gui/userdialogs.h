@@ -31,3 +31,6 @@ std::unique_ptr<UserDialogs> setUserDialogs(std::unique_ptr<UserDialogs> dialogs
 // "The file "Ann3.txt" could not be written: No space left on device."
 QString fileErrorText(const quorvex::FileError& error);
 void reportFileError(QWidget* parent, const quorvex::FileError& error);
+
+// Reports the stale locks of the class folder that were removed since the last report, if any.
+void reportLockNotices(QWidget* parent);
