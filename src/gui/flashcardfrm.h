@@ -338,6 +338,8 @@ private:
 
     // Password area
     void loadTeacherPassword();
+    // A password set on another computer since this one last looked: the access follows it.
+    bool followPasswordSetElsewhere();
     // The access menu item and the three commands as the access state has them.
     void showAccess();
 
