@@ -4,6 +4,7 @@
 #include "flashcardfrm.h"
 
 #include "aboutbox.h"
+#include "accessibility.h"
 #include "controlhelpers.h"
 #include "core/roster.h"
 #include "generated/version.h"
@@ -31,7 +32,9 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
 {
     setObjectName(QStringLiteral("flashcardfrm"));
     setWindowTitle(QStringLiteral("Flash Cards"));
+    installAccessibility();
     buildControls();
+    tabToEveryRadioButton(this);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -174,6 +177,8 @@ void Tflashcardfrm::FormActivate()
     ui.namecb->setCurrentIndex(0);
 
     loadTeacherPassword();
+    // A pupil starts with Start.
+    ui.Questionbt->setFocus();
 }
 
 void Tflashcardfrm::closeEvent(QCloseEvent* event)
@@ -230,6 +235,11 @@ bool Tflashcardfrm::eventFilter(QObject* watched, QEvent* event)
             passebEnter();
         else if (watched == ui.ttim)
             showBoardCursor();
+    } else if (event->type() == QEvent::FocusOut) {
+        if (watched == ui.ttim)
+            showBoardCursor();
+    } else if (watched == ui.ttimelb && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        quietWhileHidden(ui.ttimelb, event->type() == QEvent::Hide);
     }
     return QMainWindow::eventFilter(watched, event);
 }
