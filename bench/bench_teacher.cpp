@@ -109,4 +109,43 @@ void BM_CleanUpAll30x365(benchmark::State& state)
 }
 BENCHMARK(BM_CleanUpAll30x365)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Taking a student's lock and giving it back: a file created exclusively, with its note.
+void BM_FolderLock(benchmark::State& state)
+{
+    TeacherScratchFolder folder;
+    for (auto _ : state) {
+        Result<FolderLock> lock = FolderLock::take(studentLockName("Ann"));
+        benchmark::DoNotOptimize(lock.ok());
+    }
+}
+BENCHMARK(BM_FolderLock)->Unit(benchmark::kMicrosecond);
+
+// A whole save as the Save command makes it, for a pupil with a year of days: the lock, the
+// look for an interrupted clean-up, counting 365 days, a 100-answer day written aside,
+// flushed and moved in. The new day is removed again, untimed.
+void BM_SaveNextDayWithLock(benchmark::State& state)
+{
+    TeacherScratchFolder folder;
+    writeDays("Ann", 365);
+    std::vector<Treslts> day(100);
+    for (Treslts& record : day) {
+        record.operation = "Multiplication";
+        record.question = "7 x 8 = 56";
+        record.answer = "56";
+        record.correct = true;
+        record.ticks = 23;
+    }
+    for (auto _ : state) {
+        const Result<int32_t> saved = saveNextDay("Ann", day);
+        if (!saved.ok()) {
+            state.SkipWithError(saved.error().reason.c_str());
+            break;
+        }
+        state.PauseTiming();
+        (void)removeFile(dayFileName("Ann", *saved));
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SaveNextDayWithLock)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "result.h"
 
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -11,6 +12,12 @@ namespace quorvex {
 // A student's days are the day files 1, 2, 3, ... up to the first missing number; files
 // beyond a gap are never touched. What is left is renumbered from day 1 in its old order.
 // Every deletion or rename the file system refuses is reported, never skipped silently.
+//
+// A clean-up holds the student's lock (fileio.h), so no save of the same student runs in
+// between, and before it deletes anything it writes a small record of what it is about
+// (".~<student>.cleanup"). A clean-up that is killed half-way is finished from that record
+// the next time the program starts or counts, saves or cleans that student's days: the days
+// are then the old ones, or the new ones, never a run with days hidden beyond a gap.
 
 enum class CleanupMode {
     KeepLast, // keep only the last count days
@@ -18,7 +25,11 @@ enum class CleanupMode {
 };
 
 struct DayFault {
-    enum class Action { Delete, Renumber };
+    enum class Action {
+        Delete,
+        Renumber,
+        Start, // the student's days were left alone: locked by another holder, or no record
+    };
     Action action = Action::Delete;
     Bytes student;
     int32_t day = 0; // the day as it was numbered before the clean-up
@@ -60,8 +71,24 @@ DayFilesReport cleanUp(const std::vector<Bytes>& students, CleanupMode mode, int
 // remains, since such students share their day files.
 DayFilesReport deleteAllDays(const Bytes& student);
 
+// The record of a clean-up under way.
+Bytes cleanupRecordName(const Bytes& student);
+
+// Finishes a clean-up of the student that was interrupted, if one was, waiting up to wait
+// for the student's lock.
+DayFilesReport settleStudent(const Bytes& student, std::chrono::milliseconds wait);
+
+// The same, for a caller that holds the student's lock.
+class FolderLock;
+DayFilesReport settleStudentLocked(const Bytes& student, FolderLock& lock);
+
+// At start: finishes every interrupted clean-up and removes the scratch files of interrupted
+// writes whose file nobody is writing now.
+DayFilesReport settleClassFolder();
+
 // One line for the teacher, naming the student and the day:
-// "Could not delete Ann's day 3: Is a directory".
+// "Could not delete Ann's day 3: Is a directory"; for Start: "Ann's days were left as they
+// are: <reason>".
 Bytes dayFaultMessage(const DayFault& fault);
 
 } // namespace quorvex

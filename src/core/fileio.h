@@ -2,27 +2,118 @@
 
 #include "result.h"
 
+#include <chrono>
+#include <sys/types.h>
+#include <vector>
+
 namespace quorvex {
 
-// Every file lies in the current working folder and is named by its bare name.
+// Every file lies in the current working folder and is named by its bare name. Every look at
+// the file system the core makes goes through here.
+
+// Reading never takes more than this: a roster or a password is a few kilobytes, a real day
+// under 200 kB. Anything larger is refused as not the program's own.
+inline constexpr size_t maxSmallFileSize = size_t { 4 } << 20;
+inline constexpr size_t maxDayFileSize = size_t { 64 } << 20;
+
+enum class FileKind {
+    Missing,
+    Regular, // a plain file, or a link to one
+    Folder,
+    Other, // a FIFO, a device, a socket, a dangling link
+};
+
+// What stands under the name, following links.
+FileKind fileKind(const Bytes& name);
+
+// True when anything at all stands under the name, a dangling link included.
+bool nameTaken(const Bytes& name);
 
 // True when a regular file of that name exists (a folder of that name is no file).
 bool fileExists(const Bytes& name);
 
-Result<Bytes> readFile(const Bytes& name);
+// The whole file. Only a regular file is read, without ever waiting for a writer: a folder,
+// a FIFO or a device is an error naming the file, and so is a file larger than maxSize.
+Result<Bytes> readFile(const Bytes& name, size_t maxSize = maxDayFileSize);
 
-// Replaces the whole file in one step: the bytes are written and flushed to a file beside
-// it, which is then renamed over the old one. A failure or a crash at any moment leaves
-// either the old file whole or the new one whole.
-Status replaceFile(const Bytes& name, BytesView contents);
+// Replaces the whole file in one step: the bytes are written and flushed to a scratch file
+// beside it, which is then renamed over the old one. A failure or a crash at any moment leaves
+// either the old file whole or the new one whole. The new file keeps the old one's mode (a new
+// file gets newFileMode less the umask); when the name is a symbolic link, the file it points
+// to is replaced and the link stays. The scratch file's name is fixed (scratchFileName), so
+// the caller holds the file's lock or is its only writer; a scratch file an interrupted write
+// left is removed first.
+Status replaceFile(const Bytes& name, BytesView contents, mode_t newFileMode = 0666);
 
 // Creates a file that must not exist yet, with its whole contents in one step: the bytes are
-// written aside and then linked in under the name, which fails if the name appeared in the
+// written aside and then moved in under the name, which fails if the name appeared in the
 // meantime (error reason "File exists", and existedAlready is set). A crash never leaves a
-// half-written file under the name.
-Status createNewFile(const Bytes& name, BytesView contents, bool* existedAlready = nullptr);
+// half-written file under the name. The same rule on the scratch file as for replaceFile.
+Status createNewFile(const Bytes& name, BytesView contents, bool* existedAlready = nullptr, mode_t newFileMode = 0666);
+
+// Writes a small record in place and flushes it to the disk. A kill may leave it cut short,
+// so its reader must tell a whole record from a partial one.
+Status writeRecordFile(const Bytes& name, BytesView contents);
+
+// ".~<name>.saving": where a write of the file is prepared. Never a day file's name.
+Bytes scratchFileName(const Bytes& name);
+
+// True for the scratch files of this program and of its earlier versions (".~<name>.XXXXXX"),
+// with the name of the file whose write it prepared.
+bool isScratchFileName(const Bytes& entry, Bytes* target = nullptr);
 
 Status removeFile(const Bytes& name);
 Status renameFile(const Bytes& from, const Bytes& to);
+
+// 0 or an errno value; ENOENT when nothing stands under the name.
+int removeName(const Bytes& name);
+
+// A rename that never replaces what stands under the new name; 0 or an errno value.
+int renameWithoutReplacing(const Bytes& from, const Bytes& to);
+
+// The names in the working folder, "." and ".." left out, in no particular order.
+std::vector<Bytes> workingFolderEntries();
+
+// ---- Locks ---------------------------------------------------------------------------------
+// A lock shared by every copy of the program that uses the class folder, on this computer
+// and on others: a file created exclusively in the folder, which works on the network shares
+// schools use where byte-range locks do not. The file holds a note of its holder (computer,
+// process and when it was taken). A lock is stale, and is removed by the next one who wants
+// it, when its process on this computer has ended, or when it has not been renewed for
+// staleLockSeconds (a holder renews it while it works, so only a crashed holder lets it age).
+// Every removed stale lock is noted for the teacher: see takeLockNotices().
+inline constexpr int staleLockSeconds = 60;
+
+// How long a save, a clean-up or a roster change waits for a lock another holder has.
+inline constexpr std::chrono::milliseconds lockWait { 3000 };
+
+// The lock of one student's day files, and the lock of studnames.txt and password.txt.
+// The names end neither in a digit and ".txt" nor in ".txt", so they are never taken for a
+// day, and begin with a dot, so teachers do not see them.
+Bytes studentLockName(const Bytes& student);
+inline const Bytes rosterLockName = ".~studnames.txt.lock";
+
+class FolderLock {
+public:
+    // Takes the lock, waiting up to wait while another holder has it. The error names the
+    // lock file and says who holds it.
+    static Result<FolderLock> take(const Bytes& lockFile, std::chrono::milliseconds wait = lockWait);
+
+    FolderLock(FolderLock&& other) noexcept;
+    FolderLock& operator=(FolderLock&&) = delete;
+    FolderLock(const FolderLock&) = delete;
+    ~FolderLock();
+
+    // Marks the lock as still in use, for work that may outlast staleLockSeconds.
+    void renew();
+
+private:
+    FolderLock(Bytes name, int fd);
+    Bytes m_name;
+    int m_fd = -1;
+};
+
+// The stale locks removed since the last call, one line each for the teacher.
+std::vector<Bytes> takeLockNotices();
 
 } // namespace quorvex

@@ -199,8 +199,10 @@ bool FluencyReport::addLine(BytesView line, DayPoint& point, std::vector<int32_t
     const std::optional<Fact> fact = factOf(fields.texts[0], fields.texts[2]);
     if (!fact)
         return false;
-    FactState& cell = m_states[static_cast<size_t>(code(fact->op) - 1)][cellIndex(fact->a, fact->b)];
+    const size_t op = static_cast<size_t>(code(fact->op) - 1);
+    FactState& cell = m_states[op][cellIndex(fact->a, fact->b)];
     cell = nextState(cell, right, *ticks);
+    m_unsaved[op][cellIndex(fact->a, fact->b)] = point.unsaved;
     ++point.answered;
     if (right) {
         ++point.right;
@@ -228,8 +230,19 @@ void FluencyReport::finishDay(DayPoint& point, std::vector<int32_t>& rightTimes)
 
 const DayPoint& FluencyReport::addDayFile(BytesView contents)
 {
+    return addDay(contents, false);
+}
+
+const DayPoint& FluencyReport::addUnsavedDay(std::span<const Treslts> records)
+{
+    return addDay(dayContents(records), true);
+}
+
+const DayPoint& FluencyReport::addDay(BytesView contents, bool unsaved)
+{
     DayPoint point;
     point.day = static_cast<int32_t>(m_days.size()) + 1;
+    point.unsaved = unsaved;
     std::vector<int32_t> rightTimes;
     Bytes withoutReturns;
     forEachLine(contents, withoutReturns, [&](BytesView line) {
@@ -246,6 +259,11 @@ FactState FluencyReport::state(const Fact& fact) const
     if (!inDrillRange(fact.a, fact.b))
         return FactState::NotAsked;
     return m_states[static_cast<size_t>(code(fact.op) - 1)][cellIndex(fact.a, fact.b)];
+}
+
+bool FluencyReport::fromUnsaved(const Fact& fact) const
+{
+    return inDrillRange(fact.a, fact.b) && m_unsaved[static_cast<size_t>(code(fact.op) - 1)][cellIndex(fact.a, fact.b)];
 }
 
 std::array<int32_t, 4> FluencyReport::stateCounts(Operation op) const

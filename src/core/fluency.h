@@ -1,5 +1,6 @@
 #pragma once
 
+#include "answerlog.h"
 #include "bytes.h"
 #include "operations.h"
 #include "result.h"
@@ -7,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace quorvex {
@@ -69,6 +71,8 @@ struct DayPoint {
     // Median tenths of the day's right, timed answers; the mean of the middle two for an even
     // count. None when there were none.
     std::optional<double> medianTenths;
+    // The answers of the lesson in progress, which no day file holds yet.
+    bool unsaved = false;
 
     // Share of right answers from 0 to 1; none for a day without answers (an empty save).
     std::optional<double> shareRight() const;
@@ -84,8 +88,16 @@ public:
     // than ending the day, and empty lines (an empty save reads as one) are passed over.
     const DayPoint& addDayFile(BytesView contents);
 
+    // Adds the answers of the lesson in progress as the day the next save will make of them,
+    // read exactly as that day will be once saved, and marked as not yet saved. It comes after
+    // the saved days, and once saved it is read as one of them: it must not be added as well.
+    const DayPoint& addUnsavedDay(std::span<const Treslts> records);
+
     FactState state(const Fact& fact) const;
     FactState state(Operation op, int32_t a, int32_t b) const { return state(Fact { op, a, b }); }
+    // Whether a fact's state comes from an answer not yet saved.
+    bool fromUnsaved(const Fact& fact) const;
+    bool hasUnsavedDay() const { return !m_days.empty() && m_days.back().unsaved; }
 
     const std::vector<DayPoint>& days() const { return m_days; }
     int32_t skippedLines() const { return m_skippedLines; }
@@ -93,6 +105,7 @@ public:
     std::array<int32_t, 4> stateCounts(Operation op) const;
 
 private:
+    const DayPoint& addDay(BytesView contents, bool unsaved);
     // Applies one line of a day file; false when it is no record of a fact.
     bool addLine(BytesView line, DayPoint& point, std::vector<int32_t>& rightTimes);
     static void finishDay(DayPoint& point, std::vector<int32_t>& rightTimes);
@@ -100,6 +113,7 @@ private:
     static constexpr size_t rows = largestBase + 1;
     static constexpr size_t columns = largestSecond - smallestSecond + 1;
     std::array<std::array<FactState, rows * columns>, 4> m_states {};
+    std::array<std::array<bool, rows * columns>, 4> m_unsaved {};
     std::vector<DayPoint> m_days;
     int32_t m_skippedLines = 0;
 };

@@ -1,10 +1,12 @@
 #include "history.h"
 
+#include "cleanup.h"
 #include "fileio.h"
+#include "studentnames.h"
 #include "textlines.h"
 
+#include <algorithm>
 #include <charconv>
-#include <filesystem>
 #include <limits>
 
 namespace quorvex {
@@ -19,6 +21,69 @@ bool usableInFileName(const Bytes& student)
 FileError unusableName(const Bytes& student, int32_t day)
 {
     return { dayFileName(student, day), "Invalid file name" };
+}
+
+FileError nameTooLong(const Bytes& student, int32_t day)
+{
+    return { dayFileName(student, day),
+        "The name is longer than " + decimal(static_cast<long long>(maxStudentNameLength))
+            + " bytes, so its day files could pass the limit of 255 bytes for a file name" };
+}
+
+void shorten(Bytes& text)
+{
+    if (text.size() > maxShownFieldLength) {
+        text.resize(maxShownFieldLength);
+        text += "...";
+    }
+}
+
+// Saves as saveDayFrom, with the student's lock held.
+Result<int32_t> saveLocked(const Bytes& student, int32_t day, std::span<const Treslts> records)
+{
+    // A save killed between linking its day in and removing the scratch name left a second
+    // name of the day before.
+    if (day > 1)
+        (void)removeName(scratchFileName(dayFileName(student, day - 1)));
+    const Bytes contents = dayContents(records);
+    for (;;) {
+        const Bytes name = dayFileName(student, day);
+        bool existedAlready = false;
+        Status created = createNewFile(name, contents, &existedAlready);
+        if (created)
+            return day;
+        if (!existedAlready)
+            return created.error();
+        if (!fileExists(name)) {
+            // Not a day that appeared meanwhile but something else under the name.
+            if (fileKind(name) == FileKind::Folder)
+                return FileError { name, "Is a directory" };
+            return created.error();
+        }
+        // An earlier version of the program, which takes no lock, saved this day a moment
+        // ago: take the next free one.
+        while (dayExists(student, day))
+            ++day;
+    }
+}
+
+template <class Save> Result<int32_t> underLock(const Bytes& student, int32_t firstDay, Save save)
+{
+    if (!usableInFileName(student))
+        return unusableName(student, firstDay);
+    if (student.size() > maxStudentNameLength)
+        return nameTooLong(student, std::max(firstDay, countDayFiles(student) + 1));
+    Result<FolderLock> lock = FolderLock::take(studentLockName(student));
+    if (!lock) {
+        const Bytes& reason = lock.error().reason;
+        return FileError { dayFileName(student, std::max(firstDay, countDayFiles(student) + 1)),
+            reason.starts_with("in use by")
+                ? student + "'s days are " + reason + "; the answers are kept, save again in a moment"
+                : "could not lock " + student + "'s days (" + lock.error().file + ": " + reason + ")" };
+    }
+    FolderLock held = std::move(lock).value();
+    (void)settleStudentLocked(student, held);
+    return save();
 }
 
 } // namespace
@@ -142,6 +207,13 @@ bool dayExists(const Bytes& student, int32_t day)
 
 int32_t countDays(const Bytes& student)
 {
+    if (usableInFileName(student) && nameTaken(cleanupRecordName(student)))
+        (void)settleStudent(student, std::chrono::milliseconds(0));
+    return countDayFiles(student);
+}
+
+int32_t countDayFiles(const Bytes& student)
+{
     int32_t count = 0;
     while (dayExists(student, count + 1))
         ++count;
@@ -153,42 +225,32 @@ Result<std::vector<Treslts>> loadDay(const Bytes& student, int32_t day)
     if (!usableInFileName(student))
         return unusableName(student, day);
     const Bytes name = dayFileName(student, day);
-    Result<Bytes> contents = readFile(name);
+    Result<Bytes> contents = readFile(name, maxDayFileSize);
     if (!contents)
         return contents.error();
-    return parseDay(*contents, student, name);
+    if (static_cast<size_t>(std::ranges::count(*contents, '\n')) > maxDayLines)
+        return FileError { name,
+            "Too many lines for a day: more than " + decimal(static_cast<long long>(maxDayLines)) };
+    Result<std::vector<Treslts>> records = parseDay(*contents, student, name);
+    if (!records)
+        return records;
+    std::vector<Treslts> shown = std::move(records).value();
+    for (Treslts& record : shown) {
+        shorten(record.operation);
+        shorten(record.question);
+        shorten(record.answer);
+    }
+    return shown;
 }
 
 Result<int32_t> saveNextDay(const Bytes& student, std::span<const Treslts> records)
 {
-    return saveDayFrom(student, countDays(student) + 1, records);
+    return underLock(student, 1, [&] { return saveLocked(student, countDayFiles(student) + 1, records); });
 }
 
 Result<int32_t> saveDayFrom(const Bytes& student, int32_t firstDay, std::span<const Treslts> records)
 {
-    if (!usableInFileName(student))
-        return unusableName(student, firstDay);
-    const Bytes contents = dayContents(records);
-    int32_t day = firstDay;
-    for (;;) {
-        const Bytes name = dayFileName(student, day);
-        bool existedAlready = false;
-        Status created = createNewFile(name, contents, &existedAlready);
-        if (created)
-            return day;
-        if (!existedAlready)
-            return created.error();
-        if (!fileExists(name)) {
-            // Not a day that appeared meanwhile but something else under the name.
-            std::error_code ignored;
-            if (std::filesystem::is_directory(name, ignored))
-                return FileError { name, "Is a directory" };
-            return created.error();
-        }
-        // Another copy of the program saved this day a moment ago: take the next free one.
-        while (dayExists(student, day))
-            ++day;
-    }
+    return underLock(student, firstDay, [&] { return saveLocked(student, firstDay, records); });
 }
 
 } // namespace quorvex

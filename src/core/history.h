@@ -55,15 +55,30 @@ Result<std::vector<Treslts>> parseDay(BytesView contents, const Bytes& student, 
 // False as well for a student name that cannot be part of a file name ('/' or byte 0).
 bool dayExists(const Bytes& student, int32_t day);
 
-// The number of days: 1, 2, 3, ... up to the first missing file.
+// The number of days: 1, 2, 3, ... up to the first missing file. A clean-up of the student
+// that was interrupted is finished first, when no one else holds the student's lock.
 int32_t countDays(const Bytes& student);
 
+// The same, as the files stand, for those who hold the student's lock.
+int32_t countDayFiles(const Bytes& student);
+
+// A day holds one line per answer: a file of more lines than this is no day of the program's.
+inline constexpr size_t maxDayLines = 1000000;
+
+// Texts longer than this are shown cut short, ending in "...".
+inline constexpr size_t maxShownFieldLength = 200;
+
+// A day for the history view: no larger than maxDayFileSize (fileio.h) and maxDayLines, and
+// with every absurdly long text cut to maxShownFieldLength.
 Result<std::vector<Treslts>> loadDay(const Bytes& student, int32_t day);
 
 // Writes the records as the student's next day and returns its number. The file is created
 // whole or not at all and never replaces one that exists, even one that another copy of the
 // program created a moment ago: then the next free number is taken. Anything else in the way
 // of the name (a folder, say) is an error, not skipped, so no day is filed beyond a gap.
+// The save holds the student's lock, waiting for it up to lockWait (fileio.h): a clean-up
+// or delete of the student never runs in between. A name too long for its day files
+// (studentnames.h) is an error naming the limit.
 Result<int32_t> saveNextDay(const Bytes& student, std::span<const Treslts> records);
 
 // The same, trying day firstDay first: what saveNextDay does once it has counted the days.

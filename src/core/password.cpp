@@ -1,10 +1,7 @@
 #include "password.h"
 
 #include "fileio.h"
-
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
+#include "roster.h"
 
 namespace quorvex {
 
@@ -21,13 +18,9 @@ Bytes parsePassword(BytesView contents)
 
 Result<std::optional<Bytes>> readPasswordFile()
 {
-    struct stat info { };
-    if (::lstat(passwordFileName.c_str(), &info) != 0) {
-        if (errno == ENOENT)
-            return std::optional<Bytes> {};
-        return FileError { passwordFileName, std::strerror(errno) };
-    }
-    auto contents = readFile(passwordFileName);
+    if (!nameTaken(passwordFileName))
+        return std::optional<Bytes> {};
+    auto contents = readFile(passwordFileName, maxSmallFileSize);
     if (!contents)
         return contents.error();
     return std::optional<Bytes> { parsePassword(*contents) };
@@ -40,9 +33,27 @@ bool passwordFitsOneLine(BytesView password)
 
 Status writePasswordFile(BytesView password)
 {
-    Bytes line(password);
-    line += "\r\n";
-    return replaceFile(passwordFileName, line);
+    Result<FolderLock> lock = FolderLock::take(rosterLockName);
+    if (!lock)
+        return lockedOut(passwordFileName, lock.error());
+    return replaceFile(passwordFileName, Bytes(password) + "\r\n", 0600);
+}
+
+Status createPasswordFile(BytesView password, bool* existedAlready)
+{
+    *existedAlready = false;
+    Result<FolderLock> lock = FolderLock::take(rosterLockName);
+    if (!lock)
+        return lockedOut(passwordFileName, lock.error());
+    if (nameTaken(passwordFileName)) {
+        *existedAlready = true;
+        const FileKind kind = fileKind(passwordFileName);
+        return FileError { passwordFileName,
+            kind == FileKind::Regular      ? "File exists"
+                : kind == FileKind::Folder ? "Is a directory"
+                                           : "Not a regular file, or a link to a file that cannot be reached" };
+    }
+    return createNewFile(passwordFileName, Bytes(password) + "\r\n", existedAlready, 0600);
 }
 
 bool passwordMatches(BytesView typed, BytesView stored)

@@ -28,8 +28,9 @@ enum class NameProblem {
 };
 
 // The longest name whose day files still fit the 255-byte file name limit with any day
-// number.
-inline constexpr size_t maxStudentNameLength = 255 - 10 - 4;
+// number up to 99999, also as the scratch file a save writes first (".~" before the day
+// file's name and ".saving" after it).
+inline constexpr size_t maxStudentNameLength = 255 - 2 - 5 - 4 - 7;
 
 NameProblem checkStudentName(BytesView name);
 

@@ -4,19 +4,23 @@
 #include "core/jpegdecode.h"
 #include "fonts.h"
 #include "imagecontrol.h"
+#include "pdffile.h"
 #include "printpicture.h"
+#include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 #include "whoami.h"
 
-#include <QDir>
+#include <QApplication>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,6 +31,13 @@ const QString algerian = QStringLiteral("Algerian");
 constexpr int clientWidth = 1174;
 constexpr int clientHeight = 831;
 const QSize sheetSize(1169, 827);
+const QPoint designPosition(659, 294);
+
+// The name starts where the layout puts it and must stay clear of the rosette, whose ribbon
+// reaches down into the name's line from x 908; a longer name is drawn smaller, down to a size
+// still easily read, and past that it is cut short.
+constexpr int nameRightEdge = 900;
+constexpr int smallestNamePixels = 20;
 
 QImage whiteSheet(QSize size)
 {
@@ -70,16 +81,42 @@ QImage toImage(const quorvex::RgbImage& decoded)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-// Draws a label's text with its top-left corner at (x, label top), over white cells the size
-// of the text, so that whatever lay beneath those cells is covered.
+// Draws a text from x on a baseline over white cells the size of the text, so that whatever
+// lay beneath those cells is covered.
+void drawOpaque(QPainter& painter, const QFont& font, const QColor& colour, const QString& text, int x, int baseline)
+{
+    const QFontMetrics metrics(font);
+    painter.fillRect(
+        QRect(x, baseline - metrics.ascent(), metrics.horizontalAdvance(text), metrics.height()), Qt::white);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(x, baseline, text);
+}
+
+// Draws a label's text with its top-left corner at (x, label top).
 void drawOpaque(QPainter& painter, const QLabel* label, int x)
 {
-    const QString text = label->text();
-    const QFontMetrics metrics(label->font());
-    painter.fillRect(QRect(x, label->y(), metrics.horizontalAdvance(text), metrics.height()), Qt::white);
-    painter.setFont(label->font());
-    painter.setPen(textColour(label));
-    painter.drawText(x, label->y() + metrics.ascent(), text);
+    drawOpaque(
+        painter, label->font(), textColour(label), label->text(), x, label->y() + QFontMetrics(label->font()).ascent());
+}
+
+// The name from x, on the baseline of its full size, smaller or cut short with "..." where it
+// would reach past the right edge.
+void drawName(QPainter& painter, const QLabel* label, int x)
+{
+    const int room = nameRightEdge - x;
+    QFont font = label->font();
+    QString text = label->text();
+    while (font.pixelSize() > smallestNamePixels && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(text) > room) {
+        const QString dots = QStringLiteral("...");
+        while (!text.isEmpty() && metrics.horizontalAdvance(text + dots) > room)
+            text.chop(1);
+        text = text.trimmed() + dots;
+    }
+    drawOpaque(painter, font, textColour(label), text, x, label->y() + QFontMetrics(label->font()).ascent());
 }
 
 } // namespace
@@ -105,7 +142,7 @@ TCertificatefrm::TCertificatefrm(QWidget* parent, quorvex::BytesView artwork)
     setModal(true);
     setFont(pixelFont(arial, 27, true));
     buildControls();
-    move(659, 294);
+    move(designPosition);
 
     // Most runs print no certificate: the sheet is decoded when it is first needed.
     ui.certimjpeg->setPictureSource([this, jpeg = quorvex::Bytes(artwork)] {
@@ -125,6 +162,8 @@ void TCertificatefrm::buildControls()
 {
     ui.MainMenu1 = new QMenuBar(this);
     ui.MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    // A menu reads in the desktop's menu face, not in the certificate's large lettering.
+    ui.MainMenu1->setFont(QApplication::font(ui.MainMenu1));
     auto item = [this](QAction*& member, const char* name, const QString& text) {
         member = ui.MainMenu1->addAction(text);
         member->setObjectName(QString::fromLatin1(name));
@@ -132,19 +171,26 @@ void TCertificatefrm::buildControls()
     item(ui.Print1, "Print1", QStringLiteral("Print"));
     item(ui.Printedby1, "Printedby1", QStringLiteral("Printed &by..."));
     item(ui.Exit1, "Exit1", QStringLiteral("Exit"));
+    ui.Print1->setShortcut(QKeySequence::Print);
     connect(ui.Print1, &QAction::triggered, this, &TCertificatefrm::Print1Click);
     connect(ui.Printedby1, &QAction::triggered, this, &TCertificatefrm::Printedby1Click);
     connect(ui.Exit1, &QAction::triggered, this, &TCertificatefrm::Exit1Click);
 
-    ui.client = new QWidget(this);
+    // The sheet scrolls only where the screen is too small to show it whole.
+    ui.certscroll = new QScrollArea(this);
+    ui.certscroll->setObjectName(QStringLiteral("certscroll"));
+    ui.certscroll->setFrameShape(QFrame::NoFrame);
+    ui.certscroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.certscroll->setAccessibleName(QStringLiteral("Certificate"));
+    ui.client = new QWidget;
     ui.client->setObjectName(QStringLiteral("client"));
     ui.client->setFixedSize(clientWidth, clientHeight);
+    ui.certscroll->setWidget(ui.client);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(ui.MainMenu1);
-    layout->addWidget(ui.client);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(ui.certscroll);
 
     ui.certimjpeg = new ImageControl(ui.client);
     ui.certimjpeg->setObjectName(QStringLiteral("certimjpeg"));
@@ -185,18 +231,27 @@ void TCertificatefrm::setNameDialog(TWhoami* whoami)
 void TCertificatefrm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (event->spontaneous())
+        return;
+    fitToScreen();
+    FormShow();
 }
 
-// The window closes only through its menu: Escape does not dismiss it.
-void TCertificatefrm::keyPressEvent(QKeyEvent* event)
+void TCertificatefrm::fitToScreen()
 {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    QSize whole(clientWidth, clientHeight + ui.MainMenu1->sizeHint().height());
+    QRect placed = placeOnScreen(this, whole, designPosition);
+    // A scroll bar in one direction takes room from the other: the window grows by its width
+    // where the screen allows, so that a sheet too high for the screen scrolls only upwards.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, ui.certscroll);
+    if (placed.height() < whole.height())
+        placed = placeOnScreen(this, whole += QSize(bar, 0), designPosition);
+    if (placed.width() < whole.width())
+        placed = placeOnScreen(this, whole += QSize(0, bar), designPosition);
+    setFixedSize(placed.size());
+    move(placed.topLeft());
+    ui.certscroll->horizontalScrollBar()->setValue(0);
+    ui.certscroll->verticalScrollBar()->setValue(0);
 }
 
 void TCertificatefrm::FormShow()
@@ -219,7 +274,7 @@ void TCertificatefrm::FormShow()
         drawOpaque(painter, ui.l3lb, ui.l3lb->x());
         drawOpaque(painter, ui.numlb, centred(ui.numlb));
         drawOpaque(painter, ui.typelb, centred(ui.typelb));
-        drawOpaque(painter, ui.namelb, centred(ui.namelb));
+        drawName(painter, ui.namelb, centred(ui.namelb));
         drawOpaque(painter, ui.involvelb, centred(ui.involvelb));
         drawOpaque(painter, ui.weblb, ui.weblb->x());
         drawOpaque(painter, ui.tablelb, centred(ui.tablelb));
@@ -233,10 +288,6 @@ QPrinter& TCertificatefrm::printer()
     if (!Printer1) {
         Printer1 = std::make_unique<QPrinter>(QPrinter::HighResolution);
         Printer1->setCopyCount(1);
-        // Where no printer is installed the dialog offers only a PDF file, and would propose the
-        // home folder itself as its name, which cannot be written.
-        if (QPrinterInfo::availablePrinterNames().isEmpty())
-            Printer1->setOutputFileName(QDir::home().filePath(QStringLiteral("Certificate.pdf")));
     }
     return *Printer1;
 }
@@ -245,11 +296,14 @@ void TCertificatefrm::Print1Click()
 {
     QPrinter& target = printer();
     target.setPageOrientation(QPageLayout::Landscape);
+    proposePdfFile(target, QStringLiteral("Certificate"), ui.namelb->text());
     if (!userDialogs().runPrintDialog(this, &target))
         return;
     const QString printedBy = Whoami ? Whoami->name() : QString();
     if (const std::optional<QString> failure = printPicture(*ui.certim, target, printedBy))
         userDialogs().reportError(this, *failure);
+    else
+        tellWherePdfWent(this, target, QStringLiteral("The certificate"));
 }
 
 void TCertificatefrm::Printedby1Click()

@@ -14,12 +14,13 @@ class QAction;
 class QLabel;
 class QMenuBar;
 class QPrinter;
+class QScrollArea;
 class TWhoami;
 
 // The certificate window: the background sheet with the certificate's eight lines drawn into
 // it, shown modally by the main window's "Print Certificate". The lines live in invisible
 // labels that only carry a text, a font and a place; each showing draws them afresh onto a copy
-// of the background, and "Print" prints that picture.
+// of the background, and "Print" (Ctrl+P) prints that picture. "Exit" or Escape closes it.
 class TCertificatefrm : public QDialog {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ public:
         QAction* Print1 = nullptr;
         QAction* Printedby1 = nullptr;
         QAction* Exit1 = nullptr;
+        QScrollArea* certscroll = nullptr; // scrolls the sheet on a screen too small for it
         QWidget* client = nullptr;
         ImageControl* certimjpeg = nullptr;
         ImageControl* certim = nullptr;
@@ -60,11 +62,11 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void FormShow();
     void buildControls();
+    void fitToScreen();
     QPrinter& printer();
 
     Controls ui;

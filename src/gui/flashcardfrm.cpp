@@ -6,10 +6,13 @@
 #include "aboutbox.h"
 #include "accessibility.h"
 #include "controlhelpers.h"
+#include "core/cleanup.h"
 #include "core/roster.h"
+#include "fonts.h"
 #include "generated/version.h"
 #include "imagecontrol.h"
 #include "multilinelabel.h"
+#include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -48,6 +51,7 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     wireCleanup();
     wirePassword();
     wireCertificate();
+    condenseNarrowCaptions(this);
 
     FormCreate();
 }
@@ -147,10 +151,11 @@ void Tflashcardfrm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (activated)
         return;
+    // Centred on the desktop; on a screen smaller than the window, from its top left corner.
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        move(topLeftWithin(screen->availableGeometry(), frame.size(), frame.topLeft()));
     }
     FormActivate();
 }
@@ -161,6 +166,15 @@ void Tflashcardfrm::FormActivate()
     opBoxes = { ui.acb, ui.scb, ui.mcb, ui.dcb };
     if (aboutbox)
         aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:" QUORVEX_VERSION));
+
+    // What interrupted work left in the class folder is finished or swept before anything is
+    // read: clean-ups half done, scratch files of writes that never ended.
+    QStringList refused;
+    for (const quorvex::DayFault& fault : quorvex::settleClassFolder().faults)
+        refused << toQt(quorvex::dayFaultMessage(fault));
+    if (!refused.isEmpty())
+        userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
+    reportLockNotices(this);
 
     ui.namecb->clear();
     auto roster = quorvex::loadOrCreateRoster();

@@ -334,7 +334,7 @@ private:
     // Roster area
     // The position picked in a teacher panel's list; -1 when typed text shows no entry.
     static int pickedPosition(const QComboBox* list);
-    bool writeRosterAsAdded(std::vector<quorvex::Bytes> roster);
+    bool writeRosterAsAdded(std::vector<quorvex::Bytes> added);
     void refuseName(const QString& why);
 
     // Clean-up area

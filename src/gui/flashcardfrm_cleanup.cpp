@@ -64,6 +64,7 @@ void Tflashcardfrm::cleanupbtClick()
     const quorvex::DayFilesReport report = quorvex::cleanUp(
         chosenForCleanup(), keepLast ? quorvex::CleanupMode::KeepLast : quorvex::CleanupMode::DeleteFirst, count);
     ui.dlb->setVisible(report.deletedAny());
+    reportLockNotices(this);
     if (!report.faults.empty()) {
         QStringList refused;
         for (const quorvex::DayFault& fault : report.faults)

@@ -2,8 +2,9 @@
 //
 // Answers are filed under the student who gave them (the session's answers owner), whatever
 // triggers the save.
-// A save that fails is reported and keeps the answers unsaved, to be saved at the next
-// occasion; while a day is displayed, a save writes the pupil's own log set aside for the view.
+// A save that fails (a full disk, or another computer holding the pupil's days longer than a
+// save waits) is reported and keeps the answers unsaved, to be saved at the next occasion;
+// while a day is displayed, a save writes the pupil's own log set aside for the view.
 
 #include "controlhelpers.h"
 #include "core/history.h"
@@ -39,6 +40,7 @@ quorvex::Bytes Tflashcardfrm::selectedStudent() const
 void Tflashcardfrm::SaveData1Click()
 {
     const quorvex::Result<int32_t> day = quorvex::saveNextDay(session.answersOwner(), session.ownAnswers().records());
+    reportLockNotices(this);
     if (!day) {
         reportFileError(this, day.error());
         return;

@@ -1,6 +1,7 @@
 // The teacher password and access to the three teacher commands: the panels through which a
 // password is created, a teacher logs in and logs out, as views of the access state.
 
+#include "core/fileio.h"
 #include "core/password.h"
 #include "flashcardfrm.h"
 #include "textcodec.h"
@@ -19,6 +20,14 @@ bool isCarriageReturn(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
+
+bool passwordFileStands()
+{
+    return quorvex::fileKind(quorvex::passwordFileName) == quorvex::FileKind::Regular;
+}
+
+const QString passwordSetElsewhere
+    = QStringLiteral("A teacher password has been set on another computer meanwhile. Log in with that password.");
 
 } // namespace
 
@@ -58,6 +67,11 @@ void Tflashcardfrm::showAccess()
 
 void Tflashcardfrm::logintoaccess1Click()
 {
+    // Another computer may have set a password since this one started: it counts here too.
+    if (access.state() == quorvex::AccessState::NoPassword && passwordFileStands()) {
+        userDialogs().reportError(this, passwordSetElsewhere);
+        loadTeacherPassword();
+    }
     switch (access.panel()) {
     case quorvex::AccessPanel::LogIn:
         ui.passeb->clear();
@@ -82,10 +96,20 @@ void Tflashcardfrm::Button3Click()
             QStringLiteral("This password cannot be stored: it holds a character the password file cannot keep."));
         return;
     }
-    if (auto written = quorvex::writePasswordFile(*password); !written) {
+    bool existed = false;
+    if (auto written = quorvex::createPasswordFile(*password, &existed); !written) {
+        reportLockNotices(this);
+        if (existed && passwordFileStands()) {
+            // Nothing was written: the password set elsewhere is the password here too.
+            ui.nologingb->hide();
+            userDialogs().reportError(this, passwordSetElsewhere);
+            loadTeacherPassword();
+            return;
+        }
         reportFileError(this, written.error());
         return;
     }
+    reportLockNotices(this);
     access.passwordSet(*password);
     showAccess();
     ui.nologingb->hide();

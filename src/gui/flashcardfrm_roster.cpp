@@ -1,5 +1,6 @@
-// Adding and deleting students. The roster is the item list of namecb, "Guest" first; both
-// panels write studnames.txt whole, replacing it in one step.
+// Adding and deleting students. The roster is the item list of namecb, "Guest" first. Both
+// panels change studnames.txt as it stands on disk (another computer may have changed it
+// since), replacing it in one step, and then show the merged list.
 
 #include "core/cleanup.h"
 #include "core/roster.h"
@@ -32,6 +33,34 @@ void setEntries(QComboBox* list, const std::vector<quorvex::Bytes>& entries)
     list->clear();
     for (const quorvex::Bytes& entry : entries)
         list->addItem(toQt(entry));
+}
+
+// Shows the roster as written, keeping the built-in first entry's caption and the current
+// student (the same occurrence of the same name) where they are.
+void showWrittenRoster(QComboBox* list, const std::vector<quorvex::Bytes>& roster)
+{
+    const int current = list->currentIndex();
+    const QString currentName = current >= 0 ? list->itemText(current) : QString();
+    int occurrence = 0;
+    for (int p = 1; p < current; ++p)
+        occurrence += list->itemText(p) == currentName ? 1 : 0;
+    const int shown = static_cast<int>(roster.size());
+    const int first = list->count() > 0 ? 1 : 0;
+    while (list->count() < shown)
+        list->addItem(QString());
+    for (int p = first; p < shown; ++p)
+        list->setItemText(p, toQt(roster[static_cast<size_t>(p)]));
+    int found = 0;
+    for (int p = 1; p < shown && current > 0; ++p) {
+        if (list->itemText(p) == currentName && occurrence-- == 0) {
+            found = p;
+            break;
+        }
+    }
+    if (current >= 0)
+        list->setCurrentIndex(found);
+    while (list->count() > shown)
+        list->removeItem(list->count() - 1);
 }
 
 } // namespace
@@ -113,17 +142,9 @@ void Tflashcardfrm::asbtClick()
         return;
     }
 
-    std::vector<quorvex::Bytes> roster = entriesOf(ui.namecb);
-    roster.push_back(*name);
-    const size_t current = quorvex::placeNewName(roster, static_cast<size_t>(std::max(ui.namecb->currentIndex(), 0)));
     // What "Student was added!" announces is on file already.
-    if (!writeRosterAsAdded(roster))
+    if (!writeRosterAsAdded({ *name }))
         return;
-    ui.namecb->addItem(QString());
-    for (size_t p = 0; p < roster.size(); ++p)
-        ui.namecb->setItemText(static_cast<int>(p), toQt(roster[p]));
-    if (ui.namecb->currentIndex() >= 0)
-        ui.namecb->setCurrentIndex(static_cast<int>(current));
 
     ui.nstudeb->clear();
     ui.nameproblemlb->hide();
@@ -139,27 +160,28 @@ void Tflashcardfrm::refuseName(const QString& why)
     ui.nstudeb->setFocus();
 }
 
-bool Tflashcardfrm::writeRosterAsAdded(std::vector<quorvex::Bytes> roster)
+bool Tflashcardfrm::writeRosterAsAdded(std::vector<quorvex::Bytes> added)
 {
     // The Add panel always files the built-in entry as "Guest".
-    if (!roster.empty())
-        roster.front() = quorvex::guestName;
-    if (auto written = quorvex::writeRoster(roster); !written) {
+    auto written = quorvex::changeRoster({ std::move(added), {}, true, entriesOf(ui.namecb) });
+    reportLockNotices(this);
+    if (!written) {
         reportFileError(this, written.error());
         return false;
     }
+    showWrittenRoster(ui.namecb, *written);
     return true;
 }
 
 void Tflashcardfrm::addonebtClick()
 {
+    if (!rosterUnreadable && !writeRosterAsAdded({}))
+        return;
     const QString typed = ui.nstudeb->text();
     for (int p = 1; p < ui.namecb->count(); ++p) {
         if (ui.namecb->itemText(p) == typed)
             ui.namecb->setCurrentIndex(p);
     }
-    if (!rosterUnreadable && !writeRosterAsAdded(entriesOf(ui.namecb)))
-        return;
     ui.nstudgb->hide();
 }
 
@@ -187,13 +209,19 @@ void Tflashcardfrm::deletebtClick()
 
 void Tflashcardfrm::ddbtClick()
 {
-    // Names added in the Add panel meanwhile stay: only the students deleted here go.
-    const std::vector<quorvex::Bytes> roster = quorvex::withoutDeletedStudents(entriesOf(ui.namecb), deletedStudents);
-    if (!rosterUnreadable) {
-        if (auto written = quorvex::writeRoster(roster); !written) {
+    // Names added meanwhile, here or on another computer, stay: only the students deleted
+    // here go.
+    std::vector<quorvex::Bytes> roster;
+    if (rosterUnreadable) {
+        roster = quorvex::withoutDeletedStudents(entriesOf(ui.namecb), deletedStudents);
+    } else {
+        auto written = quorvex::changeRoster({ {}, deletedStudents, false, entriesOf(ui.namecb) });
+        reportLockNotices(this);
+        if (!written) {
             reportFileError(this, written.error());
             return;
         }
+        roster = std::move(written).value();
     }
     QStringList refused;
     for (const quorvex::Bytes& student : quorvex::namesNoLongerOnRoster(roster, deletedStudents)) {

@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include <QWidget>
+
 void installFontSubstitutions()
 {
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
@@ -15,4 +17,28 @@ QFont pixelFont(const QString& face, int pixels, bool bold)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
+}
+
+void condenseNarrowCaptions(QWidget* window)
+{
+    const struct {
+        const char* control;
+        int stretch;
+    } narrow[] = {
+        { "tlb", 90 }, // up to "999.9 s"
+        { "Label6", 95 },
+        { "keeprb", 95 },
+        { "Label8", 95 },
+        { "Label7", 95 },
+        { "Label4", 95 },
+        { "Label5", 95 },
+        { "pfailedlb", 95 },
+    };
+    for (const auto& [name, stretch] : narrow) {
+        if (auto* control = window->findChild<QWidget*>(QString::fromLatin1(name))) {
+            QFont condensed = control->font();
+            condensed.setStretch(stretch);
+            control->setFont(condensed);
+        }
+    }
 }

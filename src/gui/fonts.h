@@ -2,6 +2,8 @@
 
 #include <QFont>
 
+class QWidget;
+
 // The window faces "Arial", "Arial Narrow", "MS Sans Serif" and "System" are not found on
 // Linux; they are mapped onto metric-compatible faces so that every caption fits the window's
 // fixed geometry. Call once before the first window is made.
@@ -9,3 +11,9 @@ void installFontSubstitutions();
 
 // A font of the given face and character height in pixels.
 QFont pixelFont(const QString& face, int pixels, bool bold = true);
+
+// A few captions are a little wider in the metric-compatible faces than the boxes the layout
+// gives them. Their controls keep their place and size, and their fonts are condensed just
+// enough (a stretch of 90 to 95 %) for the longest caption each can show. Call once the
+// window's controls are made.
+void condenseNarrowCaptions(QWidget* window);

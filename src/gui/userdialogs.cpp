@@ -1,5 +1,6 @@
 #include "userdialogs.h"
 
+#include "core/fileio.h"
 #include "textcodec.h"
 
 #include <QMessageBox>
@@ -26,6 +27,11 @@ public:
     {
         QPrintDialog dialog(printer, parent);
         return dialog.exec() == QDialog::Accepted;
+    }
+
+    void showNotice(QWidget* parent, const QString& message) override
+    {
+        QMessageBox::information(parent, QStringLiteral("Quorvex"), message);
     }
 };
 
@@ -58,4 +64,13 @@ QString fileErrorText(const quorvex::FileError& error)
 void reportFileError(QWidget* parent, const quorvex::FileError& error)
 {
     userDialogs().reportError(parent, fileErrorText(error));
+}
+
+void reportLockNotices(QWidget* parent)
+{
+    QStringList lines;
+    for (const quorvex::Bytes& notice : quorvex::takeLockNotices())
+        lines << toQt(notice);
+    if (!lines.isEmpty())
+        userDialogs().reportError(parent, lines.join(QLatin1Char('\n')));
 }

@@ -19,6 +19,8 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
     // Runs the system print dialog for the printer; true when the user confirmed it.
     virtual bool runPrintDialog(QWidget* parent, QPrinter* printer) = 0;
+    // A short notice that something went as asked, where the user would not otherwise see it.
+    virtual void showNotice(QWidget* parent, const QString& message) = 0;
 };
 
 UserDialogs& userDialogs();
@@ -29,3 +31,6 @@ std::unique_ptr<UserDialogs> setUserDialogs(std::unique_ptr<UserDialogs> dialogs
 // "The file "Ann3.txt" could not be written: No space left on device."
 QString fileErrorText(const quorvex::FileError& error);
 void reportFileError(QWidget* parent, const quorvex::FileError& error);
+
+// Reports the stale locks of the class folder that were removed since the last report, if any.
+void reportLockNotices(QWidget* parent);

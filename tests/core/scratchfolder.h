@@ -7,10 +7,12 @@
 // since the program keeps every file in its working folder.
 class ScratchFolder {
 public:
-    ScratchFolder()
+    // In base when given, else in the temporary folder.
+    explicit ScratchFolder(const std::filesystem::path& base = {})
         : m_previous(std::filesystem::current_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-test-XXXXXX").string();
+        const std::filesystem::path in = base.empty() ? std::filesystem::temp_directory_path() : base;
+        std::string pattern = (in / "quorvex-test-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
         std::filesystem::current_path(m_path);
     }

@@ -243,3 +243,25 @@ TEST(CleanUp, AFileThatCannotBeDeletedIsReportedAndTheOrderKept)
     EXPECT_EQ(dayFaultMessage(report.faults[1]), "Could not renumber Ann's day 2 as day 1: Operation not permitted");
     EXPECT_EQ(daysOnDisk("Ann"), (std::map<int, int> { { 2, 2 }, { 3, 4 }, { 4, 5 } }));
 }
+
+TEST(CleanUp, ARecordCutShortByAKillCountsAsNoneAndIsRemoved)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 6);
+    ASSERT_TRUE(replaceFile(cleanupRecordName("Ann"), "clean-up\n6\n").ok());
+    EXPECT_TRUE(settleClassFolder().faults.empty());
+    EXPECT_EQ(daysOnDisk("Ann"), renumbered(1, 6));
+    EXPECT_FALSE(nameTaken(cleanupRecordName("Ann")));
+}
+
+TEST(CleanUp, AnInterruptedCleanUpIsFinishedWhenTheDaysAreNextCounted)
+{
+    ScratchFolder folder;
+    // Deleting the first 3 of 6 was killed after days 1 to 3 went and day 4 became day 1.
+    writeDays("Ann", { 4, 5, 6 });
+    ASSERT_EQ(::rename("Ann4.txt", "Ann1.txt"), 0);
+    ASSERT_TRUE(replaceFile(cleanupRecordName("Ann"), "clean-up\n6\n3\nend\n").ok());
+    EXPECT_EQ(countDays("Ann"), 3);
+    EXPECT_EQ(daysOnDisk("Ann"), renumbered(4, 6));
+    EXPECT_FALSE(nameTaken(cleanupRecordName("Ann")));
+}

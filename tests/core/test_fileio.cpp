@@ -1,9 +1,18 @@
+#include "core/cleanup.h"
 #include "core/fileio.h"
+#include "core/history.h"
+#include "core/password.h"
+#include "core/roster.h"
+#include "core/studentnames.h"
 #include "scratchfolder.h"
 
+#include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quorvex;
 
@@ -61,4 +70,225 @@ TEST(FileIo, FileExistsIsFalseForAFolder)
     ASSERT_EQ(::mkdir("Guest1.txt", 0755), 0);
     EXPECT_FALSE(fileExists("Guest1.txt"));
     EXPECT_FALSE(readFile("Guest1.txt").ok());
+}
+
+// ---- What the program reads and writes in a shared class folder --------------------------
+
+namespace {
+
+enum class Hostile { Fifo, LinkToDevice, Folder, Oversized };
+
+struct HostileCase {
+    const char* name;
+    Hostile kind;
+    const char* reason; // for the roster and the password; a day may be larger
+    const char* dayReason;
+};
+
+void putHostile(const std::string& name, Hostile kind, off_t oversize)
+{
+    if (kind == Hostile::Fifo)
+        ASSERT_EQ(::mkfifo(name.c_str(), 0644), 0);
+    else if (kind == Hostile::LinkToDevice)
+        ASSERT_EQ(::symlink("/dev/zero", name.c_str()), 0);
+    else if (kind == Hostile::Folder)
+        ASSERT_EQ(::mkdir(name.c_str(), 0755), 0);
+    else
+        std::filesystem::resize_file(name, static_cast<uintmax_t>(oversize)); // sparse, so quick
+}
+
+class HostileFile : public ::testing::TestWithParam<HostileCase> { };
+
+} // namespace
+
+TEST_P(HostileFile, IsReportedNamingTheFileAndNeverWaitedFor)
+{
+    ScratchFolder folder;
+    const HostileCase& c = GetParam();
+    if (c.kind == Hostile::Oversized) {
+        ASSERT_TRUE(replaceFile(rosterFileName, "").ok());
+        ASSERT_TRUE(replaceFile(passwordFileName, "").ok());
+        ASSERT_TRUE(replaceFile("Ann1.txt", "").ok());
+    }
+    putHostile(rosterFileName, c.kind, off_t { 5 } << 20);
+    putHostile(passwordFileName, c.kind, off_t { 5 } << 20);
+    putHostile("Ann1.txt", c.kind, off_t { 65 } << 20);
+
+    const auto roster = loadOrCreateRoster();
+    ASSERT_FALSE(roster.ok());
+    EXPECT_EQ(roster.error(), (FileError { rosterFileName, c.reason }));
+    const auto password = readPasswordFile();
+    ASSERT_FALSE(password.ok());
+    EXPECT_EQ(password.error(), (FileError { passwordFileName, c.reason }));
+    const auto day = loadDay("Ann", 1);
+    ASSERT_FALSE(day.ok());
+    EXPECT_EQ(day.error(), (FileError { "Ann1.txt", c.dayReason }));
+    // A roster that could not be read is never replaced by a change.
+    EXPECT_FALSE(changeRoster({ { "Bob" }, {}, true, {} }).ok());
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, HostileFile,
+    ::testing::Values(HostileCase { "Fifo", Hostile::Fifo, "Not a regular file (a pipe, a device or the like)",
+                          "Not a regular file (a pipe, a device or the like)" },
+        HostileCase { "LinkToDevZero", Hostile::LinkToDevice, "Not a regular file (a pipe, a device or the like)",
+            "Not a regular file (a pipe, a device or the like)" },
+        HostileCase { "Folder", Hostile::Folder, "Is a directory", "Is a directory" },
+        HostileCase {
+            "Oversized", Hostile::Oversized, "File too large: more than 4 MB", "File too large: more than 64 MB" }),
+    [](const auto& info) { return info.param.name; });
+
+namespace {
+
+mode_t modeOf(const char* name)
+{
+    struct stat info { };
+    ::stat(name, &info);
+    return info.st_mode & 07777;
+}
+
+class Umask {
+public:
+    explicit Umask(mode_t mask)
+        : m_previous(::umask(mask))
+    {
+    }
+    ~Umask() { ::umask(m_previous); }
+    Umask(const Umask&) = delete;
+    Umask& operator=(const Umask&) = delete;
+
+private:
+    mode_t m_previous;
+};
+
+} // namespace
+
+TEST(FileModes, NewFilesFollowTheUmaskReplacedOnesKeepTheirModeThePasswordIsPrivate)
+{
+    ScratchFolder folder;
+    Umask mask(027);
+    ASSERT_TRUE(writeRoster({ guestName }).ok());
+    EXPECT_EQ(modeOf("studnames.txt"), 0640u);
+    ASSERT_TRUE(saveNextDay("Ann", {}).ok());
+    EXPECT_EQ(modeOf("Ann1.txt"), 0640u);
+    ASSERT_EQ(::chmod("studnames.txt", 0604), 0);
+    ASSERT_TRUE(writeRoster({ guestName, "Ann" }).ok());
+    EXPECT_EQ(modeOf("studnames.txt"), 0604u);
+
+    bool existed = true;
+    ASSERT_TRUE(createPasswordFile("Owl", &existed).ok());
+    EXPECT_FALSE(existed);
+    EXPECT_EQ(modeOf("password.txt"), 0600u);
+    ASSERT_EQ(::chmod("password.txt", 0640), 0);
+    ASSERT_TRUE(writePasswordFile("Owl2").ok());
+    EXPECT_EQ(modeOf("password.txt"), 0640u);
+}
+
+TEST(CreatePasswordFile, APasswordSetMeanwhileIsNeverReplaced)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(replaceFile("password.txt", "Owl\r\n").ok());
+    bool existed = false;
+    EXPECT_FALSE(createPasswordFile("Cat", &existed).ok());
+    EXPECT_TRUE(existed);
+    EXPECT_EQ(readFile("password.txt").value(), "Owl\r\n");
+}
+
+TEST(SymbolicLinks, ARosterOrPasswordLinkIsWrittenThroughAndStaysALink)
+{
+    ScratchFolder folder;
+    ASSERT_EQ(::mkdir("shared", 0755), 0);
+    ASSERT_TRUE(replaceFile("shared/names.txt", "Guest\r\n").ok());
+    ASSERT_EQ(::symlink("shared/names.txt", "studnames.txt"), 0);
+    ASSERT_EQ(::symlink("shared/secret.txt", "password.txt"), 0); // leads nowhere yet
+
+    const auto written = changeRoster({ { "Ann" }, {}, true, {} });
+    ASSERT_TRUE(written.ok());
+    EXPECT_TRUE(std::filesystem::is_symlink("studnames.txt"));
+    EXPECT_EQ(readFile("shared/names.txt").value(), "Guest\r\nAnn\r\n");
+
+    const Status password = writePasswordFile("Owl");
+    ASSERT_FALSE(password.ok());
+    EXPECT_EQ(password.error().file, "password.txt");
+    EXPECT_EQ(password.error().reason, "A link to a file that cannot be reached (No such file or directory)");
+    EXPECT_TRUE(std::filesystem::is_symlink("password.txt"));
+}
+
+TEST(ScratchFiles, AreSweptAtStartUnlessTheirFileIsBeingWritten)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(replaceFile("Ann1.txt", "day 1\r\n").ok());
+    ASSERT_EQ(::link("Ann1.txt", ".~Ann1.txt.saving"), 0); // a save killed after linking in
+    ASSERT_TRUE(replaceFile(".~studnames.txt.Ab12Cd", "Guest\r\n").ok()); // an earlier version's
+    ASSERT_TRUE(replaceFile(".~Bob2.txt.saving", "half a day").ok());
+    {
+        Result<FolderLock> bobBeingSaved = FolderLock::take(studentLockName("Bob"));
+        ASSERT_TRUE(bobBeingSaved.ok());
+        EXPECT_TRUE(settleClassFolder().faults.empty());
+        EXPECT_EQ(entriesInFolder(), 3u); // Ann1.txt, Bob's scratch file and Bob's lock
+        EXPECT_TRUE(nameTaken(".~Bob2.txt.saving"));
+    }
+    // The next write of the file sweeps it too.
+    ASSERT_TRUE(saveDayFrom("Bob", 2, {}).ok());
+    EXPECT_EQ(countDays("Ann"), 1);
+    EXPECT_EQ(entriesInFolder(), 2u);
+}
+
+TEST(FolderLocks, ALockOfAProcessThatEndedIsRemovedAndReported)
+{
+    ScratchFolder folder;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        auto lock = FolderLock::take(studentLockName("Ann"));
+        ::_exit(lock.ok() ? 0 : 1); // killed as it were: the lock is never released
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(nameTaken(".~Ann.days.lock"));
+    (void)takeLockNotices();
+    EXPECT_EQ(saveNextDay("Ann", {}).value(), 1);
+    const std::vector<Bytes> notices = takeLockNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(notices[0].starts_with("The lock \".~Ann.days.lock\" of computer ")) << notices[0];
+    EXPECT_TRUE(notices[0].ends_with(" was removed: its process has ended.")) << notices[0];
+}
+
+TEST(FolderLocks, ASaveWaitsForAnotherComputerBrieflyThenReportsAndWritesNothing)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(
+        replaceFile(".~Ann.days.lock", "computer pc-7\nprocess 4242\nstarted 1\ntime 2026-12-08 09:15:00\n").ok());
+    const Result<int32_t> saved = saveNextDay("Ann", {});
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error(),
+        (FileError { "Ann1.txt",
+            "Ann's days are in use by computer pc-7, process 4242, since 2026-12-08 09:15:00; the answers are "
+            "kept, save again in a moment" }));
+    EXPECT_FALSE(nameTaken("Ann1.txt"));
+
+    // The same lock, not renewed for longer than a holder ever leaves it, is stale.
+    const timespec old[2]
+        = { { std::time(nullptr) - staleLockSeconds - 5, 0 }, { std::time(nullptr) - staleLockSeconds - 5, 0 } };
+    ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
+    (void)takeLockNotices();
+    EXPECT_EQ(saveNextDay("Ann", {}).value(), 1);
+    const std::vector<Bytes> notices = takeLockNotices();
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_TRUE(notices[0].starts_with("The lock \".~Ann.days.lock\" of computer pc-7, process 4242, since "
+                                       "2026-12-08 09:15:00 was removed: it was not renewed for "))
+        << notices[0];
+    EXPECT_EQ(entriesInFolder(), 1u);
+}
+
+TEST(LongNames, TheLongestNameSavesEveryDayNumberALongerOneIsRefusedNamingTheLimit)
+{
+    ScratchFolder folder;
+    const Bytes longest(maxStudentNameLength, 'a');
+    EXPECT_EQ(saveDayFrom(longest, 99999, {}).value(), 99999);
+    const Bytes longer(maxStudentNameLength + 1, 'a');
+    const Result<int32_t> saved = saveNextDay(longer, {});
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error(),
+        (FileError { longer + "1.txt",
+            "The name is longer than 237 bytes, so its day files could pass the limit of 255 bytes for a file "
+            "name" }));
 }

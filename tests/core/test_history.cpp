@@ -365,3 +365,16 @@ TEST(Days, LoadingAMissingDayIsAnError)
     ASSERT_FALSE(records.ok());
     EXPECT_EQ(records.error().file, "Ann1.txt");
 }
+
+TEST(LoadDay, AbsurdlyLongTextsAreShownCutShort)
+{
+    ScratchFolder folder;
+    const Bytes question(5000000, '7');
+    ASSERT_TRUE(replaceFile("Ann1.txt", "Addition ," + Bytes("1 ,") + question + " ,12 ,35\r\n").ok());
+    const auto day = loadDay("Ann", 1);
+    ASSERT_TRUE(day.ok());
+    ASSERT_EQ(day->size(), 1u);
+    EXPECT_EQ(day->front().question, Bytes(maxShownFieldLength, '7') + "...");
+    EXPECT_EQ(day->front().answer, "12 ");
+    EXPECT_EQ(day->front().ticks, 35);
+}

@@ -20,6 +20,7 @@ class RecordingDialogs final : public UserDialogs {
 public:
     QStringList errors;
     QStringList questions;
+    QStringList notices;
     bool answerYes = false;
     // Runs instead of the system print dialog; the default cancels it.
     std::function<bool(QPrinter*)> printDialog = [](QPrinter*) { return false; };
@@ -31,6 +32,7 @@ public:
         return answerYes;
     }
     bool runPrintDialog(QWidget*, QPrinter* printer) override { return printDialog(printer); }
+    void showNotice(QWidget*, const QString& message) override { notices << message; }
 };
 
 // Makes a temporary folder the working folder for its lifetime and puts a RecordingDialogs in

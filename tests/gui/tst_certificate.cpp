@@ -5,6 +5,7 @@
 #include "gui/certificatefrm.h"
 #include "gui/flashcardfrm.h"
 #include "gui/imagecontrol.h"
+#include "gui/pdffile.h"
 #include "gui/printpicture.h"
 #include "gui/whoami.h"
 #include "guitest.h"
@@ -18,8 +19,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <functional>
@@ -151,7 +154,12 @@ private Q_SLOTS:
     void wordingFromTheSettings();
     void scoresFromAnsweredQuestions();
     void windowAndControls();
-    void escapeDoesNotClose();
+    void fitsASmallScreen();
+    void longNameStaysClearOfTheRosette_data();
+    void longNameStaysClearOfTheRosette();
+    void pdfFileName_data();
+    void pdfFileName();
+    void eachPupilGetsAPdfOfTheirOwn();
     void nameStartsAt518_data();
     void nameStartsAt518();
     void composedLineIsCentredOn584_data();
@@ -331,16 +339,110 @@ void TestCertificate::windowAndControls()
     QVERIFY(folder.dialogs().errors.isEmpty());
 }
 
-void TestCertificate::escapeDoesNotClose()
+// The offscreen screen is smaller than the sheet: the window takes the screen and scrolls the sheet, which
+// keeps its full size and opens at its top left. Ctrl+P prints, Escape closes.
+void TestCertificate::fitsASmallScreen()
 {
     TestFolder folder;
+    auto window = startProgram();
+    TCertificatefrm* certificate = certificateOf(*window);
+    const QRect screen = certificate->screen()->availableGeometry();
+    QVERIFY(screen.width() < 1174 && screen.height() < 831);
+    QVERIFY(screen.contains(window->frameGeometry().topLeft()));
+    int printDialogs = 0;
+    folder.dialogs().printDialog = [&](QPrinter*) { return ++printDialogs, false; };
+    bool closedByEscape = false;
+    QVERIFY(whileShown(
+        *certificate, [&] { control<QAction>(window.get(), "Printcertificate1")->trigger(); },
+        [&] {
+            QVERIFY(screen.contains(certificate->frameGeometry()));
+            auto* certim = control<ImageControl>(certificate, "certim");
+            QCOMPARE(certim->picture().size(), QSize(sheetWidth, sheetHeight));
+            QCOMPARE(certim->mapTo(certificate, QPoint(0, 0)), control<QWidget>(certificate, "certscroll")->pos());
+            auto* scroll = control<QScrollArea>(certificate, "certscroll");
+            QVERIFY(scroll->horizontalScrollBar()->maximum() > 0 && scroll->verticalScrollBar()->maximum() > 0);
+            QVERIFY(QTest::qWaitForWindowActive(certificate));
+            QTest::keyClick(certificate->windowHandle(), Qt::Key_P, Qt::ControlModifier);
+            QTest::keyClick(certificate->windowHandle(), Qt::Key_Escape);
+            closedByEscape = !certificate->isVisible();
+        }));
+    QCOMPARE(printDialogs, 1);
+    QVERIFY(closedByEscape);
+}
+
+void TestCertificate::longNameStaysClearOfTheRosette_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("drawn smaller") << QStringLiteral("Alexandra Fitzgerald-Worthington");
+    QTest::newRow("cut short") << QStringLiteral("Maximiliana Josephine Alexandra Fitzgerald-Worthington");
+}
+
+// The ribbon of the rosette reaches down into the name's line from x 908. A long name starts at
+// 518 as any other, and uses the room up to 900 without covering anything beyond it.
+void TestCertificate::longNameStaysClearOfTheRosette()
+{
+    QFETCH(QString, name);
+    TestFolder folder;
     TCertificatefrm certificate;
-    bool stillShown = false;
-    QVERIFY(showAlone(certificate, [&] {
-        QTest::keyClick(&certificate, Qt::Key_Escape);
-        stillShown = certificate.isVisible();
-    }));
-    QVERIFY(stillShown);
+    certificate.setComposedLines(linesWith(name, QStringLiteral("1 correct out of 1 asked!")));
+    QVERIFY(showAlone(certificate));
+    const QImage shown = certificate.controls().certim->picture();
+    const QImage background = certificate.controls().certimjpeg->picture();
+    const auto [first, last] = inkColumns(shown, background, 272, 272 + 46);
+    QVERIFY2(first >= 518 && first <= 522, qPrintable(QString::number(first)));
+    QVERIFY2(last >= 860 && last < 900, qPrintable(QString::number(last)));
+    QVERIFY(sameRegion(shown, background, QRect(900, 250, sheetWidth - 900, 80)));
+}
+
+void TestCertificate::pdfFileName_data()
+{
+    QTest::addColumn<QString>("pupil");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("pupil") << QStringLiteral("Ann") << QStringLiteral("Certificate - Ann - 2026-03-07.pdf");
+    QTest::newRow("no pupil") << QString() << QStringLiteral("Certificate - 2026-03-07.pdf");
+    QTest::newRow("characters no file name carries")
+        << QStringLiteral("A/B\\C:D*?\"<>|") << QStringLiteral("Certificate - A_B_C_D______ - 2026-03-07.pdf");
+}
+
+void TestCertificate::pdfFileName()
+{
+    QFETCH(QString, pupil);
+    QFETCH(QString, expected);
+    QCOMPARE(::pdfFileName(QStringLiteral("Certificate"), pupil, QDate(2026, 3, 7)), expected);
+}
+
+// Without a printer each pupil's certificate is proposed as a file of its own, first in the
+// documents folder and then in the folder the user chose last, and the user is told where it went.
+void TestCertificate::eachPupilGetsAPdfOfTheirOwn()
+{
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        QSKIP("a printer is installed: the print dialog proposes no file");
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\n");
+    auto window = startProgram();
+    QStringList proposed;
+    // The user keeps the name and chooses the test folder.
+    folder.dialogs().printDialog = [&](QPrinter* printer) {
+        proposed << printer->outputFileName();
+        printer->setOutputFileName(QDir(folder.path()).filePath(QFileInfo(proposed.last()).fileName()));
+        return true;
+    };
+    TCertificatefrm* certificate = certificateOf(*window);
+    const QString day = QDate::currentDate().toString(Qt::ISODate);
+    for (const int pupil : { 0, 1 }) {
+        choose(control<QComboBox>(window.get(), "namecb"), pupil);
+        QVERIFY(printCertificate(*window, [&] { control<QAction>(certificate, "Print1")->trigger(); }));
+    }
+    if (QDate::currentDate().toString(Qt::ISODate) != day)
+        QSKIP("the day changed while the certificates were printed");
+    const QString guest = QStringLiteral("Certificate - Guest - %1.pdf").arg(day);
+    const QString ann = QStringLiteral("Certificate - Ann - %1.pdf").arg(day);
+    QCOMPARE(proposed, (QStringList { QDir(pdfFolder()).filePath(guest), QDir(folder.path()).filePath(ann) }));
+    QVERIFY(folder.exists(guest) && folder.exists(ann));
+    QCOMPARE(folder.dialogs().notices,
+        (QStringList { QStringLiteral("The certificate was saved as \"%1/%2\".").arg(folder.path(), guest),
+            QStringLiteral("The certificate was saved as \"%1/%2\".").arg(folder.path(), ann) }));
+    QVERIFY(folder.dialogs().errors.isEmpty());
 }
 
 void TestCertificate::nameStartsAt518_data()

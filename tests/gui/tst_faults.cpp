@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 enum class Fault {
     FolderInTheWay,
@@ -149,6 +151,12 @@ private Q_SLOTS:
     void failedDaySave();
     void dayGoneWhileTheViewListsIt_data();
     void dayGoneWhileTheViewListsIt();
+    void specialFileAtStart_data();
+    void specialFileAtStart();
+    void saveWhileAnotherComputerHoldsTheDays();
+    void passwordSetOnAnotherComputer_data();
+    void passwordSetOnAnotherComputer();
+    void rosterChangesOfAnotherComputerAreMerged();
 };
 
 void TestFaults::failedRosterWrite_data()
@@ -438,3 +446,118 @@ void TestFaults::dayGoneWhileTheViewListsIt()
 
 QTEST_MAIN(TestFaults)
 #include "tst_faults.moc"
+
+void TestFaults::specialFileAtStart_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("fifo");
+    for (const QString& file : { rosterFile, passwordFile }) {
+        QTest::addRow("%s is a FIFO", qPrintable(file)) << file << true;
+        QTest::addRow("%s links to /dev/zero", qPrintable(file)) << file << false;
+    }
+}
+
+// Neither waits for a writer nor reads without end: the program starts, and says why the file
+// was not used.
+void TestFaults::specialFileAtStart()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, fifo);
+    TestFolder folder;
+    const QByteArray path = QDir(folder.path()).filePath(file).toLocal8Bit();
+    QVERIFY(fifo ? ::mkfifo(path.constData(), 0644) == 0 : ::symlink("/dev/zero", path.constData()) == 0);
+    Program program(folder);
+    QCOMPARE(folder.dialogs().errors,
+        QStringList { QStringLiteral("The file \"%1\" could not be used: Not a regular file (a pipe, a device or "
+                                     "the like).")
+                          .arg(file) });
+    QCOMPARE(program.roster(), QStringList { QStringLiteral("Guest") });
+    // An unusable password file still locks the teacher commands.
+    QVERIFY(program.teacherCommandsEnabled(file == rosterFile));
+}
+
+void TestFaults::saveWhileAnotherComputerHoldsTheDays()
+{
+    TestFolder folder;
+    folder.write(rosterFile, "Guest\r\nAnn\r\nCy\r\n");
+    folder.write(QStringLiteral(".~Cy.days.lock"), "computer pc-7\nprocess 4242\ntime 2026-12-08 09:15:00\n");
+    Program program(folder);
+    choose(program.find<QComboBox>("namecb"), 2);
+    program.answer(4);
+    choose(program.find<QComboBox>("namecb"), 1);
+    QCOMPARE(folder.dialogs().errors,
+        QStringList { QStringLiteral("The file \"Cy1.txt\" could not be used: Cy's days are in use by computer "
+                                     "pc-7, process 4242, since 2026-12-08 09:15:00; the answers are kept, save "
+                                     "again in a moment.") });
+    QCOMPARE(program.find<QComboBox>("namecb")->currentText(), QStringLiteral("Cy"));
+    QCOMPARE(program.ticks(), std::vector<int32_t> { 4 });
+
+    QVERIFY(QDir(folder.path()).remove(QStringLiteral(".~Cy.days.lock")));
+    choose(program.find<QComboBox>("namecb"), 1);
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    QCOMPARE(ticksInDay(folder.read(QStringLiteral("Cy1.txt"))), std::vector<int32_t> { 4 });
+    QCOMPARE(folderEntries(folder), sorted({ rosterFile, QStringLiteral("Cy1.txt") }));
+}
+
+void TestFaults::passwordSetOnAnotherComputer_data()
+{
+    QTest::addColumn<bool>("panelOpenAlready");
+    QTest::newRow("while the panel is open") << true;
+    QTest::newRow("before the menu is opened") << false;
+}
+
+void TestFaults::passwordSetOnAnotherComputer()
+{
+    QFETCH(bool, panelOpenAlready);
+    TestFolder folder;
+    Program program(folder);
+    if (panelOpenAlready)
+        program.action("logintoaccess1")->trigger();
+    folder.write(passwordFile, "Owl\r\n");
+    if (panelOpenAlready) {
+        program.find<QLineEdit>("newpasseb")->setText(QStringLiteral("Cat"));
+        program.find<QPushButton>("Button3")->click();
+    } else {
+        program.action("logintoaccess1")->trigger();
+    }
+    QCOMPARE(folder.dialogs().errors,
+        QStringList { QStringLiteral(
+            "A teacher password has been set on another computer meanwhile. Log in with that password.") });
+    QCOMPARE(folder.read(passwordFile), QByteArray("Owl\r\n"));
+    QCOMPARE(program.action("logintoaccess1")->text(), QStringLiteral("Login"));
+    QVERIFY(program.teacherCommandsEnabled(false));
+    QVERIFY(!program.find<QGroupBox>("nologingb")->isVisible());
+
+    if (panelOpenAlready)
+        program.action("logintoaccess1")->trigger();
+    QVERIFY(program.find<QGroupBox>("logingb")->isVisible());
+    program.find<QLineEdit>("passeb")->setText(QStringLiteral("Owl"));
+    program.find<QPushButton>("Button5")->click();
+    QVERIFY(program.teacherCommandsEnabled(true));
+}
+
+void TestFaults::rosterChangesOfAnotherComputerAreMerged()
+{
+    TestFolder folder;
+    folder.write(rosterFile, "Guest\r\nAnn\r\nBob\r\n");
+    Program program(folder);
+    folder.write(rosterFile, "Guest\r\nAnn\r\nBob\r\nZed\r\n");
+    program.action("AddaStudent1")->trigger();
+    program.find<QLineEdit>("nstudeb")->setText(QStringLiteral("Cy"));
+    program.find<QPushButton>("asbt")->click();
+    const QStringList added { QStringLiteral("Guest"), QStringLiteral("Ann"), QStringLiteral("Bob"),
+        QStringLiteral("Cy"), QStringLiteral("Zed") };
+    QCOMPARE(program.roster(), added);
+    QCOMPARE(folder.read(rosterFile), QByteArray("Guest\r\nAnn\r\nBob\r\nCy\r\nZed\r\n"));
+
+    // Deleted elsewhere, and a name added there, while Ann is deleted here.
+    folder.write(rosterFile, "Guest\r\nAnn\r\nCy\r\nDi\r\nZed\r\n");
+    program.action("Deleteastudent1")->trigger();
+    program.find<QComboBox>("deletecb")->setCurrentIndex(1);
+    program.find<QPushButton>("deletebt")->click();
+    program.find<QPushButton>("ddbt")->click();
+    QCOMPARE(folder.read(rosterFile), QByteArray("Guest\r\nCy\r\nDi\r\nZed\r\n"));
+    QCOMPARE(program.roster(),
+        (QStringList { QStringLiteral("Guest"), QStringLiteral("Cy"), QStringLiteral("Di"), QStringLiteral("Zed") }));
+    QVERIFY(folder.dialogs().errors.isEmpty());
+}

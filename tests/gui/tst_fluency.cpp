@@ -11,9 +11,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHelpEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolTip>
 #include <functional>
@@ -110,6 +113,8 @@ private Q_SLOTS:
     void studentWithoutDays();
     void printGoesToOneLandscapePage();
     void cancelPrintsNothing();
+    void unsavedAnswersAreToday();
+    void fitsASmallScreen();
 };
 
 void TestFluency::menuItemFollowsPrintCertificate()
@@ -317,6 +322,87 @@ void TestFluency::cancelPrintsNothing()
     QVERIFY(stillShown);
     QVERIFY(!folder.exists(QStringLiteral("cancelled.pdf")));
     QVERIFY(folder.dialogs().errors.isEmpty());
+}
+
+// Opened in the middle of a lesson, the report shows the answers not yet saved as today, and
+// marks the cells they decided; once saved, they are read from their day file instead.
+void TestFluency::unsavedAnswersAreToday()
+{
+    TestFolder folder;
+    auto window = startWithAnn(folder);
+    QVERIFY(askUntil(*window, QStringLiteral("3 x 4 = ?")));
+    control<QLineEdit>(window.get(), "anseb")->setText(QStringLiteral("13"));
+    control<QPushButton>(window.get(), "checkbt")->click();
+    const Fact answered { Operation::Multiplication, 3, 4 };
+    const Fact saved { Operation::Multiplication, 5, 6 };
+    const auto topRightCorner = [](const Fact& fact) {
+        const QRectF cell = fluencyCellRect(fact.op, fact.a, fact.b);
+        return QPointF(cell.right() - 2, cell.top() + 2).toPoint();
+    };
+    std::vector<quorvex::DayPoint> days;
+    QVERIFY(whileReportShown(*window, [&](TFluencyReportfrm& report) {
+        days = report.report().days();
+        QCOMPARE(report.report().state(answered), FactState::Wrong);
+        QVERIFY(report.report().fromUnsaved(answered));
+        QVERIFY(!report.report().fromUnsaved(saved));
+        const QImage page = drawnPage(report);
+        QCOMPARE(page.pixelColor(topRightCorner(answered)), QColor(0, 90, 181));
+        QCOMPARE(page.pixelColor(topRightCorner(saved)), stateColour(FactState::Right));
+        QVERIFY(control<QWidget>(&report, "reportim")
+                    ->accessibleDescription()
+                    .startsWith(QStringLiteral("Days 1 to 2 and today (not yet saved), 7 answers.")));
+    }));
+    QCOMPARE(days.size(), size_t(3));
+    QVERIFY(days[2].unsaved);
+    QCOMPARE(days[2].answered, 1);
+    QCOMPARE(days[2].right, 0);
+
+    // Picking another pupil saves the lesson as Ann's third day.
+    choose(control<QComboBox>(window.get(), "namecb"), 0);
+    choose(control<QComboBox>(window.get(), "namecb"), 1);
+    QVERIFY(folder.exists(QStringLiteral("Ann3.txt")));
+    QVERIFY(whileReportShown(*window, [&](TFluencyReportfrm& report) {
+        std::vector<quorvex::DayPoint> read = report.report().days();
+        QCOMPARE(read.size(), size_t(3));
+        QVERIFY(!read[2].unsaved);
+        read[2].unsaved = true;
+        QVERIFY(read == days);
+        QCOMPARE(report.report().state(answered), FactState::Wrong);
+        QVERIFY(!report.report().fromUnsaved(answered));
+        QCOMPARE(drawnPage(report).pixelColor(topRightCorner(answered)), stateColour(FactState::Wrong));
+    }));
+    QVERIFY(folder.dialogs().errors.isEmpty());
+}
+
+// On the offscreen screen, smaller than the page, the report takes the screen and draws the
+// page smaller. Ctrl+P prints, proposing a file of the pupil's own; Escape closes.
+void TestFluency::fitsASmallScreen()
+{
+    TestFolder folder;
+    auto window = startWithAnn(folder);
+    QStringList proposed;
+    folder.dialogs().printDialog = [&](QPrinter* printer) {
+        proposed << QFileInfo(printer->outputFileName()).fileName();
+        return false;
+    };
+    bool closedByEscape = false;
+    const QDate before = QDate::currentDate();
+    QVERIFY(whileReportShown(*window, [&](TFluencyReportfrm& report) {
+        const QRect screen = report.screen()->availableGeometry();
+        QVERIFY(screen.height() < fluencyPageSize.height());
+        QVERIFY(screen.contains(report.frameGeometry()));
+        QVERIFY(QTest::qWaitForWindowActive(&report));
+        QTest::keyClick(report.windowHandle(), Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(report.windowHandle(), Qt::Key_Escape);
+        closedByEscape = !report.isVisible();
+    }));
+    QVERIFY(closedByEscape);
+    QCOMPARE(proposed.size(), 1);
+    const auto onDay
+        = [](QDate day) { return QStringLiteral("Fluency Report - Ann - %1.pdf").arg(day.toString(Qt::ISODate)); };
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        QVERIFY2(proposed.first() == onDay(before) || proposed.first() == onDay(QDate::currentDate()),
+            qPrintable(proposed.first()));
 }
 
 QTEST_MAIN(TestFluency)
