@@ -78,7 +78,10 @@ def focused(frame):
 
 def the_focus(frame):
     """The one focused object as (role, name, description), or how many have the focus."""
-    now = [(n.getRoleName(), n.name, n.description) for n in focused(frame)]
+    try:
+        now = [(n.getRoleName(), n.name, n.description) for n in focused(frame)]
+    except Exception as error:  # the tree changed while it was read; read again
+        return ("focus on", -1, f"objects, the tree changing: {error}")
     return now[0] if len(now) == 1 else ("focus on", len(now), "objects: " + repr(now))
 
 

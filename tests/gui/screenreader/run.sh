@@ -72,7 +72,9 @@ status=$?
 if [[ $status -ne 0 && $status -ne 77 ]]; then
     echo "--- program output"
     tail -20 "$work/program.log"
-    echo "--- X server output"
-    tail -5 "$work/xvfb.log"
+    for log in xvfb launcher registry; do
+        echo "--- $log output"
+        tail -5 "$work/$log.log"
+    done
 fi
 exit $status
