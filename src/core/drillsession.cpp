@@ -22,6 +22,8 @@ void DrillSession::beginRun()
     m_questionStartTenths = 0;
     m_elapsedTenths = 0;
     m_lastFirstNum = 0;
+    m_markedInRun = 0;
+    m_pool.beginRun();
 }
 
 DrillSession::Asked DrillSession::nextQuestion(const DrillSettings& settings)
@@ -36,9 +38,25 @@ DrillSession::Asked DrillSession::nextQuestion(const DrillSettings& settings)
     else
         m_questionStartTenths = m_elapsedTenths;
     (m_type == QuestionType::Practice ? m_clocks.question : m_clocks.round) = true;
+    // The draw always runs, so that "Always Random" asks what it always asked for a seed; with a
+    // number chosen its question may give way to a re-ask or to a fact the run has not had
+    // answered within 3.0 s.
+    const int32_t lastFirstNum = m_lastFirstNum;
     m_question = drawOperands(m_random, settings, op, m_lastFirstNum);
+    std::optional<Fact> reask;
+    std::optional<Fact> unlearned;
+    if (m_redoWrongAfter != alwaysRandom) {
+        if (m_markedInRun > 0 && m_markedInRun % m_redoWrongAfter == 0)
+            reask = m_pool.reask(settings, lastFirstNum, m_random);
+        if (!reask && m_pool.fluentInRun(factOf(m_question)))
+            unlearned = m_pool.unlearned(settings, lastFirstNum, m_random);
+    }
+    if (const std::optional<Fact> fact = reask ? reask : unlearned) {
+        m_question = formQuestion(fact->op, fact->a, fact->b);
+        m_lastFirstNum = fact->a;
+    }
     m_state = StripState::Asking;
-    return { m_question, runBegan };
+    return { m_question, runBegan, reask.has_value() };
 }
 
 std::optional<DrillSession::Marked> DrillSession::check(BytesView typed)
@@ -64,6 +82,8 @@ std::optional<DrillSession::Marked> DrillSession::check(BytesView typed)
     record.correct = right;
     record.ticks = m_questionEndTenths - m_questionStartTenths;
     record.number = m_log.askedCount() + 1;
+    m_pool.answered(factOf(m_question), right, record.ticks);
+    ++m_markedInRun;
     m_log.append(std::move(record));
     m_askedShown = m_log.askedCount();
     return Marked { m_log.slot(m_log.askedCount()), right };
@@ -99,6 +119,7 @@ DrillSession::StudentChange DrillSession::changeStudent(BytesView student)
     m_log.setAskedCount(0);
     m_correct = 0;
     m_owner = Bytes(student);
+    m_pool.startPupil(FluencyReport());
     return StudentChange::Changed;
 }
 

@@ -6,6 +6,7 @@
 
 #include "answerlog.h"
 #include "questiondraw.h"
+#include "reask.h"
 
 #include <optional>
 
@@ -34,6 +35,7 @@ public:
     struct Asked {
         Question question;
         bool runBegan = false; // the counters and clocks started again from 0
+        bool reask = false; // asked again from what the pupil has still to learn
     };
 
     struct Marked {
@@ -59,8 +61,15 @@ public:
     QuestionType questionType() const { return m_type; }
     int32_t roundSeconds() const { return m_roundSeconds; }
 
+    // "Redo Wrong after": the number of questions after which a re-ask comes, or alwaysRandom.
+    void setRedoWrongAfter(int32_t questions) { m_redoWrongAfter = questions; }
+    int32_t redoWrongAfter() const { return m_redoWrongAfter; }
+    // The saved days of the pupil whose answers these are, for the facts to ask again.
+    void setSavedDays(const FluencyReport& saved) { m_pool.startPupil(saved); }
+    const ReaskPool& reaskPool() const { return m_pool; }
+
     // Start / Next Question: begins a run when none is running, draws the next question from
-    // what the settings allow, and starts the clock of the question type. The answers are
+    // what the settings allow (or from the pool of re-asks), and starts the clock of the question type. The answers are
     // unsaved from now on.
     Asked nextQuestion(const DrillSettings& settings);
 
@@ -125,6 +134,9 @@ private:
     Clocks m_clocks;
     Question m_question;
     int32_t m_lastFirstNum = 0;
+    int32_t m_redoWrongAfter = 10;
+    int32_t m_markedInRun = 0;
+    ReaskPool m_pool;
 
     AnswerLog m_log;
     AnswerLog m_ownLog; // the pupil's own while the history view is on

@@ -27,6 +27,21 @@ Operation drawOperation(RandomEngine& rng, const std::array<bool, 4>& allowed)
     }
 }
 
+Question formQuestion(Operation op, int32_t a, int32_t b)
+{
+    switch (op) {
+    case Operation::Addition:
+        return { op, a, b };
+    case Operation::Subtraction:
+        return { op, a + b, b };
+    case Operation::Multiplication:
+        return { op, a, b };
+    case Operation::Division:
+        return { op, a * b, b };
+    }
+    return { op, a, b };
+}
+
 Question drawOperands(RandomEngine& rng, const DrillSettings& settings, Operation op, int32_t& lastFirstNum)
 {
     const int32_t range = settings.tablesOf ? settings.tableNumber : settings.practiceBound;
@@ -39,17 +54,7 @@ Question drawOperands(RandomEngine& rng, const DrillSettings& settings, Operatio
 
     const int32_t b = settings.tablesOf ? uniform(rng, 1, settings.tableNumber) : settings.tableNumber;
 
-    switch (op) {
-    case Operation::Addition:
-        return { op, a, b };
-    case Operation::Subtraction:
-        return { op, a + b, b };
-    case Operation::Multiplication:
-        return { op, a, b };
-    case Operation::Division:
-        return { op, a * b, b };
-    }
-    return { op, a, b };
+    return formQuestion(op, a, b);
 }
 
 } // namespace quorvex

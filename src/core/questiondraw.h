@@ -26,6 +26,10 @@ std::array<bool, 4> keepOneAllowed(std::array<bool, 4> allowed, Operation cleare
 // allowed operation is equally likely. At least one must be allowed.
 Operation drawOperation(RandomEngine& rng, const std::array<bool, 4>& allowed);
 
+// The operands of op formed from the base number a and the second number b: a subtraction or
+// division shows a + b or a x b first, so that its answer is a.
+Question formQuestion(Operation op, int32_t a, int32_t b);
+
 // Draws the base number a (never equal to lastFirstNum, which then becomes a) and the
 // second number b, and forms the operands of op from them.
 Question drawOperands(RandomEngine& rng, const DrillSettings& settings, Operation op, int32_t& lastFirstNum);

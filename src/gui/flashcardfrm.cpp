@@ -16,7 +16,7 @@
 #include "textcodec.h"
 #include "userdialogs.h"
 
-#include <QActionGroup>
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -40,6 +40,9 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     tabToEveryRadioButton(this);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    connect(ui.FluencyReport1, &QAction::triggered, this, &Tflashcardfrm::FluencyReport1Click);
+    connect(ui.Exit1, &QAction::triggered, this, &Tflashcardfrm::Exit1Click);
+    connect(ui.About1, &QAction::triggered, this, &Tflashcardfrm::About1Click);
 
     wireQuestions();
     wireAnswers();
@@ -63,72 +66,6 @@ void Tflashcardfrm::setCompanions(TCertificatefrm* certificate, TWhoami* whoami,
     Certificatefrm = certificate;
     Whoami = whoami;
     aboutbox = aboutBox;
-}
-
-void Tflashcardfrm::buildMenus()
-{
-    auto menu = [this](QMenu*& member, const char* name, const QString& title, QWidget* parent) {
-        member = new QMenu(title, parent);
-        member->setObjectName(QString::fromLatin1(name));
-        member->menuAction()->setObjectName(QString::fromLatin1(name));
-        return member;
-    };
-    auto item = [](QAction*& member, const char* name, const QString& text, QMenu* menu) {
-        member = menu->addAction(text);
-        member->setObjectName(QString::fromLatin1(name));
-        return member;
-    };
-
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-
-    bar->addMenu(menu(ui.File1, "File1", QStringLiteral("&File"), bar));
-    item(ui.Printcertificate1, "Printcertificate1", QStringLiteral("Print &Certificate"), ui.File1);
-    QAction* fluencyReport = nullptr;
-    item(fluencyReport, "FluencyReport1", QStringLiteral("&Fluency Report"), ui.File1);
-    connect(fluencyReport, &QAction::triggered, this, &Tflashcardfrm::FluencyReport1Click);
-    ui.File1->addMenu(menu(ui.eacherStuff1, "eacherStuff1", QStringLiteral("Teacher Stuff"), ui.File1));
-    item(ui.logintoaccess1, "logintoaccess1", QStringLiteral("Login to access"), ui.eacherStuff1);
-    item(ui.Deleteastudent1, "Deleteastudent1", QStringLiteral("&Delete a student"), ui.eacherStuff1);
-    item(ui.AddaStudent1, "AddaStudent1", QStringLiteral("&Add a Student"), ui.eacherStuff1);
-    item(ui.Filecleanup1, "Filecleanup1", QStringLiteral("&File clean up"), ui.eacherStuff1);
-    ui.N2 = ui.File1->addSeparator();
-    ui.N2->setObjectName(QStringLiteral("N2"));
-    item(ui.Exit1, "Exit1", QStringLiteral("E&xit"), ui.File1);
-
-    bar->addMenu(menu(ui.Opton1, "Opton1", QStringLiteral("&Options"), bar));
-    item(ui.Showtimer1, "Showtimer1", QStringLiteral("Show &Timer"), ui.Opton1)->setCheckable(true);
-    ui.Opton1->addMenu(menu(ui.Redow1, "Redow1", QStringLiteral("Redo Wrong after"), ui.Opton1));
-    ui.Redow1->menuAction()->setVisible(false);
-    ui.Redow1->menuAction()->setToolTip(QStringLiteral("repeat wrong answers more than right"));
-    auto* counts = new QActionGroup(ui.Redow1);
-    const struct {
-        QAction*& member;
-        const char* name;
-        const char* text;
-        int tag;
-    } countItems[] = {
-        { ui.N5q1, "N5q1", "5 questions", 5 },
-        { ui.N10q1, "N10q1", "10 Questions", 10 },
-        { ui.N15Q1, "N15Q1", "15 Questions", 15 },
-        { ui.n20q1, "n20q1", "20 Questions", 20 },
-        { ui.alwaysrandom1, "alwaysrandom1", "Always &Random", 99999 },
-    };
-    for (const auto& count : countItems) {
-        item(count.member, count.name, QString::fromLatin1(count.text), ui.Redow1)->setCheckable(true);
-        count.member->setData(count.tag);
-        count.member->setProperty("tag", count.tag);
-        counts->addAction(count.member);
-        connect(count.member, &QAction::triggered, this, &Tflashcardfrm::N10q1Click);
-    }
-    ui.N10q1->setChecked(true);
-    item(ui.SaveData1, "SaveData1", QStringLiteral("&Save Data"), ui.Opton1)->setVisible(false);
-
-    ui.About1 = bar->addAction(QStringLiteral("A&bout"));
-    ui.About1->setObjectName(QStringLiteral("About1"));
-
-    connect(ui.Exit1, &QAction::triggered, this, &Tflashcardfrm::Exit1Click);
-    connect(ui.About1, &QAction::triggered, this, &Tflashcardfrm::About1Click);
 }
 
 void Tflashcardfrm::FormCreate()
@@ -189,6 +126,7 @@ void Tflashcardfrm::FormActivate()
         ui.namecb->addItem(toQt(quorvex::guestName));
     }
     ui.namecb->setCurrentIndex(0);
+    loadSavedDays();
 
     loadTeacherPassword();
     // A pupil starts with Start.

@@ -11,10 +11,10 @@
 //
 // Its handlers are defined in one file per area; each area file also wires the signals of its
 // controls to its handlers:
-//   flashcardfrm.cpp              creation, first activation, close, Exit, About, menus
-//   flashcardfrm_layout.cpp       the table of every control: name, kind, parent, place, caption,
-//                                 font, colour, initial state
-//   flashcardfrm_questions.cpp    drill settings and drawing the next question
+//   flashcardfrm.cpp              creation, first activation, close, Exit, About
+//   flashcardfrm_layout.cpp       the tables of every control and menu: name, kind, parent, place,
+//                                 caption, font, colour, initial state
+//   flashcardfrm_questions.cpp    drill settings, Redo Wrong after and drawing the next question
 //   flashcardfrm_answers.cpp      the answer box and marking
 //   flashcardfrm_timing.cpp       the question timer, the speed round, the time box
 //   flashcardfrm_board.cpp        the dot-array board
@@ -172,6 +172,7 @@ public:
 
         QMenu* File1 = nullptr;
         QAction* Printcertificate1 = nullptr;
+        QAction* FluencyReport1 = nullptr;
         QMenu* eacherStuff1 = nullptr;
         QAction* logintoaccess1 = nullptr;
         QAction* Deleteastudent1 = nullptr;
@@ -330,6 +331,9 @@ private:
 
     // History area
     quorvex::Bytes selectedStudent() const;
+    // Gives the drill the saved days of the student whose answers come next, for the facts
+    // "Redo Wrong after" asks again.
+    void loadSavedDays();
 
     // Roster area
     // The position picked in a teacher panel's list; -1 when typed text shows no entry.
@@ -342,6 +346,8 @@ private:
 
     // Password area
     void loadTeacherPassword();
+    // A password set on another computer since this one last looked: the access follows it.
+    bool followPasswordSetElsewhere();
     // The access menu item and the three commands as the access state has them.
     void showAccess();
 
@@ -358,7 +364,6 @@ private:
     bool activated = false;
     bool rosterUnreadable = false; // studnames.txt exists but could not be read at start
     std::vector<quorvex::Bytes> deletedStudents; // taken out in the Delete panel, until Done
-    int32_t redoWrongAfter = 10; // chosen in "Redo Wrong after"
 
     friend class MainWindowTestAccess;
 };

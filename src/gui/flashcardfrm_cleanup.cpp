@@ -33,6 +33,8 @@ void Tflashcardfrm::wireCleanup()
 
 void Tflashcardfrm::Filecleanup1Click()
 {
+    if (followPasswordSetElsewhere())
+        return;
     ui.cleanupcb->clear();
     for (int i = 0; i < ui.namecb->count(); ++i)
         ui.cleanupcb->addItem(ui.namecb->itemText(i));

@@ -7,6 +7,7 @@
 // while a day is displayed, a save writes the pupil's own log set aside for the view.
 
 #include "controlhelpers.h"
+#include "core/fluency.h"
 #include "core/history.h"
 #include "flashcardfrm.h"
 #include "textcodec.h"
@@ -62,9 +63,21 @@ void Tflashcardfrm::namecbChange()
             ui.namecb->setCurrentIndex(owner);
         return;
     }
+    loadSavedDays();
     runClocks();
     showStrip();
     resltsbtClick();
+}
+
+void Tflashcardfrm::loadSavedDays()
+{
+    const quorvex::Result<quorvex::FluencyReport> saved = quorvex::readFluencyReport(session.answersOwner());
+    if (!saved) {
+        // The drill goes on with what this sitting shows.
+        reportFileError(this, saved.error());
+        return;
+    }
+    session.setSavedDays(*saved);
 }
 
 void Tflashcardfrm::showhistorycbClick()

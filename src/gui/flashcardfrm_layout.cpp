@@ -1,5 +1,5 @@
-// Every control of the main window: its name, kind, parent, place, caption, font, colour and
-// initial state, one row each, made in the order of the table. Where controls overlap the later
+// Every control and menu of the main window: its name, kind, parent, place, caption, font, colour
+// and initial state, one row each, made in the order of the table. Where controls overlap the later
 // one lies on top: the teacher panels over the speed-round panel over the question strip.
 
 #include "accessibility.h"
@@ -10,6 +10,7 @@
 #include "multilinelabel.h"
 #include "wrappingradiobutton.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -17,6 +18,8 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -241,9 +244,132 @@ void chainTabOrder(std::initializer_list<QWidget*> chain)
         QWidget::setTabOrder(*it, *(it + 1));
 }
 
+// A menu or menu item of the Controls struct and the object name it is made with.
+struct MenuMember {
+    MenuMember(QMenu*& member, const char* name)
+        : name(name)
+        , menu(&member)
+    {
+    }
+    MenuMember(QAction*& member, const char* name)
+        : name(name)
+        , action(&member)
+    {
+    }
+    const char* name;
+    QMenu** menu = nullptr;
+    QAction** action = nullptr;
+};
+
+enum class MenuKind { Menu, Item, Separator };
+
+// A menu item's initial state, any of these together.
+enum ItemState : unsigned {
+    ItemShown = 0,
+    ItemHidden = 1u << 0,
+    ItemCheckable = 1u << 1,
+    ItemChecked = 1u << 2,
+    ItemRadio = 1u << 3, // one of its menu's choices, of which exactly one is checked
+};
+
+struct MenuRow {
+    MenuMember member;
+    MenuKind kind;
+    const char* parent; // the name of a menu above, or "MainMenu1", the menu bar
+    const char* caption;
+    const char* hint;
+    int tag; // what the item's handler reads from it; 0 for none
+    unsigned state;
+};
+
+// Makes the menus and items of the table in its order and hands each to its member.
+void buildMenuTable(std::initializer_list<MenuRow> rows, QMenuBar* bar)
+{
+    QHash<QString, QMenu*> menus;
+    QHash<QMenu*, QActionGroup*> choices;
+    for (const MenuRow& row : rows) {
+        const QString name = QString::fromLatin1(row.member.name);
+        const QString caption = QString::fromLatin1(row.caption ? row.caption : "");
+        QMenu* parent = menus.value(QString::fromLatin1(row.parent));
+        QAction* action = nullptr;
+        switch (row.kind) {
+        case MenuKind::Menu: {
+            auto* menu = new QMenu(caption, parent ? static_cast<QWidget*>(parent) : bar);
+            menu->setObjectName(name);
+            action = parent ? parent->addMenu(menu) : bar->addMenu(menu);
+            menus.insert(name, menu);
+            *row.member.menu = menu;
+            break;
+        }
+        case MenuKind::Item:
+            action = parent ? parent->addAction(caption) : bar->addAction(caption);
+            break;
+        case MenuKind::Separator:
+            action = parent->addSeparator();
+            break;
+        }
+        action->setObjectName(name);
+        if (row.member.action)
+            *row.member.action = action;
+        if (row.hint) {
+            action->setToolTip(QString::fromLatin1(row.hint));
+            if (parent)
+                parent->setToolTipsVisible(true);
+        }
+        if (row.tag != 0) {
+            action->setData(row.tag);
+            action->setProperty("tag", row.tag);
+        }
+        action->setCheckable((row.state & (ItemCheckable | ItemRadio)) != 0);
+        if (row.state & ItemRadio) {
+            QActionGroup*& group = choices[parent];
+            if (!group)
+                group = new QActionGroup(parent);
+            group->addAction(action);
+        }
+        if (row.state & ItemChecked)
+            action->setChecked(true);
+        if (row.state & ItemHidden)
+            action->setVisible(false);
+    }
+}
+
 } // namespace
 
 #define M(member) Member(ui.member, #member)
+#define MM(member) MenuMember(ui.member, #member)
+
+void Tflashcardfrm::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    // clang-format off
+    buildMenuTable({
+    // member                 kind              parent          caption                hint                                     tag    state
+    { MM(File1),              MenuKind::Menu,      "MainMenu1",    "&File",               nullptr,                                     0, ItemShown },
+    { MM(Printcertificate1),  MenuKind::Item,      "File1",        "Print &Certificate",  nullptr,                                     0, ItemShown },
+    { MM(FluencyReport1),     MenuKind::Item,      "File1",        "&Fluency Report",     nullptr,                                     0, ItemShown },
+    { MM(eacherStuff1),       MenuKind::Menu,      "File1",        "Teacher Stuff",       nullptr,                                     0, ItemShown },
+    { MM(logintoaccess1),     MenuKind::Item,      "eacherStuff1", "Login to access",     nullptr,                                     0, ItemShown },
+    { MM(Deleteastudent1),    MenuKind::Item,      "eacherStuff1", "&Delete a student",   nullptr,                                     0, ItemShown },
+    { MM(AddaStudent1),       MenuKind::Item,      "eacherStuff1", "&Add a Student",      nullptr,                                     0, ItemShown },
+    { MM(Filecleanup1),       MenuKind::Item,      "eacherStuff1", "&File clean up",      nullptr,                                     0, ItemShown },
+    { MM(N2),                 MenuKind::Separator, "File1",        nullptr,               nullptr,                                     0, ItemShown },
+    { MM(Exit1),              MenuKind::Item,      "File1",        "E&xit",               nullptr,                                     0, ItemShown },
+    { MM(Opton1),             MenuKind::Menu,      "MainMenu1",    "&Options",            nullptr,                                     0, ItemShown },
+    { MM(Showtimer1),         MenuKind::Item,      "Opton1",       "Show &Timer",         nullptr,                                     0, ItemCheckable },
+    // How often what a pupil has still to learn comes back (flashcardfrm_questions.cpp).
+    { MM(Redow1),             MenuKind::Menu,      "Opton1",       "Redo Wrong after",    "repeat wrong answers more than right",      0, ItemShown },
+    { MM(N5q1),               MenuKind::Item,      "Redow1",       "5 questions",         nullptr,                                     5, ItemRadio },
+    { MM(N10q1),              MenuKind::Item,      "Redow1",       "10 Questions",        nullptr,                                    10, ItemRadio | ItemChecked },
+    { MM(N15Q1),              MenuKind::Item,      "Redow1",       "15 Questions",        nullptr,                                    15, ItemRadio },
+    { MM(n20q1),              MenuKind::Item,      "Redow1",       "20 Questions",        nullptr,                                    20, ItemRadio },
+    { MM(alwaysrandom1),      MenuKind::Item,      "Redow1",       "Always &Random",      nullptr,                                 99999, ItemRadio },
+    { MM(SaveData1),          MenuKind::Item,      "Opton1",       "&Save Data",          nullptr,                                     0, ItemHidden },
+    { MM(About1),             MenuKind::Item,      "MainMenu1",    "A&bout",              nullptr,                                     0, ItemShown },
+    }, bar);
+    // clang-format on
+}
 
 void Tflashcardfrm::buildControls()
 {

@@ -56,6 +56,16 @@ void Tflashcardfrm::loadTeacherPassword()
     showAccess();
 }
 
+bool Tflashcardfrm::followPasswordSetElsewhere()
+{
+    // Another computer may have set a password since this one started: it counts here too.
+    if (access.state() != quorvex::AccessState::NoPassword || !passwordFileStands())
+        return false;
+    userDialogs().reportError(this, passwordSetElsewhere);
+    loadTeacherPassword();
+    return true;
+}
+
 void Tflashcardfrm::showAccess()
 {
     ui.logintoaccess1->setText(toQt(access.menuCaption()));
@@ -67,11 +77,7 @@ void Tflashcardfrm::showAccess()
 
 void Tflashcardfrm::logintoaccess1Click()
 {
-    // Another computer may have set a password since this one started: it counts here too.
-    if (access.state() == quorvex::AccessState::NoPassword && passwordFileStands()) {
-        userDialogs().reportError(this, passwordSetElsewhere);
-        loadTeacherPassword();
-    }
+    followPasswordSetElsewhere();
     switch (access.panel()) {
     case quorvex::AccessPanel::LogIn:
         ui.passeb->clear();

@@ -1,5 +1,5 @@
 // Drill settings and the next question: Start / Next Question, the table number, the practice
-// bound, the operations and Mix and Match.
+// bound, the operations, Mix and Match and how often wrong answers come back.
 
 #include "controlhelpers.h"
 #include "core/board.h"
@@ -48,6 +48,9 @@ void Tflashcardfrm::wireQuestions()
     for (const quorvex::Operation op : quorvex::allOperations)
         connect(opBoxes[indexOf(op)], &QCheckBox::toggled, this, [this, op] { acbClick(op); });
     connect(ui.mixcb, &QCheckBox::toggled, this, &Tflashcardfrm::mixcbClick);
+    for (QAction* item : ui.Redow1->actions())
+        connect(item, &QAction::triggered, this, &Tflashcardfrm::N10q1Click);
+    N10q1Click();
 }
 
 quorvex::DrillSettings Tflashcardfrm::drillSettings() const
@@ -158,9 +161,12 @@ void Tflashcardfrm::mixcbClick()
 
 void Tflashcardfrm::N10q1Click()
 {
-    // The menu's items form one exclusive group: the checked one is the choice.
+    // The menu's items form one exclusive group: the checked one is the choice, kept for the
+    // rest of the sitting. Its tag is the number of questions after which a re-ask comes.
     for (const QAction* item : ui.Redow1->actions()) {
-        if (item->isCheckable() && item->isChecked())
-            redoWrongAfter = item->data().toInt();
+        if (item->isCheckable() && item->isChecked()) {
+            ui.Redow1->menuAction()->setData(item->data());
+            session.setRedoWrongAfter(item->data().toInt());
+        }
     }
 }

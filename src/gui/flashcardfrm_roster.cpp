@@ -90,6 +90,8 @@ void Tflashcardfrm::wireRoster()
 
 void Tflashcardfrm::AddaStudent1Click()
 {
+    if (followPasswordSetElsewhere())
+        return;
     ui.nstudgb->setVisible(!ui.nstudgb->isVisible());
     if (ui.nstudgb->isVisible())
         ui.nstudeb->setFocus();
@@ -187,6 +189,8 @@ void Tflashcardfrm::addonebtClick()
 
 void Tflashcardfrm::Deleteastudent1Click()
 {
+    if (followPasswordSetElsewhere())
+        return;
     ui.deletecb->clear();
     for (int i = 0; i < ui.namecb->count(); ++i)
         ui.deletecb->addItem(ui.namecb->itemText(i));

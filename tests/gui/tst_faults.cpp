@@ -502,13 +502,17 @@ void TestFaults::saveWhileAnotherComputerHoldsTheDays()
 void TestFaults::passwordSetOnAnotherComputer_data()
 {
     QTest::addColumn<bool>("panelOpenAlready");
-    QTest::newRow("while the panel is open") << true;
-    QTest::newRow("before the menu is opened") << false;
+    QTest::addColumn<QString>("command");
+    QTest::newRow("while the panel is open") << true << QStringLiteral("logintoaccess1");
+    QTest::newRow("before the menu is opened") << false << QStringLiteral("logintoaccess1");
+    for (const char* command : { "AddaStudent1", "Deleteastudent1", "Filecleanup1" })
+        QTest::addRow("by %s", command) << false << QString::fromLatin1(command);
 }
 
 void TestFaults::passwordSetOnAnotherComputer()
 {
     QFETCH(bool, panelOpenAlready);
+    QFETCH(QString, command);
     TestFolder folder;
     Program program(folder);
     if (panelOpenAlready)
@@ -518,8 +522,10 @@ void TestFaults::passwordSetOnAnotherComputer()
         program.find<QLineEdit>("newpasseb")->setText(QStringLiteral("Cat"));
         program.find<QPushButton>("Button3")->click();
     } else {
-        program.action("logintoaccess1")->trigger();
+        program.action(command.toLatin1().constData())->trigger();
     }
+    for (const char* panel : { "nstudgb", "deletegb", "cleanupgb" })
+        QVERIFY2(!program.find<QGroupBox>(panel)->isVisible(), panel);
     QCOMPARE(folder.dialogs().errors,
         QStringList { QStringLiteral(
             "A teacher password has been set on another computer meanwhile. Log in with that password.") });
@@ -528,7 +534,7 @@ void TestFaults::passwordSetOnAnotherComputer()
     QVERIFY(program.teacherCommandsEnabled(false));
     QVERIFY(!program.find<QGroupBox>("nologingb")->isVisible());
 
-    if (panelOpenAlready)
+    if (command != QStringLiteral("logintoaccess1") || panelOpenAlready)
         program.action("logintoaccess1")->trigger();
     QVERIFY(program.find<QGroupBox>("logingb")->isVisible());
     program.find<QLineEdit>("passeb")->setText(QStringLiteral("Owl"));

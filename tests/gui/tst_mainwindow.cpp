@@ -1,6 +1,7 @@
 // Start-up, the main window's controls and menus, and the drill settings, driven through the
 // controls' names as a user would.
 
+#include "core/history.h"
 #include "gui/flashcardfrm.h"
 #include "guitest.h"
 
@@ -42,6 +43,7 @@ private Q_SLOTS:
     void mixAndMatchShowsBoxesWithoutChangingTicks();
     void mixDrawsOnlyTickedOperations();
     void redoWrongItems();
+    void redoWrongAsksMissedThenSavedFacts();
 };
 
 void TestMainWindow::firstStartInAnEmptyFolder()
@@ -277,7 +279,7 @@ void TestMainWindow::menus()
         { "Exit1", "E&xit", true },
         { "Opton1", "&Options", true },
         { "Showtimer1", "Show &Timer", true },
-        { "Redow1", "Redo Wrong after", false },
+        { "Redow1", "Redo Wrong after", true },
         { "N5q1", "5 questions", true },
         { "N10q1", "10 Questions", true },
         { "N15Q1", "15 Questions", true },
@@ -465,9 +467,57 @@ void TestMainWindow::redoWrongItems()
 {
     TestFolder folder;
     auto window = startProgram();
-    control<QAction>(window.get(), "N15Q1")->trigger();
-    QVERIFY(control<QAction>(window.get(), "N15Q1")->isChecked());
-    QVERIFY(!control<QAction>(window.get(), "N10q1")->isChecked());
+    QCOMPARE(
+        control<QAction>(window.get(), "Redow1")->toolTip(), QStringLiteral("repeat wrong answers more than right"));
+    const char* items[] = { "N5q1", "N10q1", "N15Q1", "n20q1", "alwaysrandom1" };
+    const int tags[] = { 5, 10, 15, 20, 99999 };
+    QCOMPARE(control<QAction>(window.get(), "Redow1")->data().toInt(), 10);
+    for (size_t chosen = 0; chosen < std::size(items); ++chosen) {
+        control<QAction>(window.get(), items[chosen])->trigger();
+        for (size_t k = 0; k < std::size(items); ++k)
+            QCOMPARE(control<QAction>(window.get(), items[k])->isChecked(), k == chosen);
+        QCOMPARE(control<QAction>(window.get(), "Redow1")->data().toInt(), tags[chosen]);
+    }
+}
+
+// With "5 questions" the question after the fifth is the one the pupil got wrong, and after the
+// tenth, once that one is answered right within 3.0 s, the fact the saved day has wrong. Both
+// are timed and logged as any other question.
+void TestMainWindow::redoWrongAsksMissedThenSavedFacts()
+{
+    TestFolder folder;
+    quorvex::Treslts missed;
+    missed.question = "3 x 4 = 12";
+    missed.operation = "Multiplication";
+    missed.answer = "13";
+    missed.ticks = 61;
+    QVERIFY(quorvex::saveNextDay("Guest", std::span(&missed, 1)).ok());
+    auto window = startProgram();
+    MainWindowTestAccess::seed(*window, 1);
+    control<QAction>(window.get(), "N5q1")->trigger();
+    auto* qlb = control<QLabel>(window.get(), "qlb");
+    auto* anseb = control<QLineEdit>(window.get(), "anseb");
+    auto* questionbt = control<QPushButton>(window.get(), "Questionbt");
+    QStringList asked;
+    for (int n = 1; n <= 11; ++n) {
+        questionbt->click();
+        asked.append(qlb->text());
+        invoke(window.get(), "ctrTimer", n == 6 ? 30 : 12);
+        const int right = rightAnswer(qlb->text());
+        QTest::keyClicks(anseb, QString::number(n == 1 ? right + 1 : right));
+        QTest::keyClick(anseb, Qt::Key_Return);
+    }
+    QVERIFY2(asked[0] != QStringLiteral("3 x 4 = ?") && !asked[4].startsWith(asked[0].left(2))
+            && !asked[9].startsWith(QStringLiteral("3 ")),
+        qPrintable(asked.join(QLatin1Char(','))));
+    QCOMPARE(asked[5], asked[0]);
+    QCOMPARE(asked[10], QStringLiteral("3 x 4 = ?"));
+    const quorvex::AnswerLog& log = MainWindowTestAccess::answerLog(*window);
+    QCOMPARE(log.askedCount(), 11);
+    QCOMPARE(log.records()[5].number, 6);
+    QCOMPARE(log.records()[5].ticks, 30);
+    QVERIFY(log.records()[5].correct);
+    QCOMPARE(log.records()[10].question, "3 x 4 = 12");
 }
 
 QTEST_MAIN(TestMainWindow)

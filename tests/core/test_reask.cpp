@@ -1,0 +1,218 @@
+#include "core/drillsession.h"
+#include "core/history.h"
+#include "core/reask.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorvex;
+
+namespace {
+
+DrillSettings tablesOf(int32_t table, Operation op = Operation::Multiplication)
+{
+    DrillSettings settings;
+    settings.tableNumber = table;
+    settings.allowed = {};
+    settings.allowed[static_cast<size_t>(code(op) - 1)] = true;
+    return settings;
+}
+
+// A saved day in which the pupil answered "3 x 4 = 12" wrong and "2 x 2 = 4" within 3.0 s.
+FluencyReport savedDays()
+{
+    Bytes day;
+    for (const auto& [correct, question, ticks] :
+        { std::tuple { false, "3 x 4 = 12", 52 }, { true, "2 x 2 = 4", 14 } }) {
+        Treslts record;
+        record.operation = "Multiplication";
+        record.question = question;
+        record.answer = "0";
+        record.correct = correct;
+        record.ticks = ticks;
+        day += dayLine(record) + "\r\n";
+    }
+    FluencyReport report;
+    report.addDayFile(day);
+    return report;
+}
+
+constexpr Fact times(int32_t a, int32_t b)
+{
+    return { Operation::Multiplication, a, b };
+}
+
+// Marks the open question after the given tenths.
+Question answer(DrillSession& session, bool right, int32_t tenths = 0)
+{
+    for (int32_t t = 0; t < tenths; ++t)
+        session.tick();
+    const Question asked = session.question();
+    EXPECT_TRUE(session.check(decimal(expectedAnswer(asked) + (right ? 0 : 1))));
+    return asked;
+}
+
+} // namespace
+
+TEST(ReaskPool, WrongBeforeSlowBeforeSavedDaysEachLeavingWhenFluent)
+{
+    ReaskPool pool;
+    pool.startPupil(savedDays());
+    pool.beginRun();
+    pool.answered(times(7, 8), true, 31); // slow
+    pool.answered(times(6, 9), false, 12);
+    pool.answered(times(5, 5), true, 30); // fluent: never in the pool
+    RandomEngine rng(1);
+    const DrillSettings settings = tablesOf(12);
+
+    EXPECT_EQ(pool.reask(settings, 0, rng), times(6, 9));
+    // No base number twice in a row: the next one in order comes instead.
+    EXPECT_EQ(pool.reask(settings, 6, rng), times(7, 8));
+    // A right answer without a time settles the wrong one, but the sitting keeps it unlearnt.
+    pool.answered(times(6, 9), true, 0);
+    EXPECT_EQ(pool.reask(settings, 0, rng), times(7, 8));
+    pool.answered(times(7, 8), true, 30);
+    const std::optional<Fact> fromSavedDays = pool.reask(settings, 0, rng);
+    ASSERT_TRUE(fromSavedDays);
+    EXPECT_TRUE(*fromSavedDays == times(3, 4) || *fromSavedDays == times(6, 9));
+    pool.answered(times(3, 4), true, 25);
+    EXPECT_EQ(pool.reask(settings, 0, rng), times(6, 9));
+    pool.answered(times(6, 9), true, 9);
+    EXPECT_EQ(pool.reask(settings, 0, rng), std::nullopt);
+
+    // What the settings cannot ask stays in the pool unasked: 6 x 9 is not a fact of the fives,
+    // nor of "Practice with up to" 9 with the nines.
+    pool.answered(times(6, 9), false, 40);
+    EXPECT_EQ(pool.reask(tablesOf(5), 0, rng), std::nullopt);
+    DrillSettings upTo = tablesOf(9);
+    upTo.tablesOf = false;
+    upTo.practiceBound = 5;
+    EXPECT_EQ(pool.reask(upTo, 0, rng), std::nullopt);
+    upTo.practiceBound = 6;
+    EXPECT_EQ(pool.reask(upTo, 0, rng), times(6, 9));
+    EXPECT_EQ(pool.reask(tablesOf(12, Operation::Division), 0, rng), std::nullopt);
+}
+
+TEST(ReaskPool, BaseZeroNeverAfterZero)
+{
+    // The first question of a run comes after base 0, so a re-ask with base 0 never opens one.
+    ReaskPool pool;
+    pool.answered({ Operation::Addition, 0, 3 }, false, 20);
+    DrillSettings settings = tablesOf(5, Operation::Addition);
+    settings.includeZero = true;
+    RandomEngine rng(1);
+    EXPECT_EQ(pool.reask(settings, 0, rng), std::nullopt);
+    EXPECT_EQ(pool.reask(settings, 4, rng), (Fact { Operation::Addition, 0, 3 }));
+    settings.includeZero = false;
+    EXPECT_EQ(pool.reask(settings, 4, rng), std::nullopt);
+}
+
+struct ReaskRow {
+    const char* name;
+    int32_t after;
+    Operation op;
+    QuestionType type;
+};
+
+class ReaskAfter : public testing::TestWithParam<ReaskRow> { };
+
+// The first question is answered wrong every time it comes, the others right: it comes back
+// after exactly N questions and after 2N, as the same question line, and every question keeps
+// the base-number rule.
+TEST_P(ReaskAfter, ExactlyAfterNQuestions)
+{
+    const ReaskRow row = GetParam();
+    DrillSession session;
+    session.random().seed(20261208);
+    session.setRedoWrongAfter(row.after);
+    session.changeQuestionType(row.type);
+    const DrillSettings settings = tablesOf(12, row.op);
+    const bool timed = row.type == QuestionType::Practice;
+
+    const DrillSession::Asked first = session.nextQuestion(settings);
+    EXPECT_FALSE(first.reask);
+    EXPECT_NE(factOf(first.question).a, 0);
+    answer(session, false, timed ? 41 : 0);
+    int32_t lastBase = factOf(first.question).a;
+    for (int32_t n = 2; n <= 2 * row.after + 2; ++n) {
+        const DrillSession::Asked asked = session.nextQuestion(settings);
+        const Fact fact = factOf(asked.question);
+        ASSERT_NE(fact.a, lastBase) << "question " << n;
+        lastBase = fact.a;
+        const bool due = n == row.after + 1 || n == 2 * row.after + 1;
+        EXPECT_EQ(asked.reask, due) << "question " << n;
+        if (due) {
+            EXPECT_EQ(questionLine(asked.question), questionLine(first.question)) << "question " << n;
+        }
+        answer(session, asked.question != first.question, timed ? 12 : 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ReaskAfter,
+    testing::Values(ReaskRow { "five_division", 5, Operation::Division, QuestionType::Practice },
+        ReaskRow { "ten_subtraction_speedround", 10, Operation::Subtraction, QuestionType::SpeedRound },
+        ReaskRow { "fifteen_times", 15, Operation::Multiplication, QuestionType::Practice },
+        ReaskRow { "twenty_addition", 20, Operation::Addition, QuestionType::Practice }),
+    [](const testing::TestParamInfo<ReaskRow>& info) { return std::string(info.param.name); });
+
+// "Always Random" asks what the draw alone asks for the same seed, whatever the answers.
+TEST(Reask, AlwaysRandomIsTheDrawAlone)
+{
+    DrillSettings settings = tablesOf(6);
+    settings.allowed = { true, true, true, true };
+    settings.includeZero = true;
+    std::vector<Question> sequences[2];
+    for (const int32_t after : { alwaysRandom, 5 }) {
+        DrillSession session;
+        session.random().seed(7);
+        session.setRedoWrongAfter(after);
+        session.setSavedDays(savedDays());
+        for (int32_t n = 0; n < 60; ++n) {
+            session.nextQuestion(settings);
+            sequences[after == 5].push_back(answer(session, n % 3 != 0, n % 4 == 0 ? 45 : 10));
+        }
+    }
+    RandomEngine rng(7);
+    int32_t lastFirstNum = 0;
+    std::vector<Question> drawn;
+    for (int32_t n = 0; n < 60; ++n) {
+        const Operation op = drawOperation(rng, settings.allowed);
+        drawn.push_back(drawOperands(rng, settings, op, lastFirstNum));
+    }
+    EXPECT_EQ(sequences[0], drawn);
+    EXPECT_NE(sequences[1], drawn);
+}
+
+// A new pupil's pool holds nothing of the one before.
+TEST(Reask, AnotherPupilStartsAfresh)
+{
+    DrillSession session;
+    session.random().seed(3);
+    session.setRedoWrongAfter(5);
+    const DrillSettings settings = tablesOf(12);
+    session.nextQuestion(settings);
+    const Fact missed = factOf(answer(session, false, 20));
+    EXPECT_EQ(session.reaskPool().state(missed), FactState::Wrong);
+    session.markSaved("Ann");
+    ASSERT_EQ(session.changeStudent("Bob"), DrillSession::StudentChange::Changed);
+    EXPECT_EQ(session.reaskPool().state(missed), FactState::NotAsked);
+    session.setSavedDays(savedDays());
+    EXPECT_EQ(session.reaskPool().state(times(3, 4)), FactState::Wrong);
+    EXPECT_EQ(session.reaskPool().state(times(2, 2)), FactState::Fluent);
+}
+
+// Between re-asks a fact answered right within 3.0 s is not drawn again while the run has one
+// that was not: the four facts of the twos come once each before any comes again.
+TEST(Reask, FluentFactsWaitForTheRest)
+{
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        DrillSession session;
+        session.random().seed(seed);
+        std::vector<Fact> asked;
+        for (int32_t n = 0; n < 4; ++n) {
+            session.nextQuestion(tablesOf(2));
+            asked.push_back(factOf(answer(session, true, 30)));
+        }
+        for (const Fact& fact : { times(1, 1), times(1, 2), times(2, 1), times(2, 2) })
+            EXPECT_EQ(std::count(asked.begin(), asked.end(), fact), 1) << "seed " << seed;
+    }
+}
