@@ -105,7 +105,7 @@ void BM_ReadClassOverview30x365x3000(benchmark::State& state)
         }
     }
     for (int pupil = 1; pupil < 30; ++pupil) {
-        roster.push_back("Pupil " + decimal(pupil));
+        roster.push_back("Pupil " + decimal(pupil) + "x"); // "Pupil 1" day 11 would be "Pupil 11" day 1
         for (int32_t day = 1; day <= 365; ++day)
             std::filesystem::copy_file(dayFileName("Guest", day), dayFileName(roster.back(), day));
     }
