@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -69,6 +71,7 @@ private Q_SLOTS:
     void sortsByHeadingAndOpensAReport();
     void printsLandscapePagesWithTheHeadingRepeated();
     void exportsTheRowsAsCsv();
+    void notesUnreadableDays();
 };
 
 void TestOverview::sortsByHeadingAndOpensAReport()
@@ -183,6 +186,23 @@ void TestOverview::exportsTheRowsAsCsv()
     QCOMPARE(folder.dialogs().errors.size(), 1);
     QVERIFY2(folder.dialogs().errors.first().contains(QStringLiteral("no such folder/class.csv")),
         qPrintable(folder.dialogs().errors.first()));
+}
+
+void TestOverview::notesUnreadableDays()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\n");
+    folder.write(QStringLiteral("Ann1.txt"), QByteArray());
+    QVERIFY(QFile::resize(folder.path() + QStringLiteral("/Ann1.txt"), 65 << 20)); // sparse, too large
+    folder.write(QStringLiteral("Ann2.txt"), bobDay1);
+    auto window = startProgram();
+    QVERIFY(whileOverviewShown(*window, [&](TClassOverviewfrm& overview) {
+        auto* note = control<QLabel>(&overview, "notelb");
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("1 day file(s) could not be read and are left out: Ann1.txt."));
+        QCOMPARE(control<QTableWidget>(&overview, "overviewgrid")->item(0, 2)->text(), QStringLiteral("1"));
+    }));
+    QVERIFY(folder.dialogs().errors.isEmpty());
 }
 
 QTEST_MAIN(TestOverview)
