@@ -309,35 +309,19 @@ void TClassOverviewfrm::showEvent(QShowEvent* event)
 
 void TClassOverviewfrm::Printoverview1Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setCopyCount(1);
-    printer.setDocName(windowTitle());
-    proposePdfFile(printer, document, m_className);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (!userDialogs().runPrintDialog(this, &printer))
-        return;
-
-    const QString destination
-        = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        userDialogs().reportError(this, QStringLiteral("Printing to \"%1\" could not begin.").arg(destination));
-        return;
-    }
-    const QRectF page(0, 0, printer.width(), printer.height());
-    const QString title = windowTitle() + QStringLiteral(" - ") + QLocale().toString(QDate::currentDate());
-    const size_t perPage = overviewRowsPerPage(painter, page.height());
-    bool printed = true;
-    for (size_t from = 0; printed; from += perPage) {
-        drawOverviewPage(painter, page, m_rows, from, from + perPage, title);
-        if (from + perPage >= m_rows.size())
-            break;
-        printed = printer.newPage();
-    }
-    if (!painter.end() || !printed || printer.printerState() == QPrinter::Error)
-        userDialogs().reportError(this, QStringLiteral("Printing to \"%1\" did not complete.").arg(destination));
-    else
-        tellWherePdfWent(this, printer, QStringLiteral("The class overview"));
+    printLandscape(this, document, m_className, QStringLiteral("The class overview"),
+        [this](QPainter& painter, QPrinter& printer) {
+            const QRectF page(0, 0, printer.width(), printer.height());
+            const QString title = windowTitle() + QStringLiteral(" - ") + QLocale().toString(QDate::currentDate());
+            const size_t perPage = overviewRowsPerPage(painter, page.height());
+            for (size_t from = 0;; from += perPage) {
+                drawOverviewPage(painter, page, m_rows, from, from + perPage, title);
+                if (from + perPage >= m_rows.size())
+                    return true;
+                if (!printer.newPage())
+                    return false;
+            }
+        });
 }
 
 void TClassOverviewfrm::Exportoverview1Click()

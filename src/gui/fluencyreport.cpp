@@ -136,27 +136,12 @@ void TFluencyReportfrm::setReport(FluencyReport report, const QString& student)
 
 void TFluencyReportfrm::Printreport1Click()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setCopyCount(1);
-    printer.setDocName(QStringLiteral("Fluency Report - ") + m_student);
-    proposePdfFile(printer, QStringLiteral("Fluency Report"), m_student);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (!userDialogs().runPrintDialog(this, &printer))
-        return;
-
-    const QString destination
-        = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        userDialogs().reportError(this, QStringLiteral("Printing to \"%1\" could not begin.").arg(destination));
-        return;
-    }
-    painter.setTransform(fluencyPageTransform(QRectF(0, 0, printer.width(), printer.height())));
-    drawFluencyPage(painter, m_report, m_student);
-    if (!painter.end() || printer.printerState() == QPrinter::Error)
-        userDialogs().reportError(this, QStringLiteral("Printing to \"%1\" did not complete.").arg(destination));
-    else
-        tellWherePdfWent(this, printer, QStringLiteral("The fluency report"));
+    printLandscape(this, QStringLiteral("Fluency Report"), m_student, QStringLiteral("The fluency report"),
+        [this](QPainter& painter, QPrinter& printer) {
+            painter.setTransform(fluencyPageTransform(QRectF(0, 0, printer.width(), printer.height())));
+            drawFluencyPage(painter, m_report, m_student);
+            return true;
+        });
 }
 
 void TFluencyReportfrm::Closereport1Click()

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -43,4 +44,29 @@ void tellWherePdfWent(QWidget* parent, const QPrinter& printer, const QString& d
         return;
     userDialogs().showNotice(parent,
         QStringLiteral("%1 was saved as \"%2\".").arg(document, QDir::toNativeSeparators(printer.outputFileName())));
+}
+
+void printLandscape(QWidget* parent, const QString& document, const QString& owner, const QString& spokenDocument,
+    const std::function<bool(QPainter&, QPrinter&)>& draw)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setCopyCount(1);
+    printer.setDocName(owner.isEmpty() ? document : document + QStringLiteral(" - ") + owner);
+    proposePdfFile(printer, document, owner);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!userDialogs().runPrintDialog(parent, &printer))
+        return;
+
+    const QString destination
+        = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        userDialogs().reportError(parent, QStringLiteral("Printing to \"%1\" could not begin.").arg(destination));
+        return;
+    }
+    const bool drawn = draw(painter, printer);
+    if (!painter.end() || !drawn || printer.printerState() == QPrinter::Error)
+        userDialogs().reportError(parent, QStringLiteral("Printing to \"%1\" did not complete.").arg(destination));
+    else
+        tellWherePdfWent(parent, printer, spokenDocument);
 }

@@ -2,7 +2,9 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -24,3 +26,10 @@ void proposePdfFile(QPrinter& printer, const QString& document, const QString& p
 // After a printout: where it was written to a PDF file, tells the user which, naming the
 // document ("The certificate").
 void tellWherePdfWent(QWidget* parent, const QPrinter& printer, const QString& document);
+
+// Prints a document on landscape pages: asks for the printer as the print dialog does (a PDF
+// file of the document's own where no printer is installed), lets draw paint the pages, then
+// reports a failure or tells where a PDF went. draw returns false when it could not begin a page.
+// "The fluency report" is document's spoken form in the messages.
+void printLandscape(QWidget* parent, const QString& document, const QString& owner, const QString& spokenDocument,
+    const std::function<bool(QPainter&, QPrinter&)>& draw);
