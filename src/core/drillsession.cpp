@@ -82,7 +82,7 @@ std::optional<DrillSession::Marked> DrillSession::check(BytesView typed)
     record.correct = right;
     record.ticks = m_questionEndTenths - m_questionStartTenths;
     record.number = m_log.askedCount() + 1;
-    m_pool.answered(factOf(m_question), right, record.ticks);
+    m_pool.answered(factOf(m_question), right, record.ticks, m_type == QuestionType::Practice);
     ++m_markedInRun;
     m_log.append(std::move(record));
     m_askedShown = m_log.askedCount();

@@ -54,13 +54,15 @@ void ReaskPool::beginRun()
     std::fill(m_fluentInRun.begin(), m_fluentInRun.end(), false);
 }
 
-void ReaskPool::answered(const Fact& fact, bool right, int32_t ticks)
+void ReaskPool::answered(const Fact& fact, bool right, int32_t ticks, bool timed)
 {
+    // The saved days' states move on as a day file would move them, except that a practice
+    // answer is timed even at 0 tenths, which a day file cannot tell from a speed round's.
     FactState& state = m_states[index(fact)];
-    state = nextState(state, right, ticks);
+    state = nextState(state, right, timed ? std::max(ticks, 1) : 0);
     const auto found = std::find_if(m_run.begin(), m_run.end(), [&](const Missed& m) { return m.fact == fact; });
-    // A right answer without a time (a speed round's) settles a wrong one but shows no speed.
-    if (right && !isTimed(ticks)) {
+    // A right answer without a time settles a wrong one but shows no speed.
+    if (right && !timed) {
         if (found != m_run.end() && found->wrong)
             m_run.erase(found);
         return;

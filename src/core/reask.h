@@ -30,7 +30,9 @@ public:
     // Another pupil: the pool holds what the saved days say, nothing of a run.
     void startPupil(const FluencyReport& saved);
     void beginRun();
-    void answered(const Fact& fact, bool right, int32_t ticks);
+    // An answer of this run: timed in practice (also when checked in the tenth its question
+    // appeared), not in a speed round.
+    void answered(const Fact& fact, bool right, int32_t ticks, bool timed);
 
     // The fact to ask again; none when the pool holds none the settings can ask now. Among the
     // facts of the saved days one is chosen at random.

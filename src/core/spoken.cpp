@@ -2,6 +2,9 @@
 
 #include "board.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace quorvex {
 
 static Bytes spokenLeftSide(const Question& q)
@@ -34,6 +37,37 @@ Bytes spokenBoard(const Question& question)
     if (question.firstNum == 0 || question.secondNum == 0)
         return "no dots";
     return count(question.firstNum, "row", "rows") + " of " + count(question.secondNum, "dot", "dots");
+}
+
+Bytes spokenMarked(const Question& question, bool right, int32_t correct, int32_t asked)
+{
+    return spokenResult(question, right) + ". " + decimal(correct) + " correct of " + decimal(asked) + ".";
+}
+
+Bytes spokenFact(const Bytes& shown)
+{
+    static const std::pair<Bytes, const char*> signs[] = { { "+", "plus" }, { "-", "minus" }, { "x", "times" },
+        { Bytes(1, divisionSign), "divided by" }, { "=", "equals" } };
+    Bytes spoken;
+    size_t at = 0;
+    while (at < shown.size()) {
+        const size_t end = std::min(shown.find(' ', at), shown.size());
+        if (end > at) {
+            Bytes word = shown.substr(at, end - at);
+            for (const auto& [sign, name] : signs) {
+                if (word == sign)
+                    word = name;
+            }
+            spoken += (spoken.empty() ? "" : " ") + word;
+        }
+        at = end + 1;
+    }
+    return spoken;
+}
+
+Bytes spokenCell(int column, int row, bool dot)
+{
+    return "row " + decimal(row + 1) + ", column " + decimal(column + 1) + (dot ? ", dot" : ", empty");
 }
 
 } // namespace quorvex

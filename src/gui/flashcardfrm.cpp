@@ -4,6 +4,7 @@
 #include "flashcardfrm.h"
 
 #include "aboutbox.h"
+#include "accessibility.h"
 #include "controlhelpers.h"
 #include "core/cleanup.h"
 #include "core/roster.h"
@@ -34,7 +35,9 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
 {
     setObjectName(QStringLiteral("flashcardfrm"));
     setWindowTitle(QStringLiteral("Flash Cards"));
+    installAccessibility();
     buildControls();
+    tabToEveryRadioButton(this);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(ui.FluencyReport1, &QAction::triggered, this, &Tflashcardfrm::FluencyReport1Click);
@@ -126,6 +129,8 @@ void Tflashcardfrm::FormActivate()
     loadSavedDays();
 
     loadTeacherPassword();
+    // A pupil starts with Start.
+    ui.Questionbt->setFocus();
 }
 
 void Tflashcardfrm::closeEvent(QCloseEvent* event)
@@ -182,6 +187,11 @@ bool Tflashcardfrm::eventFilter(QObject* watched, QEvent* event)
             passebEnter();
         else if (watched == ui.ttim)
             showBoardCursor();
+    } else if (event->type() == QEvent::FocusOut) {
+        if (watched == ui.ttim)
+            showBoardCursor();
+    } else if (watched == ui.ttimelb && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        quietWhileHidden(ui.ttimelb, event->type() == QEvent::Hide);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -305,7 +305,9 @@ private:
     void acbClick(quorvex::Operation cleared);
     // The strip's buttons as the session's state has them: Check open only while a question
     // is, Start or Next Question otherwise.
-    void showStrip();
+    // The one enabled first takes the focus when next is given, before the other is disabled,
+    // so that the focus goes straight there.
+    void showStrip(QWidget* next = nullptr);
 
     // Answers area
     void filterAnswerText();
@@ -315,11 +317,17 @@ private:
     void showTimeOfQuestion();
     // Runs the two timers as the session's clocks run.
     void runClocks();
+    // A label that changes while nobody sees it, such as the running total time, is named
+    // for good while hidden: its changes then send a screen reader nothing.
+    static void quietWhileHidden(QLabel* label, bool hidden);
 
     // Board area
     void drawDot(int column, int row, const QColor& colour);
     bool boardKeyPress(QKeyEvent* event);
+    // The board's focus mark, and what a screen reader hears of the board: its picture in
+    // words, or, while it has the focus, the cell under the cursor.
     void showBoardCursor();
+    bool dotShownAt(int column, int row);
 
     // History area
     quorvex::Bytes selectedStudent() const;

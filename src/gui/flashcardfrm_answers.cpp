@@ -73,7 +73,10 @@ void Tflashcardfrm::checkbtClick()
         return;
     }
     runClocks();
-    showStrip();
+    // Next Question carries the result before it takes the focus, so that the focus brings it.
+    ui.Questionbt->setAccessibleDescription(
+        toQt(quorvex::spokenMarked(session.question(), marked->right, session.correct(), session.askedShown())));
+    showStrip(ui.Questionbt);
     ui.anseb->setEnabled(false);
     showMarked(marked->record, marked->right);
     resltsbtClick();

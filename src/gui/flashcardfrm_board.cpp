@@ -46,8 +46,7 @@ void Tflashcardfrm::ttimbtClick()
     for (const quorvex::Cell& dot : quorvex::questionDots(question))
         drawDot(dot.column, dot.row, red);
     ui.ttim->update();
-    ui.ttim->setAccessibleName(toQt(quorvex::spokenBoard(question)));
-    ui.ttim->setAccessibleDescription(QString());
+    showBoardCursor();
 }
 
 void Tflashcardfrm::ttimMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y)
@@ -63,7 +62,7 @@ void Tflashcardfrm::ttimMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x,
     ui.ttim->update();
     const auto dotsDrawn = std::count(dotGrid.begin(), dotGrid.end(), true);
     setCaption(ui.totalseelb, QStringLiteral("%1 dots drawn").arg(dotsDrawn));
-    ui.ttim->setAccessibleDescription(ui.totalseelb->text());
+    showBoardCursor();
 }
 
 // A keyboard user moves over the cells with the arrow keys and places or removes a dot with
@@ -105,4 +104,25 @@ void Tflashcardfrm::showBoardCursor()
     const int row = boardCursor / quorvex::boardCells;
     ui.ttim->setFocusMark(QRect(quorvex::gridOrigin + quorvex::boardPitch * column + 1,
         quorvex::gridOrigin + quorvex::boardPitch * row + 1, quorvex::boardPitch - 1, quorvex::boardPitch - 1));
+    // Set before the focus event goes out (this runs on the focus-in event), so that the focus
+    // brings the cell; each move and each dot then changes the name, which is announced. The
+    // picture in words is the name, or, while the board has the focus, the description.
+    const bool focused = ui.ttim->hasFocus();
+    const QString picture = toQt(quorvex::spokenBoard(session.question()));
+    const QString drawn = std::count(dotGrid.begin(), dotGrid.end(), true) > 0 ? ui.totalseelb->text() : QString();
+    const QString description = !focused ? drawn : (drawn.isEmpty() ? picture : picture + QStringLiteral(", ") + drawn);
+    if (ui.ttim->accessibleDescription() != description)
+        ui.ttim->setAccessibleDescription(description);
+    const QString name = focused ? toQt(quorvex::spokenCell(column, row, dotShownAt(column, row))) : picture;
+    if (ui.ttim->accessibleName() != name)
+        ui.ttim->setAccessibleName(name);
+}
+
+// A dot is where the picture shows one, whether the question's or the pupil's.
+bool Tflashcardfrm::dotShownAt(int column, int row)
+{
+    const QPoint centre(
+        quorvex::dotBoxLeft(column) + quorvex::dotSize / 2, quorvex::dotBoxTop(row) + quorvex::dotSize / 2);
+    const QImage& picture = ui.ttim->picture();
+    return picture.valid(centre) && picture.pixelColor(centre) == red;
 }

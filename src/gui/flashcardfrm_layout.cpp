@@ -2,6 +2,7 @@
 // and initial state, one row each, made in the order of the table. Where controls overlap the later
 // one lies on top: the teacher panels over the speed-round panel over the question strip.
 
+#include "accessibility.h"
 #include "controlhelpers.h"
 #include "flashcardfrm.h"
 #include "fonts.h"
@@ -51,6 +52,7 @@ enum class Kind {
     EditableList, // a drop-down list one can type into: the caption is the text in its box
     Edit,
     Button,
+    HelperButton, // a button clicked from code only, never shown
     VScroll,
     HScroll,
     Notebook,
@@ -152,6 +154,11 @@ QWidget* make(const Row& row, QWidget* parent)
         return new QLineEdit(caption, parent);
     case Kind::Button:
         return new QPushButton(caption, parent);
+    case Kind::HelperButton: {
+        auto* button = new HelperButton(parent);
+        button->setText(caption);
+        return button;
+    }
     case Kind::VScroll:
     case Kind::HScroll: {
         auto* bar = new QScrollBar(row.kind == Kind::VScroll ? Qt::Vertical : Qt::Horizontal, parent);
@@ -389,7 +396,7 @@ void Tflashcardfrm::buildControls()
     { M(prb),             Kind::WrappingRadio, "GroupBox2",      {  16,  56, 145, 41 }, "Practice with up to #",                  parentFont, plain, Shown,                                        none },
     { M(uptocb),          Kind::List,          "GroupBox2",      { 104,  75,  57, 30 }, nullptr,                                  parentFont, plain, Disabled,                                     { 2, 12, 3 } },
     { M(ttcb),            Kind::List,          "client",         { 937, 219,  57, 30 }, nullptr,                                  arial19,    plain, Shown,                                        { 2, 12, 3 } },
-    { M(ttimbt),          Kind::Button,        "client",         {   0,  80,  75, 25 }, "ttimbt",                                 parentFont, plain, Hidden,                                       none },
+    { M(ttimbt),          Kind::HelperButton,  "client",         {   0,  80,  75, 25 }, "ttimbt",                                 parentFont, plain, Hidden,                                       none },
     { M(GroupBox1),       Kind::Group,         "client",         { 840, 345, 185, 184 }, "Result",                                sans16,     plain, Shown,                                        none },
     // The radio buttons first, so that the check boxes made afterwards lie over them.
     { M(addrb),           Kind::Radio,         "GroupBox1",      {  16,  29, 161, 21 }, "Addition",                               arial19,    plain, Shown,                                        none },
@@ -420,9 +427,9 @@ void Tflashcardfrm::buildControls()
     { M(shortestrb),      Kind::Radio,         "Results",        { 432,  16,   0,  0 }, "Shortest &times first",                  parentFont, plain, Shown,                                        none },
     { M(showhistorycb),   Kind::Check,         "Results",        { 592,  16,   0,  0 }, "Show &History",                          parentFont, plain, Shown,                                        none },
     { M(hiscb),           Kind::List,          "Results",        { 704,  14,  89, 24 }, "1",                                      parentFont, plain, Hidden,                                       none },
-    { M(resltsbt),        Kind::Button,        "Results",        { 720, 184,  75, 25 }, "resltsbt",                               parentFont, plain, Hidden,                                       none },
-    { M(sortbt),          Kind::Button,        "Results",        { 720, 152,  75, 25 }, "sortbt",                                 parentFont, plain, Hidden,                                       none },
-    { M(hisbt),           Kind::Button,        "Results",        { 704, 104,  75, 25 }, "hisbt",                                  parentFont, plain, Hidden,                                       none },
+    { M(resltsbt),        Kind::HelperButton,  "Results",        { 720, 184,  75, 25 }, "resltsbt",                               parentFont, plain, Hidden,                                       none },
+    { M(sortbt),          Kind::HelperButton,  "Results",        { 720, 152,  75, 25 }, "sortbt",                                 parentFont, plain, Hidden,                                       none },
+    { M(hisbt),           Kind::HelperButton,  "Results",        { 704, 104,  75, 25 }, "hisbt",                                  parentFont, plain, Hidden,                                       none },
     { M(namecb),          Kind::List,          "client",         { 840, 560, 217, 30 }, "Guest",                                  arial19,    plain, Shown,                                        none },
     // The question strip, and the speed-round panel over its left part
     { M(questiongb),      Kind::Group,         "client",         {  16,   8, 905, 145 }, "Question",                               arial16,    plain, Shown,                                        none },
@@ -536,6 +543,19 @@ void Tflashcardfrm::setAccessibleNamesAndTabOrder()
     };
     for (const auto& [control, name] : names)
         control->setAccessibleName(QString::fromLatin1(name));
+
+    // A drop-down is announced by its value and labelled by the label whose buddy it is (or by
+    // its group box's title, as "Question Type" is). Where no label is drawn beside it, a hidden
+    // one carries its name.
+    ui.Label1->setBuddy(ui.namecb);
+    ui.Label5->setBuddy(ui.deletecb);
+    ui.Label7->setBuddy(ui.cleanupcb);
+    for (QComboBox* list : { ui.ttcb, ui.uptocb, ui.hiscb, ui.keepcb, ui.delfirstcb }) {
+        auto* label = new QLabel(list->accessibleName(), list->parentWidget());
+        label->setObjectName(list->objectName() + QStringLiteral("Label"));
+        label->hide();
+        label->setBuddy(list);
+    }
     ui.resltsim->setAccessibleDescription(QStringLiteral("No answers"));
 
     // The board takes the keyboard too: arrows move over the cells, space places or removes a dot.

@@ -75,12 +75,15 @@ quorvex::Operation Tflashcardfrm::checkedOperation() const
     return session.operation();
 }
 
-void Tflashcardfrm::showStrip()
+void Tflashcardfrm::showStrip(QWidget* next)
 {
     const quorvex::StripState state = session.state();
-    ui.checkbt->setEnabled(state == quorvex::StripState::Asking);
-    ui.Questionbt->setEnabled(state != quorvex::StripState::Asking);
     ui.Questionbt->setText(state == quorvex::StripState::Idle ? startCaption : nextCaption);
+    const bool asking = state == quorvex::StripState::Asking;
+    (asking ? ui.checkbt : ui.Questionbt)->setEnabled(true);
+    if (next)
+        next->setFocus();
+    (asking ? ui.Questionbt : ui.checkbt)->setEnabled(false);
 }
 
 void Tflashcardfrm::QuestionbtClick()
@@ -100,10 +103,14 @@ void Tflashcardfrm::QuestionbtClick()
     setTextColour(ui.qlb, Qt::black);
     ui.anseb->setText(QStringLiteral("?"));
     setCaption(ui.qlb, toQt(quorvex::questionLine(asked.question)));
-    ui.qlb->setAccessibleName(toQt(quorvex::spokenQuestion(asked.question)));
+    const QString spoken = toQt(quorvex::spokenQuestion(asked.question));
+    ui.qlb->setAccessibleName(spoken);
+    // The answer box says the question when the focus arrives; the result said by the button
+    // belongs to the question before.
+    ui.anseb->setAccessibleDescription(spoken);
     ttimbtClick();
-    showStrip();
-    ui.anseb->setFocus();
+    showStrip(ui.anseb);
+    ui.Questionbt->setAccessibleDescription(QString());
 }
 
 void Tflashcardfrm::ttcbChange()

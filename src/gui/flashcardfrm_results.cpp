@@ -2,6 +2,7 @@
 
 #include "controlhelpers.h"
 #include "core/resultsorder.h"
+#include "core/spoken.h"
 #include "core/tenths.h"
 #include "flashcardfrm.h"
 #include "imagecontrol.h"
@@ -52,7 +53,7 @@ QString drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, b
         painter.fillRect(barLeft, top, std::min(record.ticks, pageWidth - barLeft), barHeight, mark);
     QString spoken = QStringLiteral("%1, %2, %3, answered %4, %5")
                          .arg(toQt(record.questionType).trimmed(), toQt(record.operation).trimmed(),
-                             toQt(record.question).trimmed(), toQt(record.answer).trimmed(),
+                             toQt(quorvex::spokenFact(record.question)), toQt(record.answer).trimmed(),
                              record.correct ? QStringLiteral("right") : QStringLiteral("wrong"));
     if (withBars)
         spoken += QStringLiteral(", %1 seconds").arg(toQt(quorvex::tenthsText(record.ticks)));

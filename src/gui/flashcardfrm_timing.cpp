@@ -27,6 +27,8 @@ void Tflashcardfrm::wireTiming()
     connect(ui.srtr, &QTimer::timeout, this, &Tflashcardfrm::srtrTimer);
     connect(ui.srsb, &QScrollBar::valueChanged, this, &Tflashcardfrm::srsbChange);
     connect(ui.qtcb, &QComboBox::activated, this, &Tflashcardfrm::qtcbChange);
+    ui.ttimelb->installEventFilter(this);
+    quietWhileHidden(ui.ttimelb, true);
     // The menu toggles the check mark itself; the handler inverts it, so undo the first.
     connect(ui.Showtimer1, &QAction::triggered, this, [this](bool checked) {
         ui.Showtimer1->setChecked(!checked);
@@ -44,6 +46,15 @@ void Tflashcardfrm::runClocks()
         else if (!running && timer->isActive())
             timer->stop();
     }
+}
+
+void Tflashcardfrm::quietWhileHidden(QLabel* label, bool hidden)
+{
+    // A label with a name of its own sends no name change when its text changes; shown, it is
+    // named by its text again.
+    const QString name = hidden ? label->text().section(QLatin1Char(':'), 0, 0) : QString();
+    if (label->accessibleName() != name)
+        label->setAccessibleName(name);
 }
 
 void Tflashcardfrm::ctrTimer()

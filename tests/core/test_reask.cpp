@@ -58,30 +58,31 @@ TEST(ReaskPool, WrongBeforeSlowBeforeSavedDaysEachLeavingWhenFluent)
     ReaskPool pool;
     pool.startPupil(savedDays());
     pool.beginRun();
-    pool.answered(times(7, 8), true, 31); // slow
-    pool.answered(times(6, 9), false, 12);
-    pool.answered(times(5, 5), true, 30); // fluent: never in the pool
+    pool.answered(times(7, 8), true, 31, true); // slow
+    pool.answered(times(6, 9), false, 12, true);
+    pool.answered(times(5, 5), true, 30, true); // fluent: never in the pool
     RandomEngine rng(1);
     const DrillSettings settings = tablesOf(12);
 
     EXPECT_EQ(pool.reask(settings, 0, rng), times(6, 9));
     // No base number twice in a row: the next one in order comes instead.
     EXPECT_EQ(pool.reask(settings, 6, rng), times(7, 8));
-    // A right answer without a time settles the wrong one, but the sitting keeps it unlearnt.
-    pool.answered(times(6, 9), true, 0);
+    // A speed round's right answer settles the wrong one, but the sitting keeps it unlearnt.
+    pool.answered(times(6, 9), true, 0, false);
     EXPECT_EQ(pool.reask(settings, 0, rng), times(7, 8));
-    pool.answered(times(7, 8), true, 30);
+    pool.answered(times(7, 8), true, 30, true);
     const std::optional<Fact> fromSavedDays = pool.reask(settings, 0, rng);
     ASSERT_TRUE(fromSavedDays);
     EXPECT_TRUE(*fromSavedDays == times(3, 4) || *fromSavedDays == times(6, 9));
-    pool.answered(times(3, 4), true, 25);
+    pool.answered(times(3, 4), true, 25, true);
     EXPECT_EQ(pool.reask(settings, 0, rng), times(6, 9));
-    pool.answered(times(6, 9), true, 9);
+    // A practice answer checked in the tenth its question appeared is within 3.0 s too.
+    pool.answered(times(6, 9), true, 0, true);
     EXPECT_EQ(pool.reask(settings, 0, rng), std::nullopt);
 
     // What the settings cannot ask stays in the pool unasked: 6 x 9 is not a fact of the fives,
     // nor of "Practice with up to" 9 with the nines.
-    pool.answered(times(6, 9), false, 40);
+    pool.answered(times(6, 9), false, 40, true);
     EXPECT_EQ(pool.reask(tablesOf(5), 0, rng), std::nullopt);
     DrillSettings upTo = tablesOf(9);
     upTo.tablesOf = false;
@@ -96,7 +97,7 @@ TEST(ReaskPool, BaseZeroNeverAfterZero)
 {
     // The first question of a run comes after base 0, so a re-ask with base 0 never opens one.
     ReaskPool pool;
-    pool.answered({ Operation::Addition, 0, 3 }, false, 20);
+    pool.answered({ Operation::Addition, 0, 3 }, false, 20, true);
     DrillSettings settings = tablesOf(5, Operation::Addition);
     settings.includeZero = true;
     RandomEngine rng(1);

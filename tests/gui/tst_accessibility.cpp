@@ -6,8 +6,11 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +26,26 @@ QString spoken(QObject* control, QAccessible::Text text = QAccessible::Name)
     return face ? face->text(text) : QStringLiteral("<no interface>");
 }
 
+// Where the focus arrives while it lives, with what the focused control says at that moment:
+// Qt tells a screen reader of the focus right after it has moved, so this is what the focus
+// brings.
+class FocusLog : public QObject {
+public:
+    struct Arrival {
+        QString object;
+        QString name;
+        QString description;
+    };
+    FocusLog()
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+            if (now)
+                arrivals.append({ now->objectName(), spoken(now), spoken(now, QAccessible::Description) });
+        });
+    }
+    QList<Arrival> arrivals;
+};
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -35,6 +58,12 @@ private Q_SLOTS:
     void everyFocusableControlHasAName();
     void tabFollowsThePupilsWork();
     void boardByKeyboard();
+    void focusBringsTheQuestionAndTheResult();
+    void dropDownsAreLabelled_data();
+    void dropDownsAreLabelled();
+    void boardSaysTheCellUnderTheCursor();
+    void hiddenControlsAreSilent();
+    void oneObjectHasTheFocus();
 };
 
 void TestAccessibility::questionAndResultInWords()
@@ -76,7 +105,7 @@ void TestAccessibility::resultsPageAsText()
     QTest::keyClicks(control<QLineEdit>(window.get(), "anseb"), QStringLiteral("11"));
     QTest::keyClick(control<QLineEdit>(window.get(), "anseb"), Qt::Key_Return);
     QCOMPARE(spoken(resltsim, QAccessible::Description),
-        QStringLiteral("Practice, Multiplication, 3 x 4 = 12, answered 11, wrong"));
+        QStringLiteral("Practice, Multiplication, 3 times 4 equals 12, answered 11, wrong"));
 }
 
 void TestAccessibility::everyFocusableControlHasAName()
@@ -128,6 +157,153 @@ void TestAccessibility::boardByKeyboard()
     QCOMPARE(control<QLabel>(window.get(), "totalseelb")->text(), QStringLiteral("1 dots drawn"));
     QTest::keyClick(ttim, Qt::Key_Return);
     QCOMPARE(control<QLabel>(window.get(), "totalseelb")->text(), QStringLiteral("0 dots drawn"));
+}
+
+void TestAccessibility::focusBringsTheQuestionAndTheResult()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* next = control<QPushButton>(window.get(), "Questionbt");
+    QCOMPARE(window->focusWidget(), next);
+    QVERIFY(askUntil(*window, QStringLiteral("3 x 4 = ?")));
+    auto* anseb = control<QLineEdit>(window.get(), "anseb");
+    QCOMPARE(spoken(anseb, QAccessible::Description), QStringLiteral("3 times 4 equals?"));
+
+    // Enter marks the answer; the focus goes straight to Next Question, with the result said.
+    FocusLog heard;
+    QTest::keyClicks(anseb, QStringLiteral("12"));
+    QTest::keyClick(anseb, Qt::Key_Return);
+    QCOMPARE(heard.arrivals.size(), 1);
+    QCOMPARE(heard.arrivals[0].object, QStringLiteral("Questionbt"));
+    QCOMPARE(heard.arrivals[0].name, QStringLiteral("Next Question"));
+    QCOMPARE(heard.arrivals[0].description, QStringLiteral("right: 3 times 4 equals 12. 1 correct of 1."));
+
+    // Enter again: the focus goes straight to the answer box, with the next question said, and
+    // the result leaves the button.
+    heard.arrivals.clear();
+    QTest::keyClick(next, Qt::Key_Return);
+    QCOMPARE(heard.arrivals.size(), 1);
+    QCOMPARE(heard.arrivals[0].object, QStringLiteral("anseb"));
+    QCOMPARE(heard.arrivals[0].description, spoken(control<QLabel>(window.get(), "qlb")));
+    QVERIFY(heard.arrivals[0].description.endsWith(QStringLiteral(" equals?")));
+    QCOMPARE(spoken(next, QAccessible::Description), QString());
+
+    // A wrong answer, from the Check button.
+    heard.arrivals.clear();
+    const int wrong = rightAnswer(control<QLabel>(window.get(), "qlb")->text()) + 1;
+    QTest::keyClicks(anseb, QString::number(wrong));
+    auto* check = control<QPushButton>(window.get(), "checkbt");
+    check->setFocus();
+    heard.arrivals.clear();
+    QTest::keyClick(check, Qt::Key_Space);
+    QCOMPARE(heard.arrivals.size(), 1);
+    QCOMPARE(heard.arrivals[0].object, QStringLiteral("Questionbt"));
+    QVERIFY2(heard.arrivals[0].description.startsWith(QStringLiteral("wrong: "))
+            && heard.arrivals[0].description.endsWith(QStringLiteral(" equals %1. 1 correct of 2.").arg(wrong - 1)),
+        qPrintable(heard.arrivals[0].description));
+}
+
+void TestAccessibility::dropDownsAreLabelled_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("label");
+    const auto row = [](const char* list, const char* label) {
+        QTest::newRow(list) << QString::fromLatin1(list) << QString::fromLatin1(label);
+    };
+    row("namecb", "User Name");
+    row("ttcb", "Tables of");
+    row("uptocb", "Practice with up to");
+    row("qtcb", "Question Type");
+    row("hiscb", "Day");
+    row("keepcb", "Number of last files to keep");
+    row("delfirstcb", "Number of first files to delete");
+    row("cleanupcb", "For the following student(s)");
+    row("deletecb", "Select student to delete");
+}
+
+void TestAccessibility::dropDownsAreLabelled()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, label);
+    TestFolder folder;
+    auto window = startProgram();
+    QStringList labels;
+    auto* combo = window->findChild<QComboBox*>(list);
+    for (const auto& [face, relation] : QAccessible::queryAccessibleInterface(combo)->relations(QAccessible::Label))
+        labels << face->text(QAccessible::Name);
+    QVERIFY2(labels.contains(label), qPrintable(labels.join(QLatin1Char('|'))));
+}
+
+void TestAccessibility::boardSaysTheCellUnderTheCursor()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* ttim = control<ImageControl>(window.get(), "ttim");
+    QVERIFY(askUntil(*window, QStringLiteral("3 x 4 = ?")));
+    FocusLog heard;
+    ttim->setFocus(Qt::TabFocusReason);
+    QCOMPARE(heard.arrivals.size(), 1);
+    QCOMPARE(heard.arrivals[0].name, QStringLiteral("row 1, column 1, dot"));
+    QCOMPARE(heard.arrivals[0].description, QStringLiteral("3 rows of 4 dots"));
+    const std::pair<Qt::Key, const char*> moves[]
+        = { { Qt::Key_Left, "row 1, column 1, dot" }, { Qt::Key_Down, "row 2, column 1, dot" },
+              { Qt::Key_Right, "row 2, column 2, dot" }, { Qt::Key_Down, "row 3, column 2, dot" },
+              { Qt::Key_Down, "row 4, column 2, empty" }, { Qt::Key_Space, "row 4, column 2, dot" } };
+    for (const auto& [key, cell] : moves) {
+        QTest::keyClick(ttim, key);
+        QCOMPARE(spoken(ttim), QString::fromLatin1(cell));
+    }
+    QCOMPARE(spoken(ttim, QAccessible::Description), QStringLiteral("3 rows of 4 dots, 1 dots drawn"));
+    control<QLineEdit>(window.get(), "anseb")->setFocus();
+    QCOMPARE(spoken(ttim), QStringLiteral("3 rows of 4 dots"));
+    QCOMPARE(spoken(ttim, QAccessible::Description), QStringLiteral("1 dots drawn"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(ttim)->role(), QAccessible::Graphic);
+}
+
+void TestAccessibility::hiddenControlsAreSilent()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    for (const char* helper : { "ttimbt", "resltsbt", "sortbt", "hisbt" }) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control<QPushButton>(window.get(), helper));
+        QCOMPARE(face->text(QAccessible::Name), QString());
+        QVERIFY(!face->state().focusable);
+    }
+    // The closed teacher panels show nothing, so neither the placeholders of their lists.
+    for (const char* panel : { "cleanupgb", "deletegb", "nstudgb", "logingb" }) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control<QGroupBox>(window.get(), panel));
+        QCOMPARE(face->childCount(), 0);
+    }
+    QVERIFY(QAccessible::queryAccessibleInterface(control<QGroupBox>(window.get(), "GroupBox1"))->childCount() > 0);
+
+    // While a question runs, the hidden total time changes under a name of its own, which
+    // keeps Qt from announcing each change.
+    control<QPushButton>(window.get(), "Questionbt")->click();
+    invoke(window.get(), "ctrTimer", 30);
+    auto* ttimelb = control<QLabel>(window.get(), "ttimelb");
+    QCOMPARE(ttimelb->text(), QStringLiteral("Total time: 3.0 s"));
+    QCOMPARE(ttimelb->accessibleName(), QStringLiteral("Total Time"));
+    // Shown, it says its text again.
+    control<QAction>(window.get(), "Showtimer1")->trigger();
+    QCOMPARE(spoken(control<QLabel>(window.get(), "ttimelb")), QStringLiteral("Total time: 3.0 s"));
+}
+
+void TestAccessibility::oneObjectHasTheFocus()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* notebook = control<QTabWidget>(window.get(), "TabbedNotebook1");
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(notebook->tabBar());
+    QCOMPARE(bar->childCount(), 2);
+    QCOMPARE(bar->child(0)->text(QAccessible::Name), QStringLiteral("Arrays"));
+    QVERIFY(!bar->child(0)->state().focused);
+    notebook->tabBar()->setFocus();
+    QVERIFY(bar->child(0)->state().focused);
+    QVERIFY(!bar->child(1)->state().focused);
+    QVERIFY(!bar->state().focused);
+    QVERIFY(!QAccessible::queryAccessibleInterface(notebook)->state().focused);
+    QCOMPARE(bar->focusChild(), bar->child(0));
+    QCOMPARE(bar->indexOfChild(bar->child(1)), 1);
 }
 
 QTEST_MAIN(TestAccessibility)

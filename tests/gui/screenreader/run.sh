@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Starts the program as a blind pupil's desktop would have it, on a private X server and a
+# private accessibility bus, and lets hear.py check what a screen reader gets from it.
+# Usage: run.sh PROGRAM
+# Exits 77 (skipped) when a tool is missing or the bus cannot be started.
+set -u
+skip() {
+    echo "SKIPPED: $*"
+    exit 77
+}
+program=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [[ -z "${QUORVEX_PRIVATE_BUS:-}" ]]; then
+    for tool in Xvfb xdotool dbus-run-session /usr/libexec/at-spi-bus-launcher /usr/libexec/at-spi2-registryd; do
+        command -v "$tool" >/dev/null || skip "$tool is missing (packages: xvfb xdotool dbus-x11 at-spi2-core)"
+    done
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is missing"
+    started=$(mktemp)
+    QUORVEX_PRIVATE_BUS="$started" dbus-run-session -- "$0" "$@"
+    status=$?
+    if [[ ! -s "$started" ]]; then
+        rm -f "$started"
+        skip "dbus-run-session could not start a session bus"
+    fi
+    rm -f "$started"
+    exit $status
+fi
+echo started >"$QUORVEX_PRIVATE_BUS"
+
+work=$(mktemp -d)
+pids=()
+finish() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+    wait 2>/dev/null
+    rm -rf "$work"
+}
+trap finish EXIT
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    sleep 0.1
+done
+export DISPLAY=":$(head -1 "$work/display" 2>/dev/null)"
+for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+done
+xdotool getdisplaygeometry >/dev/null 2>&1 || skip "Xvfb did not start: $(tail -3 "$work/xvfb.log")"
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+    sleep 0.1
+done
+/usr/libexec/at-spi2-registryd >"$work/registry.log" 2>&1 &
+pids+=($!)
+
+# The class folder is the working folder; the program starts there with nothing in it.
+mkdir "$work/class"
+(cd "$work/class" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb exec "$program") >"$work/program.log" 2>&1 &
+pids+=($!)
+
+/usr/bin/python3 "$here/hear.py"
+status=$?
+if [[ $status -ne 0 && $status -ne 77 ]]; then
+    echo "--- program output"
+    tail -20 "$work/program.log"
+    for log in xvfb launcher registry; do
+        echo "--- $log output"
+        tail -5 "$work/$log.log"
+    done
+fi
+exit $status
