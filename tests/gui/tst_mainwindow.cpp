@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -324,7 +325,10 @@ void TestMainWindow::menuOverflowButtonKeepsTheStylesIcon()
     auto window = startProgram();
     auto* overflow = window->menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
     QVERIFY(overflow);
-    const std::unique_ptr<QStyle> plain(QStyleFactory::create(QApplication::style()->name()));
+    auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+    QVERIFY(style);
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(style->baseStyle()->name()));
+    QVERIFY(plain);
     for (const int size : { 16, 32 }) {
         const QIcon expected
             = plain->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, window->menuBar());
