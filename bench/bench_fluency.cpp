@@ -1,3 +1,4 @@
+#include "core/classoverview.h"
 #include "core/fileio.h"
 #include "core/fluency.h"
 #include "core/history.h"
@@ -89,5 +90,36 @@ void BM_ReadFluencyReport365x3000(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 365 * 3000);
 }
 BENCHMARK(BM_ReadFluencyReport365x3000)->Unit(benchmark::kMillisecond);
+
+// The class overview of 30 pupils with a year of 3,000-answer days each, read on two threads as
+// the window reads it. The pupils' files are copies of one pupil's, read from the page cache.
+void BM_ReadClassOverview30x365x3000(benchmark::State& state)
+{
+    FluencyScratchFolder folder;
+    std::mt19937 random(7);
+    std::vector<Bytes> roster { "Guest" };
+    for (int32_t day = 1; day <= 365; ++day) {
+        if (!saveNextDay("Guest", busyDay(random, 3000)).ok()) {
+            state.SkipWithError("could not write the days");
+            return;
+        }
+    }
+    for (int pupil = 1; pupil < 30; ++pupil) {
+        roster.push_back("Pupil " + decimal(pupil) + "x"); // "Pupil 1" day 11 would be "Pupil 11" day 1
+        for (int32_t day = 1; day <= 365; ++day)
+            std::filesystem::copy_file(dayFileName("Guest", day), dayFileName(roster.back(), day));
+    }
+    for (auto _ : state) {
+        OverviewProgress progress;
+        const std::vector<PupilSummary> rows
+            = readClassOverview(roster, std::nullopt, progress, static_cast<unsigned>(state.range(0)));
+        if (rows.size() != 30 || rows.front().days != 365) {
+            state.SkipWithError("could not read the days");
+            return;
+        }
+        benchmark::DoNotOptimize(rows);
+    }
+}
+BENCHMARK(BM_ReadClassOverview30x365x3000)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

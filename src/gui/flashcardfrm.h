@@ -24,7 +24,8 @@
 //   flashcardfrm_cleanup.cpp      history clean-up
 //   flashcardfrm_password.cpp     the teacher password and access to the teacher commands
 //   flashcardfrm_certificate.cpp  wording the certificate
-//   flashcardfrm_fluency.cpp      the fluency report of the selected student
+//   flashcardfrm_fluency.cpp      the fluency report of the selected student and the class
+//                                 overview
 //
 // Handlers call one another by clicking a control from code, whatever its enabled state, or
 // through the hidden buttons ttimbt, resltsbt, sortbt and hisbt. Changing a check box or radio
@@ -178,6 +179,7 @@ public:
         QAction* Deleteastudent1 = nullptr;
         QAction* AddaStudent1 = nullptr;
         QAction* Filecleanup1 = nullptr;
+        QAction* ClassOverview1 = nullptr;
         QAction* N2 = nullptr;
         QAction* Exit1 = nullptr;
         QMenu* Opton1 = nullptr;
@@ -274,6 +276,8 @@ public Q_SLOTS:
 
     // Fluency report (flashcardfrm_fluency.cpp)
     void FluencyReport1Click();
+    // Every pupil's summary on one page (flashcardfrm_fluency.cpp)
+    void ClassOverview1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -348,8 +352,12 @@ private:
     void loadTeacherPassword();
     // A password set on another computer since this one last looked: the access follows it.
     bool followPasswordSetElsewhere();
-    // The access menu item and the three commands as the access state has them.
+    // The access menu item and the teacher commands as the access state has them.
     void showAccess();
+
+    // Fluency area
+    // The report of the student, with the unsaved answers given under that name.
+    void showFluencyReport(const quorvex::Bytes& student, const QString& caption, QWidget* over);
 
     Controls ui;
     TCertificatefrm* Certificatefrm = nullptr;

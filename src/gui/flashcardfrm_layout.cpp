@@ -354,6 +354,7 @@ void Tflashcardfrm::buildMenus()
     { MM(Deleteastudent1),    MenuKind::Item,      "eacherStuff1", "&Delete a student",   nullptr,                                     0, ItemShown },
     { MM(AddaStudent1),       MenuKind::Item,      "eacherStuff1", "&Add a Student",      nullptr,                                     0, ItemShown },
     { MM(Filecleanup1),       MenuKind::Item,      "eacherStuff1", "&File clean up",      nullptr,                                     0, ItemShown },
+    { MM(ClassOverview1),     MenuKind::Item,      "eacherStuff1", "Class &Overview",     nullptr,                                     0, ItemShown },
     { MM(N2),                 MenuKind::Separator, "File1",        nullptr,               nullptr,                                     0, ItemShown },
     { MM(Exit1),              MenuKind::Item,      "File1",        "E&xit",               nullptr,                                     0, ItemShown },
     { MM(Opton1),             MenuKind::Menu,      "MainMenu1",    "&Options",            nullptr,                                     0, ItemShown },

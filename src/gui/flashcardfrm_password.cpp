@@ -73,6 +73,7 @@ void Tflashcardfrm::showAccess()
     ui.Deleteastudent1->setEnabled(enabled);
     ui.AddaStudent1->setEnabled(enabled);
     ui.Filecleanup1->setEnabled(enabled);
+    ui.ClassOverview1->setEnabled(enabled);
 }
 
 void Tflashcardfrm::logintoaccess1Click()

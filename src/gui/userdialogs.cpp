@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 #include "textcodec.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -32,6 +33,12 @@ public:
     void showNotice(QWidget* parent, const QString& message) override
     {
         QMessageBox::information(parent, QStringLiteral("Quorvex"), message);
+    }
+
+    QString askSaveFileName(
+        QWidget* parent, const QString& caption, const QString& proposed, const QString& filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
     }
 };
 

@@ -21,6 +21,11 @@ public:
     virtual bool runPrintDialog(QWidget* parent, QPrinter* printer) = 0;
     // A short notice that something went as asked, where the user would not otherwise see it.
     virtual void showNotice(QWidget* parent, const QString& message) = 0;
+    // The system's save-file dialog, opening on the proposed path; the chosen path, or empty
+    // when the user cancelled.
+    virtual QString askSaveFileName(
+        QWidget* parent, const QString& caption, const QString& proposed, const QString& filter)
+        = 0;
 };
 
 UserDialogs& userDialogs();

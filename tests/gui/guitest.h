@@ -24,6 +24,9 @@ public:
     bool answerYes = false;
     // Runs instead of the system print dialog; the default cancels it.
     std::function<bool(QPrinter*)> printDialog = [](QPrinter*) { return false; };
+    // What the save-file dialog answers (empty: cancelled), and the path it proposed.
+    QString saveFileName;
+    QString proposedFileName;
 
     void reportError(QWidget*, const QString& message) override { errors << message; }
     bool askYesNo(QWidget*, const QString& question) override
@@ -33,6 +36,11 @@ public:
     }
     bool runPrintDialog(QWidget*, QPrinter* printer) override { return printDialog(printer); }
     void showNotice(QWidget*, const QString& message) override { notices << message; }
+    QString askSaveFileName(QWidget*, const QString&, const QString& proposed, const QString&) override
+    {
+        proposedFileName = proposed;
+        return saveFileName;
+    }
 };
 
 // Makes a temporary folder the working folder for its lifetime and puts a RecordingDialogs in

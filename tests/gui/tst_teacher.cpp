@@ -38,7 +38,7 @@ void typeText(QWidget* box, const QString& text)
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-const char* const teacherCommands[] = { "Deleteastudent1", "AddaStudent1", "Filecleanup1" };
+const char* const teacherCommands[] = { "Deleteastudent1", "AddaStudent1", "Filecleanup1", "ClassOverview1" };
 
 QString dayName(const char* student, int day)
 {

@@ -1,0 +1,367 @@
+#include "classoverviewfrm.h"
+
+#include "core/fileio.h"
+#include "fluencypage.h"
+#include "pdffile.h"
+#include "screenfit.h"
+#include "textcodec.h"
+#include "userdialogs.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using quorvex::OverviewColumn;
+using quorvex::PupilSummary;
+
+namespace {
+
+const QString document = QStringLiteral("Class Overview");
+
+constexpr int firstOperation = static_cast<int>(OverviewColumn::Addition);
+constexpr int lastOperation = static_cast<int>(OverviewColumn::Division);
+
+bool isOperation(int column)
+{
+    return column >= firstOperation && column <= lastOperation;
+}
+
+QString heading(int column)
+{
+    static const QString headings[quorvex::overviewColumnCount]
+        = { QStringLiteral("Name"), QStringLiteral("Days"), QStringLiteral("Answers"), QStringLiteral("Last day"),
+              QStringLiteral("Addition"), QStringLiteral("Subtraction"), QStringLiteral("Multiplication"),
+              QStringLiteral("Division"), QStringLiteral("Trend") };
+    return headings[column];
+}
+
+int fluentCount(const PupilSummary& row, int column)
+{
+    return row.fluent[static_cast<size_t>(column - firstOperation)];
+}
+
+QString cellText(const PupilSummary& row, int column)
+{
+    switch (static_cast<OverviewColumn>(column)) {
+    case OverviewColumn::Name:
+        return toQt(row.name);
+    case OverviewColumn::LastDay:
+        return row.lastShare ? QStringLiteral("%1%").arg(std::lround(*row.lastShare * 100)) : QString();
+    case OverviewColumn::Trend:
+        switch (row.trend) {
+        case quorvex::Trend::Up:
+            return QStringLiteral("\u2191 up");
+        case quorvex::Trend::Level:
+            return QStringLiteral("\u2192 level");
+        case quorvex::Trend::Down:
+            return QStringLiteral("\u2193 down");
+        case quorvex::Trend::None:
+            break;
+        }
+        return QString();
+    case OverviewColumn::Days:
+        return QString::number(row.days);
+    case OverviewColumn::Answers:
+        return QString::number(row.answers);
+    default:
+        return QStringLiteral("%1/%2").arg(fluentCount(row, column)).arg(quorvex::factsPerOperation);
+    }
+}
+
+// The small bar of fluent facts out of all an operation can ask, left of the count.
+void drawBar(QPainter& painter, const QRectF& cell, int fluent, const QColor& frame)
+{
+    const double height = std::max(4.0, cell.height() / 3);
+    const QRectF bar(cell.left(), cell.center().y() - height / 2, cell.width(), height);
+    painter.fillRect(QRectF(bar.topLeft(), QSizeF(bar.width() * fluent / quorvex::factsPerOperation, bar.height())),
+        stateColour(quorvex::FactState::Fluent));
+    painter.setPen(frame);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(bar);
+}
+
+class BarDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QRectF cell = QRectF(option.rect).adjusted(4, 0, -4, 0);
+        const double barWidth = std::min(48.0, cell.width() / 2);
+        painter->save();
+        drawBar(*painter, QRectF(cell.left(), cell.top(), barWidth, cell.height()), index.data(Qt::UserRole).toInt(),
+            option.palette.color(QPalette::Text));
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(56, 0);
+    }
+};
+
+// The shares of the page's width the columns take.
+constexpr double columnWeights[quorvex::overviewColumnCount] = { 3, 1, 1.2, 1.2, 1.8, 1.8, 1.8, 1.8, 1.2 };
+
+double rowHeight(const QPainter& painter)
+{
+    return painter.fontMetrics().height() * 1.5;
+}
+
+QFont printFont(bool title)
+{
+    QFont font(QStringLiteral("Arial"), title ? 14 : 10);
+    font.setBold(title);
+    return font;
+}
+
+} // namespace
+
+size_t overviewRowsPerPage(QPainter& painter, double height)
+{
+    painter.setFont(printFont(true));
+    const double title = rowHeight(painter);
+    painter.setFont(printFont(false));
+    const double rows = (height - title) / rowHeight(painter) - 1;
+    return rows < 1 ? 1 : static_cast<size_t>(rows);
+}
+
+void drawOverviewPage(QPainter& painter, const QRectF& area, const std::vector<PupilSummary>& rows, size_t from,
+    size_t to, const QString& title)
+{
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setFont(printFont(true));
+    const double titleHeight = rowHeight(painter);
+    painter.drawText(QRectF(area.left(), area.top(), area.width(), titleHeight), Qt::AlignLeft | Qt::AlignTop, title);
+    painter.setFont(printFont(false));
+    const double height = rowHeight(painter);
+    double total = 0;
+    for (const double weight : columnWeights)
+        total += weight;
+    const double padding = painter.fontMetrics().averageCharWidth() / 2.0;
+    const auto drawRow = [&](double top, const std::function<void(int, const QRectF&)>& cell) {
+        double left = area.left();
+        for (int column = 0; column < quorvex::overviewColumnCount; ++column) {
+            const double width = area.width() * columnWeights[column] / total;
+            cell(column, QRectF(left, top, width, height).adjusted(padding, 0, -padding, 0));
+            left += width;
+        }
+        painter.drawLine(QPointF(area.left(), top + height), QPointF(area.right(), top + height));
+    };
+    double top = area.top() + titleHeight;
+    QFont bold = printFont(false);
+    bold.setBold(true);
+    painter.setFont(bold);
+    drawRow(top, [&](int column, const QRectF& cell) {
+        painter.drawText(cell, Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight), heading(column));
+    });
+    painter.setFont(printFont(false));
+    for (size_t r = from; r < to && r < rows.size(); ++r) {
+        top += height;
+        drawRow(top, [&](int column, const QRectF& cell) {
+            if (isOperation(column))
+                drawBar(painter, QRectF(cell.left(), cell.top(), cell.width() * 0.45, cell.height()),
+                    fluentCount(rows[r], column), Qt::black);
+            painter.drawText(
+                cell, Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight), cellText(rows[r], column));
+        });
+    }
+    painter.restore();
+}
+
+TClassOverviewfrm::TClassOverviewfrm(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ClassOverviewfrm"));
+    setWindowTitle(document);
+    setModal(true);
+
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    Printoverview1 = MainMenu1->addAction(QStringLiteral("Print"));
+    Printoverview1->setObjectName(QStringLiteral("Printoverview1"));
+    Printoverview1->setShortcut(QKeySequence::Print);
+    Exportoverview1 = MainMenu1->addAction(QStringLiteral("Export..."));
+    Exportoverview1->setObjectName(QStringLiteral("Exportoverview1"));
+    Closeoverview1 = MainMenu1->addAction(QStringLiteral("Close"));
+    Closeoverview1->setObjectName(QStringLiteral("Closeoverview1"));
+    connect(Printoverview1, &QAction::triggered, this, &TClassOverviewfrm::Printoverview1Click);
+    connect(Exportoverview1, &QAction::triggered, this, &TClassOverviewfrm::Exportoverview1Click);
+    connect(Closeoverview1, &QAction::triggered, this, &TClassOverviewfrm::Closeoverview1Click);
+
+    overviewgrid = new QTableWidget(0, quorvex::overviewColumnCount, this);
+    overviewgrid->setObjectName(QStringLiteral("overviewgrid"));
+    overviewgrid->setAccessibleName(QStringLiteral("Class overview"));
+    for (int column = 0; column < quorvex::overviewColumnCount; ++column)
+        overviewgrid->setHorizontalHeaderItem(column, new QTableWidgetItem(heading(column)));
+    overviewgrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    overviewgrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    overviewgrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    overviewgrid->verticalHeader()->hide();
+    overviewgrid->setItemDelegate(new BarDelegate(overviewgrid));
+    QHeaderView* header = overviewgrid->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(0, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sectionClicked, this, &TClassOverviewfrm::sortBy);
+    connect(overviewgrid, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        if (openReport && index.row() >= 0 && static_cast<size_t>(index.row()) < m_rows.size())
+            openReport(m_rows[static_cast<size_t>(index.row())].name);
+    });
+
+    notelb = new QLabel(this);
+    notelb->setObjectName(QStringLiteral("notelb"));
+    notelb->setWordWrap(true);
+    notelb->hide();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(MainMenu1);
+    layout->addWidget(overviewgrid);
+    layout->addWidget(notelb);
+}
+
+TClassOverviewfrm::~TClassOverviewfrm() = default;
+
+void TClassOverviewfrm::setRows(std::vector<PupilSummary> rows, const QString& className)
+{
+    m_rows = std::move(rows);
+    m_className = className;
+    m_sortColumn = 0;
+    m_descending = false;
+    quorvex::sortOverview(m_rows, OverviewColumn::Name, false);
+    overviewgrid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    setWindowTitle(className.isEmpty() ? document : document + QStringLiteral(" - ") + className);
+
+    QStringList unreadable;
+    for (const PupilSummary& row : m_rows)
+        for (const quorvex::Bytes& file : row.unreadableDays)
+            unreadable << toQt(file);
+    notelb->setVisible(!unreadable.isEmpty());
+    notelb->setText(QStringLiteral("%1 day file(s) could not be read and are left out: %2.")
+                        .arg(unreadable.size())
+                        .arg(unreadable.join(QStringLiteral(", "))));
+    showRows();
+}
+
+void TClassOverviewfrm::showRows()
+{
+    overviewgrid->setRowCount(static_cast<int>(m_rows.size()));
+    for (int r = 0; r < static_cast<int>(m_rows.size()); ++r) {
+        const PupilSummary& row = m_rows[static_cast<size_t>(r)];
+        for (int column = 0; column < quorvex::overviewColumnCount; ++column) {
+            auto* item = new QTableWidgetItem(cellText(row, column));
+            item->setTextAlignment(Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignRight));
+            if (isOperation(column)) {
+                item->setData(Qt::UserRole, fluentCount(row, column));
+                item->setData(Qt::AccessibleTextRole,
+                    QStringLiteral("%1 of %2 fluent").arg(fluentCount(row, column)).arg(quorvex::factsPerOperation));
+            }
+            overviewgrid->setItem(r, column, item);
+        }
+    }
+    overviewgrid->resizeColumnsToContents();
+}
+
+void TClassOverviewfrm::sortBy(int column)
+{
+    if (column < 0 || column >= quorvex::overviewColumnCount)
+        return;
+    m_descending = column == m_sortColumn && !m_descending;
+    m_sortColumn = column;
+    quorvex::sortOverview(m_rows, static_cast<OverviewColumn>(column), m_descending);
+    overviewgrid->horizontalHeader()->setSortIndicator(column, m_descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    showRows();
+}
+
+// The whole table where the screen has room; on a smaller screen the window takes the room
+// there is and the table scrolls. It opens over the main window.
+void TClassOverviewfrm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    const int frame = 2 * overviewgrid->frameWidth();
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const QSize whole(overviewgrid->horizontalHeader()->length() + frame + scrollBar,
+        MainMenu1->sizeHint().height() + overviewgrid->horizontalHeader()->sizeHint().height()
+            + overviewgrid->verticalHeader()->length() + frame + scrollBar
+            + (notelb->isVisible() ? notelb->sizeHint().height() : 0));
+    QPoint centred = pos();
+    if (const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr)
+        centred = over->frameGeometry().center() - QPoint(whole.width() / 2, whole.height() / 2);
+    const QRect placed = placeOnScreen(this, whole, centred);
+    resize(placed.size());
+    move(placed.topLeft());
+}
+
+void TClassOverviewfrm::Printoverview1Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setCopyCount(1);
+    printer.setDocName(windowTitle());
+    proposePdfFile(printer, document, m_className);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!userDialogs().runPrintDialog(this, &printer))
+        return;
+
+    const QString destination
+        = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        userDialogs().reportError(this, QStringLiteral("Printing to \"%1\" could not begin.").arg(destination));
+        return;
+    }
+    const QRectF page(0, 0, printer.width(), printer.height());
+    const QString title = windowTitle() + QStringLiteral(" - ") + QLocale().toString(QDate::currentDate());
+    const size_t perPage = overviewRowsPerPage(painter, page.height());
+    bool printed = true;
+    for (size_t from = 0; printed; from += perPage) {
+        drawOverviewPage(painter, page, m_rows, from, from + perPage, title);
+        if (from + perPage >= m_rows.size())
+            break;
+        printed = printer.newPage();
+    }
+    if (!painter.end() || !printed || printer.printerState() == QPrinter::Error)
+        userDialogs().reportError(this, QStringLiteral("Printing to \"%1\" did not complete.").arg(destination));
+    else
+        tellWherePdfWent(this, printer, QStringLiteral("The class overview"));
+}
+
+void TClassOverviewfrm::Exportoverview1Click()
+{
+    QString proposed = pdfFileName(document, m_className, QDate::currentDate());
+    proposed.chop(4);
+    proposed = QDir(pdfFolder()).filePath(proposed + QStringLiteral(".csv"));
+    const QString path = userDialogs().askSaveFileName(
+        this, QStringLiteral("Export Class Overview"), proposed, QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const quorvex::Status written
+        = quorvex::replaceFile(QFile::encodeName(path).toStdString(), quorvex::overviewCsv(m_rows));
+    if (!written) {
+        userDialogs().reportError(this,
+            QStringLiteral("The file \"%1\" could not be written: %2.")
+                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(written.error().reason)));
+        return;
+    }
+    userDialogs().showNotice(
+        this, QStringLiteral("The class overview was saved as \"%1\".").arg(QDir::toNativeSeparators(path)));
+}
+
+void TClassOverviewfrm::Closeoverview1Click()
+{
+    accept();
+}

@@ -1,0 +1,189 @@
+// The class overview: opened from the teacher menu, sorted by its headings, a double-click
+// opening a pupil's fluency report, printed on landscape pages and exported as a CSV file.
+
+#include "gui/classoverviewfrm.h"
+#include "gui/flashcardfrm.h"
+#include "gui/fluencyreport.h"
+#include "guitest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QHeaderView>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QTableWidget>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Opens the overview from the teacher menu and runs body while it is up, then closes it;
+// false when no overview came up.
+bool whileOverviewShown(Tflashcardfrm& window, const std::function<void(TClassOverviewfrm&)>& body)
+{
+    bool shown = false;
+    QTimer wait;
+    QObject::connect(&wait, &QTimer::timeout, &window, [&] {
+        auto* overview = qobject_cast<TClassOverviewfrm*>(QApplication::activeModalWidget());
+        if (!overview || shown)
+            return;
+        shown = true;
+        wait.stop();
+        body(*overview);
+        if (overview->isVisible())
+            control<QAction>(overview, "Closeoverview1")->trigger();
+    });
+    wait.start(5);
+    control<QAction>(&window, "ClassOverview1")->trigger();
+    return shown;
+}
+
+QStringList column(QTableWidget* grid, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        texts << grid->item(row, column)->text();
+    return texts;
+}
+
+void clickHeading(QTableWidget* grid, int column)
+{
+    QHeaderView* header = grid->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+        QPoint(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2));
+}
+
+const QByteArray annDay1 = "Multiplication ,1 ,3 x 4 = 12 ,12 ,20\r\n"
+                           "Subtraction ,0 ,7 - 2 = 5 ,5 ,12\r\n"
+                           "Addition ,1 ,2 + 3 = 5 ,5 ,14\r\n";
+const QByteArray bobDay1 = "Division ,1 ,12 \xf7 3 = 4 ,4 ,9\r\n";
+
+} // namespace
+
+class TestOverview : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sortsByHeadingAndOpensAReport();
+    void printsLandscapePagesWithTheHeadingRepeated();
+    void exportsTheRowsAsCsv();
+};
+
+void TestOverview::sortsByHeadingAndOpensAReport()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nbob\r\nAnn\r\n");
+    folder.write(QStringLiteral("Ann1.txt"), annDay1);
+    folder.write(QStringLiteral("bob1.txt"), bobDay1);
+    auto window = startProgram();
+    QString reportTitle;
+    QVERIFY(whileOverviewShown(*window, [&](TClassOverviewfrm& overview) {
+        auto* grid = control<QTableWidget>(&overview, "overviewgrid");
+        QCOMPARE(
+            column(grid, 0), (QStringList { QStringLiteral("Ann"), QStringLiteral("bob"), QStringLiteral("Guest") }));
+        QCOMPARE(column(grid, 2), (QStringList { QStringLiteral("3"), QStringLiteral("1"), QStringLiteral("0") }));
+        QCOMPARE(column(grid, 3), (QStringList { QStringLiteral("67%"), QStringLiteral("100%"), QString() }));
+        QCOMPARE(column(grid, 7),
+            (QStringList { QStringLiteral("0/156"), QStringLiteral("1/156"), QStringLiteral("0/156") }));
+
+        clickHeading(grid, 2); // fewest answers first, Guest last whatever the order
+        QCOMPARE(
+            column(grid, 0), (QStringList { QStringLiteral("bob"), QStringLiteral("Ann"), QStringLiteral("Guest") }));
+        clickHeading(grid, 3);
+        clickHeading(grid, 3); // the same heading again: the other way round
+        QCOMPARE(
+            column(grid, 0), (QStringList { QStringLiteral("bob"), QStringLiteral("Ann"), QStringLiteral("Guest") }));
+        QCOMPARE(grid->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
+        clickHeading(grid, 0);
+        QCOMPARE(
+            column(grid, 0), (QStringList { QStringLiteral("Ann"), QStringLiteral("bob"), QStringLiteral("Guest") }));
+
+        QTimer closeReport;
+        QObject::connect(&closeReport, &QTimer::timeout, &overview, [&] {
+            if (auto* report = qobject_cast<TFluencyReportfrm*>(QApplication::activeModalWidget())) {
+                reportTitle = report->windowTitle();
+                report->accept();
+            }
+        });
+        closeReport.start(5);
+        const QRect bob = grid->visualRect(grid->model()->index(1, 4));
+        // A double-click as the mouse sends it: a click, then the second press.
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, bob.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, bob.center());
+    }));
+    QCOMPARE(reportTitle, QStringLiteral("Fluency Report - bob"));
+    QVERIFY(folder.dialogs().errors.isEmpty());
+}
+
+void TestOverview::printsLandscapePagesWithTheHeadingRepeated()
+{
+    TestFolder folder;
+    QByteArray roster = "Guest\r\n";
+    for (int n = 1; n <= 80; ++n)
+        roster += QStringLiteral("Pupil %1\r\n").arg(n, 2, 10, QLatin1Char('0')).toLatin1();
+    folder.write(QStringLiteral("studnames.txt"), roster);
+    auto window = startProgram();
+    const QString pdf = folder.path() + QStringLiteral("/overview.pdf");
+    QString proposed;
+    bool landscape = false;
+    folder.dialogs().printDialog = [&](QPrinter* printer) {
+        proposed = printer->outputFileName();
+        landscape = printer->pageLayout().orientation() == QPageLayout::Landscape;
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(pdf);
+        return true;
+    };
+    QVERIFY(whileOverviewShown(
+        *window, [&](TClassOverviewfrm& overview) { control<QAction>(&overview, "Printoverview1")->trigger(); }));
+    QVERIFY2(folder.dialogs().errors.isEmpty(), qPrintable(folder.dialogs().errors.join(QLatin1Char('\n'))));
+    QVERIFY(landscape);
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        QVERIFY2(proposed.endsWith(QStringLiteral("/Class Overview - %1 - %2.pdf")
+                                       .arg(QDir(folder.path()).dirName(), QDate::currentDate().toString(Qt::ISODate))),
+            qPrintable(proposed));
+
+    const QList<QImage> pages = renderPdf(pdf, 20);
+    QVERIFY(pages.size() >= 2);
+    for (const QImage& page : pages)
+        QVERIFY(page.width() > page.height());
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), { pdf, QStringLiteral("-") });
+    QVERIFY(text.waitForFinished());
+    const QStringList pageTexts = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    int pupils = 0;
+    for (int n = 0; n < pages.size(); ++n) {
+        QVERIFY2(pageTexts[n].contains(QStringLiteral("Multiplication")), qPrintable(pageTexts[n]));
+        pupils += static_cast<int>(pageTexts[n].count(QStringLiteral("Pupil ")));
+    }
+    QCOMPARE(pupils, 80);
+    QVERIFY(pageTexts[pages.size() - 1].contains(QStringLiteral("Guest")));
+}
+
+void TestOverview::exportsTheRowsAsCsv()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nSmith, Jo\r\nRen\xe9 \"RJ\"\r\n");
+    folder.write(QStringLiteral("Smith, Jo1.txt"), annDay1);
+    auto window = startProgram();
+    folder.dialogs().saveFileName = folder.path() + QStringLiteral("/class.csv");
+    QVERIFY(whileOverviewShown(*window, [&](TClassOverviewfrm& overview) {
+        control<QAction>(&overview, "Exportoverview1")->trigger();
+        folder.dialogs().saveFileName = folder.path() + QStringLiteral("/no such folder/class.csv");
+        control<QAction>(&overview, "Exportoverview1")->trigger();
+    }));
+    QCOMPARE(folder.read(QStringLiteral("class.csv")),
+        QByteArray("Name,Days,Answers,Last day % right,Addition fluent of 156,Subtraction fluent of 156,"
+                   "Multiplication fluent of 156,Division fluent of 156,Trend\r\n"
+                   "\"Ren\xc3\xa9 \"\"RJ\"\"\",0,0,,0,0,0,0,\r\n"
+                   "\"Smith, Jo\",1,3,67,1,0,1,0,\r\n"
+                   "Guest,0,0,,0,0,0,0,\r\n"));
+    QVERIFY(folder.dialogs().proposedFileName.endsWith(QStringLiteral(".csv")));
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    QVERIFY2(folder.dialogs().errors.first().contains(QStringLiteral("no such folder/class.csv")),
+        qPrintable(folder.dialogs().errors.first()));
+}
+
+QTEST_MAIN(TestOverview)
+#include "tst_overview.moc"
