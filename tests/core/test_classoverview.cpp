@@ -3,6 +3,7 @@
 #include "core/history.h"
 #include "scratchfolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace quorvex;
@@ -106,6 +107,20 @@ TEST(ClassOverview, SummarisesAPupilsDaysAndTodaysAnswers)
     EXPECT_EQ(withToday.lastShare, 1.0);
     EXPECT_EQ(withToday.fluent, (std::array<int32_t, 4> { 1, 0, 0, 1 }));
     EXPECT_EQ(withToday.trend, Trend::None);
+}
+
+TEST(ClassOverview, NamesAnUnreadableDayAndReadsTheOthers)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(createNewFile("Ann1.txt", line("Addition", true, "2 + 3 = 5", 12)).ok());
+    ASSERT_TRUE(createNewFile("Ann2.txt", "").ok());
+    std::filesystem::resize_file("Ann2.txt", maxDayFileSize + 1); // sparse, refused as too large
+    ASSERT_TRUE(createNewFile("Ann3.txt", line("Addition", false, "2 + 3 = 5", 12)).ok());
+    const PupilSummary row = readPupilSummary("Ann");
+    EXPECT_EQ(row.days, 3);
+    EXPECT_EQ(row.answers, 2);
+    EXPECT_EQ(row.lastShare, 0.0);
+    EXPECT_EQ(row.unreadableDays, std::vector<Bytes> { "Ann2.txt" });
 }
 
 TEST(ClassOverview, ReadsTheRosterWithGuestLastAndUnsavedAnswersForTheirOwner)

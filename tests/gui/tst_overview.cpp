@@ -9,10 +9,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <functional>
@@ -69,6 +72,7 @@ private Q_SLOTS:
     void sortsByHeadingAndOpensAReport();
     void printsLandscapePagesWithTheHeadingRepeated();
     void exportsTheRowsAsCsv();
+    void notesUnreadableDays();
 };
 
 void TestOverview::sortsByHeadingAndOpensAReport()
@@ -135,8 +139,11 @@ void TestOverview::printsLandscapePagesWithTheHeadingRepeated()
         printer->setOutputFileName(pdf);
         return true;
     };
-    QVERIFY(whileOverviewShown(
-        *window, [&](TClassOverviewfrm& overview) { control<QAction>(&overview, "Printoverview1")->trigger(); }));
+    QVERIFY(whileOverviewShown(*window, [&](TClassOverviewfrm& overview) {
+        // Eighty rows are taller than the screen: the window keeps within it and scrolls.
+        QVERIFY(overview.screen()->availableGeometry().contains(overview.frameGeometry()));
+        control<QAction>(&overview, "Printoverview1")->trigger();
+    }));
     QVERIFY2(folder.dialogs().errors.isEmpty(), qPrintable(folder.dialogs().errors.join(QLatin1Char('\n'))));
     QVERIFY(landscape);
     if (QPrinterInfo::availablePrinterNames().isEmpty())
@@ -183,6 +190,23 @@ void TestOverview::exportsTheRowsAsCsv()
     QCOMPARE(folder.dialogs().errors.size(), 1);
     QVERIFY2(folder.dialogs().errors.first().contains(QStringLiteral("no such folder/class.csv")),
         qPrintable(folder.dialogs().errors.first()));
+}
+
+void TestOverview::notesUnreadableDays()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\n");
+    folder.write(QStringLiteral("Ann1.txt"), QByteArray());
+    QVERIFY(QFile::resize(folder.path() + QStringLiteral("/Ann1.txt"), 65 << 20)); // sparse, too large
+    folder.write(QStringLiteral("Ann2.txt"), bobDay1);
+    auto window = startProgram();
+    QVERIFY(whileOverviewShown(*window, [&](TClassOverviewfrm& overview) {
+        auto* note = control<QLabel>(&overview, "notelb");
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), QStringLiteral("1 day file(s) could not be read and are left out: Ann1.txt."));
+        QCOMPARE(control<QTableWidget>(&overview, "overviewgrid")->item(0, 2)->text(), QStringLiteral("1"));
+    }));
+    QVERIFY(folder.dialogs().errors.isEmpty());
 }
 
 QTEST_MAIN(TestOverview)

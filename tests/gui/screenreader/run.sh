@@ -16,14 +16,21 @@ if [[ -z "${QUORVEX_PRIVATE_BUS:-}" ]]; then
         command -v "$tool" >/dev/null || skip "$tool is missing (packages: xvfb xdotool dbus-x11 at-spi2-core)"
     done
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is missing"
-    started=$(mktemp)
-    QUORVEX_PRIVATE_BUS="$started" dbus-run-session -- "$0" "$@"
-    status=$?
-    if [[ ! -s "$started" ]]; then
+    # The X server, the buses and the program are separate processes that start in their own
+    # time; on a loaded machine one of them now and then comes up too late, so a failed run is
+    # tried once more from scratch. A fault of the program fails both runs.
+    for attempt in 1 2; do
+        started=$(mktemp)
+        QUORVEX_PRIVATE_BUS="$started" dbus-run-session -- "$0" "$@"
+        status=$?
+        if [[ ! -s "$started" ]]; then
+            rm -f "$started"
+            skip "dbus-run-session could not start a session bus"
+        fi
         rm -f "$started"
-        skip "dbus-run-session could not start a session bus"
-    fi
-    rm -f "$started"
+        [[ $status -eq 0 || $status -eq 77 ]] && break
+        [[ $attempt -eq 1 ]] && echo "== the run failed (status $status); once more from the start"
+    done
     exit $status
 fi
 echo started >"$QUORVEX_PRIVATE_BUS"
