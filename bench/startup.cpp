@@ -1,7 +1,7 @@
 // Start-up as the pupil sees it: the windows made exactly as main() makes them, the main window
-// shown, and the time from process start to its first paint printed. Run it in an empty
-// folder (or give it a class folder, as the program takes one): the first activation creates
-// the roster there. bench/run-startup compares it with startup_floor.
+// shown, and the time from process start to its first finished frame printed. Run it in an
+// empty folder (or give it a class folder, as the program takes one): the first activation
+// creates the roster there. bench/run-startup compares it with startup_floor.
 
 #include "gui/flashcardfrm.h"
 #include "gui/programwindows.h"
@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     const std::unique_ptr<Tflashcardfrm> flashcardfrm = prepareProgram();
     if (!flashcardfrm)
         return 1;
-    const startupprobe::FirstPaint probe(flashcardfrm.get());
+    const startupprobe::FirstFrame probe(flashcardfrm.get());
     flashcardfrm->show();
     QApplication::exec();
     return probe.report("quorvex");

@@ -55,7 +55,8 @@ void substituteAlgerian()
         { QStringLiteral("Romande ADF Style Std"), QStringLiteral("URW Bookman"), QStringLiteral("DejaVu Serif") });
 }
 
-// Every label but the name sizes itself to its text.
+// Every label but the name sizes itself to its text, once the certificate is first worded
+// (sizeLabels): measuring a text loads its face, and most runs never show a certificate.
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int left, int top)
 {
     auto* label = new QLabel(parent);
@@ -63,11 +64,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setTextFormat(Qt::PlainText);
     label->setFont(font);
     label->move(left, top);
-    if (qstrcmp(name, "namelb") == 0)
-        label->resize(132, QFontMetrics(font).height());
-    else
+    if (qstrcmp(name, "namelb") != 0)
         setAutoSize(label);
-    setSizedText(label, text);
+    label->setText(text);
     label->hide();
     return label;
 }
@@ -214,8 +213,19 @@ void TCertificatefrm::buildControls()
     setTextColour(ui.weblb, grey);
 }
 
+void TCertificatefrm::sizeLabels()
+{
+    if (labelsSized)
+        return;
+    labelsSized = true;
+    ui.namelb->resize(132, QFontMetrics(ui.namelb->font()).height());
+    for (QLabel* label : { ui.l1lb, ui.l3lb, ui.numlb, ui.typelb, ui.involvelb, ui.tablelb, ui.weblb })
+        setSizedText(label, label->text());
+}
+
 void TCertificatefrm::setComposedLines(const quorvex::CertificateLines& lines)
 {
+    sizeLabels();
     setSizedText(ui.namelb, toQt(lines.name));
     setSizedText(ui.numlb, toQt(lines.score));
     setSizedText(ui.typelb, toQt(lines.type));
@@ -256,6 +266,7 @@ void TCertificatefrm::fitToScreen()
 
 void TCertificatefrm::FormShow()
 {
+    sizeLabels();
     QImage picture = ui.certimjpeg->picture().copy();
     ui.certimjpeg->resize(picture.size());
     if (artworkError) {

@@ -67,12 +67,14 @@ private:
     void FormShow();
     void buildControls();
     void fitToScreen();
+    void sizeLabels();
     QPrinter& printer();
 
     Controls ui;
     std::unique_ptr<QPrinter> Printer1; // made at the first "Print", kept so the user's choices stay
     TWhoami* Whoami = nullptr;
     std::optional<quorvex::FileError> artworkError; // reported at the first showing
+    bool labelsSized = false; // the labels' sizes wait for their faces, until first worded
 };
 
 // Sets a label's text and, for a label that sizes itself to its text, its width to the text's

@@ -64,12 +64,8 @@ QString drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, b
 
 void Tflashcardfrm::wireResults()
 {
-    // The page is on the second tab and gets no resize event until it is first shown, so its
-    // canvas is made here: it is drawn on from the first answer.
-    QImage canvas(ui.resltsim->size(), QImage::Format_RGB32);
-    canvas.fill(Qt::white);
-    ui.resltsim->setPicture(canvas);
-
+    // The page's canvas is made at its first drawing, from the first answer on, at the size the
+    // layout gave it (the page is on the second tab and gets no resize event until shown).
     connect(ui.resltssb, &QScrollBar::valueChanged, this, &Tflashcardfrm::resltssbChange);
     for (QRadioButton* order : { ui.Showallrb, ui.showwrongrb, ui.longestrb, ui.shortestrb }) {
         connect(order, &QRadioButton::toggled, this, [this](bool checked) {

@@ -24,6 +24,7 @@ const QImage& ImageControl::picture() const
 void ImageControl::setPicture(const QImage& picture)
 {
     m_source = nullptr;
+    m_blank = false;
     m_picture = picture;
     update();
 }
@@ -31,12 +32,29 @@ void ImageControl::setPicture(const QImage& picture)
 void ImageControl::setPictureSource(std::function<QImage()> source)
 {
     m_source = std::move(source);
+    m_blank = false;
     m_picture = QImage();
     update();
 }
 
+namespace {
+
+QImage whiteCanvas(QSize size)
+{
+    QImage canvas(size, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    return canvas;
+}
+
+} // namespace
+
 void ImageControl::makePicture() const
 {
+    if (m_blank) {
+        m_blank = false;
+        m_picture = whiteCanvas(size());
+        return;
+    }
     if (!m_source)
         return;
     const auto source = std::move(m_source);
@@ -54,7 +72,8 @@ void ImageControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, picture());
+    if (!m_blank)
+        painter.drawImage(0, 0, picture());
     if (hasFocus() && !m_focusMark.isNull()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
         painter.drawRect(m_focusMark);
@@ -71,10 +90,9 @@ void ImageControl::mousePressEvent(QMouseEvent* event)
 // was drawn where it overlaps.
 void ImageControl::resizeEvent(QResizeEvent*)
 {
-    if (m_source || m_picture.size() == size())
+    if (m_blank || m_source || m_picture.size() == size())
         return;
-    QImage grown(size(), QImage::Format_RGB32);
-    grown.fill(Qt::white);
+    QImage grown = whiteCanvas(size());
     QPainter painter(&grown);
     painter.drawImage(0, 0, m_picture);
     painter.end();

@@ -6,7 +6,8 @@
 
 // An image control: a persistent picture that handlers draw into and the widget paints.
 // The picture keeps its contents between drawings; a mouse press is reported in picture
-// coordinates.
+// coordinates. Until a picture is given, it is a white canvas of the control's size, made only
+// when first drawn into or read: a page nobody has opened costs no memory.
 class ImageControl : public QWidget {
     Q_OBJECT
 public:
@@ -37,5 +38,6 @@ private:
 
     mutable QImage m_picture;
     mutable std::function<QImage()> m_source;
+    mutable bool m_blank = true; // the picture is the white canvas, not made yet
     QRect m_focusMark;
 };

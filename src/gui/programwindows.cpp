@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "certificatefrm.h"
 #include "classfolder.h"
+#include "deferredicons.h"
 #include "flashcardfrm.h"
 #include "fonts.h"
 #include "userdialogs.h"
@@ -13,6 +14,7 @@
 Tflashcardfrm* createWindows()
 {
     installFontSubstitutions();
+    deferStandardIcons();
     auto* main = new Tflashcardfrm;
     auto* certificate = new TCertificatefrm(main);
     auto* whoami = new TWhoami(main);

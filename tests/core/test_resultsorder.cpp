@@ -2,6 +2,7 @@
 #include "exchangesort.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 #include <utility>
 #include <vector>
@@ -97,6 +98,33 @@ TEST(ReorderResults, MatchesTheExchangeSortThroughChainsOfOrders)
             exchangeSort(expected, order);
             reorderResults(actual, order);
             ASSERT_EQ(actual, expected) << "round " << round << ", step " << step;
+        }
+    }
+}
+
+// Times and numbers from all over their range, where the halves of the keys differ, and logs
+// growing and shrinking from call to call, as the working memory kept between calls meets them.
+TEST(ReorderResults, MatchesTheExchangeSortOverTheWholeRangeOfTimesAndNumbers)
+{
+    constexpr int32_t lowest = std::numeric_limits<int32_t>::min();
+    constexpr int32_t highest = std::numeric_limits<int32_t>::max();
+    const int32_t edges[] = { lowest, lowest + 1, -65537, -65536, -65535, -1, 0, 1, 65535, 65536, 65537, highest };
+    std::mt19937 random(65536);
+    std::uniform_int_distribution<size_t> edge(0, std::size(edges) - 1);
+    std::uniform_int_distribution<int32_t> any(lowest, highest);
+    std::bernoulli_distribution atAnEdge(0.7);
+    auto value = [&] { return atAnEdge(random) ? edges[edge(random)] : any(random); };
+    for (const size_t size : { 300, 2, 0, 129, 1, 300, 40 }) {
+        for (const ResultsOrder order : allOrders) {
+            std::vector<Treslts> expected = randomLog(random, size);
+            for (Treslts& r : expected) {
+                r.ticks = value();
+                r.number = value();
+            }
+            std::vector<Treslts> actual = expected;
+            exchangeSort(expected, order);
+            reorderResults(actual, order);
+            ASSERT_EQ(actual, expected) << "size " << size << ", order " << static_cast<int>(order);
         }
     }
 }

@@ -13,12 +13,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -33,6 +38,7 @@ private Q_SLOTS:
     void geometryAndFonts_data();
     void geometryAndFonts();
     void menus();
+    void menuOverflowButtonKeepsTheStylesIcon();
     void aboutBoxShowsProductAndVersion();
     void exitClosesWithoutWritingWhenNothingWasAsked();
     void startBeginsARun();
@@ -309,6 +315,27 @@ void TestMainWindow::menus()
     QCOMPARE(srsb->pageStep(), 30);
     QCOMPARE(control<QScrollBar>(window.get(), "resltssb")->maximum(), 0);
     QCOMPARE(control<QTabWidget>(window.get(), "TabbedNotebook1")->currentIndex(), 0);
+}
+
+// The menu bar's overflow button, shown on a screen too narrow for the menus, reads its icon
+// only when first drawn; drawn, it is the style's own.
+void TestMainWindow::menuOverflowButtonKeepsTheStylesIcon()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* overflow = window->menuBar()->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(overflow);
+    auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+    QVERIFY(style);
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(style->baseStyle()->name()));
+    QVERIFY(plain);
+    for (const int size : { 16, 32 }) {
+        const QIcon expected
+            = plain->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, window->menuBar());
+        QVERIFY(!overflow->icon().isNull());
+        QCOMPARE(overflow->icon().actualSize(QSize(size, size)), expected.actualSize(QSize(size, size)));
+        QCOMPARE(overflow->icon().pixmap(size).toImage(), expected.pixmap(size).toImage());
+    }
 }
 
 void TestMainWindow::aboutBoxShowsProductAndVersion()
