@@ -1,6 +1,7 @@
 #include "core/classoverview.h"
 #include "core/fileio.h"
 #include "core/history.h"
+#include "dayline.h"
 #include "scratchfolder.h"
 
 #include <filesystem>
@@ -10,15 +11,10 @@ using namespace quorvex;
 
 namespace {
 
+// One line of a day file as the program writes it.
 Bytes line(const Bytes& operation, bool correct, const Bytes& question, int32_t ticks)
 {
-    Treslts record;
-    record.operation = operation;
-    record.correct = correct;
-    record.question = question;
-    record.answer = "0";
-    record.ticks = ticks;
-    return dayLine(record) + "\r\n";
+    return dayFileLine(operation, correct, question, ticks);
 }
 
 // Days of ten answers each, so many right.

@@ -3,6 +3,7 @@
 #include "core/history.h"
 #include "core/operations.h"
 #include "core/textlines.h"
+#include "dayline.h"
 #include "scratchfolder.h"
 
 #include <cctype>
@@ -20,13 +21,7 @@ namespace {
 // One line of a day file as the program writes it.
 Bytes line(const Bytes& operation, bool correct, const Bytes& question, int32_t ticks)
 {
-    Treslts record;
-    record.operation = operation;
-    record.correct = correct;
-    record.question = question;
-    record.answer = "0";
-    record.ticks = ticks;
-    return dayLine(record) + "\r\n";
+    return dayFileLine(operation, correct, question, ticks);
 }
 
 Bytes times(bool correct, const Bytes& question, int32_t ticks)
