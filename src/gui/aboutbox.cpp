@@ -11,6 +11,8 @@ Taboutboxp::Taboutboxp(QWidget* parent)
     setObjectName(QStringLiteral("aboutboxp"));
     setWindowTitle(QStringLiteral("About"));
     setModal(true);
+    // A face of its own, as every window has, rather than whatever the desktop's default is.
+    setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13, false));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 20, 24, 20);
