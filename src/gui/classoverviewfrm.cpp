@@ -1,5 +1,6 @@
 #include "classoverviewfrm.h"
 
+#include "controlhelpers.h"
 #include "core/fileio.h"
 #include "fluencypage.h"
 #include "pdffile.h"
@@ -190,16 +191,13 @@ TClassOverviewfrm::TClassOverviewfrm(QWidget* parent)
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    Printoverview1 = MainMenu1->addAction(QStringLiteral("Print"));
-    Printoverview1->setObjectName(QStringLiteral("Printoverview1"));
+    Printoverview1 = addMenuCommand(
+        MainMenu1, "Printoverview1", QStringLiteral("Print"), this, &TClassOverviewfrm::Printoverview1Click);
     Printoverview1->setShortcut(QKeySequence::Print);
-    Exportoverview1 = MainMenu1->addAction(QStringLiteral("Export..."));
-    Exportoverview1->setObjectName(QStringLiteral("Exportoverview1"));
-    Closeoverview1 = MainMenu1->addAction(QStringLiteral("Close"));
-    Closeoverview1->setObjectName(QStringLiteral("Closeoverview1"));
-    connect(Printoverview1, &QAction::triggered, this, &TClassOverviewfrm::Printoverview1Click);
-    connect(Exportoverview1, &QAction::triggered, this, &TClassOverviewfrm::Exportoverview1Click);
-    connect(Closeoverview1, &QAction::triggered, this, &TClassOverviewfrm::Closeoverview1Click);
+    Exportoverview1 = addMenuCommand(
+        MainMenu1, "Exportoverview1", QStringLiteral("Export..."), this, &TClassOverviewfrm::Exportoverview1Click);
+    Closeoverview1 = addMenuCommand(
+        MainMenu1, "Closeoverview1", QStringLiteral("Close"), this, &TClassOverviewfrm::Closeoverview1Click);
 
     overviewgrid = new QTableWidget(0, quorvex::overviewColumnCount, this);
     overviewgrid->setObjectName(QStringLiteral("overviewgrid"));

@@ -2,6 +2,8 @@
 
 #include "colours.h"
 
+#include <QAction>
+#include <QMenuBar>
 #include <QString>
 
 class QLabel;
@@ -15,3 +17,15 @@ QColor textColour(const QWidget* widget);
 // text comes, keeping its place.
 void setAutoSize(QLabel* label);
 void setCaption(QLabel* label, const QString& text);
+
+// A command of a window's menu bar: an action named as its handler's control, running the
+// handler when chosen.
+template <class Window>
+QAction* addMenuCommand(
+    QMenuBar* bar, const char* name, const QString& caption, Window* window, void (Window::*handler)())
+{
+    QAction* action = bar->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    QObject::connect(action, &QAction::triggered, window, handler);
+    return action;
+}

@@ -1,5 +1,6 @@
 #include "fluencyreport.h"
 
+#include "controlhelpers.h"
 #include "core/operations.h"
 #include "pdffile.h"
 #include "screenfit.h"
@@ -93,13 +94,11 @@ TFluencyReportfrm::TFluencyReportfrm(QWidget* parent)
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    Printreport1 = MainMenu1->addAction(QStringLiteral("Print"));
-    Printreport1->setObjectName(QStringLiteral("Printreport1"));
+    Printreport1 = addMenuCommand(
+        MainMenu1, "Printreport1", QStringLiteral("Print"), this, &TFluencyReportfrm::Printreport1Click);
     Printreport1->setShortcut(QKeySequence::Print);
-    Closereport1 = MainMenu1->addAction(QStringLiteral("Close"));
-    Closereport1->setObjectName(QStringLiteral("Closereport1"));
-    connect(Printreport1, &QAction::triggered, this, &TFluencyReportfrm::Printreport1Click);
-    connect(Closereport1, &QAction::triggered, this, &TFluencyReportfrm::Closereport1Click);
+    Closereport1 = addMenuCommand(
+        MainMenu1, "Closereport1", QStringLiteral("Close"), this, &TFluencyReportfrm::Closereport1Click);
 
     reportim = new FluencyPageView(this);
     auto* layout = new QVBoxLayout(this);
