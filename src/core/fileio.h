@@ -3,13 +3,27 @@
 #include "result.h"
 
 #include <chrono>
-#include <sys/types.h>
+#include <cstdint>
 #include <vector>
 
 namespace quorvex {
 
 // Every file lies in the current working folder and is named by its bare name. Every look at
-// the file system the core makes goes through here.
+// the file system the core makes goes through here. The rules live in fileio.cpp; the calls
+// they make differ between POSIX (fileio_posix.cpp) and Windows (fileio_win32.cpp), where the
+// 8-bit names are taken as Windows-1252 and the wide-character calls are used. Failures carry
+// an errno value on both, so a reason reads the same wherever it happened.
+
+// Permission bits for a new file on POSIX. On Windows a new file takes the folder's access
+// defaults and these are not used.
+using FileMode = unsigned int;
+
+// A file the layer holds open: a descriptor on POSIX, a HANDLE on Windows.
+using NativeFile = intptr_t;
+inline constexpr NativeFile noFile = -1;
+
+// The words for an errno value, the same on every system ("File exists", "Is a directory").
+Bytes errorReason(int error);
 
 // Reading never takes more than this: a roster or a password is a few kilobytes, a real day
 // under 200 kB. Anything larger is refused as not the program's own.
@@ -42,14 +56,16 @@ Result<Bytes> readFile(const Bytes& name, size_t maxSize = maxDayFileSize);
 // file gets newFileMode less the umask); when the name is a symbolic link, the file it points
 // to is replaced and the link stays. The scratch file's name is fixed (scratchFileName), so
 // the caller holds the file's lock or is its only writer; a scratch file an interrupted write
-// left is removed first.
-Status replaceFile(const Bytes& name, BytesView contents, mode_t newFileMode = 0666);
+// left is removed first. On Windows a link is replaced, not followed, and the new file gets the
+// folder's access defaults.
+Status replaceFile(const Bytes& name, BytesView contents, FileMode newFileMode = 0666);
 
 // Creates a file that must not exist yet, with its whole contents in one step: the bytes are
 // written aside and then moved in under the name, which fails if the name appeared in the
 // meantime (error reason "File exists", and existedAlready is set). A crash never leaves a
 // half-written file under the name. The same rule on the scratch file as for replaceFile.
-Status createNewFile(const Bytes& name, BytesView contents, bool* existedAlready = nullptr, mode_t newFileMode = 0666);
+Status createNewFile(
+    const Bytes& name, BytesView contents, bool* existedAlready = nullptr, FileMode newFileMode = 0666);
 
 // Writes a small record in place and flushes it to the disk. A kill may leave it cut short,
 // so its reader must tell a whole record from a partial one.
@@ -108,9 +124,9 @@ public:
     void renew();
 
 private:
-    FolderLock(Bytes name, int fd);
+    FolderLock(Bytes name, NativeFile file);
     Bytes m_name;
-    int m_fd = -1;
+    NativeFile m_file = noFile;
 };
 
 // The stale locks removed since the last call, one line each for the teacher.
