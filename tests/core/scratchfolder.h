@@ -3,6 +3,34 @@
 #include <filesystem>
 #include <string>
 
+#ifdef _WIN32
+#include <atomic>
+#include <direct.h>
+#include <process.h>
+
+// POSIX's mkdir, for the tests that make a folder in the way; the mode means nothing there.
+inline int mkdir(const char* path, int)
+{
+    return ::_mkdir(path);
+}
+
+// A fresh folder from a pattern ending in XXXXXX, as POSIX's mkdtemp makes it.
+inline char* mkdtemp(char* pattern)
+{
+    static std::atomic<unsigned> made { 0 };
+    std::string name(pattern);
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const std::string unique = std::to_string((::_getpid() * 7919u + made++) % 1000000u + 1000000u).substr(1);
+        name.replace(name.size() - 6, 6, unique);
+        if (::_mkdir(name.c_str()) == 0) {
+            name.copy(pattern, name.size());
+            return pattern;
+        }
+    }
+    return nullptr;
+}
+#endif
+
 // Makes a fresh temporary folder the working folder for one test and removes it afterwards,
 // since the program keeps every file in its working folder.
 class ScratchFolder {

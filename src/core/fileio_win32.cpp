@@ -1,0 +1,553 @@
+#include "fileio.h"
+#include "fileio_system.h"
+
+#include <cerrno>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+// Win32 calls under the file layer. The core's names are Windows-1252 bytes; they are turned
+// into the wide-character names Windows keeps with that code page, never with the C library's
+// locale, so a name reads the same whichever language the computer is set to.
+
+namespace quorvex {
+
+using sys::systemError;
+using sys::tooLarge;
+
+namespace {
+
+constexpr UINT namesCodePage = 1252;
+constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// The one translation of Windows' error codes into the errno values the core reports.
+int errnoFromWin32(DWORD error)
+{
+    switch (error) {
+    case ERROR_SUCCESS:
+        return 0;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+        return ENOENT;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        return EEXIST;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_NETWORK_ACCESS_DENIED:
+    case ERROR_CANT_ACCESS_FILE:
+        return EACCES;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_BUSY:
+    case ERROR_DELETE_PENDING:
+        return EBUSY;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_DIR_NOT_EMPTY:
+        return ENOTEMPTY;
+    case ERROR_DIRECTORY:
+        return ENOTDIR;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_INVALID_PARAMETER:
+        return EINVAL;
+    case ERROR_FILENAME_EXCED_RANGE:
+        return ENAMETOOLONG;
+    case ERROR_TOO_MANY_OPEN_FILES:
+        return EMFILE;
+    case ERROR_NOT_SAME_DEVICE:
+        return EXDEV;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
+    case ERROR_FILE_TOO_LARGE:
+        return EFBIG;
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY:
+        return ENOMEM;
+    default:
+        return EIO;
+    }
+}
+
+int lastError()
+{
+    return errnoFromWin32(GetLastError());
+}
+
+std::wstring wideName(const Bytes& name)
+{
+    if (name.empty())
+        return {};
+    const int size = static_cast<int>(name.size());
+    const int length = MultiByteToWideChar(namesCodePage, 0, name.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(namesCodePage, 0, name.data(), size, wide.data(), length);
+    return wide;
+}
+
+// The name in the core's bytes; none when a character has no byte there, so the name cannot
+// be one the program made.
+std::optional<Bytes> narrowName(const wchar_t* wide)
+{
+    BOOL lossy = FALSE;
+    const int length = WideCharToMultiByte(namesCodePage, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, nullptr, &lossy);
+    if (length <= 0 || lossy)
+        return std::nullopt;
+    Bytes name(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(namesCodePage, WC_NO_BEST_FIT_CHARS, wide, -1, name.data(), length, nullptr, &lossy);
+    name.resize(static_cast<size_t>(length - 1));
+    return name;
+}
+
+// The name as Win32 calls take it. A folder deep enough that the whole path passes the old
+// 260-character limit is reached through the long-path form, with the name kept exactly.
+std::wstring winPath(const Bytes& name)
+{
+    std::wstring wide = wideName(name);
+    wchar_t folder[MAX_PATH];
+    const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
+    if (length > 0 && length < MAX_PATH && length + 1 + wide.size() < MAX_PATH - 12)
+        return wide;
+    std::wstring full(32768, L'\0');
+    const DWORD got = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (got == 0 || got >= full.size())
+        return wide;
+    full.resize(got);
+    if (full.starts_with(L"\\\\?\\"))
+        return full;
+    if (full.starts_with(L"\\\\"))
+        return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
+DWORD attributesOf(const Bytes& name)
+{
+    return GetFileAttributesW(winPath(name).c_str());
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle = INVALID_HANDLE_VALUE)
+        : m_handle(handle)
+    {
+    }
+    ~Handle() { close(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return m_handle; }
+    HANDLE release() { return std::exchange(m_handle, INVALID_HANDLE_VALUE); }
+    void reset(HANDLE handle)
+    {
+        close();
+        m_handle = handle;
+    }
+    // 0 or an errno value.
+    int close()
+    {
+        if (!valid())
+            return 0;
+        return CloseHandle(release()) ? 0 : lastError();
+    }
+
+private:
+    HANDLE m_handle;
+};
+
+HANDLE toHandle(NativeFile file)
+{
+    return reinterpret_cast<HANDLE>(file);
+}
+
+NativeFile toNative(HANDLE handle)
+{
+    return reinterpret_cast<NativeFile>(handle);
+}
+
+int writeAll(HANDLE file, BytesView contents)
+{
+    const char* data = contents.data();
+    size_t left = contents.size();
+    while (left > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(left, 1 << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, data, chunk, &written, nullptr))
+            return lastError();
+        data += written;
+        left -= written;
+    }
+    return 0;
+}
+
+// Takes the name away from an open file (opened with DELETE access) at once where the file
+// system can, else when the last handle to it closes; true when done.
+bool deleteOpenFile(HANDLE file)
+{
+    // Windows 10's deletion that frees the name at once (FileDispositionInfoEx, with the flags
+    // DELETE and POSIX_SEMANTICS), spelt out since the headers offer it only to some targets.
+    // Older systems and other file systems refuse it.
+    const auto dispositionEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
+    ULONG atOnce = 0x1 | 0x2;
+    if (SetFileInformationByHandle(file, dispositionEx, &atOnce, sizeof atOnce))
+        return true;
+    FILE_DISPOSITION_INFO onClose {};
+    onClose.DeleteFile = TRUE;
+    return SetFileInformationByHandle(file, FileDispositionInfo, &onClose, sizeof onClose) != 0;
+}
+
+bool isFolder(const Bytes& name)
+{
+    const DWORD attributes = attributesOf(name);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A scratch file beside the file it prepares, written while nobody else may open it for
+// writing or delete it.
+class ScratchFile {
+public:
+    explicit ScratchFile(const Bytes& target)
+        : m_path(winPath(scratchFileName(target)))
+    {
+        // A scratch file standing here is what an interrupted write left: it goes.
+        open();
+        if (!m_file.valid() && GetLastError() == ERROR_FILE_EXISTS && DeleteFileW(m_path.c_str()))
+            open();
+        m_error = m_file.valid() ? 0 : lastError();
+    }
+    ~ScratchFile()
+    {
+        m_file.close();
+        if (!m_published && m_error == 0)
+            DeleteFileW(m_path.c_str());
+    }
+    ScratchFile(const ScratchFile&) = delete;
+    ScratchFile& operator=(const ScratchFile&) = delete;
+
+    int error() const { return m_error; }
+    const std::wstring& path() const { return m_path; }
+
+    // Writes everything, flushes it to the disk and closes the file; 0 or an errno value.
+    int writeAndClose(BytesView contents)
+    {
+        if (const int error = writeAll(m_file.get(), contents))
+            return error;
+        if (!FlushFileBuffers(m_file.get()))
+            return lastError();
+        return m_file.close();
+    }
+
+    void markPublished() { m_published = true; }
+
+private:
+    void open()
+    {
+        m_file.reset(CreateFileW(
+            m_path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    }
+
+    std::wstring m_path;
+    Handle m_file;
+    int m_error = 0;
+    bool m_published = false;
+};
+
+} // namespace
+
+FileKind fileKind(const Bytes& name)
+{
+    const DWORD attributes = attributesOf(name);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return lastError() == ENOENT ? FileKind::Missing : FileKind::Other;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return FileKind::Folder;
+    // A device (CON, NUL) answers to its name in any folder; a link is followed.
+    Handle file(CreateFileW(winPath(name).c_str(), 0, shareAll, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file.valid())
+        return FileKind::Other;
+    return GetFileType(file.get()) == FILE_TYPE_DISK ? FileKind::Regular : FileKind::Other;
+}
+
+bool nameTaken(const Bytes& name)
+{
+    return attributesOf(name) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool fileExists(const Bytes& name)
+{
+    return fileKind(name) == FileKind::Regular;
+}
+
+Result<Bytes> readFile(const Bytes& name, size_t maxSize)
+{
+    if (isFolder(name))
+        return systemError(name, EISDIR);
+    // Shared for deletion too: a clean-up on another computer may delete or renumber the file
+    // while it is read here.
+    Handle file(CreateFileW(winPath(name).c_str(), GENERIC_READ, shareAll, nullptr, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file.valid())
+        return systemError(name, lastError());
+    if (GetFileType(file.get()) != FILE_TYPE_DISK)
+        return FileError { name, "Not a regular file (a pipe, a device or the like)" };
+    LARGE_INTEGER size {};
+    if (!GetFileSizeEx(file.get(), &size))
+        return systemError(name, lastError());
+    if (static_cast<unsigned long long>(size.QuadPart) > maxSize)
+        return tooLarge(name, maxSize);
+    Bytes contents;
+    contents.reserve(static_cast<size_t>(size.QuadPart));
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr))
+            return systemError(name, lastError());
+        if (got == 0)
+            break;
+        contents.append(buffer, got);
+        if (contents.size() > maxSize)
+            return tooLarge(name, maxSize);
+    }
+    return contents;
+}
+
+Status replaceFile(const Bytes& name, BytesView contents, FileMode)
+{
+    // Moving a file over a folder is refused with a vaguer reason than POSIX gives.
+    if (isFolder(name))
+        return systemError(name, EISDIR);
+    ScratchFile scratch(name);
+    if (scratch.error())
+        return systemError(name, scratch.error());
+    if (const int failed = scratch.writeAndClose(contents))
+        return systemError(name, failed);
+    if (!MoveFileExW(scratch.path().c_str(), winPath(name).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return systemError(name, lastError());
+    scratch.markPublished();
+    return success();
+}
+
+Status createNewFile(const Bytes& name, BytesView contents, bool* existedAlready, FileMode)
+{
+    if (existedAlready)
+        *existedAlready = false;
+    ScratchFile scratch(name);
+    if (scratch.error())
+        return systemError(name, scratch.error());
+    if (const int error = scratch.writeAndClose(contents))
+        return systemError(name, error);
+    // Without MOVEFILE_REPLACE_EXISTING the move refuses a name that exists, even one another
+    // program created a moment ago.
+    if (MoveFileExW(scratch.path().c_str(), winPath(name).c_str(), MOVEFILE_WRITE_THROUGH)) {
+        scratch.markPublished();
+        return success();
+    }
+    const int error = lastError();
+    if (existedAlready)
+        *existedAlready = error == EEXIST;
+    return systemError(name, error);
+}
+
+Status writeRecordFile(const Bytes& name, BytesView contents)
+{
+    const std::wstring where = winPath(name);
+    Handle file(CreateFileW(where.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_ALWAYS,
+        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return systemError(name, isFolder(name) ? EISDIR : lastError());
+    int error = writeAll(file.get(), contents);
+    if (error == 0 && !FlushFileBuffers(file.get()))
+        error = lastError();
+    if (const int closed = file.close(); error == 0)
+        error = closed;
+    if (error != 0) {
+        DeleteFileW(where.c_str());
+        return systemError(name, error);
+    }
+    return success();
+}
+
+Status renameFile(const Bytes& from, const Bytes& to)
+{
+    if (!MoveFileExW(winPath(from).c_str(), winPath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return systemError(from, lastError());
+    return success();
+}
+
+int removeName(const Bytes& name)
+{
+    // Opened for deletion only, shared with every reader and writer, so a file another copy
+    // of the program has open can still go.
+    Handle file(CreateFileW(
+        winPath(name).c_str(), DELETE, shareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file.valid()) {
+        const int error = lastError();
+        return error == EACCES && isFolder(name) ? EISDIR : error;
+    }
+    return deleteOpenFile(file.get()) ? 0 : lastError();
+}
+
+int renameWithoutReplacing(const Bytes& from, const Bytes& to)
+{
+    return MoveFileExW(winPath(from).c_str(), winPath(to).c_str(), MOVEFILE_WRITE_THROUGH) ? 0 : lastError();
+}
+
+std::vector<Bytes> workingFolderEntries()
+{
+    std::vector<Bytes> names;
+    WIN32_FIND_DATAW entry {};
+    const HANDLE search = FindFirstFileExW(L"*", FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::optional<Bytes> name = narrowName(entry.cFileName);
+        if (name && *name != "." && *name != "..")
+            names.push_back(*name);
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return names;
+}
+
+// ---- Locks ---------------------------------------------------------------------------------
+namespace sys {
+
+namespace {
+
+constexpr long long fileTimeTicksPerSecond = 10000000;
+constexpr long long fileTimeAtUnixEpoch = 116444736000000000LL;
+
+long long ticks(const FILETIME& time)
+{
+    return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
+bool identityOf(HANDLE file, FileIdentity& identity, BY_HANDLE_FILE_INFORMATION* details = nullptr)
+{
+    BY_HANDLE_FILE_INFORMATION info {};
+    if (!GetFileInformationByHandle(file, &info))
+        return false;
+    identity = { info.dwVolumeSerialNumber,
+        (static_cast<unsigned long long>(info.nFileIndexHigh) << 32) | info.nFileIndexLow };
+    if (details)
+        *details = info;
+    return true;
+}
+
+} // namespace
+
+int createLockFile(const Bytes& name, NativeFile& file)
+{
+    // Open to every other copy for reading its note and for deleting it when it turns stale.
+    const HANDLE created = CreateFileW(winPath(name).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, shareAll, nullptr,
+        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (created == INVALID_HANDLE_VALUE) {
+        const int error = lastError();
+        // A lock being deleted keeps its name a moment longer, and refuses access meanwhile.
+        if (error == EACCES && nameTaken(name))
+            return EEXIST;
+        return error;
+    }
+    file = toNative(created);
+    return 0;
+}
+
+void writeLockNote(NativeFile file, BytesView note)
+{
+    (void)writeAll(toHandle(file), note);
+}
+
+int lookAtLockFile(const Bytes& name, LockFileLook& look)
+{
+    Handle file(CreateFileW(
+        winPath(name).c_str(), GENERIC_READ, shareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!file.valid())
+        return lastError();
+    BY_HANDLE_FILE_INFORMATION info {};
+    if (GetFileType(file.get()) != FILE_TYPE_DISK || !identityOf(file.get(), look.identity, &info)
+        || (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+        return 0;
+    look.regular = true;
+    look.modified = static_cast<time_t>((ticks(info.ftLastWriteTime) - fileTimeAtUnixEpoch) / fileTimeTicksPerSecond);
+    char buffer[1024];
+    DWORD got = 0;
+    if (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr))
+        look.note.assign(buffer, got);
+    return 0;
+}
+
+bool removeLockFileIf(const Bytes& name, const FileIdentity& identity)
+{
+    // The file is checked and deleted through one handle: nothing can slip in between.
+    Handle file(CreateFileW(
+        winPath(name).c_str(), DELETE, shareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    FileIdentity now;
+    return file.valid() && identityOf(file.get(), now) && now == identity && deleteOpenFile(file.get());
+}
+
+void releaseLockFile(const Bytes&, NativeFile file)
+{
+    // The handle is the lock's own file: a lock taken as stale and replaced meanwhile is
+    // another file under the name and stays.
+    deleteOpenFile(toHandle(file));
+    CloseHandle(toHandle(file));
+}
+
+void touchFile(NativeFile file)
+{
+    FILETIME now {};
+    GetSystemTimeAsFileTime(&now);
+    SetFileTime(toHandle(file), nullptr, nullptr, &now);
+}
+
+std::optional<Bytes> processStart(long long process)
+{
+    Handle running(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(process)));
+    if (!running.get()) {
+        // Another user's process may not be looked at, but it runs.
+        running.release();
+        return GetLastError() == ERROR_ACCESS_DENIED ? std::optional<Bytes>(Bytes()) : std::nullopt;
+    }
+    DWORD exitCode = 0;
+    if (GetExitCodeProcess(running.get(), &exitCode) && exitCode != STILL_ACTIVE)
+        return std::nullopt;
+    FILETIME created {}, exited {}, kernel {}, user {};
+    if (!GetProcessTimes(running.get(), &created, &exited, &kernel, &user))
+        return Bytes();
+    return decimal(ticks(created));
+}
+
+long long currentProcess()
+{
+    return GetCurrentProcessId();
+}
+
+Bytes computerName()
+{
+    wchar_t name[256] = {};
+    DWORD length = 255;
+    if (!GetComputerNameExW(ComputerNameDnsHostname, name, &length) || length == 0)
+        return "?";
+    return narrowName(name).value_or("?");
+}
+
+Bytes localTime(time_t when)
+{
+    std::tm parts {};
+    localtime_s(&parts, &when);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &parts);
+    return text;
+}
+
+} // namespace sys
+
+} // namespace quorvex
