@@ -2,9 +2,12 @@
 #include "fileio_system.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <ctime>
 #include <optional>
+#include <random>
 #include <string>
+#include <vector>
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -189,17 +192,40 @@ int writeAll(HANDLE file, BytesView contents)
     return 0;
 }
 
-// Takes the name away from an open file (opened with DELETE access) at once where the file
-// system can, else when the last handle to it closes; true when done.
-bool deleteOpenFile(HANDLE file)
+// Moves an open file (opened with DELETE access) to a name of the earlier versions' scratch
+// files, ".~<name>.XXXXXX", within its folder; true when done.
+bool moveAside(HANDLE file, const Bytes& name)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    thread_local std::minstd_rand random(static_cast<unsigned>(GetCurrentProcessId() ^ GetTickCount()));
+    Bytes aside = ".~" + name + ".";
+    for (int k = 0; k < 6; ++k)
+        aside += letters[random() % (sizeof letters - 1)];
+    const std::wstring wide = wideName(aside);
+    const size_t size = offsetof(FILE_RENAME_INFO, FileName) + (wide.size() + 1) * sizeof(wchar_t);
+    std::vector<unsigned char> buffer(size);
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = FALSE;
+    rename->RootDirectory = nullptr;
+    rename->FileNameLength = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
+    wide.copy(rename->FileName, wide.size());
+    return SetFileInformationByHandle(file, FileRenameInfo, rename, static_cast<DWORD>(size)) != 0;
+}
+
+// Takes the name away from an open file (opened with DELETE access) at once, even while
+// another copy of the program reads it; true when done.
+bool deleteOpenFile(HANDLE file, const Bytes& name)
 {
     // Windows 10's deletion that frees the name at once (FileDispositionInfoEx, with the flags
     // DELETE and POSIX_SEMANTICS), spelt out since the headers offer it only to some targets.
-    // Older systems and other file systems refuse it.
     const auto dispositionEx = static_cast<FILE_INFO_BY_HANDLE_CLASS>(21);
     ULONG atOnce = 0x1 | 0x2;
     if (SetFileInformationByHandle(file, dispositionEx, &atOnce, sizeof atOnce))
         return true;
+    // Elsewhere a deleted file keeps its name until its last reader closes it, and the name
+    // could be neither created nor renamed onto meanwhile: it moves aside first. Should the
+    // program end in between, the next clean-up of the folder sweeps it as a scratch file.
+    (void)moveAside(file, name);
     FILE_DISPOSITION_INFO onClose {};
     onClose.DeleteFile = TRUE;
     return SetFileInformationByHandle(file, FileDispositionInfo, &onClose, sizeof onClose) != 0;
@@ -393,7 +419,7 @@ int removeName(const Bytes& name)
         const int error = lastError();
         return error == EACCES && isFolder(name) ? EISDIR : error;
     }
-    return deleteOpenFile(file.get()) ? 0 : lastError();
+    return deleteOpenFile(file.get(), name) ? 0 : lastError();
 }
 
 int renameWithoutReplacing(const Bytes& from, const Bytes& to)
@@ -490,14 +516,14 @@ bool removeLockFileIf(const Bytes& name, const FileIdentity& identity)
     Handle file(CreateFileW(
         winPath(name).c_str(), DELETE, shareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     FileIdentity now;
-    return file.valid() && identityOf(file.get(), now) && now == identity && deleteOpenFile(file.get());
+    return file.valid() && identityOf(file.get(), now) && now == identity && deleteOpenFile(file.get(), name);
 }
 
-void releaseLockFile(const Bytes&, NativeFile file)
+void releaseLockFile(const Bytes& name, NativeFile file)
 {
     // The handle is the lock's own file: a lock taken as stale and replaced meanwhile is
     // another file under the name and stays.
-    deleteOpenFile(toHandle(file));
+    deleteOpenFile(toHandle(file), name);
     CloseHandle(toHandle(file));
 }
 

@@ -258,7 +258,7 @@ TEST(ScratchFiles, AreSweptAtStartUnlessTheirFileIsBeingWritten)
 
 TEST(FolderLocks, ALockOfAProcessThatEndedIsRemovedAndReported)
 {
-    SKIP_ON_WINDOWS("no fork: the Windows faults test a lock whose process ended with a child process");
+    SKIP_ON_WINDOWS("no fork: the Windows faults end a lock's process with TerminateProcess");
 #ifndef _WIN32
     ScratchFolder folder;
     const pid_t child = ::fork();
