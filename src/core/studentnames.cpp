@@ -18,6 +18,39 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameLetters(BytesView text, BytesView capitals)
+{
+    return text.size() == capitals.size()
+        && std::ranges::equal(text, capitals, [](char a, char b) { return upper(a) == b; });
+}
+
+// Windows opens a device, not a file, for these names in any folder and with any extension,
+// whatever their case and with blanks before the dot. A day file is the name followed by the
+// day number, so COM and LPT alone would make COM1.txt; the 8-bit superscripts one, two and
+// three count as digits there.
+bool isReservedDeviceName(BytesView name)
+{
+    BytesView stem = name.substr(0, name.find('.'));
+    while (!stem.empty() && stem.back() == ' ')
+        stem.remove_suffix(1);
+    for (const BytesView device : { "CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$" }) {
+        if (sameLetters(stem, device))
+            return true;
+    }
+    if (stem.size() < 3 || (!sameLetters(stem.substr(0, 3), "COM") && !sameLetters(stem.substr(0, 3), "LPT")))
+        return false;
+    const BytesView number = stem.substr(3);
+    return number.empty()
+        || (number.size() == 1
+            && ((number[0] >= '1' && number[0] <= '9') || number[0] == '\xb9' || number[0] == '\xb2'
+                || number[0] == '\xb3'));
+}
+
 } // namespace
 
 char typedNameCharacter(char typed)
@@ -46,6 +79,8 @@ NameProblem checkStudentName(BytesView name)
         return NameProblem::DotName;
     if (isDigit(name.back()))
         return NameProblem::EndsInDigit;
+    if (isReservedDeviceName(name))
+        return NameProblem::ReservedDeviceName;
     if (name.size() > maxStudentNameLength)
         return NameProblem::TooLong;
     return NameProblem::None;
@@ -68,6 +103,8 @@ Bytes nameProblemMessage(NameProblem problem)
         return "A name cannot be . or ..";
     case NameProblem::EndsInDigit:
         return "A name cannot end in a digit";
+    case NameProblem::ReservedDeviceName:
+        return "Windows keeps this name for a device, please choose another";
     case NameProblem::TooLong:
         return "Name too long, please abbreviate";
     case NameProblem::NotInCharacterSet:

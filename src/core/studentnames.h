@@ -23,6 +23,7 @@ enum class NameProblem {
     ControlCharacter, // also ends roster lines early when read back
     DotName,
     EndsInDigit,
+    ReservedDeviceName, // CON, NUL, COM1 ...: Windows opens a device for the day file
     TooLong,
     NotInCharacterSet, // found by the window, which holds the typed text as Unicode
 };

@@ -7,6 +7,7 @@
 #include "scratchfolder.h"
 #include "skiponwindows.h"
 
+#include <algorithm>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -323,4 +324,24 @@ TEST(LongNames, TheLongestNameSavesEveryDayNumberALongerOneIsRefusedNamingTheLim
         (FileError { longer + "1.txt",
             "The name is longer than 237 bytes, so its day files could pass the limit of 255 bytes for a file "
             "name" }));
+}
+
+TEST(EightBitNames, EveryNameTheAddPanelAcceptsKeepsItsDayFileByteForByte)
+{
+    ScratchFolder folder;
+    // Blanks and dots at the end, devices' names inside a longer one, and 8-bit letters: on
+    // Windows the names pass through Windows-1252 and must come back from the folder unchanged.
+    const std::vector<Bytes> names { "A.J.", "...", "Ann ", " Ann", "Connor", "LPTa", Bytes("COM\xb2") + "b",
+        "\xc9mile \xf7 \x80\xff", "Zo\xeb_B" };
+    std::vector<Bytes> expected;
+    for (const Bytes& name : names) {
+        ASSERT_EQ(checkStudentName(name), NameProblem::None) << name;
+        ASSERT_EQ(saveNextDay(name, {}).value(), 1) << name;
+        EXPECT_EQ(countDays(name), 1) << name;
+        expected.push_back(dayFileName(name, 1));
+    }
+    std::vector<Bytes> entries = workingFolderEntries();
+    std::ranges::sort(entries);
+    std::ranges::sort(expected);
+    EXPECT_EQ(entries, expected);
 }
