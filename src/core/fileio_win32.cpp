@@ -472,9 +472,10 @@ bool identityOf(HANDLE file, FileIdentity& identity, BY_HANDLE_FILE_INFORMATION*
 
 int createLockFile(const Bytes& name, NativeFile& file)
 {
-    // Open to every other copy for reading its note and for deleting it when it turns stale.
+    // Open to every other copy for reading its note and for deleting it when it turns stale;
+    // hidden, as its leading dot hides it elsewhere.
     const HANDLE created = CreateFileW(winPath(name).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, shareAll, nullptr,
-        CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
     if (created == INVALID_HANDLE_VALUE) {
         const int error = lastError();
         // A lock being deleted keeps its name a moment longer, and refuses access meanwhile.

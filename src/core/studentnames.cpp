@@ -104,7 +104,7 @@ Bytes nameProblemMessage(NameProblem problem)
     case NameProblem::EndsInDigit:
         return "A name cannot end in a digit";
     case NameProblem::ReservedDeviceName:
-        return "Windows keeps this name for a device, please choose another";
+        return "Windows keeps this name for itself";
     case NameProblem::TooLong:
         return "Name too long, please abbreviate";
     case NameProblem::NotInCharacterSet:

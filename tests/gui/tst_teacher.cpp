@@ -632,6 +632,7 @@ void TestTeacher::refusedNames_data()
     QTest::newRow("dot") << QStringLiteral(".") << QStringLiteral("A name cannot be . or ..");
     QTest::newRow("dot dot") << QStringLiteral("..") << QStringLiteral("A name cannot be . or ..");
     QTest::newRow("digit at end") << QStringLiteral("X1") << QStringLiteral("A name cannot end in a digit");
+    QTest::newRow("device") << QStringLiteral("com") << QStringLiteral("Windows keeps this name for itself");
     QTest::newRow("too long") << QString(238, QLatin1Char('a')) << QStringLiteral("Name too long, please abbreviate");
     QTest::newRow("not 8-bit") << QStringLiteral("Ann\u4e00") << QStringLiteral("A character cannot be stored");
 }
@@ -667,7 +668,7 @@ void TestTeacher::refusalMessagesFitThePanel()
     const QFontMetrics metrics(problem->font());
     for (const char* message : { "No / or \\ in a name", "No < > : \" | ? * in a name",
              "No control characters in a name", "A name cannot be . or ..", "A name cannot end in a digit",
-             "Name too long, please abbreviate", "A character cannot be stored" })
+             "Name too long, please abbreviate", "A character cannot be stored", "Windows keeps this name for itself" })
         QVERIFY2(metrics.horizontalAdvance(QString::fromLatin1(message)) <= problem->width(), message);
     QVERIFY(problem->geometry().right() < widget("nstudgb")->width());
 }
