@@ -112,24 +112,28 @@ std::optional<Bytes> narrowName(const wchar_t* wide)
 }
 
 // The name as Win32 calls take it. A folder deep enough that the whole path passes the old
-// 260-character limit is reached through the long-path form, with the name kept exactly.
+// 260-character limit is reached through the long-path form, with the name kept exactly as it
+// is (no blanks or dots at its end taken away).
 std::wstring winPath(const Bytes& name)
 {
-    std::wstring wide = wideName(name);
-    wchar_t folder[MAX_PATH];
-    const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
-    if (length > 0 && length < MAX_PATH && length + 1 + wide.size() < MAX_PATH - 12)
+    const std::wstring wide = wideName(name);
+    std::wstring folder(MAX_PATH, L'\0');
+    DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data());
+    if (length >= folder.size()) {
+        folder.resize(length);
+        length = GetCurrentDirectoryW(length, folder.data());
+    }
+    if (length == 0 || length >= folder.size() || length + 1 + wide.size() < MAX_PATH - 12)
         return wide;
-    std::wstring full(32768, L'\0');
-    const DWORD got = GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (got == 0 || got >= full.size())
-        return wide;
-    full.resize(got);
-    if (full.starts_with(L"\\\\?\\"))
-        return full;
-    if (full.starts_with(L"\\\\"))
-        return L"\\\\?\\UNC\\" + full.substr(2);
-    return L"\\\\?\\" + full;
+    folder.resize(length);
+    if (!folder.ends_with(L'\\'))
+        folder += L'\\';
+    folder += wide;
+    if (folder.starts_with(L"\\\\?\\"))
+        return folder;
+    if (folder.starts_with(L"\\\\"))
+        return L"\\\\?\\UNC\\" + folder.substr(2);
+    return L"\\\\?\\" + folder;
 }
 
 DWORD attributesOf(const Bytes& name)
