@@ -603,6 +603,18 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>%1 is a lock file&apos;s name, %2 who held it, %3 why it was removed.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

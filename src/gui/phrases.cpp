@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <cerrno>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -60,46 +59,42 @@ QString spokenSum(const quorvex::Question& q, std::optional<int> answer)
     return {};
 }
 
-// The system's reasons the program meets, as the C library words them in English.
+// The system's reasons the program meets, in the English words the core gives them.
+struct SystemReason {
+    int code;
+    const char* text;
+};
+//: The system's reason why a file operation failed.
+constexpr SystemReason systemReasons[] = {
+    { EPERM, QT_TRANSLATE_NOOP("Phrases", "Operation not permitted") },
+    { ENOENT, QT_TRANSLATE_NOOP("Phrases", "No such file or directory") },
+    { EIO, QT_TRANSLATE_NOOP("Phrases", "Input/output error") },
+    { EACCES, QT_TRANSLATE_NOOP("Phrases", "Permission denied") },
+    { EBUSY, QT_TRANSLATE_NOOP("Phrases", "Device or resource busy") },
+    { EEXIST, QT_TRANSLATE_NOOP("Phrases", "File exists") },
+    { EXDEV, QT_TRANSLATE_NOOP("Phrases", "Invalid cross-device link") },
+    { ENOTDIR, QT_TRANSLATE_NOOP("Phrases", "Not a directory") },
+    { EISDIR, QT_TRANSLATE_NOOP("Phrases", "Is a directory") },
+    { EINVAL, QT_TRANSLATE_NOOP("Phrases", "Invalid argument") },
+    { EMFILE, QT_TRANSLATE_NOOP("Phrases", "Too many open files") },
+    { EFBIG, QT_TRANSLATE_NOOP("Phrases", "File too large") },
+    { ENOSPC, QT_TRANSLATE_NOOP("Phrases", "No space left on device") },
+    { EROFS, QT_TRANSLATE_NOOP("Phrases", "Read-only file system") },
+    { ENAMETOOLONG, QT_TRANSLATE_NOOP("Phrases", "File name too long") },
+    { ENOTEMPTY, QT_TRANSLATE_NOOP("Phrases", "Directory not empty") },
+    { ELOOP, QT_TRANSLATE_NOOP("Phrases", "Too many levels of symbolic links") },
+    { EDQUOT, QT_TRANSLATE_NOOP("Phrases", "Disk quota exceeded") },
+    { ESTALE, QT_TRANSLATE_NOOP("Phrases", "Stale file handle") },
+};
+
+// The reason for an errno value in the user's language; empty for one the program does not know.
 QString systemReason(int code)
 {
-    switch (code) {
-    case EPERM:
-        //: The system's reason why a file operation failed.
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Operation not permitted"));
-    case ENOENT:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "No such file or directory"));
-    case EIO:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Input/output error"));
-    case EACCES:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Permission denied"));
-    case EBUSY:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Device or resource busy"));
-    case EEXIST:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "File exists"));
-    case ENOTDIR:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Not a directory"));
-    case EISDIR:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Is a directory"));
-    case EMFILE:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Too many open files"));
-    case EFBIG:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "File too large"));
-    case ENOSPC:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "No space left on device"));
-    case EROFS:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Read-only file system"));
-    case ENAMETOOLONG:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "File name too long"));
-    case ELOOP:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Too many levels of symbolic links"));
-    case EDQUOT:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Disk quota exceeded"));
-    case ESTALE:
-        return phrase(QT_TRANSLATE_NOOP("Phrases", "Stale file handle"));
-    default:
-        return {};
+    for (const SystemReason& reason : systemReasons) {
+        if (reason.code == code)
+            return phrase(reason.text);
     }
+    return {};
 }
 
 // The reasons the program words itself, as the core words them in English, and the same in the
@@ -161,10 +156,9 @@ QString ownReason(const QString& english)
         }
         return text;
     }
-    for (int code : { EPERM, ENOENT, EIO, EACCES, EBUSY, EEXIST, ENOTDIR, EISDIR, EMFILE, EFBIG, ENOSPC, EROFS,
-             ENAMETOOLONG, ELOOP, EDQUOT, ESTALE }) {
-        if (english == QString::fromLocal8Bit(std::strerror(code)))
-            return systemReason(code);
+    for (const SystemReason& reason : systemReasons) {
+        if (english == QLatin1String(reason.text))
+            return phrase(reason.text);
     }
     return english;
 }

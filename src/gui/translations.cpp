@@ -3,6 +3,7 @@
 #include "phrases.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -58,7 +59,13 @@ void removeTranslator(std::unique_ptr<QTranslator>& translator)
 
 QStringList translatedLanguages()
 {
-    return { QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es") };
+    // The translations built into the program, quorvex_de.qm and the like (a look into the
+    // program's own resources, not at the disk).
+    QStringList languages;
+    for (const QString& file :
+        QDir(QStringLiteral(":/i18n")).entryList({ QStringLiteral("quorvex_*.qm") }, QDir::Files))
+        languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+    return languages;
 }
 
 QString chosenLanguage(const QStringList& arguments)

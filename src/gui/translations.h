@@ -7,7 +7,7 @@
 // locale nothing is loaded and nothing is looked up. Otherwise the program's translation, built
 // into it, and the toolkit's own (for the print and file dialogs) are installed.
 
-// The languages the program is translated into, as "de", "fr", "es".
+// The languages the program is translated into, as "de", "es", "fr".
 QStringList translatedLanguages();
 
 // The language asked for: "--lang=xx" among the arguments, else the LANGUAGE environment
