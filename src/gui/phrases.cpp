@@ -97,6 +97,26 @@ QString systemReason(int code)
     return {};
 }
 
+// An operation in the results page's column, 85 pixels wide.
+QString operationColumnText(quorvex::Operation op)
+{
+    switch (op) {
+    case quorvex::Operation::Addition:
+        //: Operation in a column of the results page. Room: 85 px at 13 px.
+        return QCoreApplication::translate("Phrases", "Addition", "results page");
+    case quorvex::Operation::Subtraction:
+        //: Operation in a column of the results page. Room: 85 px at 13 px.
+        return QCoreApplication::translate("Phrases", "Subtraction", "results page");
+    case quorvex::Operation::Multiplication:
+        //: Operation in a column of the results page. Room: 85 px at 13 px.
+        return QCoreApplication::translate("Phrases", "Multiplication", "results page");
+    case quorvex::Operation::Division:
+        //: Operation in a column of the results page. Room: 85 px at 13 px.
+        return QCoreApplication::translate("Phrases", "Division", "results page");
+    }
+    return {};
+}
+
 // The reasons the program words itself, as the core words them in English, and the same in the
 // user's language. A part in brackets that is itself a reason is worded in turn. A reason that
 // matches none stays in English.
@@ -202,7 +222,7 @@ QString shownLogWord(const quorvex::Bytes& word)
     QString shown;
     for (quorvex::Operation op : quorvex::allOperations) {
         if (bare == toQt(quorvex::operationName(op)))
-            shown = operationText(op);
+            shown = operationColumnText(op);
     }
     if (bare == QStringLiteral("Practice"))
         //: Question type on the results page. Room: about 75 px.

@@ -4,6 +4,7 @@
 #include "core/certificatetext.h"
 #include "core/fileio.h"
 #include "gui/certificatefrm.h"
+#include "gui/fluencyplan.h"
 #include "gui/phrases.h"
 #include "gui/translations.h"
 #include "guitest.h"
@@ -11,12 +12,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <cerrno>
+#include <utility>
 
 namespace {
 
@@ -70,6 +73,12 @@ private Q_SLOTS:
     void daysAndRosterAreTheSameInEveryLanguage_data();
     void daysAndRosterAreTheSameInEveryLanguage();
     void reasonsWordedInTheLanguage();
+    void listsCoverNoWords_data();
+    void listsCoverNoWords();
+    void resultsColumnsHoldTheirWords_data() { listsCoverNoWords_data(); }
+    void resultsColumnsHoldTheirWords();
+    void fluencyPageTextsFit_data();
+    void fluencyPageTextsFit();
     void certificateFitsItsArtwork_data();
     void certificateFitsItsArtwork();
 };
@@ -125,11 +134,11 @@ void TestLanguages::windowInTheLanguage_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("next");
     QTest::addColumn<QString>("multiplication");
-    QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("&Start") << QStringLiteral("Nächste &Aufgabe")
-                        << QStringLiteral("Malnehmen");
+    QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("&Start") << QStringLiteral("&Nächste Aufgabe")
+                        << QStringLiteral("Multiplikation");
     QTest::newRow("fr") << QStringLiteral("fr") << QStringLiteral("&Commencer") << QStringLiteral("&Question suivante")
                         << QStringLiteral("Multiplication");
-    QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("&Empezar") << QStringLiteral("Siguiente &pregunta")
+    QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("&Empezar") << QStringLiteral("Nueva pre&gunta")
                         << QStringLiteral("Multiplicación");
 }
 
@@ -207,6 +216,132 @@ void TestLanguages::reasonsWordedInTheLanguage()
                         operationText(quorvex::Operation::Division))));
     useLanguage(QString());
     QCOMPARE(certificateWords(in).involve, QStringLiteral("Involving Addition, Multiplication and Division"));
+}
+
+void TestLanguages::listsCoverNoWords_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString();
+    for (const QString& language : translatedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Three drop-down lists lie over the caption of the radio button beside them, in a gap of blanks
+// (or, for "Practice with up to #", over the "#"). No word of a caption may lie under its list.
+void TestLanguages::listsCoverNoWords()
+{
+    QFETCH(QString, language);
+    QVERIFY(useLanguage(language));
+    TestFolder folder;
+    auto window = startProgram();
+    Tflashcardfrm* w = window.get();
+    control<QAction>(w, "Filecleanup1")->trigger();
+    for (const auto& [buttonName, listName] :
+        { std::pair { "keeprb", "keepcb" }, std::pair { "delrb", "delfirstcb" }, std::pair { "prb", "uptocb" } }) {
+        auto* button = control<QRadioButton>(w, buttonName);
+        const QComboBox* list = control<QComboBox>(w, listName);
+        QVERIFY(button->isVisible() && list->isVisible());
+        const QString caption = button->text();
+        button->setText(QString(caption).remove(QLatin1Char('#')));
+        const QImage drawn = button->grab().toImage();
+        button->setText(caption);
+        // The list's box less its frame and a descender's depth above: a descender of the line above
+        // may touch the list's top edge, as that of "up" does in English.
+        const QRect under
+            = QRect(button->mapFrom(list->parentWidget(), list->pos()), list->size()).adjusted(0, 4, 0, -2)
+            & button->rect();
+        int ink = 0;
+        for (int y = under.top(); y <= under.bottom(); ++y)
+            for (int x = under.left(); x <= under.right(); ++x)
+                ink += qGray(drawn.pixel(x, y)) < 128 ? 1 : 0;
+        QVERIFY2(ink == 0,
+            qPrintable(
+                QStringLiteral("%1 \"%2\" under %3").arg(QLatin1String(buttonName), caption, QLatin1String(listName))));
+    }
+}
+
+// The results page writes a line's question type from x 2 and its operation from x 65, its
+// question from x 150: each word ends before the next column starts.
+void TestLanguages::resultsColumnsHoldTheirWords()
+{
+    QFETCH(QString, language);
+    QVERIFY(useLanguage(language));
+    TestFolder folder;
+    auto window = startProgram();
+    QFont font = control<QWidget>(window.get(), "resltsim")->font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font);
+    for (const char* type : { "Practice", "S. Round" })
+        QVERIFY2(metrics.horizontalAdvance(shownLogWord(type)) <= 65 - 2, qPrintable(shownLogWord(type)));
+    for (quorvex::Operation op : quorvex::allOperations) {
+        const QString shown = shownLogWord(quorvex::operationName(op) + " ");
+        QVERIFY2(metrics.horizontalAdvance(shown.trimmed()) <= 150 - 65, qPrintable(shown));
+    }
+}
+
+void TestLanguages::fluencyPageTextsFit_data()
+{
+    listsCoverNoWords_data();
+}
+
+// The fluency page's texts in the longest forms they take stay within the room its plan gives
+// them: a matrix's width, the page's width less its margins, the chart legend beside its title.
+void TestLanguages::fluencyPageTextsFit()
+{
+    using namespace fluencyplan;
+    QFETCH(QString, language);
+    QVERIFY(useLanguage(language));
+    const auto text = [](const char* source, int n = -1) {
+        return QCoreApplication::translate("FluencyReport", source, nullptr, n);
+    };
+    const auto width
+        = [](const QFont& font, const QString& words) { return QFontMetricsF(font).horizontalAdvance(words); };
+    QStringList tooWide;
+    const auto fits = [&](const QFont& font, const QString& words, double room) {
+        if (width(font, words) > room)
+            tooWide << QStringLiteral("\"%1\" needs %2, has %3").arg(words).arg(width(font, words)).arg(room);
+    };
+    const double page = fluencyPageSize.width() - 2 * margin;
+    for (quorvex::Operation op : quorvex::allOperations)
+        fits(font(15, true), operationText(op), matrixWidth);
+    for (const char* caption :
+        { "row + column", "(row + column) - column", "row x column", "(row x column) \u00f7 column" })
+        fits(font(11), text(caption), matrixWidth);
+    fits(font(11), text("%1 fluent, %2 right, %3 wrong").arg(156).arg(156).arg(156), matrixWidth);
+
+    double legend = 0;
+    for (const char* words : { "fluent: right within 3.0 s", "right, but slower or in a speed round", "wrong",
+             "not yet asked", "answered today, not yet saved" })
+        legend += cell + 8 + width(font(13), text(words)) + 36;
+    if (legend - 36 > page)
+        tooWide << QStringLiteral("the legend needs %1, has %2").arg(legend - 36).arg(page);
+    fits(font(13),
+        text("The latest answer to each fact counts. %1")
+            .arg(text("%n lines of the day files could not be read as answers and were left out.", 9999)),
+        page);
+    fits(font(13),
+        text("The latest answer to each fact counts. %1")
+            .arg(text("1 line of the day files could not be read as an answer and was left out.")),
+        page);
+    fits(font(13), text("Answers are read from the saved days and from today's answers, which are not yet saved."),
+        page);
+    fits(font(13), text("Answers are read from the saved days; today's answers count once they are saved."), page);
+
+    const QString title = text("Fluency Report: %1").arg(QStringLiteral("Alexandra Fitzgerald"));
+    const QString summary = text("%1, %n answers", 99999).arg(text("Days 1 to %1 and today (not yet saved)").arg(999));
+    if (width(font(26, true), title) + 24 + width(font(15), summary) > page)
+        tooWide << QStringLiteral("title and summary overlap: %1 | %2").arg(title, summary);
+
+    const double chartLegend = 260 + 44 + width(font(13), text("Share of right answers (left scale)")) + 36 + 44
+        + width(font(13), text("Median time of right practice answers (seconds, right scale)"));
+    if (chartLegend > fluencyPageSize.width() - margin)
+        tooWide << QStringLiteral("the chart legend ends at %1").arg(chartLegend);
+    fits(font(16, true), text("Day by day"), 260 - margin - 8);
+    fits(font(11), text("not yet saved"), 120);
+    fits(font(11), text("today"), 60);
+    fits(font(11), text("%1 %").arg(100), 42);
+    fits(font(11), text("%1 s").arg(99.5), 60);
+    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
 }
 
 void TestLanguages::certificateFitsItsArtwork_data()
