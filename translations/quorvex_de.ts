@@ -453,11 +453,6 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         </translation>
     </message>
     <message>
-        <source>%1. %2 correct of %3.</source>
-        <extracomment>Read out after an answer was checked: the result, then the score so far.</extracomment>
-        <translation>%1. %2 von %3 richtig.</translation>
-    </message>
-    <message>
         <source>plus</source>
         <extracomment>A sign read out: &quot;7 plus 5 equals 12&quot;.</extracomment>
         <translation>plus</translation>
@@ -488,19 +483,9 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <translation>Reihe %1, Spalte %2, leer</translation>
     </message>
     <message>
-        <source>%1 correct out of %2 asked!</source>
-        <extracomment>Certificate line under &quot;You got&quot;. Room: about 400 px.</extracomment>
-        <translation>%1 von %2 richtig!</translation>
-    </message>
-    <message>
         <source>in Practice</source>
         <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
         <translation>beim Üben</translation>
-    </message>
-    <message>
-        <source>%1 correct in %2 s!</source>
-        <extracomment>Certificate line under &quot;You got&quot;: right answers in a speed round of so many seconds.</extracomment>
-        <translation>%1 richtig in %2 s!</translation>
     </message>
     <message>
         <source>in Speed Round</source>
@@ -638,6 +623,30 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <comment>results page</comment>
         <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
         <translation>Division</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. %n correct of %2.</source>
+        <extracomment>Read out after an answer was checked: the result (%1), then the score so far: %n right of %2 asked.</extracomment>
+        <translation>
+            <numerusform>%1. %n von %2 richtig.</numerusform>
+            <numerusform>%1. %n von %2 richtig.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct out of %1 asked!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers of %1 questions asked. Room: about 400 px.</extracomment>
+        <translation>
+            <numerusform>%n von %1 richtig!</numerusform>
+            <numerusform>%n von %1 richtig!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct in %1 s!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers in a speed round of %1 seconds.</extracomment>
+        <translation>
+            <numerusform>%n richtig in %1 s!</numerusform>
+            <numerusform>%n richtig in %1 s!</numerusform>
+        </translation>
     </message>
 </context>
 <context>

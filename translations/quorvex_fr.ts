@@ -453,11 +453,6 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         </translation>
     </message>
     <message>
-        <source>%1. %2 correct of %3.</source>
-        <extracomment>Read out after an answer was checked: the result, then the score so far.</extracomment>
-        <translation>%1. %2 bonnes réponses sur %3.</translation>
-    </message>
-    <message>
         <source>plus</source>
         <extracomment>A sign read out: &quot;7 plus 5 equals 12&quot;.</extracomment>
         <translation>plus</translation>
@@ -488,19 +483,9 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <translation>ligne %1, colonne %2, vide</translation>
     </message>
     <message>
-        <source>%1 correct out of %2 asked!</source>
-        <extracomment>Certificate line under &quot;You got&quot;. Room: about 400 px.</extracomment>
-        <translation>%1 bonnes réponses sur %2&#xa0;!</translation>
-    </message>
-    <message>
         <source>in Practice</source>
         <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
         <translation>à l’Entraînement</translation>
-    </message>
-    <message>
-        <source>%1 correct in %2 s!</source>
-        <extracomment>Certificate line under &quot;You got&quot;: right answers in a speed round of so many seconds.</extracomment>
-        <translation>%1 bonnes réponses en %2 s&#xa0;!</translation>
     </message>
     <message>
         <source>in Speed Round</source>
@@ -638,6 +623,30 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <comment>results page</comment>
         <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
         <translation>Division</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. %n correct of %2.</source>
+        <extracomment>Read out after an answer was checked: the result (%1), then the score so far: %n right of %2 asked.</extracomment>
+        <translation>
+            <numerusform>%1. %n bonne réponse sur %2.</numerusform>
+            <numerusform>%1. %n bonnes réponses sur %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct out of %1 asked!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers of %1 questions asked. Room: about 400 px.</extracomment>
+        <translation>
+            <numerusform>%n bonne réponse sur %1 !</numerusform>
+            <numerusform>%n bonnes réponses sur %1 !</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct in %1 s!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers in a speed round of %1 seconds.</extracomment>
+        <translation>
+            <numerusform>%n bonne réponse en %1 s !</numerusform>
+            <numerusform>%n bonnes réponses en %1 s !</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -373,9 +373,9 @@ QString spokenMarkedText(const quorvex::Question& question, bool right, int corr
 {
     if (!translated)
         return toQt(quorvex::spokenMarked(question, right, correct, asked));
-    //: Read out after an answer was checked: the result, then the score so far.
-    return phrase(QT_TRANSLATE_NOOP("Phrases", "%1. %2 correct of %3."))
-        .arg(spokenResultText(question, right), number(correct), number(asked));
+    //: Read out after an answer was checked: the result (%1), then the score so far: %n right of %2 asked.
+    return phrase(QT_TRANSLATE_N_NOOP("Phrases", "%1. %n correct of %2."), correct)
+        .arg(spokenResultText(question, right), number(asked));
 }
 
 QString spokenFactText(const quorvex::Bytes& shown)
@@ -420,15 +420,15 @@ CertificateWords certificateWords(const quorvex::CertificateInputs& in)
     CertificateWords words;
     words.name = toQt(in.studentName);
     if (in.questionTypeIndex == 0) {
-        //: Certificate line under "You got". Room: about 400 px.
-        words.score = phrase(QT_TRANSLATE_NOOP("Phrases", "%1 correct out of %2 asked!"))
-                          .arg(number(in.correctCount), number(in.askedCount));
+        //: Certificate line under "You got": %n right answers of %1 questions asked. Room: about 400 px.
+        words.score = phrase(QT_TRANSLATE_N_NOOP("Phrases", "%n correct out of %1 asked!"), in.correctCount)
+                          .arg(number(in.askedCount));
         //: Certificate line in large decorative capitals. Room: about 500 px at 40 px.
         words.type = phrase(QT_TRANSLATE_NOOP("Phrases", "in Practice"));
     } else {
-        //: Certificate line under "You got": right answers in a speed round of so many seconds.
-        words.score = phrase(QT_TRANSLATE_NOOP("Phrases", "%1 correct in %2 s!"))
-                          .arg(number(in.roundRightCount), number(in.roundSeconds));
+        //: Certificate line under "You got": %n right answers in a speed round of %1 seconds.
+        words.score = phrase(QT_TRANSLATE_N_NOOP("Phrases", "%n correct in %1 s!"), in.roundRightCount)
+                          .arg(number(in.roundSeconds));
         //: Certificate line in large decorative capitals. Room: about 500 px at 40 px.
         words.type = phrase(QT_TRANSLATE_NOOP("Phrases", "in Speed Round"));
     }
