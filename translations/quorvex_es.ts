@@ -1060,7 +1060,7 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     <message>
         <source>Practice with up to #</source>
         <extracomment>Radio button wrapping onto two lines; a number list sits in the second line after about 85 px. # stands for that number.</extracomment>
-        <translation>Con números hasta el #</translation>
+        <translation>Con números hasta #</translation>
     </message>
     <message>
         <source>Result</source>
