@@ -63,7 +63,7 @@ namespace sys {
 
 FileError systemError(const Bytes& name, int error)
 {
-    return { name, errorReason(error) };
+    return { name, errorReason(error), error };
 }
 
 FileError tooLarge(const Bytes& name, size_t maxSize)
