@@ -21,6 +21,18 @@ Bytes joinOperationNames(const std::array<bool, 4>& ticked)
     return names;
 }
 
+std::vector<Operation> involvedOperations(const CertificateInputs& in)
+{
+    if (!in.mixAndMatch)
+        return { in.currentOp };
+    std::vector<Operation> involved;
+    for (Operation op : allOperations) {
+        if (in.ticked[static_cast<size_t>(code(op) - 1)])
+            involved.push_back(op);
+    }
+    return involved;
+}
+
 CertificateLines composeCertificate(const CertificateInputs& in)
 {
     CertificateLines lines;

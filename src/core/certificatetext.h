@@ -3,6 +3,7 @@
 #include "operations.h"
 
 #include <array>
+#include <vector>
 
 namespace quorvex {
 
@@ -40,5 +41,8 @@ CertificateLines composeCertificate(const CertificateInputs& in);
 // "Addition", "Addition and Division", "Addition, Subtraction and Division": the ticked
 // operations in the fixed order of their codes, whatever order they were ticked in.
 Bytes joinOperationNames(const std::array<bool, 4>& ticked);
+
+// The operations the "Involving" line names, in that order.
+std::vector<Operation> involvedOperations(const CertificateInputs& in);
 
 } // namespace quorvex

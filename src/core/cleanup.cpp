@@ -17,7 +17,7 @@ namespace {
 
 DayFault fault(DayFault::Action action, const Bytes& student, int32_t day, int32_t newDay, int error)
 {
-    return { action, student, day, newDay, { dayFileName(student, day), std::strerror(error) } };
+    return { action, student, day, newDay, { dayFileName(student, day), std::strerror(error), error } };
 }
 
 DayFault notStarted(const Bytes& student, FileError error)

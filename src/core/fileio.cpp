@@ -21,7 +21,7 @@ constexpr char scratchSuffix[] = ".saving";
 
 FileError systemError(const Bytes& name, int error)
 {
-    return { name, std::strerror(error) };
+    return { name, std::strerror(error), error };
 }
 
 FileError tooLarge(const Bytes& name, size_t maxSize)
@@ -518,7 +518,7 @@ Result<FolderLock> FolderLock::take(const Bytes& lockFile, std::chrono::millisec
             return FolderLock(lockFile, fd);
         }
         if (errno != EEXIST)
-            return FileError { lockFile, std::strerror(errno) };
+            return FileError { lockFile, std::strerror(errno), errno };
         const Holder holder = inspect(lockFile);
         if (!holder.present)
             continue;

@@ -6,6 +6,7 @@
 #include "textlines.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <limits>
 
@@ -57,7 +58,7 @@ Result<int32_t> saveLocked(const Bytes& student, int32_t day, std::span<const Tr
         if (!fileExists(name)) {
             // Not a day that appeared meanwhile but something else under the name.
             if (fileKind(name) == FileKind::Folder)
-                return FileError { name, "Is a directory" };
+                return FileError { name, "Is a directory", EISDIR };
             return created.error();
         }
         // An earlier version of the program, which takes no lock, saved this day a moment

@@ -8,12 +8,15 @@
 
 namespace quorvex {
 
-// A file operation that failed: which file, and the system's reason in words.
+// A file operation that failed: which file, and the system's reason in words. Where the reason
+// is the system's own, code holds its errno, so that a window can word it in the user's language;
+// 0 where the reason is the program's own sentence. Two errors are the same when they read the same.
 struct FileError {
     Bytes file;
     Bytes reason;
+    int code = 0;
 
-    friend bool operator==(const FileError&, const FileError&) = default;
+    friend bool operator==(const FileError& a, const FileError& b) { return a.file == b.file && a.reason == b.reason; }
 };
 
 // The value of a file operation, or why there is none. File helpers return this instead

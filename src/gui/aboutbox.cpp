@@ -9,7 +9,7 @@ Taboutboxp::Taboutboxp(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("aboutboxp"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setModal(true);
     // A face of its own, as every window has, rather than whatever the desktop's default is.
     setFont(pixelFont(QStringLiteral("MS Sans Serif"), 13, false));
@@ -27,8 +27,7 @@ Taboutboxp::Taboutboxp(QWidget* parent)
     Version = new QLabel(this);
     Version->setObjectName(QStringLiteral("Version"));
     layout->addWidget(Version);
-    auto* comments
-        = new QLabel(QStringLiteral("Flash cards for addition, subtraction, multiplication and division."), this);
+    auto* comments = new QLabel(tr("Flash cards for addition, subtraction, multiplication and division."), this);
     comments->setObjectName(QStringLiteral("Comments"));
     comments->setWordWrap(true);
     layout->addWidget(comments);

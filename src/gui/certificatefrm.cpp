@@ -137,7 +137,7 @@ TCertificatefrm::TCertificatefrm(QWidget* parent, quorvex::BytesView artwork)
 {
     substituteAlgerian();
     setObjectName(QStringLiteral("Certificatefrm"));
-    setWindowTitle(QStringLiteral("Certificate"));
+    setWindowTitle(tr("Certificate"));
     setModal(true);
     setFont(pixelFont(arial, 27, true));
     buildControls();
@@ -172,9 +172,11 @@ void TCertificatefrm::buildControls()
         member = ui.MainMenu1->addAction(text);
         member->setObjectName(QString::fromLatin1(name));
     };
-    item(ui.Print1, "Print1", QStringLiteral("Print"));
-    item(ui.Printedby1, "Printedby1", QStringLiteral("Printed &by..."));
-    item(ui.Exit1, "Exit1", QStringLiteral("Exit"));
+    item(ui.Print1, "Print1", tr("Print"));
+    //: Menu command: asks for the name printed under the certificate.
+    item(ui.Printedby1, "Printedby1", tr("Printed &by..."));
+    //: Menu command: closes the certificate.
+    item(ui.Exit1, "Exit1", tr("Exit"));
     ui.Print1->setShortcut(QKeySequence::Print);
     connect(ui.Print1, &QAction::triggered, this, &TCertificatefrm::Print1Click);
     connect(ui.Printedby1, &QAction::triggered, this, &TCertificatefrm::Printedby1Click);
@@ -185,7 +187,7 @@ void TCertificatefrm::buildControls()
     ui.certscroll->setObjectName(QStringLiteral("certscroll"));
     ui.certscroll->setFrameShape(QFrame::NoFrame);
     ui.certscroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ui.certscroll->setAccessibleName(QStringLiteral("Certificate"));
+    ui.certscroll->setAccessibleName(tr("Certificate"));
     ui.client = new QWidget;
     ui.client->setObjectName(QStringLiteral("client"));
     ui.client->setFixedSize(clientWidth, clientHeight);
@@ -207,9 +209,11 @@ void TCertificatefrm::buildControls()
     const QFont windowFont = font();
     const QFont titling = pixelFont(algerian, 67, false);
     const QFont type = pixelFont(algerian, 40, false);
-    ui.l1lb = makeLabel(ui.client, "l1lb", QStringLiteral("Congratulations!!!"), titling, 216, 184);
+    //: The certificate's heading, in large decorative capitals. Room: about 650 px at 67 px.
+    ui.l1lb = makeLabel(ui.client, "l1lb", tr("Congratulations!!!"), titling, 216, 184);
     ui.namelb = makeLabel(ui.client, "namelb", QString(), pixelFont(arial, 40, true), 502, 272);
-    ui.l3lb = makeLabel(ui.client, "l3lb", QStringLiteral("You got"), windowFont, 518, 336);
+    //: Certificate line, followed by the score on the next line ("7 correct out of 10 asked!").
+    ui.l3lb = makeLabel(ui.client, "l3lb", tr("You got"), windowFont, 518, 336);
     ui.numlb = makeLabel(ui.client, "numlb", QString(), windowFont, 528, 384);
     ui.typelb = makeLabel(ui.client, "typelb", QString(), type, 377, 448);
     ui.involvelb = makeLabel(ui.client, "involvelb", QString(), windowFont, 516, 512);
@@ -230,12 +234,17 @@ void TCertificatefrm::sizeLabels()
 
 void TCertificatefrm::setComposedLines(const quorvex::CertificateLines& lines)
 {
+    setComposedWords({ toQt(lines.name), toQt(lines.score), toQt(lines.type), toQt(lines.involve), toQt(lines.table) });
+}
+
+void TCertificatefrm::setComposedWords(const CertificateWords& words)
+{
     sizeLabels();
-    setSizedText(ui.namelb, toQt(lines.name));
-    setSizedText(ui.numlb, toQt(lines.score));
-    setSizedText(ui.typelb, toQt(lines.type));
-    setSizedText(ui.involvelb, toQt(lines.involve));
-    setSizedText(ui.tablelb, toQt(lines.table));
+    setSizedText(ui.namelb, words.name);
+    setSizedText(ui.numlb, words.score);
+    setSizedText(ui.typelb, words.type);
+    setSizedText(ui.involvelb, words.involve);
+    setSizedText(ui.tablelb, words.table);
 }
 
 void TCertificatefrm::setNameDialog(TWhoami* whoami)
@@ -319,7 +328,8 @@ void TCertificatefrm::Print1Click()
     if (const std::optional<QString> failure = printPicture(*ui.certim, target, printedBy))
         userDialogs().reportError(this, *failure);
     else
-        tellWherePdfWent(this, target, QStringLiteral("The certificate"));
+        //: Subject of the sentence "%1 was saved as ...".
+        tellWherePdfWent(this, target, tr("The certificate"));
 }
 
 void TCertificatefrm::Printedby1Click()

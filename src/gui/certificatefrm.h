@@ -4,6 +4,7 @@
 #include "core/certificateart.h"
 #include "core/certificatetext.h"
 #include "core/result.h"
+#include "phrases.h"
 
 #include <QDialog>
 #include <memory>
@@ -51,6 +52,8 @@ public:
 
     // Writes the five lines that change from one certificate to the next.
     void setComposedLines(const quorvex::CertificateLines& lines);
+    // The same lines, already in the language the program is shown in.
+    void setComposedWords(const CertificateWords& words);
 
     // The name dialog whose name goes on printouts; without one, printouts carry no name line.
     void setNameDialog(TWhoami* whoami);

@@ -1,5 +1,6 @@
 #include "classfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -35,10 +36,13 @@ std::optional<QString> enterClassFolder(const QString& folder)
 {
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
-        return QStringLiteral("The class folder \"%1\" is a file, not a folder.").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("ClassFolder", "The class folder \"%1\" is a file, not a folder.")
+            .arg(QDir::toNativeSeparators(folder));
     if (!QDir().mkpath(folder))
-        return QStringLiteral("The class folder \"%1\" could not be created.").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("ClassFolder", "The class folder \"%1\" could not be created.")
+            .arg(QDir::toNativeSeparators(folder));
     if (!QDir::setCurrent(folder))
-        return QStringLiteral("The class folder \"%1\" could not be opened.").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("ClassFolder", "The class folder \"%1\" could not be opened.")
+            .arg(QDir::toNativeSeparators(folder));
     return std::nullopt;
 }

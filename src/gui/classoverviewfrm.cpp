@@ -4,6 +4,7 @@
 #include "core/fileio.h"
 #include "fluencypage.h"
 #include "pdffile.h"
+#include "phrases.h"
 #include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
@@ -27,6 +28,7 @@ using quorvex::PupilSummary;
 
 namespace {
 
+// The document's name in the proposed file names, which stay the same in every language.
 const QString document = QStringLiteral("Class Overview");
 
 constexpr int firstOperation = static_cast<int>(OverviewColumn::Addition);
@@ -39,11 +41,13 @@ bool isOperation(int column)
 
 QString heading(int column)
 {
-    static const QString headings[quorvex::overviewColumnCount]
-        = { QStringLiteral("Name"), QStringLiteral("Days"), QStringLiteral("Answers"), QStringLiteral("Last day"),
-              QStringLiteral("Addition"), QStringLiteral("Subtraction"), QStringLiteral("Multiplication"),
-              QStringLiteral("Division"), QStringLiteral("Trend") };
-    return headings[column];
+    //: Column headings of the class overview; a column is as wide as its widest entry.
+    static const char* const headings[quorvex::overviewColumnCount] = { QT_TRANSLATE_NOOP("TClassOverviewfrm", "Name"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Days"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Answers"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Last day"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Addition"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Subtraction"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Multiplication"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Division"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Trend") };
+    return TClassOverviewfrm::tr(headings[column]);
 }
 
 int fluentCount(const PupilSummary& row, int column)
@@ -57,15 +61,19 @@ QString cellText(const PupilSummary& row, int column)
     case OverviewColumn::Name:
         return toQt(row.name);
     case OverviewColumn::LastDay:
-        return row.lastShare ? QStringLiteral("%1%").arg(std::lround(*row.lastShare * 100)) : QString();
+        //: A share of right answers, as in "85%".
+        return row.lastShare ? TClassOverviewfrm::tr("%1%").arg(std::lround(*row.lastShare * 100)) : QString();
     case OverviewColumn::Trend:
         switch (row.trend) {
         case quorvex::Trend::Up:
-            return QStringLiteral("\u2191 up");
+            //: Trend of a pupil's right answers; the arrow stays.
+            return TClassOverviewfrm::tr("\u2191 up");
         case quorvex::Trend::Level:
-            return QStringLiteral("\u2192 level");
+            //: Trend of a pupil's right answers; the arrow stays.
+            return TClassOverviewfrm::tr("\u2192 level");
         case quorvex::Trend::Down:
-            return QStringLiteral("\u2193 down");
+            //: Trend of a pupil's right answers; the arrow stays.
+            return TClassOverviewfrm::tr("\u2193 down");
         case quorvex::Trend::None:
             break;
         }
@@ -186,22 +194,22 @@ TClassOverviewfrm::TClassOverviewfrm(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("ClassOverviewfrm"));
-    setWindowTitle(document);
+    setWindowTitle(tr("Class Overview"));
     setModal(true);
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    Printoverview1 = addMenuCommand(
-        MainMenu1, "Printoverview1", QStringLiteral("Print"), this, &TClassOverviewfrm::Printoverview1Click);
+    Printoverview1
+        = addMenuCommand(MainMenu1, "Printoverview1", tr("Print"), this, &TClassOverviewfrm::Printoverview1Click);
     Printoverview1->setShortcut(QKeySequence::Print);
-    Exportoverview1 = addMenuCommand(
-        MainMenu1, "Exportoverview1", QStringLiteral("Export..."), this, &TClassOverviewfrm::Exportoverview1Click);
-    Closeoverview1 = addMenuCommand(
-        MainMenu1, "Closeoverview1", QStringLiteral("Close"), this, &TClassOverviewfrm::Closeoverview1Click);
+    Exportoverview1
+        = addMenuCommand(MainMenu1, "Exportoverview1", tr("Export..."), this, &TClassOverviewfrm::Exportoverview1Click);
+    Closeoverview1
+        = addMenuCommand(MainMenu1, "Closeoverview1", tr("Close"), this, &TClassOverviewfrm::Closeoverview1Click);
 
     overviewgrid = new QTableWidget(0, quorvex::overviewColumnCount, this);
     overviewgrid->setObjectName(QStringLiteral("overviewgrid"));
-    overviewgrid->setAccessibleName(QStringLiteral("Class overview"));
+    overviewgrid->setAccessibleName(tr("Class overview"));
     for (int column = 0; column < quorvex::overviewColumnCount; ++column)
         overviewgrid->setHorizontalHeaderItem(column, new QTableWidgetItem(heading(column)));
     overviewgrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -241,16 +249,16 @@ void TClassOverviewfrm::setRows(std::vector<PupilSummary> rows, const QString& c
     m_descending = false;
     quorvex::sortOverview(m_rows, OverviewColumn::Name, false);
     overviewgrid->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
-    setWindowTitle(className.isEmpty() ? document : document + QStringLiteral(" - ") + className);
+    setWindowTitle(className.isEmpty() ? tr("Class Overview") : tr("Class Overview - %1").arg(className));
 
     QStringList unreadable;
     for (const PupilSummary& row : m_rows)
         for (const quorvex::Bytes& file : row.unreadableDays)
             unreadable << toQt(file);
     notelb->setVisible(!unreadable.isEmpty());
-    notelb->setText(QStringLiteral("%1 day file(s) could not be read and are left out: %2.")
-                        .arg(unreadable.size())
-                        .arg(unreadable.join(QStringLiteral(", "))));
+    notelb->setText(
+        tr("%n day file(s) could not be read and are left out: %1.", nullptr, static_cast<int>(unreadable.size()))
+            .arg(unreadable.join(QStringLiteral(", "))));
     showRows();
 }
 
@@ -265,7 +273,7 @@ void TClassOverviewfrm::showRows()
             if (isOperation(column)) {
                 item->setData(Qt::UserRole, fluentCount(row, column));
                 item->setData(Qt::AccessibleTextRole,
-                    QStringLiteral("%1 of %2 fluent").arg(fluentCount(row, column)).arg(quorvex::factsPerOperation));
+                    tr("%1 of %2 fluent").arg(fluentCount(row, column)).arg(quorvex::factsPerOperation));
             }
             overviewgrid->setItem(r, column, item);
         }
@@ -307,19 +315,19 @@ void TClassOverviewfrm::showEvent(QShowEvent* event)
 
 void TClassOverviewfrm::Printoverview1Click()
 {
-    printLandscape(this, document, m_className, QStringLiteral("The class overview"),
-        [this](QPainter& painter, QPrinter& printer) {
-            const QRectF page(0, 0, printer.width(), printer.height());
-            const QString title = windowTitle() + QStringLiteral(" - ") + QLocale().toString(QDate::currentDate());
-            const size_t perPage = overviewRowsPerPage(painter, page.height());
-            for (size_t from = 0;; from += perPage) {
-                drawOverviewPage(painter, page, m_rows, from, from + perPage, title);
-                if (from + perPage >= m_rows.size())
-                    return true;
-                if (!printer.newPage())
-                    return false;
-            }
-        });
+    //: Subject of the sentence "%1 was saved as ...".
+    printLandscape(this, document, m_className, tr("The class overview"), [this](QPainter& painter, QPrinter& printer) {
+        const QRectF page(0, 0, printer.width(), printer.height());
+        const QString title = windowTitle() + QStringLiteral(" - ") + QLocale().toString(QDate::currentDate());
+        const size_t perPage = overviewRowsPerPage(painter, page.height());
+        for (size_t from = 0;; from += perPage) {
+            drawOverviewPage(painter, page, m_rows, from, from + perPage, title);
+            if (from + perPage >= m_rows.size())
+                return true;
+            if (!printer.newPage())
+                return false;
+        }
+    });
 }
 
 void TClassOverviewfrm::Exportoverview1Click()
@@ -327,20 +335,19 @@ void TClassOverviewfrm::Exportoverview1Click()
     QString proposed = pdfFileName(document, m_className, QDate::currentDate());
     proposed.chop(4);
     proposed = QDir(pdfFolder()).filePath(proposed + QStringLiteral(".csv"));
-    const QString path = userDialogs().askSaveFileName(
-        this, QStringLiteral("Export Class Overview"), proposed, QStringLiteral("CSV files (*.csv)"));
+    const QString path
+        = userDialogs().askSaveFileName(this, tr("Export Class Overview"), proposed, tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     const quorvex::Status written
         = quorvex::replaceFile(QFile::encodeName(path).toStdString(), quorvex::overviewCsv(m_rows));
     if (!written) {
         userDialogs().reportError(this,
-            QStringLiteral("The file \"%1\" could not be written: %2.")
-                .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(written.error().reason)));
+            tr("The file \"%1\" could not be written: %2.")
+                .arg(QDir::toNativeSeparators(path), fileErrorReason(written.error())));
         return;
     }
-    userDialogs().showNotice(
-        this, QStringLiteral("The class overview was saved as \"%1\".").arg(QDir::toNativeSeparators(path)));
+    userDialogs().showNotice(this, tr("The class overview was saved as \"%1\".").arg(QDir::toNativeSeparators(path)));
 }
 
 void TClassOverviewfrm::Closeoverview1Click()

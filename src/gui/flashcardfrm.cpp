@@ -12,6 +12,7 @@
 #include "generated/version.h"
 #include "imagecontrol.h"
 #include "multilinelabel.h"
+#include "phrases.h"
 #include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
@@ -34,7 +35,8 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
             | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("flashcardfrm"));
-    setWindowTitle(QStringLiteral("Flash Cards"));
+    //: Title of the main window.
+    setWindowTitle(tr("Flash Cards"));
     installAccessibility();
     buildControls();
     tabToEveryRadioButton(this);
@@ -77,10 +79,11 @@ void Tflashcardfrm::FormCreate()
     QFont resultsFont(QStringLiteral("arial"));
     resultsFont.setPointSize(10);
     ui.resltsim->setFont(resultsFont);
-    QString instructions = QStringLiteral("See how many questions you can answer in the time you decide!");
-    for (const char* line : { "Be sure to select the types of questions you want to see.",
-             "Don't worry about wrong answers, they won't be counted.", "GOOD LUCK!!" })
-        instructions += QLatin1Char('\r') + QString::fromLatin1(line);
+    //: The speed-round panel's instructions, one line each, in a box 505 px wide and four lines high.
+    QString instructions = tr("See how many questions you can answer in the time you decide!");
+    for (const QString& line : { tr("Be sure to select the types of questions you want to see."),
+             tr("Don't worry about wrong answers, they won't be counted."), tr("GOOD LUCK!!") })
+        instructions += QLatin1Char('\r') + line;
     ui.srlb->setText(instructions);
 }
 
@@ -103,13 +106,15 @@ void Tflashcardfrm::FormActivate()
     activated = true;
     opBoxes = { ui.acb, ui.scb, ui.mcb, ui.dcb };
     if (aboutbox)
-        aboutbox->setProductLines(QStringLiteral("Product Name: Quorvex"), QStringLiteral("Version:" QUORVEX_VERSION));
+        aboutbox->setProductLines(tr("Product Name: %1").arg(QStringLiteral("Quorvex")),
+            //: Followed by the version number without a blank, as in "Version:1.0".
+            tr("Version:%1").arg(QStringLiteral(QUORVEX_VERSION)));
 
     // What interrupted work left in the class folder is finished or swept before anything is
     // read: clean-ups half done, scratch files of writes that never ended.
     QStringList refused;
     for (const quorvex::DayFault& fault : quorvex::settleClassFolder().faults)
-        refused << toQt(quorvex::dayFaultMessage(fault));
+        refused << dayFaultText(fault);
     if (!refused.isEmpty())
         userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
     reportLockNotices(this);
@@ -148,8 +153,7 @@ bool Tflashcardfrm::FormClose()
         SaveData1Click();
         // The failure has been reported; the answers are lost only if the pupil says so.
         if (session.unsaved())
-            return userDialogs().askYesNo(
-                this, QStringLiteral("The answers could not be saved. Close without saving them?"));
+            return userDialogs().askYesNo(this, tr("The answers could not be saved. Close without saving them?"));
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "core/answers.h"
 #include "core/spoken.h"
 #include "flashcardfrm.h"
+#include "phrases.h"
 #include "textcodec.h"
 
 #include <QComboBox>
@@ -75,7 +76,7 @@ void Tflashcardfrm::checkbtClick()
     runClocks();
     // Next Question carries the result before it takes the focus, so that the focus brings it.
     ui.Questionbt->setAccessibleDescription(
-        toQt(quorvex::spokenMarked(session.question(), marked->right, session.correct(), session.askedShown())));
+        spokenMarkedText(session.question(), marked->right, session.correct(), session.askedShown()));
     showStrip(ui.Questionbt);
     ui.anseb->setEnabled(false);
     showMarked(marked->record, marked->right);
@@ -87,8 +88,8 @@ void Tflashcardfrm::showMarked(const quorvex::Treslts& record, bool right)
     setCaption(ui.qlb, toQt(record.question));
     setTextColour(ui.qlb, right ? green : red);
     if (right)
-        setCaption(ui.qclb, QStringLiteral("Questions Correct: %1").arg(session.correct()));
-    ui.qlb->setAccessibleName(toQt(quorvex::spokenResult(session.question(), right)));
+        setCaption(ui.qclb, tr("Questions Correct: %1").arg(session.correct()));
+    ui.qlb->setAccessibleName(spokenResultText(session.question(), right));
     ui.Questionbt->setFocus();
-    setCaption(ui.qalb, QStringLiteral("Questions Asked: %1").arg(session.askedShown()));
+    setCaption(ui.qalb, tr("Questions Asked: %1").arg(session.askedShown()));
 }

@@ -6,6 +6,7 @@
 #include "core/spoken.h"
 #include "flashcardfrm.h"
 #include "imagecontrol.h"
+#include "phrases.h"
 #include "textcodec.h"
 
 #include <QKeyEvent>
@@ -61,7 +62,8 @@ void Tflashcardfrm::ttimMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int x,
         drawDot(cell->column, cell->row, red);
     ui.ttim->update();
     const auto dotsDrawn = std::count(dotGrid.begin(), dotGrid.end(), true);
-    setCaption(ui.totalseelb, QStringLiteral("%1 dots drawn").arg(dotsDrawn));
+    //: Above the dot board: how many dots the pupil has placed.
+    setCaption(ui.totalseelb, tr("%n dots drawn", nullptr, dotsDrawn));
     showBoardCursor();
 }
 
@@ -108,12 +110,12 @@ void Tflashcardfrm::showBoardCursor()
     // brings the cell; each move and each dot then changes the name, which is announced. The
     // picture in words is the name, or, while the board has the focus, the description.
     const bool focused = ui.ttim->hasFocus();
-    const QString picture = toQt(quorvex::spokenBoard(session.question()));
+    const QString picture = spokenBoardText(session.question());
     const QString drawn = std::count(dotGrid.begin(), dotGrid.end(), true) > 0 ? ui.totalseelb->text() : QString();
     const QString description = !focused ? drawn : (drawn.isEmpty() ? picture : picture + QStringLiteral(", ") + drawn);
     if (ui.ttim->accessibleDescription() != description)
         ui.ttim->setAccessibleDescription(description);
-    const QString name = focused ? toQt(quorvex::spokenCell(column, row, dotShownAt(column, row))) : picture;
+    const QString name = focused ? spokenCellText(column, row, dotShownAt(column, row)) : picture;
     if (ui.ttim->accessibleName() != name)
         ui.ttim->setAccessibleName(name);
 }

@@ -3,6 +3,7 @@
 #include "certificatefrm.h"
 #include "core/certificatetext.h"
 #include "flashcardfrm.h"
+#include "phrases.h"
 #include "textcodec.h"
 
 #include <QAction>
@@ -35,6 +36,6 @@ void Tflashcardfrm::Printcertificate1Click()
     in.studentName = toBytesLossy(ui.namecb->currentText());
 
     Certificatefrm->setNameDialog(Whoami);
-    Certificatefrm->setComposedLines(quorvex::composeCertificate(in));
+    Certificatefrm->setComposedWords(certificateWords(in));
     Certificatefrm->exec();
 }

@@ -2,6 +2,7 @@
 
 #include "core/cleanup.h"
 #include "flashcardfrm.h"
+#include "phrases.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -38,7 +39,8 @@ void Tflashcardfrm::Filecleanup1Click()
     ui.cleanupcb->clear();
     for (int i = 0; i < ui.namecb->count(); ++i)
         ui.cleanupcb->addItem(ui.namecb->itemText(i));
-    ui.cleanupcb->addItem(QStringLiteral("All"));
+    //: Last item of the list of pupils whose day files are cleaned up: every pupil.
+    ui.cleanupcb->addItem(tr("All"));
     ui.cleanupcb->setCurrentIndex(ui.cleanupcb->count() - 1);
     ui.cleanupgb->show();
 }
@@ -70,7 +72,7 @@ void Tflashcardfrm::cleanupbtClick()
     if (!report.faults.empty()) {
         QStringList refused;
         for (const quorvex::DayFault& fault : report.faults)
-            refused << toQt(quorvex::dayFaultMessage(fault));
+            refused << dayFaultText(fault);
         userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
     }
 }

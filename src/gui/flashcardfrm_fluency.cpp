@@ -59,10 +59,9 @@ void Tflashcardfrm::ClassOverview1Click()
         rows = quorvex::readClassOverview(roster, unsaved, progress, std::max(2u, std::thread::hardware_concurrency()));
         finished = true;
     });
-    QProgressDialog waiting(QStringLiteral("Reading the pupils' days..."), QStringLiteral("Cancel"), 0,
-        static_cast<int>(roster.size()), this);
+    QProgressDialog waiting(tr("Reading the pupils' days..."), tr("Cancel"), 0, static_cast<int>(roster.size()), this);
     waiting.setObjectName(QStringLiteral("overviewprogress"));
-    waiting.setWindowTitle(QStringLiteral("Class Overview"));
+    waiting.setWindowTitle(tr("Class Overview"));
     waiting.setWindowModality(Qt::WindowModal);
     waiting.setMinimumDuration(300);
     QEventLoop loop;

@@ -52,7 +52,7 @@ void Tflashcardfrm::SaveData1Click()
 void Tflashcardfrm::namecbChange()
 {
     setCaption(ui.tlb, QStringLiteral("0.0"));
-    setCaption(ui.ttimelb, QStringLiteral("Total time: 0.0 s"));
+    setCaption(ui.ttimelb, tr("Total time: %1 s").arg(QStringLiteral("0.0")));
     if (session.unsaved())
         SaveData1Click();
     if (session.changeStudent(selectedStudent()) == quorvex::DrillSession::StudentChange::KeptUnsaved) {
@@ -92,7 +92,8 @@ void Tflashcardfrm::showhistorycbClick()
         ui.hiscb->clear();
         const int32_t days = quorvex::countDays(selectedStudent());
         for (int32_t day = 1; day <= days; ++day)
-            ui.hiscb->addItem(QStringLiteral("Day %1").arg(day));
+            //: An item of the list of earlier days on the results tab. Room: about 65 px.
+            ui.hiscb->addItem(tr("Day %1").arg(day));
         if (days > 0)
             ui.hiscb->setCurrentIndex(0);
         hisbtClick();

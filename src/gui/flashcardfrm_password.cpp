@@ -26,8 +26,11 @@ bool passwordFileStands()
     return quorvex::fileKind(quorvex::passwordFileName) == quorvex::FileKind::Regular;
 }
 
-const QString passwordSetElsewhere
-    = QStringLiteral("A teacher password has been set on another computer meanwhile. Log in with that password.");
+QString passwordSetElsewhere()
+{
+    return Tflashcardfrm::tr(
+        "A teacher password has been set on another computer meanwhile. Log in with that password.");
+}
 
 } // namespace
 
@@ -61,7 +64,7 @@ bool Tflashcardfrm::followPasswordSetElsewhere()
     // Another computer may have set a password since this one started: it counts here too.
     if (access.state() != quorvex::AccessState::NoPassword || !passwordFileStands())
         return false;
-    userDialogs().reportError(this, passwordSetElsewhere);
+    userDialogs().reportError(this, passwordSetElsewhere());
     loadTeacherPassword();
     return true;
 }
@@ -99,8 +102,8 @@ void Tflashcardfrm::Button3Click()
 {
     const std::optional<quorvex::Bytes> password = toBytes(ui.newpasseb->text());
     if (!password || !quorvex::passwordFitsOneLine(*password)) {
-        userDialogs().reportError(this,
-            QStringLiteral("This password cannot be stored: it holds a character the password file cannot keep."));
+        userDialogs().reportError(
+            this, tr("This password cannot be stored: it holds a character the password file cannot keep."));
         return;
     }
     bool existed = false;
@@ -109,7 +112,7 @@ void Tflashcardfrm::Button3Click()
         if (existed && passwordFileStands()) {
             // Nothing was written: the password set elsewhere is the password here too.
             ui.nologingb->hide();
-            userDialogs().reportError(this, passwordSetElsewhere);
+            userDialogs().reportError(this, passwordSetElsewhere());
             loadTeacherPassword();
             return;
         }

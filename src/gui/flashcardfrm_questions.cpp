@@ -5,6 +5,7 @@
 #include "core/board.h"
 #include "core/spoken.h"
 #include "flashcardfrm.h"
+#include "phrases.h"
 #include "textcodec.h"
 
 #include <QAction>
@@ -18,8 +19,6 @@
 #include <QRadioButton>
 
 namespace {
-const QString startCaption = QStringLiteral("&Start");
-const QString nextCaption = QStringLiteral("Next &Question");
 
 size_t indexOf(quorvex::Operation op)
 {
@@ -78,7 +77,9 @@ quorvex::Operation Tflashcardfrm::checkedOperation() const
 void Tflashcardfrm::showStrip(QWidget* next)
 {
     const quorvex::StripState state = session.state();
-    ui.Questionbt->setText(state == quorvex::StripState::Idle ? startCaption : nextCaption);
+    //: The question button once the drill runs: asks the next question. Room: 185 px at 19 px bold.
+    const QString nextCaption = tr("Next &Question");
+    ui.Questionbt->setText(state == quorvex::StripState::Idle ? tr("&Start") : nextCaption);
     const bool asking = state == quorvex::StripState::Asking;
     (asking ? ui.checkbt : ui.Questionbt)->setEnabled(true);
     if (next)
@@ -92,18 +93,18 @@ void Tflashcardfrm::QuestionbtClick()
     const quorvex::DrillSession::Asked asked = session.nextQuestion(drillSettings());
     if (asked.runBegan) {
         setTextColour(ui.tlb, green);
-        setCaption(ui.qclb, QStringLiteral("Questions Correct: %1").arg(session.correct()));
-        setCaption(ui.qalb, QStringLiteral("Questions Asked: %1").arg(session.askedShown()));
+        setCaption(ui.qclb, tr("Questions Correct: %1").arg(session.correct()));
+        setCaption(ui.qalb, tr("Questions Asked: %1").arg(session.askedShown()));
     }
     runClocks();
 
-    setCaption(ui.totalseelb, QStringLiteral("0 dots drawn"));
+    setCaption(ui.totalseelb, tr("%n dots drawn", nullptr, 0));
     dotGrid.fill(false);
     ui.anseb->setEnabled(true);
     setTextColour(ui.qlb, Qt::black);
     ui.anseb->setText(QStringLiteral("?"));
     setCaption(ui.qlb, toQt(quorvex::questionLine(asked.question)));
-    const QString spoken = toQt(quorvex::spokenQuestion(asked.question));
+    const QString spoken = spokenQuestionText(asked.question);
     ui.qlb->setAccessibleName(spoken);
     // The answer box says the question when the focus arrives; the result said by the button
     // belongs to the question before.

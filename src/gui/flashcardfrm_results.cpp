@@ -6,6 +6,7 @@
 #include "core/tenths.h"
 #include "flashcardfrm.h"
 #include "imagecontrol.h"
+#include "phrases.h"
 #include "textcodec.h"
 
 #include <QGroupBox>
@@ -42,8 +43,10 @@ void writeOnWhite(QPainter& painter, int left, int top, const QString& text, con
 QString drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, bool withBars)
 {
     const QColor& mark = record.correct ? green : red;
-    writeOnWhite(painter, typeLeft, top, toQt(record.questionType), Qt::black);
-    writeOnWhite(painter, operationLeft, top, toQt(record.operation), Qt::black);
+    const QString type = shownLogWord(record.questionType);
+    const QString operation = shownLogWord(record.operation);
+    writeOnWhite(painter, typeLeft, top, type, Qt::black);
+    writeOnWhite(painter, operationLeft, top, operation, Qt::black);
     writeOnWhite(painter, questionLeft, top, toQt(record.question), mark);
     writeOnWhite(painter, answerLeft, top, toQt(record.answer), mark);
     // One pixel per tenth of a second; a time below zero (only a hand-made day file holds
@@ -51,12 +54,15 @@ QString drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, b
     const int pageWidth = painter.device()->width();
     if (withBars && record.ticks > 0)
         painter.fillRect(barLeft, top, std::min(record.ticks, pageWidth - barLeft), barHeight, mark);
-    QString spoken = QStringLiteral("%1, %2, %3, answered %4, %5")
-                         .arg(toQt(record.questionType).trimmed(), toQt(record.operation).trimmed(),
-                             toQt(quorvex::spokenFact(record.question)), toQt(record.answer).trimmed(),
-                             record.correct ? QStringLiteral("right") : QStringLiteral("wrong"));
+    //: A line of the results page read out: question type, operation, the fact in words, the
+    //: answer given, then "right" or "wrong".
+    QString spoken
+        = Tflashcardfrm::tr("%1, %2, %3, answered %4, %5")
+              .arg(type.trimmed(), operation.trimmed(), spokenFactText(record.question), toQt(record.answer).trimmed(),
+                  record.correct ? Tflashcardfrm::tr("right") : Tflashcardfrm::tr("wrong"));
     if (withBars)
-        spoken += QStringLiteral(", %1 seconds").arg(toQt(quorvex::tenthsText(record.ticks)));
+        //: Added to a line of the results page read out: the time the answer took.
+        spoken += Tflashcardfrm::tr(", %1 seconds").arg(toQt(quorvex::tenthsText(record.ticks)));
     return spoken;
 }
 
@@ -100,8 +106,7 @@ void Tflashcardfrm::resltsbtClick()
         spoken << drawRecord(painter, firstLineTop + lineHeight * slot, log.slot(first + slot), withBars);
     painter.end();
     ui.resltsim->update();
-    ui.resltsim->setAccessibleDescription(
-        spoken.isEmpty() ? QStringLiteral("No answers") : spoken.join(QLatin1Char('\n')));
+    ui.resltsim->setAccessibleDescription(spoken.isEmpty() ? tr("No answers") : spoken.join(QLatin1Char('\n')));
 }
 
 void Tflashcardfrm::resltssbChange()

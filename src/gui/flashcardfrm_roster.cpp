@@ -6,6 +6,7 @@
 #include "core/roster.h"
 #include "core/studentnames.h"
 #include "flashcardfrm.h"
+#include "phrases.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -139,8 +140,8 @@ void Tflashcardfrm::asbtClick()
     if (problem != quorvex::NameProblem::None || rosterUnreadable) {
         // With no roster loaded there is nothing to add to, and writing would replace the
         // teacher's unreadable file by a shorter list.
-        refuseName(rosterUnreadable ? QStringLiteral("The student list was not read")
-                                    : toQt(quorvex::nameProblemMessage(problem)));
+        //: Shown in red in place of the notes of the Add a Student panel. Room: 281 px.
+        refuseName(rosterUnreadable ? tr("The student list was not read") : nameProblemText(problem));
         return;
     }
 
@@ -230,7 +231,7 @@ void Tflashcardfrm::ddbtClick()
     QStringList refused;
     for (const quorvex::Bytes& student : quorvex::namesNoLongerOnRoster(roster, deletedStudents)) {
         for (const quorvex::DayFault& fault : quorvex::deleteAllDays(student).faults)
-            refused << toQt(quorvex::dayFaultMessage(fault));
+            refused << dayFaultText(fault);
     }
     deletedStudents.clear();
 

@@ -4,6 +4,7 @@
 #include "controlhelpers.h"
 #include "core/tenths.h"
 #include "flashcardfrm.h"
+#include "phrases.h"
 #include "textcodec.h"
 
 #include <QAction>
@@ -60,7 +61,8 @@ void Tflashcardfrm::quietWhileHidden(QLabel* label, bool hidden)
 void Tflashcardfrm::ctrTimer()
 {
     session.tick();
-    setCaption(ui.ttimelb, QStringLiteral("Total time: %1 s").arg(tenths(session.elapsedTenths())));
+    //: The time since the drill began. Room: about 115 px.
+    setCaption(ui.ttimelb, tr("Total time: %1 s").arg(tenths(session.elapsedTenths())));
     showTimeOfQuestion();
 }
 
@@ -68,7 +70,8 @@ void Tflashcardfrm::ctrTimer()
 // time of the open one.
 void Tflashcardfrm::showTimeOfQuestion()
 {
-    ui.tlb->setText(tenths(session.questionTenths()) + QStringLiteral(" s"));
+    //: Seconds, after a number: "12.5 s".
+    ui.tlb->setText(tr("%1 s").arg(tenths(session.questionTenths())));
 }
 
 void Tflashcardfrm::srtrTimer()
@@ -94,7 +97,7 @@ void Tflashcardfrm::srsbChange()
     session.setRoundSeconds(seconds);
     ui.ydlb->hide();
     ui.speedtlb->hide();
-    ui.srtlb->setText(toQt(quorvex::roundLengthText(seconds)));
+    ui.srtlb->setText(roundLengthCaption(seconds));
     ui.tlb->setText(QStringLiteral("%1.0").arg(seconds));
 }
 

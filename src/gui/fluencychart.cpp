@@ -3,6 +3,7 @@
 
 #include "fluencyplan.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
@@ -71,8 +72,8 @@ void drawChart(QPainter& painter, const FluencyReport& report)
     const std::vector<DayPoint>& days = report.days();
     painter.setPen(Qt::black);
     painter.setFont(font(16, true));
-    painter.drawText(
-        QRectF(margin, chartTitleTop, 300, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Day by day"));
+    painter.drawText(QRectF(margin, chartTitleTop, 300, 20), Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("FluencyReport", "Day by day"));
 
     // The legend of the two series, beside the title.
     painter.setFont(font(13));
@@ -86,8 +87,10 @@ void drawChart(QPainter& painter, const FluencyReport& report)
         painter.drawLine(QPointF(x, y), QPointF(x + 36, y));
         painter.restore();
         drawMarker(painter, time, QPointF(x + 18, y), colour);
-        const QString words = time ? QStringLiteral("Median time of right practice answers (seconds, right scale)")
-                                   : QStringLiteral("Share of right answers (left scale)");
+        const QString words = time
+            ? QCoreApplication::translate(
+                "FluencyReport", "Median time of right practice answers (seconds, right scale)")
+            : QCoreApplication::translate("FluencyReport", "Share of right answers (left scale)");
         painter.setPen(Qt::black);
         painter.drawText(QPointF(x + 44, y + metrics.ascent() / 2 - 1), words);
         x += 44 + metrics.horizontalAdvance(words) + 36;
@@ -100,7 +103,7 @@ void drawChart(QPainter& painter, const FluencyReport& report)
         painter.drawRect(plotArea);
         painter.setPen(Qt::black);
         painter.setFont(font(15));
-        painter.drawText(plotArea, Qt::AlignCenter, QStringLiteral("No days saved yet."));
+        painter.drawText(plotArea, Qt::AlignCenter, QCoreApplication::translate("FluencyReport", "No days saved yet."));
         return;
     }
 
@@ -127,7 +130,7 @@ void drawChart(QPainter& painter, const FluencyReport& report)
             QRectF(xOf(count) - band / 2, plotArea.top(), band, plotArea.height()).intersected(plotArea), unsavedBand);
         painter.setPen(unsavedColour);
         painter.drawText(QRectF(std::min(xOf(count) + 60, plotArea.right()) - 120, plotArea.top() - 17, 120, 16),
-            Qt::AlignRight | Qt::AlignBottom, QStringLiteral("not yet saved"));
+            Qt::AlignRight | Qt::AlignBottom, QCoreApplication::translate("FluencyReport", "not yet saved"));
     }
 
     // Scales: share on the left every 25 %, seconds on the right.
@@ -138,22 +141,22 @@ void drawChart(QPainter& painter, const FluencyReport& report)
     painter.setPen(shareColour);
     for (int percent = 0; percent <= 100; percent += 25)
         painter.drawText(QRectF(plotArea.left() - 48, yOfShare(percent / 100.0) - 8, 42, 16),
-            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(percent));
+            Qt::AlignRight | Qt::AlignVCenter, QCoreApplication::translate("FluencyReport", "%1 %").arg(percent));
     painter.setPen(timeColour);
     for (double seconds = 0; seconds <= secondsTop + secondsStep / 2; seconds += secondsStep)
         painter.drawText(QRectF(plotArea.right() + 6, yOfSeconds(seconds) - 8, 60, 16),
-            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 s").arg(seconds));
+            Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("FluencyReport", "%1 s").arg(seconds));
     // The line a fluent answer stays under.
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     const double fluentY = yOfSeconds(quorvex::fluentTenths / 10.0);
     painter.drawLine(QPointF(plotArea.left(), fluentY), QPointF(plotArea.right(), fluentY));
-    painter.drawText(QPointF(plotArea.left() + 4, fluentY - 3), QStringLiteral("3.0 s"));
+    painter.drawText(QPointF(plotArea.left() + 4, fluentY - 3), QCoreApplication::translate("FluencyReport", "3.0 s"));
 
     // Days along the bottom, as many labels as fit, and "today" under today's answers.
     const double labelWidth = small.horizontalAdvance(QString::number(count)) + 12;
     const int fitting = std::max(1, static_cast<int>(plotArea.width() / labelWidth));
     const int dayStep = static_cast<int>(niceStep(std::max(1, count - 1), fitting));
-    const QString todayText = QStringLiteral("today");
+    const QString todayText = QCoreApplication::translate("FluencyReport", "today");
     if (today) {
         painter.setPen(unsavedColour);
         painter.drawText(
@@ -167,8 +170,8 @@ void drawChart(QPainter& painter, const FluencyReport& report)
             painter.drawText(QRectF(xOf(day) - 30, plotArea.bottom() + 5, 60, 16), Qt::AlignHCenter | Qt::AlignTop,
                 QString::number(day));
     }
-    painter.drawText(
-        QRectF(plotArea.left(), plotArea.bottom() + 22, plotArea.width(), 16), Qt::AlignCenter, QStringLiteral("Day"));
+    painter.drawText(QRectF(plotArea.left(), plotArea.bottom() + 22, plotArea.width(), 16), Qt::AlignCenter,
+        QCoreApplication::translate("FluencyReport", "Day"));
     painter.setPen(QPen(Qt::black, 1));
     painter.drawLine(plotArea.bottomLeft(), plotArea.bottomRight());
     painter.drawLine(plotArea.topLeft(), plotArea.bottomLeft());

@@ -3,8 +3,10 @@
 #include "core/operations.h"
 #include "fluencyplan.h"
 #include "fonts.h"
+#include "phrases.h"
 #include "textcodec.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -31,13 +33,13 @@ QString matrixCaption(Operation op)
 {
     switch (op) {
     case Operation::Addition:
-        return QStringLiteral("row + column");
+        return QCoreApplication::translate("FluencyReport", "row + column");
     case Operation::Subtraction:
-        return QStringLiteral("(row + column) - column");
+        return QCoreApplication::translate("FluencyReport", "(row + column) - column");
     case Operation::Multiplication:
-        return QStringLiteral("row x column");
+        return QCoreApplication::translate("FluencyReport", "row x column");
     case Operation::Division:
-        return QStringLiteral("(row x column) \u00f7 column");
+        return QCoreApplication::translate("FluencyReport", "(row x column) \u00f7 column");
     }
     return {};
 }
@@ -47,13 +49,13 @@ QString stateWords(FactState state)
 {
     switch (state) {
     case FactState::Fluent:
-        return QStringLiteral("fluent");
+        return QCoreApplication::translate("FluencyReport", "fluent");
     case FactState::Right:
-        return QStringLiteral("right, but slower or in a speed round");
+        return QCoreApplication::translate("FluencyReport", "right, but slower or in a speed round");
     case FactState::Wrong:
-        return QStringLiteral("wrong");
+        return QCoreApplication::translate("FluencyReport", "wrong");
     case FactState::NotAsked:
-        return QStringLiteral("not yet asked");
+        return QCoreApplication::translate("FluencyReport", "not yet asked");
     }
     return {};
 }
@@ -112,8 +114,7 @@ void drawMatrix(QPainter& painter, const FluencyReport& report, Operation op)
     const double left = matrixLeft(op);
     painter.setPen(Qt::black);
     painter.setFont(font(15, true));
-    painter.drawText(
-        QRectF(left, captionTop, matrixWidth, 18), Qt::AlignLeft | Qt::AlignVCenter, toQt(quorvex::operationName(op)));
+    painter.drawText(QRectF(left, captionTop, matrixWidth, 18), Qt::AlignLeft | Qt::AlignVCenter, operationText(op));
     painter.setFont(font(11));
     painter.drawText(
         QRectF(left, captionTop + 16, matrixWidth, 14), Qt::AlignLeft | Qt::AlignVCenter, matrixCaption(op));
@@ -142,7 +143,7 @@ void drawMatrix(QPainter& painter, const FluencyReport& report, Operation op)
     painter.setPen(Qt::black);
     painter.setFont(font(11));
     painter.drawText(QRectF(left, matrixBottom + 4, matrixWidth, 14), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("%1 fluent, %2 right, %3 wrong")
+        QCoreApplication::translate("FluencyReport", "%1 fluent, %2 right, %3 wrong")
             .arg(counts[static_cast<size_t>(FactState::Fluent)])
             .arg(counts[static_cast<size_t>(FactState::Right)])
             .arg(counts[static_cast<size_t>(FactState::Wrong)]));
@@ -168,9 +169,10 @@ void drawLegend(QPainter& painter, const FluencyReport& report)
     };
     for (const FactState state : { FactState::Fluent, FactState::Right, FactState::Wrong, FactState::NotAsked })
         item(state, false,
-            state == FactState::Fluent ? QStringLiteral("fluent: right within 3.0 s") : stateWords(state));
+            state == FactState::Fluent ? QCoreApplication::translate("FluencyReport", "fluent: right within 3.0 s")
+                                       : stateWords(state));
     if (report.hasUnsavedDay())
-        item(FactState::NotAsked, true, QStringLiteral("answered today, not yet saved"));
+        item(FactState::NotAsked, true, QCoreApplication::translate("FluencyReport", "answered today, not yet saved"));
 }
 
 void drawNotes(QPainter& painter, const FluencyReport& report)
@@ -179,11 +181,14 @@ void drawNotes(QPainter& painter, const FluencyReport& report)
     painter.setFont(font(13));
     const double width = fluencyPageSize.width() - 2 * margin;
     painter.drawText(QRectF(margin, noteTop, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-        QStringLiteral("The latest answer to each fact counts. ") + skippedLinesNote(report.skippedLines()));
+        //: Note at the foot of the fluency report; %1 says whether every line of the day files was read.
+        QCoreApplication::translate("FluencyReport", "The latest answer to each fact counts. %1")
+            .arg(skippedLinesNote(report.skippedLines())));
     painter.drawText(QRectF(margin, noteTop + 18, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-        report.hasUnsavedDay()
-            ? QStringLiteral("Answers are read from the saved days and from today's answers, which are not yet saved.")
-            : QStringLiteral("Answers are read from the saved days; today's answers count once they are saved."));
+        report.hasUnsavedDay() ? QCoreApplication::translate(
+            "FluencyReport", "Answers are read from the saved days and from today's answers, which are not yet saved.")
+                               : QCoreApplication::translate("FluencyReport",
+                                   "Answers are read from the saved days; today's answers count once they are saved."));
 }
 
 // A round step for an axis: 1, 2 or 5 times a power of ten, giving at most `most` steps.
@@ -193,21 +198,26 @@ QString fluencySummary(const FluencyReport& report)
 {
     const std::vector<DayPoint>& days = report.days();
     if (days.empty())
-        return QStringLiteral("No days saved yet");
+        return QCoreApplication::translate("FluencyReport", "No days saved yet");
     int answered = 0;
     for (const DayPoint& day : days)
         answered += day.answered;
     const size_t saved = days.size() - (report.hasUnsavedDay() ? 1 : 0);
-    QString dayText = saved == 0 ? QString()
-        : saved == 1             ? QStringLiteral("Day 1")
-                                 : QStringLiteral("Days 1 to %1").arg(saved);
-    if (report.hasUnsavedDay())
-        dayText += (saved == 0 ? QStringLiteral("Today") : QStringLiteral(" and today"))
-            + QStringLiteral(" (not yet saved)");
-    return QStringLiteral("%1, %2 %3")
-        .arg(dayText)
-        .arg(answered)
-        .arg(answered == 1 ? QStringLiteral("answer") : QStringLiteral("answers"));
+    QString dayText;
+    if (!report.hasUnsavedDay())
+        //: The days a fluency report reads, beside its title; "today" is the answers not yet saved.
+        dayText = saved == 1 ? QCoreApplication::translate("FluencyReport", "Day 1")
+                             : QCoreApplication::translate("FluencyReport", "Days 1 to %1").arg(saved);
+    else if (saved == 0)
+        dayText = QCoreApplication::translate("FluencyReport", "Today (not yet saved)");
+    else
+        dayText = saved == 1
+            ? QCoreApplication::translate("FluencyReport", "Day 1 and today (not yet saved)")
+            : QCoreApplication::translate("FluencyReport", "Days 1 to %1 and today (not yet saved)").arg(saved);
+    //: Beside the fluency report's title: the days read, then how many answers they hold.
+    return answered == 1
+        ? QCoreApplication::translate("FluencyReport", "%1, 1 answer").arg(dayText)
+        : QCoreApplication::translate("FluencyReport", "%1, %n answers", nullptr, answered).arg(dayText);
 }
 
 QColor stateColour(FactState state)
@@ -256,10 +266,12 @@ QTransform fluencyPageTransform(const QRectF& area)
 QString skippedLinesNote(int32_t skipped)
 {
     if (skipped == 0)
-        return QStringLiteral("Every line of the day files was read.");
+        return QCoreApplication::translate("FluencyReport", "Every line of the day files was read.");
     if (skipped == 1)
-        return QStringLiteral("1 line of the day files could not be read as an answer and was left out.");
-    return QStringLiteral("%1 lines of the day files could not be read as answers and were left out.").arg(skipped);
+        return QCoreApplication::translate(
+            "FluencyReport", "1 line of the day files could not be read as an answer and was left out.");
+    return QCoreApplication::translate(
+        "FluencyReport", "%n lines of the day files could not be read as answers and were left out.", nullptr, skipped);
 }
 
 QString factDescription(const Fact& fact, FactState state)
@@ -279,7 +291,9 @@ void drawFluencyPage(QPainter& painter, const FluencyReport& report, const QStri
     painter.setPen(Qt::black);
     painter.setFont(font(26, true));
     const QRectF titleBox(margin, 28, fluencyPageSize.width() - 2 * margin, 36);
-    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Fluency Report: ") + student);
+    //: The fluency report's title; %1 is the pupil's name.
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter,
+        QCoreApplication::translate("FluencyReport", "Fluency Report: %1").arg(student));
     painter.setFont(font(15));
     painter.drawText(titleBox, Qt::AlignRight | Qt::AlignVCenter, fluencySummary(report));
 

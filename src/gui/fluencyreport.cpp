@@ -3,6 +3,7 @@
 #include "controlhelpers.h"
 #include "core/operations.h"
 #include "pdffile.h"
+#include "phrases.h"
 #include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
@@ -35,12 +36,12 @@ void FluencyPageView::setReport(const FluencyReport* report, const QString& stud
 {
     m_report = report;
     m_student = student;
-    setAccessibleName(QStringLiteral("Fluency report for ") + student);
+    setAccessibleName(tr("Fluency report for %1").arg(student));
     QStringList description { fluencySummary(*report) + QLatin1Char('.') };
     for (const Operation op : quorvex::allOperations) {
         const std::array<int32_t, 4> counts = report->stateCounts(op);
-        description << QStringLiteral("%1: %2 fluent, %3 right, %4 wrong, %5 not yet asked.")
-                           .arg(toQt(quorvex::operationName(op)))
+        description << tr("%1: %2 fluent, %3 right, %4 wrong, %5 not yet asked.")
+                           .arg(operationText(op))
                            .arg(counts[static_cast<size_t>(FactState::Fluent)])
                            .arg(counts[static_cast<size_t>(FactState::Right)])
                            .arg(counts[static_cast<size_t>(FactState::Wrong)])
@@ -48,7 +49,7 @@ void FluencyPageView::setReport(const FluencyReport* report, const QString& stud
     }
     description << skippedLinesNote(report->skippedLines());
     if (report->hasUnsavedDay())
-        description << QStringLiteral("The last day is today's answers, not yet saved.");
+        description << tr("The last day is today's answers, not yet saved.");
     setAccessibleDescription(description.join(QLatin1Char(' ')));
     update();
 }
@@ -76,7 +77,7 @@ bool FluencyPageView::event(QEvent* event)
         if (const std::optional<Fact> fact = fluencyFactAt(onPage))
             QToolTip::showText(help->globalPos(),
                 factDescription(*fact, m_report->state(*fact))
-                    + (m_report->fromUnsaved(*fact) ? QStringLiteral(" (today, not yet saved)") : QString()),
+                    + (m_report->fromUnsaved(*fact) ? tr(" (today, not yet saved)") : QString()),
                 this);
         else
             QToolTip::hideText();
@@ -89,16 +90,14 @@ TFluencyReportfrm::TFluencyReportfrm(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FluencyReportfrm"));
-    setWindowTitle(QStringLiteral("Fluency Report"));
+    setWindowTitle(tr("Fluency Report"));
     setModal(true);
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    Printreport1 = addMenuCommand(
-        MainMenu1, "Printreport1", QStringLiteral("Print"), this, &TFluencyReportfrm::Printreport1Click);
+    Printreport1 = addMenuCommand(MainMenu1, "Printreport1", tr("Print"), this, &TFluencyReportfrm::Printreport1Click);
     Printreport1->setShortcut(QKeySequence::Print);
-    Closereport1 = addMenuCommand(
-        MainMenu1, "Closereport1", QStringLiteral("Close"), this, &TFluencyReportfrm::Closereport1Click);
+    Closereport1 = addMenuCommand(MainMenu1, "Closereport1", tr("Close"), this, &TFluencyReportfrm::Closereport1Click);
 
     reportim = new FluencyPageView(this);
     auto* layout = new QVBoxLayout(this);
@@ -129,13 +128,14 @@ void TFluencyReportfrm::setReport(FluencyReport report, const QString& student)
 {
     m_report = std::move(report);
     m_student = student;
-    setWindowTitle(QStringLiteral("Fluency Report - ") + student);
+    setWindowTitle(tr("Fluency Report - %1").arg(student));
     reportim->setReport(&m_report, student);
 }
 
 void TFluencyReportfrm::Printreport1Click()
 {
-    printLandscape(this, QStringLiteral("Fluency Report"), m_student, QStringLiteral("The fluency report"),
+    //: Subject of the sentence "%1 was saved as ...".
+    printLandscape(this, QStringLiteral("Fluency Report"), m_student, tr("The fluency report"),
         [this](QPainter& painter, QPrinter& printer) {
             painter.setTransform(fluencyPageTransform(QRectF(0, 0, printer.width(), printer.height())));
             drawFluencyPage(painter, m_report, m_student);

@@ -2,6 +2,7 @@
 
 #include "userdialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -43,7 +44,9 @@ void tellWherePdfWent(QWidget* parent, const QPrinter& printer, const QString& d
     if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
         return;
     userDialogs().showNotice(parent,
-        QStringLiteral("%1 was saved as \"%2\".").arg(document, QDir::toNativeSeparators(printer.outputFileName())));
+        //: %1 is the document, as "The certificate"; %2 the PDF file.
+        QCoreApplication::translate("PdfFile", "%1 was saved as \"%2\".")
+            .arg(document, QDir::toNativeSeparators(printer.outputFileName())));
 }
 
 void printLandscape(QWidget* parent, const QString& document, const QString& owner, const QString& spokenDocument,
@@ -61,12 +64,14 @@ void printLandscape(QWidget* parent, const QString& document, const QString& own
         = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
     QPainter painter;
     if (!painter.begin(&printer)) {
-        userDialogs().reportError(parent, QStringLiteral("Printing to \"%1\" could not begin.").arg(destination));
+        userDialogs().reportError(
+            parent, QCoreApplication::translate("PdfFile", "Printing to \"%1\" could not begin.").arg(destination));
         return;
     }
     const bool drawn = draw(painter, printer);
     if (!painter.end() || !drawn || printer.printerState() == QPrinter::Error)
-        userDialogs().reportError(parent, QStringLiteral("Printing to \"%1\" did not complete.").arg(destination));
+        userDialogs().reportError(
+            parent, QCoreApplication::translate("PdfFile", "Printing to \"%1\" did not complete.").arg(destination));
     else
         tellWherePdfWent(parent, printer, spokenDocument);
 }

@@ -2,6 +2,7 @@
 
 #include "imagecontrol.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
@@ -26,19 +27,21 @@ QString destination(const QPrinter& printer)
 std::optional<QString> printPicture(const ImageControl& image, QPrinter& printer, const QString& printedBy)
 {
     if (image.width() <= 0 || image.picture().isNull())
-        return QStringLiteral("There is no picture to print.");
+        return QCoreApplication::translate("PdfFile", "There is no picture to print.");
     const QRect target = printedPictureRect(printer.width(), image.width(), image.picture().size());
     // A page narrower than its own margins would print the picture mirrored or not at all.
     if (target.width() <= 0 || target.height() <= 0)
-        return QStringLiteral("The page of \"%1\" is too narrow to print on.").arg(destination(printer));
+        return QCoreApplication::translate("PdfFile", "The page of \"%1\" is too narrow to print on.")
+            .arg(destination(printer));
 
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("Printing to \"%1\" could not begin.").arg(destination(printer));
+        return QCoreApplication::translate("PdfFile", "Printing to \"%1\" could not begin.").arg(destination(printer));
     if (!printedBy.isEmpty())
-        painter.drawText(0, 150 + painter.fontMetrics().ascent(), QStringLiteral("Printed by: ") + printedBy);
+        painter.drawText(0, 150 + painter.fontMetrics().ascent(),
+            QCoreApplication::translate("PdfFile", "Printed by: %1").arg(printedBy));
     painter.drawImage(target, image.picture());
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return QStringLiteral("Printing to \"%1\" did not complete.").arg(destination(printer));
+        return QCoreApplication::translate("PdfFile", "Printing to \"%1\" did not complete.").arg(destination(printer));
     return std::nullopt;
 }

@@ -6,6 +6,7 @@
 #include "deferredicons.h"
 #include "flashcardfrm.h"
 #include "fonts.h"
+#include "translations.h"
 #include "userdialogs.h"
 #include "whoami.h"
 
@@ -27,6 +28,8 @@ std::unique_ptr<Tflashcardfrm> prepareProgram()
 {
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvex.Quorvex"));
+    // English needs nothing loaded; another language chosen and not found stays English.
+    useLanguage(chosenLanguage(QApplication::arguments()));
     if (const std::optional<QString> folder = classFolderFromArguments(QApplication::arguments())) {
         if (const std::optional<QString> failure = enterClassFolder(*folder)) {
             userDialogs().reportError(nullptr, *failure);

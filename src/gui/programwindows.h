@@ -9,6 +9,6 @@ class Tflashcardfrm;
 Tflashcardfrm* createWindows();
 
 // Everything start-up does before the main window is shown, after the application object
-// exists: names the program, enters the class folder when the arguments ask for one, and makes
-// the windows. Null when the class folder could not be entered; that has been reported.
+// exists: names the program, chooses its language, enters the class folder when the arguments
+// ask for one, and makes the windows. Null when the class folder could not be entered; that has been reported.
 std::unique_ptr<Tflashcardfrm> prepareProgram();

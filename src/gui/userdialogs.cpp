@@ -1,8 +1,10 @@
 #include "userdialogs.h"
 
 #include "core/fileio.h"
+#include "phrases.h"
 #include "textcodec.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -65,7 +67,8 @@ std::unique_ptr<UserDialogs> setUserDialogs(std::unique_ptr<UserDialogs> dialogs
 
 QString fileErrorText(const quorvex::FileError& error)
 {
-    return QStringLiteral("The file \"%1\" could not be used: %2.").arg(toQt(error.file), toQt(error.reason));
+    return QCoreApplication::translate("UserDialogs", "The file \"%1\" could not be used: %2.")
+        .arg(toQt(error.file), fileErrorReason(error));
 }
 
 void reportFileError(QWidget* parent, const quorvex::FileError& error)
@@ -77,7 +80,7 @@ void reportLockNotices(QWidget* parent)
 {
     QStringList lines;
     for (const quorvex::Bytes& notice : quorvex::takeLockNotices())
-        lines << toQt(notice);
+        lines << lockNoticeText(notice);
     if (!lines.isEmpty())
         userDialogs().reportError(parent, lines.join(QLatin1Char('\n')));
 }

@@ -27,13 +27,14 @@ TWhoami::TWhoami(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("Whoami"));
-    setWindowTitle(QStringLiteral("I am ...."));
+    //: Title of the dialog asking who prints.
+    setWindowTitle(tr("I am ...."));
     setModal(true);
     setFont(pixelFont(QStringLiteral("System"), 13, false));
     setBackground(this, nameDialogYellow);
     setFixedSize(204, 143);
 
-    ui.GroupBox1 = new QGroupBox(QStringLiteral("Name"), this);
+    ui.GroupBox1 = new QGroupBox(tr("Name"), this);
     ui.GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     ui.GroupBox1->setGeometry(10, 12, 180, 63);
     setBackground(ui.GroupBox1, nameFrameBrown);
@@ -43,12 +44,12 @@ TWhoami::TWhoami(QWidget* parent)
     ui.Iam->setGeometry(23, 23, 121, 24);
     ui.Iam->installEventFilter(this);
 
-    ui.Label1 = new QLabel(QStringLiteral("Name will appear on printout"), this);
+    ui.Label1 = new QLabel(tr("Name will appear on printout"), this);
     ui.Label1->setObjectName(QStringLiteral("Label1"));
     ui.Label1->move(8, 80);
     ui.Label1->adjustSize();
 
-    ui.Button1 = new QPushButton(QStringLiteral("Ok"), this);
+    ui.Button1 = new QPushButton(tr("Ok"), this);
     ui.Button1->setObjectName(QStringLiteral("Button1"));
     ui.Button1->setGeometry(51, 101, 89, 33);
     connect(ui.Button1, &QPushButton::clicked, this, &TWhoami::Button1Click);

@@ -3,6 +3,7 @@
 // caption or shows a control.
 
 #include "gui/flashcardfrm.h"
+#include "gui/translations.h"
 #include "gui/wrappingradiobutton.h"
 #include "guitest.h"
 
@@ -86,11 +87,24 @@ class TestFit : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { useLanguage(QString()); }
+    void textsFitTheirControls_data();
     void textsFitTheirControls();
 };
 
+// In English and in every language the program is translated into.
+void TestFit::textsFitTheirControls_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString();
+    for (const QString& language : translatedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
 void TestFit::textsFitTheirControls()
 {
+    QFETCH(QString, language);
+    QVERIFY(useLanguage(language));
     TestFolder folder;
     folder.write(QStringLiteral("Guest1.txt"), "");
     auto window = startProgram();
@@ -114,7 +128,8 @@ void TestFit::textsFitTheirControls()
     click("mixcb");
     click("Questionbt");
     invoke(w, "ctrTimer", 9999);
-    QCOMPARE(control<QLabel>(w, "tlb")->text(), QStringLiteral("999.9 s"));
+    QCOMPARE(control<QLabel>(w, "tlb")->text(),
+        QCoreApplication::translate("Tflashcardfrm", "%1 s").arg(QStringLiteral("999.9")));
     look("a question timed at 999.9 s");
     type("anseb", QString::number(rightAnswer(control<QLabel>(w, "qlb")->text())));
     click("checkbt");

@@ -1,0 +1,388 @@
+// The program in German, French and Spanish: the language chosen at start, the windows in it,
+// and the files exactly as in English.
+
+#include "core/certificatetext.h"
+#include "core/fileio.h"
+#include "gui/certificatefrm.h"
+#include "gui/fluencyplan.h"
+#include "gui/phrases.h"
+#include "gui/translations.h"
+#include "guitest.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+// A sitting as a pupil gives it: a fixed draw, every operation, right and wrong answers, a
+// pupil added by the teacher; the bytes of the files it leaves behind.
+QByteArray sittingFiles(const QString& language)
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\n");
+    useLanguage(language);
+    auto window = startProgram();
+    Tflashcardfrm* w = window.get();
+    MainWindowTestAccess::seed(*w, 7);
+    control<QAction>(w, "AddaStudent1")->trigger();
+    control<QLineEdit>(w, "nstudeb")->setText(QStringLiteral("Bea"));
+    control<QPushButton>(w, "asbt")->click();
+    control<QPushButton>(w, "addonebt")->click();
+    choose(control<QComboBox>(w, "namecb"), 1);
+    for (const char* operation : { "addrb", "subrb", "Multirb", "divrb" }) {
+        control<QRadioButton>(w, operation)->click();
+        for (int k = 0; k < 3; ++k) {
+            control<QPushButton>(w, "Questionbt")->click();
+            invoke(w, "ctrTimer", 4 + k);
+            const int right = rightAnswer(control<QLabel>(w, "qlb")->text());
+            auto* anseb = control<QLineEdit>(w, "anseb");
+            QTest::keyClicks(anseb, QString::number(right + (k == 1 ? 1 : 0)));
+            QTest::keyClick(anseb, Qt::Key_Return);
+        }
+    }
+    window->close();
+    window.reset();
+    useLanguage(QString());
+    QByteArray files;
+    for (const QString& name : QDir(folder.path()).entryList(QDir::Files, QDir::Name))
+        files += name.toUtf8() + '\n' + folder.read(name) + '\n';
+    return files;
+}
+
+} // namespace
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { useLanguage(QString()); }
+    void languageChosen_data();
+    void languageChosen();
+    void englishLoadsNothing();
+    void windowInTheLanguage_data();
+    void windowInTheLanguage();
+    void daysAndRosterAreTheSameInEveryLanguage_data();
+    void daysAndRosterAreTheSameInEveryLanguage();
+    void reasonsWordedInTheLanguage();
+    void listsCoverNoWords_data();
+    void listsCoverNoWords();
+    void resultsColumnsHoldTheirWords_data() { listsCoverNoWords_data(); }
+    void resultsColumnsHoldTheirWords();
+    void fluencyPageTextsFit_data();
+    void fluencyPageTextsFit();
+    void certificateFitsItsArtwork_data();
+    void certificateFitsItsArtwork();
+};
+
+void TestLanguages::languageChosen_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("languageVariable");
+    QTest::addColumn<QString>("chosen");
+    const QStringList none { QStringLiteral("quorvex") };
+    const auto with = [](const char* argument) {
+        return QStringList { QStringLiteral("quorvex"), QString::fromLatin1(argument) };
+    };
+    QTest::newRow("nothing asked") << none << QByteArray() << QString();
+    QTest::newRow("--lang=de") << with("--lang=de") << QByteArray() << QStringLiteral("de");
+    QTest::newRow("--lang with a region") << with("--lang=fr_CA.UTF-8") << QByteArray() << QStringLiteral("fr");
+    QTest::newRow("--lang=en over LANGUAGE") << with("--lang=en") << QByteArray("es") << QString();
+    QTest::newRow("--lang over LANGUAGE") << with("--lang=es") << QByteArray("de") << QStringLiteral("es");
+    QTest::newRow("unknown --lang, LANGUAGE decides") << with("--lang=xx") << QByteArray("fr") << QStringLiteral("fr");
+    QTest::newRow("LANGUAGE") << none << QByteArray("de") << QStringLiteral("de");
+    QTest::newRow("LANGUAGE, first known") << none << QByteArray("it:pt_BR:es:de") << QStringLiteral("es");
+    QTest::newRow("LANGUAGE, English first") << none << QByteArray("en_GB:de") << QString();
+}
+
+void TestLanguages::languageChosen()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, languageVariable);
+    QFETCH(QString, chosen);
+    const QByteArray before = qgetenv("LANGUAGE");
+    qputenv("LANGUAGE", languageVariable);
+    const QString language = chosenLanguage(arguments);
+    qputenv("LANGUAGE", before);
+    QCOMPARE(language, chosen);
+}
+
+// The tests run with the C locale: English, as the program always was, with nothing loaded.
+void TestLanguages::englishLoadsNothing()
+{
+    QVERIFY(useLanguage(QString()));
+    QVERIFY(!programTranslated());
+    QVERIFY(!useLanguage(QStringLiteral("it")));
+    QVERIFY(!programTranslated());
+    TestFolder folder;
+    auto window = startProgram();
+    QCOMPARE(window->windowTitle(), QStringLiteral("Flash Cards"));
+    QCOMPARE(control<QPushButton>(window.get(), "Questionbt")->text(), QStringLiteral("&Start"));
+}
+
+void TestLanguages::windowInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("next");
+    QTest::addColumn<QString>("multiplication");
+    QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("&Start") << QStringLiteral("&Nächste Aufgabe")
+                        << QStringLiteral("Multiplikation");
+    QTest::newRow("fr") << QStringLiteral("fr") << QStringLiteral("&Commencer") << QStringLiteral("&Question suivante")
+                        << QStringLiteral("Multiplication");
+    QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("&Empezar") << QStringLiteral("Nueva pre&gunta")
+                        << QStringLiteral("Multiplicación");
+}
+
+void TestLanguages::windowInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, start);
+    QFETCH(QString, next);
+    QFETCH(QString, multiplication);
+    QVERIFY(useLanguage(language));
+    QVERIFY(programTranslated());
+    TestFolder folder;
+    auto window = startProgram();
+    Tflashcardfrm* w = window.get();
+    QCOMPARE(control<QPushButton>(w, "Questionbt")->text(), start);
+    QCOMPARE(control<QRadioButton>(w, "Multirb")->text(), multiplication);
+    QCOMPARE(operationText(quorvex::Operation::Multiplication), multiplication);
+    control<QPushButton>(w, "Questionbt")->click();
+    auto* anseb = control<QLineEdit>(w, "anseb");
+    QTest::keyClicks(anseb, QString::number(rightAnswer(control<QLabel>(w, "qlb")->text())));
+    QTest::keyClick(anseb, Qt::Key_Return);
+    QCOMPARE(control<QPushButton>(w, "Questionbt")->text(), next);
+    // Back in English, the same window reads as it always did once its texts are set again.
+    useLanguage(QString());
+    QCOMPARE(operationText(quorvex::Operation::Multiplication), QStringLiteral("Multiplication"));
+}
+
+void TestLanguages::daysAndRosterAreTheSameInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString& language : translatedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestLanguages::daysAndRosterAreTheSameInEveryLanguage()
+{
+    QFETCH(QString, language);
+    const QByteArray english = sittingFiles(QString());
+    QVERIFY(english.contains("Ann1.txt\nAddition ,1 ,"));
+    QVERIFY(english.contains("Division ,0 ,"));
+    QVERIFY(english.contains("studnames.txt\nGuest\r\nAnn\r\nBea\r\n"));
+    QCOMPARE(sittingFiles(language), english);
+}
+
+// The reasons the program words itself come in the language too, with their names, numbers and
+// inner reasons in place.
+void TestLanguages::reasonsWordedInTheLanguage()
+{
+    QVERIFY(useLanguage(QStringLiteral("de")));
+    const auto phrase = [](const char* text) { return QCoreApplication::translate("Phrases", text); };
+    QCOMPARE(fileErrorReason({ "Ann1.txt", "No space left on device", ENOSPC }), phrase("No space left on device"));
+    QCOMPARE(fileErrorReason({ "Ann1.txt", "File too large: more than 1 MB" }),
+        phrase("File too large: more than %1 MB").arg(1));
+    QCOMPARE(fileErrorReason({ "studnames.txt",
+                 "could not be locked (.~studnames.lock: in use by computer pc7, process 42, since 08:15)" }),
+        phrase("could not be locked (%1: %2)")
+            .arg(QStringLiteral(".~studnames.lock"),
+                phrase("in use by %1")
+                    .arg(phrase("computer %1, process %2, since %3")
+                             .arg(QStringLiteral("pc7"), QStringLiteral("42"), QStringLiteral("08:15")))));
+    QCOMPARE(fileErrorReason({ "Ann1.txt", "A reason of no known form" }), QStringLiteral("A reason of no known form"));
+    QVERIFY(fileErrorReason({ "Ann1.txt", "Permission denied", EACCES }) != QStringLiteral("Permission denied"));
+
+    quorvex::CertificateInputs in;
+    in.mixAndMatch = true;
+    in.ticked = { true, false, true, true };
+    in.studentName = "Ann";
+    const CertificateWords words = certificateWords(in);
+    QCOMPARE(words.name, QStringLiteral("Ann"));
+    QCOMPARE(words.involve,
+        phrase("Involving %1")
+            .arg(
+                phrase("%1, %2 and %3")
+                    .arg(operationText(quorvex::Operation::Addition), operationText(quorvex::Operation::Multiplication),
+                        operationText(quorvex::Operation::Division))));
+    useLanguage(QString());
+    QCOMPARE(certificateWords(in).involve, QStringLiteral("Involving Addition, Multiplication and Division"));
+}
+
+void TestLanguages::listsCoverNoWords_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QString();
+    for (const QString& language : translatedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// Three drop-down lists lie over the caption of the radio button beside them, in a gap of blanks
+// or after its last word. No word of a caption may lie under its list.
+void TestLanguages::listsCoverNoWords()
+{
+    QFETCH(QString, language);
+    QVERIFY(useLanguage(language));
+    TestFolder folder;
+    auto window = startProgram();
+    Tflashcardfrm* w = window.get();
+    control<QAction>(w, "Filecleanup1")->trigger();
+    for (const auto& [buttonName, listName] :
+        { std::pair { "keeprb", "keepcb" }, std::pair { "delrb", "delfirstcb" }, std::pair { "prb", "uptocb" } }) {
+        auto* button = control<QRadioButton>(w, buttonName);
+        const QComboBox* list = control<QComboBox>(w, listName);
+        QVERIFY(button->isVisible() && list->isVisible());
+        const QString caption = button->text();
+        const QImage drawn = button->grab().toImage();
+        // The list's box less its frame and a descender's depth above: a descender of the line above
+        // may touch the list's top edge, as that of "up" does in English.
+        const QRect under
+            = QRect(button->mapFrom(list->parentWidget(), list->pos()), list->size()).adjusted(0, 4, 0, -2)
+            & button->rect();
+        int ink = 0;
+        for (int y = under.top(); y <= under.bottom(); ++y)
+            for (int x = under.left(); x <= under.right(); ++x)
+                ink += qGray(drawn.pixel(x, y)) < 128 ? 1 : 0;
+        QVERIFY2(ink == 0,
+            qPrintable(
+                QStringLiteral("%1 \"%2\" under %3").arg(QLatin1String(buttonName), caption, QLatin1String(listName))));
+    }
+}
+
+// The results page writes a line's question type from x 2 and its operation from x 65, its
+// question from x 150: each word ends before the next column starts.
+void TestLanguages::resultsColumnsHoldTheirWords()
+{
+    QFETCH(QString, language);
+    QVERIFY(useLanguage(language));
+    TestFolder folder;
+    auto window = startProgram();
+    QFont font = control<QWidget>(window.get(), "resltsim")->font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font);
+    for (const char* type : { "Practice", "S. Round" })
+        QVERIFY2(metrics.horizontalAdvance(shownLogWord(type)) <= 65 - 2, qPrintable(shownLogWord(type)));
+    for (quorvex::Operation op : quorvex::allOperations) {
+        const QString shown = shownLogWord(quorvex::operationName(op) + " ");
+        QVERIFY2(metrics.horizontalAdvance(shown.trimmed()) <= 150 - 65, qPrintable(shown));
+    }
+}
+
+void TestLanguages::fluencyPageTextsFit_data()
+{
+    listsCoverNoWords_data();
+}
+
+// The fluency page's texts in the longest forms they take stay within the room its plan gives
+// them: a matrix's width, the page's width less its margins, the chart legend beside its title.
+void TestLanguages::fluencyPageTextsFit()
+{
+    using namespace fluencyplan;
+    QFETCH(QString, language);
+    QVERIFY(useLanguage(language));
+    const auto text = [](const char* source, int n = -1) {
+        return QCoreApplication::translate("FluencyReport", source, nullptr, n);
+    };
+    const auto width
+        = [](const QFont& font, const QString& words) { return QFontMetricsF(font).horizontalAdvance(words); };
+    QStringList tooWide;
+    const auto fits = [&](const QFont& font, const QString& words, double room) {
+        if (width(font, words) > room)
+            tooWide << QStringLiteral("\"%1\" needs %2, has %3").arg(words).arg(width(font, words)).arg(room);
+    };
+    const double page = fluencyPageSize.width() - 2 * margin;
+    for (quorvex::Operation op : quorvex::allOperations)
+        fits(font(15, true), operationText(op), matrixWidth);
+    for (const char* caption :
+        { "row + column", "(row + column) - column", "row x column", "(row x column) \u00f7 column" })
+        fits(font(11), text(caption), matrixWidth);
+    fits(font(11), text("%1 fluent, %2 right, %3 wrong").arg(156).arg(156).arg(156), matrixWidth);
+
+    double legend = 0;
+    for (const char* words : { "fluent: right within 3.0 s", "right, but slower or in a speed round", "wrong",
+             "not yet asked", "answered today, not yet saved" })
+        legend += cell + 8 + width(font(13), text(words)) + 36;
+    if (legend - 36 > page)
+        tooWide << QStringLiteral("the legend needs %1, has %2").arg(legend - 36).arg(page);
+    fits(font(13),
+        text("The latest answer to each fact counts. %1")
+            .arg(text("%n lines of the day files could not be read as answers and were left out.", 9999)),
+        page);
+    fits(font(13),
+        text("The latest answer to each fact counts. %1")
+            .arg(text("1 line of the day files could not be read as an answer and was left out.")),
+        page);
+    fits(font(13), text("Answers are read from the saved days and from today's answers, which are not yet saved."),
+        page);
+    fits(font(13), text("Answers are read from the saved days; today's answers count once they are saved."), page);
+
+    const QString title = text("Fluency Report: %1").arg(QStringLiteral("Alexandra Fitzgerald"));
+    const QString summary = text("%1, %n answers", 99999).arg(text("Days 1 to %1 and today (not yet saved)").arg(999));
+    if (width(font(26, true), title) + 24 + width(font(15), summary) > page)
+        tooWide << QStringLiteral("title and summary overlap: %1 | %2").arg(title, summary);
+
+    const double chartLegend = 260 + 44 + width(font(13), text("Share of right answers (left scale)")) + 36 + 44
+        + width(font(13), text("Median time of right practice answers (seconds, right scale)"));
+    if (chartLegend > fluencyPageSize.width() - margin)
+        tooWide << QStringLiteral("the chart legend ends at %1").arg(chartLegend);
+    fits(font(16, true), text("Day by day"), 260 - margin - 8);
+    fits(font(11), text("not yet saved"), 120);
+    fits(font(11), text("today"), 60);
+    fits(font(11), text("%1 %").arg(100), 42);
+    fits(font(11), text("%1 s").arg(99.5), 60);
+    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
+}
+
+void TestLanguages::certificateFitsItsArtwork_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("questionType");
+    for (const QString& language : QStringList { QString() } + translatedLanguages()) {
+        const QByteArray name = language.isEmpty() ? "en" : language.toLatin1();
+        QTest::newRow(name + " practice") << language << 0;
+        QTest::newRow(name + " speed round") << language << 1;
+    }
+}
+
+// The longest lines a certificate can have stay inside the artwork's inner frame (x 72 to 1098)
+// with a margin, and the heading ends before the rosette that stands beside it from x 905.
+void TestLanguages::certificateFitsItsArtwork()
+{
+    QFETCH(QString, language);
+    QFETCH(int, questionType);
+    QVERIFY(useLanguage(language));
+    TestFolder folder;
+    TCertificatefrm certificate;
+    quorvex::CertificateInputs in;
+    in.questionTypeIndex = questionType;
+    in.questionTypeText = questionType == 0 ? "Practice" : "Speed Round";
+    in.correctCount = 1234;
+    in.askedCount = 99999;
+    in.roundRightCount = 1234;
+    in.roundSeconds = 300;
+    in.tablesOf = false;
+    in.tableText = "12";
+    in.upToText = "12";
+    in.mixAndMatch = true;
+    in.ticked = { true, true, true, true };
+    in.studentName = "Ann";
+    certificate.setComposedWords(certificateWords(in));
+    const TCertificatefrm::Controls& ui = certificate.controls();
+    QVERIFY2(ui.l1lb->x() + ui.l1lb->width() <= 900, qPrintable(ui.l1lb->text()));
+    QVERIFY2(ui.l3lb->x() + ui.l3lb->width() <= 1080, qPrintable(ui.l3lb->text()));
+    for (const QLabel* line : { ui.numlb, ui.typelb, ui.involvelb, ui.tablelb })
+        QVERIFY2(line->width() <= 2 * (584 - 84),
+            qPrintable(QStringLiteral("%1: %2 px").arg(line->text()).arg(line->width())));
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"

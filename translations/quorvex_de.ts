@@ -1,0 +1,1472 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ClassFolder</name>
+    <message>
+        <source>The class folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>Der Klassenordner „%1“ ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>The class folder &quot;%1&quot; could not be created.</source>
+        <translation>Der Klassenordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The class folder &quot;%1&quot; could not be opened.</source>
+        <translation>Der Klassenordner „%1“ konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>FluencyPageView</name>
+    <message>
+        <source>Fluency report for %1</source>
+        <translation>Rechensicherheit von %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 fluent, %3 right, %4 wrong, %5 not yet asked.</source>
+        <translation>%1: %2 sicher, %3 richtig, %4 falsch, %5 noch nicht gestellt.</translation>
+    </message>
+    <message>
+        <source>The last day is today&apos;s answers, not yet saved.</source>
+        <translation>Der letzte Tag enthält die heutigen, noch nicht gespeicherten Antworten.</translation>
+    </message>
+    <message>
+        <source> (today, not yet saved)</source>
+        <translation> (heute, noch nicht gespeichert)</translation>
+    </message>
+</context>
+<context>
+    <name>FluencyReport</name>
+    <message>
+        <source>Day by day</source>
+        <translation>Tag für Tag</translation>
+    </message>
+    <message>
+        <source>Median time of right practice answers (seconds, right scale)</source>
+        <translation>Median der Zeit richtiger Antworten beim Üben (Sekunden, rechte Skala)</translation>
+    </message>
+    <message>
+        <source>Share of right answers (left scale)</source>
+        <translation>Anteil richtiger Antworten (linke Skala)</translation>
+    </message>
+    <message>
+        <source>No days saved yet.</source>
+        <translation>Noch keine Tage gespeichert.</translation>
+    </message>
+    <message>
+        <source>not yet saved</source>
+        <translation>ungespeichert</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>3.0 s</source>
+        <translation>3.0 s</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>row + column</source>
+        <translation>Zeile + Spalte</translation>
+    </message>
+    <message>
+        <source>(row + column) - column</source>
+        <translation>(Zeile + Spalte) - Spalte</translation>
+    </message>
+    <message>
+        <source>row x column</source>
+        <translation>Zeile x Spalte</translation>
+    </message>
+    <message>
+        <source>(row x column) ÷ column</source>
+        <translation>(Zeile x Spalte) ÷ Spalte</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>right, but slower or in a speed round</source>
+        <translation>richtig, aber langsamer oder in der Blitzrunde</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>not yet asked</source>
+        <translation>noch nicht gestellt</translation>
+    </message>
+    <message>
+        <source>%1 fluent, %2 right, %3 wrong</source>
+        <translation>%1 sicher, %2 richtig, %3 falsch</translation>
+    </message>
+    <message>
+        <source>fluent: right within 3.0 s</source>
+        <translation>sicher: richtig in max. 3.0 s</translation>
+    </message>
+    <message>
+        <source>answered today, not yet saved</source>
+        <translation>heute beantwortet, ungespeichert</translation>
+    </message>
+    <message>
+        <source>The latest answer to each fact counts. %1</source>
+        <extracomment>Note at the foot of the fluency report; %1 says whether every line of the day files was read.</extracomment>
+        <translation>Es zählt die letzte Antwort zu jeder Aufgabe. %1</translation>
+    </message>
+    <message>
+        <source>Answers are read from the saved days and from today&apos;s answers, which are not yet saved.</source>
+        <translation>Gelesen werden die gespeicherten Tage und die heutigen, noch nicht gespeicherten Antworten.</translation>
+    </message>
+    <message>
+        <source>Answers are read from the saved days; today&apos;s answers count once they are saved.</source>
+        <translation>Gelesen werden die gespeicherten Tage; die heutigen Antworten zählen, sobald sie gespeichert sind.</translation>
+    </message>
+    <message>
+        <source>No days saved yet</source>
+        <translation>Noch keine Tage gespeichert</translation>
+    </message>
+    <message>
+        <source>Day 1</source>
+        <extracomment>The days a fluency report reads, beside its title; &quot;today&quot; is the answers not yet saved.</extracomment>
+        <translation>Tag 1</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1</source>
+        <translation>Tage 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Today (not yet saved)</source>
+        <translation>Heute (noch nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>Day 1 and today (not yet saved)</source>
+        <translation>Tag 1 und heute (noch nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1 and today (not yet saved)</source>
+        <translation>Tage 1 bis %1 und heute (noch nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>%1, 1 answer</source>
+        <extracomment>Beside the fluency report&apos;s title: the days read, then how many answers they hold.</extracomment>
+        <translation>%1, 1 Antwort</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n answers</source>
+        <translation>
+            <numerusform>%1, %n Antwort</numerusform>
+            <numerusform>%1, %n Antworten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every line of the day files was read.</source>
+        <translation>Alle Zeilen der Tagesdateien wurden gelesen.</translation>
+    </message>
+    <message>
+        <source>1 line of the day files could not be read as an answer and was left out.</source>
+        <translation>1 Zeile der Tagesdateien war keine lesbare Antwort und wurde ausgelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the day files could not be read as answers and were left out.</source>
+        <translation>
+            <numerusform>%n Zeile der Tagesdateien war keine lesbare Antwort und wurde ausgelassen.</numerusform>
+            <numerusform>%n Zeilen der Tagesdateien waren keine lesbaren Antworten und wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fluency Report: %1</source>
+        <extracomment>The fluency report&apos;s title; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Rechensicherheit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFile</name>
+    <message>
+        <source>%1 was saved as &quot;%2&quot;.</source>
+        <extracomment>%1 is the document, as &quot;The certificate&quot;; %2 the PDF file.</extracomment>
+        <translation>%1 wurde als „%2“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>Printing to &quot;%1&quot; could not begin.</source>
+        <translation>Der Druck auf „%1“ konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Printing to &quot;%1&quot; did not complete.</source>
+        <translation>Der Druck auf „%1“ wurde nicht abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>There is no picture to print.</source>
+        <translation>Es gibt kein Bild zum Drucken.</translation>
+    </message>
+    <message>
+        <source>The page of &quot;%1&quot; is too narrow to print on.</source>
+        <translation>Die Seite von „%1“ ist zu schmal zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Printed by: %1</source>
+        <translation>Gedruckt von: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>%1 plus %2 equals?</source>
+        <extracomment>Spoken question, read out by a screen reader.</extracomment>
+        <translation>%1 plus %2 ist?</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals?</source>
+        <translation>%1 minus %2 ist?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals?</source>
+        <translation>%1 mal %2 ist?</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals?</source>
+        <translation>%1 geteilt durch %2 ist?</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals %3</source>
+        <extracomment>A whole fact in words, read out by a screen reader.</extracomment>
+        <translation>%1 plus %2 ist %3</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals %3</source>
+        <translation>%1 minus %2 ist %3</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals %3</source>
+        <translation>%1 mal %2 ist %3</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals %3</source>
+        <translation>%1 geteilt durch %2 ist %3</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <extracomment>The system&apos;s reason why a file operation failed.</extracomment>
+        <translation>Vorgang nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Gerät oder Ressource belegt</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Veralteter Dateiverweis</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>Operation, as in the results page and the certificate.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>Question type on the results page. Room: about 75 px.</extracomment>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>S. Round</source>
+        <extracomment>Question type &quot;Speed Round&quot;, shortened, on the results page. Room: about 75 px.</extracomment>
+        <translation>Blitz</translation>
+    </message>
+    <message>
+        <source>Type a name first</source>
+        <extracomment>Why a new pupil&apos;s name was refused. Room: 281 px.</extracomment>
+        <translation>Bitte zuerst einen Namen eingeben</translation>
+    </message>
+    <message>
+        <source>No / or \ in a name</source>
+        <translation>Kein / oder \ im Namen</translation>
+    </message>
+    <message>
+        <source>No &lt; &gt; : &quot; | ? * in a name</source>
+        <translation>Kein &lt; &gt; : &quot; | ? * im Namen</translation>
+    </message>
+    <message>
+        <source>No control characters in a name</source>
+        <translation>Keine Steuerzeichen im Namen</translation>
+    </message>
+    <message>
+        <source>A name cannot be . or ..</source>
+        <translation>Name darf nicht . oder .. sein</translation>
+    </message>
+    <message>
+        <source>A name cannot end in a digit</source>
+        <translation>Keine Ziffer am Namensende</translation>
+    </message>
+    <message>
+        <source>Name too long, please abbreviate</source>
+        <translation>Name zu lang, bitte abkürzen</translation>
+    </message>
+    <message>
+        <source>A character cannot be stored</source>
+        <translation>Ein Zeichen ist nicht speicherbar</translation>
+    </message>
+    <message>
+        <source>%1&apos;s days were left as they are: %2</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>Die Tage von %1 bleiben unverändert: %2</translation>
+    </message>
+    <message>
+        <source>Could not delete %1&apos;s day %2: %3</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the day&apos;s number, %3 the system&apos;s reason.</extracomment>
+        <translation>Tag %2 von %1 konnte nicht gelöscht werden: %3</translation>
+    </message>
+    <message>
+        <source>Could not renumber %1&apos;s day %2 as day %3: %4</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the day&apos;s number, %3 its new number, %4 the system&apos;s reason.</extracomment>
+        <translation>Tag %2 von %1 konnte nicht in Tag %3 umnummeriert werden: %4</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <extracomment>The length of a speed round. Room: 130 px.</extracomment>
+        <translation>Zeit: %1 s</translation>
+    </message>
+    <message>
+        <source>Time: %1 min</source>
+        <extracomment>The length of a speed round in whole minutes. Room: 130 px.</extracomment>
+        <translation>Zeit: %1 min</translation>
+    </message>
+    <message>
+        <source>Time: %1 min %2 s</source>
+        <extracomment>The length of a speed round in minutes and seconds. Room: 130 px.</extracomment>
+        <translation>Zeit: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>right: %1</source>
+        <extracomment>Read out after an answer was checked; %1 is the whole fact in words.</extracomment>
+        <translation>richtig: %1</translation>
+    </message>
+    <message>
+        <source>wrong: %1</source>
+        <extracomment>Read out after an answer was checked; %1 is the whole fact in words.</extracomment>
+        <translation>falsch: %1</translation>
+    </message>
+    <message>
+        <source>empty grid for your dots</source>
+        <extracomment>The dot board read out when the pupil draws the dots.</extracomment>
+        <translation>leeres Feld für deine Punkte</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dot board of an addition read out: &quot;3 dots and 4 dots&quot;. %1 and %2 are the two counts.
+----------
+Two operations joined: &quot;Addition and Division&quot;.</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dot(s)</source>
+        <translation>
+            <numerusform>%n Punkt</numerusform>
+            <numerusform>%n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no dots</source>
+        <translation>keine Punkte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of %1</source>
+        <extracomment>The dot board of a multiplication read out: &quot;3 rows of 4 dots&quot;. %1 is the dots of one row.</extracomment>
+        <translation>
+            <numerusform>%n Reihe, %1</numerusform>
+            <numerusform>%n Reihen, je %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <extracomment>A sign read out: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>ist</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, dot</source>
+        <extracomment>A cell of the dot board read out, with or without a dot in it.</extracomment>
+        <translation>Reihe %1, Spalte %2, Punkt</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, empty</source>
+        <translation>Reihe %1, Spalte %2, leer</translation>
+    </message>
+    <message>
+        <source>in Practice</source>
+        <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
+        <translation>beim Üben</translation>
+    </message>
+    <message>
+        <source>in Speed Round</source>
+        <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
+        <translation>in der Blitzrunde</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation>%1, %2, %3 und %4</translation>
+    </message>
+    <message>
+        <source>Involving %1</source>
+        <extracomment>Certificate line: the operations the questions involved. Room: about 600 px.</extracomment>
+        <translation>Mit %1</translation>
+    </message>
+    <message>
+        <source>Using all the numbers up to %1!</source>
+        <extracomment>Certificate line. %1 is the table&apos;s number. Room: about 600 px.</extracomment>
+        <translation>Alle Zahlen bis %1!</translation>
+    </message>
+    <message>
+        <source>Using only the number %1 and numbers up to %2!</source>
+        <extracomment>Certificate line. %1 is the number practised, %2 the largest other number. Room: about 600 px.</extracomment>
+        <translation>Nur die Zahl %1 mit Zahlen bis %2!</translation>
+    </message>
+    <message>
+        <source>another copy of the program</source>
+        <extracomment>Who holds a lock on a file: &quot;in use by another copy of the program&quot;.</extracomment>
+        <translation>einer anderen Kopie des Programms</translation>
+    </message>
+    <message>
+        <source>computer %1, process %2, since %3</source>
+        <extracomment>Who holds a lock on a file: %1 a computer&apos;s name, %2 a process number, %3 a time.</extracomment>
+        <translation>Computer %1, Prozess %2, seit %3</translation>
+    </message>
+    <message>
+        <source>File too large: more than %1 MB</source>
+        <translation>Datei zu groß: mehr als %1 MB</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a pipe, a device or the like)</source>
+        <translation>Keine normale Datei (eine Pipe, ein Gerät oder Ähnliches)</translation>
+    </message>
+    <message>
+        <source>Not a regular file, or a link to a file that cannot be reached</source>
+        <translation>Keine normale Datei oder eine Verknüpfung auf eine unerreichbare Datei</translation>
+    </message>
+    <message>
+        <source>A link to a file that cannot be reached (%1)</source>
+        <translation>Eine Verknüpfung auf eine unerreichbare Datei (%1)</translation>
+    </message>
+    <message>
+        <source>in use by %1</source>
+        <translation>wird von %1 verwendet</translation>
+    </message>
+    <message>
+        <source>Invalid file name</source>
+        <translation>Ungültiger Dateiname</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>Too many lines for a day: more than %1</source>
+        <translation>Zu viele Zeilen für einen Tag: mehr als %1</translation>
+    </message>
+    <message>
+        <source>it is being changed (%1); try again in a moment</source>
+        <translation>wird gerade geändert (%1); bitte gleich noch einmal versuchen</translation>
+    </message>
+    <message>
+        <source>could not be locked (%1: %2)</source>
+        <translation>konnte nicht gesperrt werden (%1: %2)</translation>
+    </message>
+    <message>
+        <source>%1&apos;s days are in use by %2; the answers are kept, save again in a moment</source>
+        <translation>Die Tage von %1 werden von %2 verwendet; die Antworten bleiben erhalten, bitte gleich noch einmal speichern</translation>
+    </message>
+    <message>
+        <source>could not lock %1&apos;s days (%2: %3)</source>
+        <translation>die Tage von %1 konnten nicht gesperrt werden (%2: %3)</translation>
+    </message>
+    <message>
+        <source>its process has ended</source>
+        <extracomment>Why a lock left behind was removed.</extracomment>
+        <translation>ihr Prozess ist beendet</translation>
+    </message>
+    <message>
+        <source>it was not renewed for %1 seconds</source>
+        <extracomment>Why a lock left behind was removed; %1 is a number of seconds.</extracomment>
+        <translation>sie wurde %1 Sekunden lang nicht erneuert</translation>
+    </message>
+    <message>
+        <source>The lock &quot;%1&quot; of %2 was removed: %3.</source>
+        <extracomment>%1 is a lock file&apos;s name, %2 who held it, %3 why it was removed.</extracomment>
+        <translation>Die Sperre „%1“ von %2 wurde entfernt: %3.</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Verschieben auf ein anderes Laufwerk nicht möglich</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Ordner ist nicht leer</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Division</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. %n correct of %2.</source>
+        <extracomment>Read out after an answer was checked: the result (%1), then the score so far: %n right of %2 asked.</extracomment>
+        <translation>
+            <numerusform>%1. %n von %2 richtig.</numerusform>
+            <numerusform>%1. %n von %2 richtig.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct out of %1 asked!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers of %1 questions asked. Room: about 400 px.</extracomment>
+        <translation>
+            <numerusform>%n von %1 richtig!</numerusform>
+            <numerusform>%n von %1 richtig!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct in %1 s!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers in a speed round of %1 seconds.</extracomment>
+        <translation>
+            <numerusform>%n richtig in %1 s!</numerusform>
+            <numerusform>%n richtig in %1 s!</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TCertificatefrm</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Urkunde</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Printed &amp;by...</source>
+        <extracomment>Menu command: asks for the name printed under the certificate.</extracomment>
+        <translation>Gedruckt &amp;von...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Menu command: closes the certificate.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Congratulations!!!</source>
+        <extracomment>The certificate&apos;s heading, in large decorative capitals. Room: about 650 px at 67 px.</extracomment>
+        <translation>Glückwunsch!!!</translation>
+    </message>
+    <message>
+        <source>You got</source>
+        <extracomment>Certificate line, followed by the score on the next line (&quot;7 correct out of 10 asked!&quot;).</extracomment>
+        <translation>Du hast</translation>
+    </message>
+    <message>
+        <source>The certificate</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>Die Urkunde</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverviewfrm</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Column headings of the class overview; a column is as wide as its widest entry.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers, as in &quot;85%&quot;.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>↑ up</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>↑ steigt</translation>
+    </message>
+    <message>
+        <source>→ level</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>→ gleich</translation>
+    </message>
+    <message>
+        <source>↓ down</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>↓ sinkt</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Class overview</source>
+        <translation>Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>Class Overview - %1</source>
+        <translation>Klassenübersicht - %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day file(s) could not be read and are left out: %1.</source>
+        <translation>
+            <numerusform>%n Tagesdatei konnte nicht gelesen werden und wird ausgelassen: %1.</numerusform>
+            <numerusform>%n Tagesdateien konnten nicht gelesen werden und werden ausgelassen: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 fluent</source>
+        <translation>%1 von %2 sicher</translation>
+    </message>
+    <message>
+        <source>The class overview</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>Die Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>Export Class Overview</source>
+        <translation>Klassenübersicht exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The class overview was saved as &quot;%1&quot;.</source>
+        <translation>Die Klassenübersicht wurde als „%1“ gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>TFluencyReportfrm</name>
+    <message>
+        <source>Fluency Report</source>
+        <translation>Rechensicherheit</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Fluency Report - %1</source>
+        <translation>Rechensicherheit - %1</translation>
+    </message>
+    <message>
+        <source>The fluency report</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>Der Bericht zur Rechensicherheit</translation>
+    </message>
+</context>
+<context>
+    <name>TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <extracomment>Title of the dialog asking who prints.</extracomment>
+        <translation>Ich bin ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Name erscheint im Ausdruck</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Taboutboxp</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Flash cards for addition, subtraction, multiplication and division.</source>
+        <translation>Rechenkarten für Addition, Subtraktion, Multiplikation und Division.</translation>
+    </message>
+</context>
+<context>
+    <name>Tflashcardfrm</name>
+    <message>
+        <source>Flash Cards</source>
+        <extracomment>Title of the main window.</extracomment>
+        <translation>Rechenkarten</translation>
+    </message>
+    <message>
+        <source>See how many questions you can answer in the time you decide!</source>
+        <extracomment>The speed-round panel&apos;s instructions, one line each, in a box 505 px wide and four lines high.</extracomment>
+        <translation>Wie viele Aufgaben schaffst du in der Zeit, die du wählst?</translation>
+    </message>
+    <message>
+        <source>Be sure to select the types of questions you want to see.</source>
+        <translation>Wähle vorher aus, welche Aufgaben du rechnen möchtest.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t worry about wrong answers, they won&apos;t be counted.</source>
+        <translation>Keine Sorge, falsche Antworten werden nicht gezählt.</translation>
+    </message>
+    <message>
+        <source>GOOD LUCK!!</source>
+        <translation>VIEL GLÜCK!!</translation>
+    </message>
+    <message>
+        <source>Product Name: %1</source>
+        <translation>Produktname: %1</translation>
+    </message>
+    <message>
+        <source>Version:%1</source>
+        <extracomment>Followed by the version number without a blank, as in &quot;Version:1.0&quot;.</extracomment>
+        <translation>Version:%1</translation>
+    </message>
+    <message>
+        <source>The answers could not be saved. Close without saving them?</source>
+        <translation>Die Antworten konnten nicht gespeichert werden. Ohne Speichern schließen?</translation>
+    </message>
+    <message>
+        <source>Questions Correct: %1</source>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>Questions Asked: %1</source>
+        <translation>Aufgaben: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots drawn</source>
+        <extracomment>Above the dot board: how many dots the pupil has placed.</extracomment>
+        <translation>
+            <numerusform>%n Punkt gesetzt</numerusform>
+            <numerusform>%n Punkte gesetzt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Last item of the list of pupils whose day files are cleaned up: every pupil.</extracomment>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Reading the pupils&apos; days...</source>
+        <translation>Die Tage der Schüler werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>Total time: %1 s</source>
+        <extracomment>The time since the drill began. Room: about 115 px.</extracomment>
+        <translation>Gesamtzeit: %1 s</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <extracomment>An item of the list of earlier days on the results tab. Room: about 65 px.</extracomment>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu title. &amp; marks the Alt key letter.</extracomment>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Print &amp;Certificate</source>
+        <translation>&amp;Urkunde drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Fluency Report</source>
+        <translation>&amp;Rechensicherheit</translation>
+    </message>
+    <message>
+        <source>Teacher Stuff</source>
+        <extracomment>Submenu of File holding the teacher&apos;s commands.</extracomment>
+        <translation>Für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Login to access</source>
+        <extracomment>Teacher menu: shows the panel to log in or set a password.</extracomment>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Delete a student</source>
+        <translation>Schüler &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Student</source>
+        <translation>Schüler &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;File clean up</source>
+        <translation>&amp;Dateien aufräumen</translation>
+    </message>
+    <message>
+        <source>Class &amp;Overview</source>
+        <translation>&amp;Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Timer</source>
+        <translation>&amp;Stoppuhr anzeigen</translation>
+    </message>
+    <message>
+        <source>Redo Wrong after</source>
+        <extracomment>Submenu: after how many questions a wrongly answered question comes back.</extracomment>
+        <translation>Falsche wiederholen nach</translation>
+    </message>
+    <message>
+        <source>repeat wrong answers more than right</source>
+        <translation>falsch beantwortete Aufgaben öfter wiederholen als richtige</translation>
+    </message>
+    <message>
+        <source>5 questions</source>
+        <extracomment>Choice in &quot;Redo Wrong after&quot;.</extracomment>
+        <translation>5 Aufgaben</translation>
+    </message>
+    <message>
+        <source>10 Questions</source>
+        <translation>10 Aufgaben</translation>
+    </message>
+    <message>
+        <source>15 Questions</source>
+        <translation>15 Aufgaben</translation>
+    </message>
+    <message>
+        <source>20 Questions</source>
+        <translation>20 Aufgaben</translation>
+    </message>
+    <message>
+        <source>Always &amp;Random</source>
+        <extracomment>Choice in &quot;Redo Wrong after&quot;: questions never come back on purpose.</extracomment>
+        <translation>Immer &amp;zufällig</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <extracomment>Hidden menu item.</extracomment>
+        <translation>&amp;Daten speichern</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Questions asked: 0</source>
+        <extracomment>Counter, replaced as soon as a question is asked. Room: about 180 px at 20 px bold.</extracomment>
+        <translation>Aufgaben: 0</translation>
+    </message>
+    <message>
+        <source>Questions correct: 0</source>
+        <extracomment>Counter, replaced as soon as a question is asked. Room: about 180 px at 20 px bold.</extracomment>
+        <translation>Richtig: 0</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <extracomment>Label above the list of pupils. Room: 100 px at 19 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Involving</source>
+        <extracomment>Group title: which numbers the questions involve. Room: 185 px.</extracomment>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Tables of</source>
+        <extracomment>Radio button; a number list follows to its right. Room: 90 px at 19 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Reihen bis</translation>
+    </message>
+    <message>
+        <source>Practice with up to #</source>
+        <extracomment>Radio button wrapping onto two lines; a number list sits in the second line after about 85 px. # stands for that number.</extracomment>
+        <translation>Nur eine Reihe bis #</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>Group title above the four operations (what the question asks for). Room: 185 px.</extracomment>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Include zero</source>
+        <extracomment>Check box: questions may use the number 0. Room: 160 px at 16 px bold.</extracomment>
+        <translation>Mit Null</translation>
+    </message>
+    <message>
+        <source>Mix and Match</source>
+        <extracomment>Check box: ask several ticked operations mixed. Room: 160 px at 16 px bold.</extracomment>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Total Time: 0.0 s</source>
+        <extracomment>Replaced while the clock runs. Room: 115 px.</extracomment>
+        <translation>Gesamtzeit: 0.0 s</translation>
+    </message>
+    <message>
+        <source>&amp;Results</source>
+        <extracomment>Tab of the list of answers.</extracomment>
+        <translation>&amp;Ergebnisse</translation>
+    </message>
+    <message>
+        <source>0 dots drawn</source>
+        <extracomment>Above the dot board.</extracomment>
+        <translation>0 Punkte gesetzt</translation>
+    </message>
+    <message>
+        <source>&amp;Show in order</source>
+        <extracomment>Radio button on the results tab; the next one starts 128 px to the right.</extracomment>
+        <translation>&amp;In Reihenfolge</translation>
+    </message>
+    <message>
+        <source>Show &amp;Wrong first</source>
+        <extracomment>Radio button on the results tab; the next one starts 144 px to the right.</extracomment>
+        <translation>&amp;Falsche zuerst</translation>
+    </message>
+    <message>
+        <source>&amp;Longest times first</source>
+        <extracomment>Radio button on the results tab; the next one starts 152 px to the right.</extracomment>
+        <translation>&amp;Langsamste zuerst</translation>
+    </message>
+    <message>
+        <source>Shortest &amp;times first</source>
+        <extracomment>Radio button on the results tab; the next one starts 160 px to the right.</extracomment>
+        <translation>S&amp;chnellste zuerst</translation>
+    </message>
+    <message>
+        <source>Show &amp;History</source>
+        <extracomment>Check box on the results tab: show the answers of an earlier day. Room: about 110 px.</extracomment>
+        <translation>&amp;Verlauf zeigen</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>Group title of the question strip.</extracomment>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <extracomment>Button that starts the drill. Room: 185 px at 19 px bold.</extracomment>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <extracomment>Button: check the typed answer. Room: 185 px.</extracomment>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Question Type</source>
+        <extracomment>Group title. Room: 215 px at 16 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Übungsart</translation>
+    </message>
+    <message>
+        <source>Practice|Speed Round</source>
+        <extracomment>The two items of a drop-down list, separated by |. Keep the |. Room: 120 px each.</extracomment>
+        <translation>Üben|Blitzrunde</translation>
+    </message>
+    <message>
+        <source>Speed Round </source>
+        <extracomment>Title of the speed-round panel.</extracomment>
+        <translation>Blitzrunde </translation>
+    </message>
+    <message>
+        <source>Time: 60 s</source>
+        <extracomment>Replaced when the round length is changed. Room: 130 px.</extracomment>
+        <translation>Zeit: 60 s</translation>
+    </message>
+    <message>
+        <source>You did:</source>
+        <extracomment>Shown above the number of right answers at the end of a speed round.</extracomment>
+        <translation>Geschafft:</translation>
+    </message>
+    <message>
+        <source>File Clean Up</source>
+        <extracomment>Title of the teacher panel that deletes old day files.</extracomment>
+        <translation>Dateien aufräumen</translation>
+    </message>
+    <message>
+        <source>Delete some of the  history files</source>
+        <extracomment>Room: 237 px.</extracomment>
+        <translation>Alte Tagesdateien löschen</translation>
+    </message>
+    <message>
+        <source>Keep only the last                files</source>
+        <extracomment>Radio button. A number list of 49 px lies over the blanks, starting 162 px from the left of the text: keep enough blanks so the list covers no word. Room: 257 px.</extracomment>
+        <translation>Behalten: letzte</translation>
+    </message>
+    <message>
+        <source>Delete the first               files</source>
+        <extracomment>Radio button. A number list of 49 px lies over the blanks, starting 134 px from the left of the text: keep enough blanks so the list covers no word. Room: 249 px.</extracomment>
+        <translation>Die ersten                    löschen</translation>
+    </message>
+    <message>
+        <source>Note:  All deletions are final!</source>
+        <extracomment>Warning in red. Room: 210 px.</extracomment>
+        <translation>Löschen ist endgültig!</translation>
+    </message>
+    <message>
+        <source>For the following student(s)</source>
+        <extracomment>A list of pupils (or &quot;All&quot;) follows below. Room: 209 px.</extracomment>
+        <translation>Für folgende Schüler</translation>
+    </message>
+    <message>
+        <source>DELETED!!</source>
+        <extracomment>Shown in red after files were deleted. Room: 102 px at 19 px bold.</extracomment>
+        <translation>Gelöscht!</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <extracomment>Button. Room: 105 px.</extracomment>
+        <translation>Lösc&amp;hen</translation>
+    </message>
+    <message>
+        <source>Do&amp;ne</source>
+        <extracomment>Button: close the panel. Room: about 100 px.</extracomment>
+        <translation>Fer&amp;tig</translation>
+    </message>
+    <message>
+        <source>Add a Student</source>
+        <extracomment>Title of the teacher panel that adds a pupil to the list.</extracomment>
+        <translation>Schüler hinzufügen</translation>
+    </message>
+    <message>
+        <source>No spaces in name use __ instead</source>
+        <extracomment>Note under the name box. Room: 259 px.</extracomment>
+        <translation>Statt Leerzeichen bitte __</translation>
+    </message>
+    <message>
+        <source>notes:</source>
+        <extracomment>Room: 49 px.</extracomment>
+        <translation>Tipps:</translation>
+    </message>
+    <message>
+        <source>For long names, please abbreviate</source>
+        <extracomment>Note under the name box. Room: 261 px.</extracomment>
+        <translation>Lange Namen bitte abkürzen</translation>
+    </message>
+    <message>
+        <source>Student was added!</source>
+        <extracomment>Shown in green after adding a pupil. Room: 150 px.</extracomment>
+        <translation>Hinzugefügt!</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <extracomment>Button. Room: 113 px at 19 px bold.</extracomment>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <extracomment>Button: close the panel. Room: 113 px at 19 px bold.</extracomment>
+        <translation>Fer&amp;tig</translation>
+    </message>
+    <message>
+        <source>Delete a student</source>
+        <extracomment>Title of the teacher panel that removes a pupil from the list.</extracomment>
+        <translation>Schüler löschen</translation>
+    </message>
+    <message>
+        <source>Select student to delete</source>
+        <extracomment>Room: 178 px.</extracomment>
+        <translation>Schüler auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <extracomment>Button. Room: 97 px.</extracomment>
+        <translation>Lösc&amp;hen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>Button. Room: 99 px.</extracomment>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Log-in</source>
+        <extracomment>Title of the panels for the teacher password.</extracomment>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>No password is set</source>
+        <extracomment>Room: 144 px, centred.</extracomment>
+        <translation>Kein Passwort</translation>
+    </message>
+    <message>
+        <source>Create a password to restrict </source>
+        <extracomment>First half of a sentence continued by the next line (&quot;Student data manipulation&quot;). Room: 221 px.</extracomment>
+        <translation>Ein Passwort schützt das </translation>
+    </message>
+    <message>
+        <source>Student data manipulation</source>
+        <extracomment>Second half of &quot;Create a password to restrict ... &quot;. Room: 199 px.</extracomment>
+        <translation>Ändern der Schülerdaten</translation>
+    </message>
+    <message>
+        <source>Set Password</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Festlegen</translation>
+    </message>
+    <message>
+        <source>Log-out</source>
+        <extracomment>Title of the panel for logging the teacher out.</extracomment>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <extracomment>Label beside the password box. Room: 93 px.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Log in failed</source>
+        <extracomment>Shown in red. Room: 93 px at 16 px bold.</extracomment>
+        <translation>Abgelehnt</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>Press Start for a question</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Drücke Start für eine Aufgabe</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Practice with up to</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Nur eine Reihe bis</translation>
+    </message>
+    <message>
+        <source>Speed round length in seconds</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Länge der Blitzrunde in Sekunden</translation>
+    </message>
+    <message>
+        <source>Array board</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Punktefeld</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Arrays and results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Punktefeld und Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Scroll the results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Ergebnisse blättern</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Number of last files to keep</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Anzahl der letzten Dateien, die bleiben</translation>
+    </message>
+    <message>
+        <source>Number of first files to delete</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Anzahl der ersten Dateien, die gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Student to clean up</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Schüler zum Aufräumen</translation>
+    </message>
+    <message>
+        <source>Student to delete</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Schüler zum Löschen</translation>
+    </message>
+    <message>
+        <source>Name of the new student</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Name des neuen Schülers</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>No answers</source>
+        <translation>Keine Antworten</translation>
+    </message>
+    <message>
+        <source>A teacher password has been set on another computer meanwhile. Log in with that password.</source>
+        <translation>Inzwischen wurde auf einem anderen Computer ein Passwort für Lehrkräfte festgelegt. Bitte melden Sie sich mit diesem Passwort an.</translation>
+    </message>
+    <message>
+        <source>This password cannot be stored: it holds a character the password file cannot keep.</source>
+        <translation>Dieses Passwort kann nicht gespeichert werden: Es enthält ein Zeichen, das die Passwortdatei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>Next &amp;Question</source>
+        <extracomment>The question button once the drill runs: asks the next question. Room: 185 px at 19 px bold.</extracomment>
+        <translation>&amp;Nächste Aufgabe</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, answered %4, %5</source>
+        <extracomment>A line of the results page read out: question type, operation, the fact in words, the answer given, then &quot;right&quot; or &quot;wrong&quot;.</extracomment>
+        <translation>%1, %2, %3, Antwort %4, %5</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>, %1 seconds</source>
+        <extracomment>Added to a line of the results page read out: the time the answer took.</extracomment>
+        <translation>, %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>The student list was not read</source>
+        <extracomment>Shown in red in place of the notes of the Add a Student panel. Room: 281 px.</extracomment>
+        <translation>Die Schülerliste wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>Seconds, after a number: &quot;12.5 s&quot;.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>&amp;Arrays</source>
+        <extracomment>Tab of the dot board.</extracomment>
+        <translation>P&amp;unktefeld</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be used: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht verwendet werden: %2.</translation>
+    </message>
+</context>
+</TS>

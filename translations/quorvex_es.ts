@@ -1,0 +1,1472 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>ClassFolder</name>
+    <message>
+        <source>The class folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>La carpeta de la clase &quot;%1&quot; es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>The class folder &quot;%1&quot; could not be created.</source>
+        <translation>No se ha podido crear la carpeta de la clase &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The class folder &quot;%1&quot; could not be opened.</source>
+        <translation>No se ha podido abrir la carpeta de la clase &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>FluencyPageView</name>
+    <message>
+        <source>Fluency report for %1</source>
+        <translation>Informe de fluidez de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 fluent, %3 right, %4 wrong, %5 not yet asked.</source>
+        <translation>%1: %2 con fluidez, %3 bien, %4 mal, %5 aún sin preguntar.</translation>
+    </message>
+    <message>
+        <source>The last day is today&apos;s answers, not yet saved.</source>
+        <translation>El último día son las respuestas de hoy, aún sin guardar.</translation>
+    </message>
+    <message>
+        <source> (today, not yet saved)</source>
+        <translation> (hoy, aún sin guardar)</translation>
+    </message>
+</context>
+<context>
+    <name>FluencyReport</name>
+    <message>
+        <source>Day by day</source>
+        <translation>Día a día</translation>
+    </message>
+    <message>
+        <source>Median time of right practice answers (seconds, right scale)</source>
+        <translation>Tiempo mediano de los aciertos en práctica (segundos, escala derecha)</translation>
+    </message>
+    <message>
+        <source>Share of right answers (left scale)</source>
+        <translation>Porcentaje de aciertos (escala izquierda)</translation>
+    </message>
+    <message>
+        <source>No days saved yet.</source>
+        <translation>Todavía no hay días guardados.</translation>
+    </message>
+    <message>
+        <source>not yet saved</source>
+        <translation>aún sin guardar</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>3.0 s</source>
+        <translation>3.0 s</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>row + column</source>
+        <translation>fila + columna</translation>
+    </message>
+    <message>
+        <source>(row + column) - column</source>
+        <translation>(fila + columna) - columna</translation>
+    </message>
+    <message>
+        <source>row x column</source>
+        <translation>fila x columna</translation>
+    </message>
+    <message>
+        <source>(row x column) ÷ column</source>
+        <translation>(fila x columna) ÷ columna</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>con fluidez</translation>
+    </message>
+    <message>
+        <source>right, but slower or in a speed round</source>
+        <translation>bien, pero más lenta o en contrarreloj</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>not yet asked</source>
+        <translation>aún sin preguntar</translation>
+    </message>
+    <message>
+        <source>%1 fluent, %2 right, %3 wrong</source>
+        <translation>%1 con fluidez, %2 bien, %3 mal</translation>
+    </message>
+    <message>
+        <source>fluent: right within 3.0 s</source>
+        <translation>con fluidez: bien en 3.0 s o menos</translation>
+    </message>
+    <message>
+        <source>answered today, not yet saved</source>
+        <translation>respondida hoy, aún sin guardar</translation>
+    </message>
+    <message>
+        <source>The latest answer to each fact counts. %1</source>
+        <extracomment>Note at the foot of the fluency report; %1 says whether every line of the day files was read.</extracomment>
+        <translation>Cuenta la última respuesta a cada pregunta. %1</translation>
+    </message>
+    <message>
+        <source>Answers are read from the saved days and from today&apos;s answers, which are not yet saved.</source>
+        <translation>Se leen las respuestas de los días guardados y las de hoy, que aún no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Answers are read from the saved days; today&apos;s answers count once they are saved.</source>
+        <translation>Se leen las respuestas de los días guardados; las de hoy contarán cuando se guarden.</translation>
+    </message>
+    <message>
+        <source>No days saved yet</source>
+        <translation>Todavía no hay días guardados</translation>
+    </message>
+    <message>
+        <source>Day 1</source>
+        <extracomment>The days a fluency report reads, beside its title; &quot;today&quot; is the answers not yet saved.</extracomment>
+        <translation>Día 1</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1</source>
+        <translation>Días 1 a %1</translation>
+    </message>
+    <message>
+        <source>Today (not yet saved)</source>
+        <translation>Hoy (aún sin guardar)</translation>
+    </message>
+    <message>
+        <source>Day 1 and today (not yet saved)</source>
+        <translation>Día 1 y hoy (aún sin guardar)</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1 and today (not yet saved)</source>
+        <translation>Días 1 a %1 y hoy (aún sin guardar)</translation>
+    </message>
+    <message>
+        <source>%1, 1 answer</source>
+        <extracomment>Beside the fluency report&apos;s title: the days read, then how many answers they hold.</extracomment>
+        <translation>%1, 1 respuesta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n answers</source>
+        <translation>
+            <numerusform>%1, %n respuesta</numerusform>
+            <numerusform>%1, %n respuestas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every line of the day files was read.</source>
+        <translation>Se han leído todas las líneas de los archivos de días.</translation>
+    </message>
+    <message>
+        <source>1 line of the day files could not be read as an answer and was left out.</source>
+        <translation>1 línea de los archivos de días no se ha podido leer como respuesta y se ha omitido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the day files could not be read as answers and were left out.</source>
+        <translation>
+            <numerusform>%n línea de los archivos de días no se ha podido leer como respuesta y se ha omitido.</numerusform>
+            <numerusform>%n líneas de los archivos de días no se han podido leer como respuestas y se han omitido.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fluency Report: %1</source>
+        <extracomment>The fluency report&apos;s title; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Informe de fluidez: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFile</name>
+    <message>
+        <source>%1 was saved as &quot;%2&quot;.</source>
+        <extracomment>%1 is the document, as &quot;The certificate&quot;; %2 the PDF file.</extracomment>
+        <translation>%1 se ha guardado como &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Printing to &quot;%1&quot; could not begin.</source>
+        <translation>No se ha podido empezar a imprimir en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Printing to &quot;%1&quot; did not complete.</source>
+        <translation>No se ha podido terminar de imprimir en &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>There is no picture to print.</source>
+        <translation>No hay ninguna imagen que imprimir.</translation>
+    </message>
+    <message>
+        <source>The page of &quot;%1&quot; is too narrow to print on.</source>
+        <translation>La página de &quot;%1&quot; es demasiado estrecha para imprimir.</translation>
+    </message>
+    <message>
+        <source>Printed by: %1</source>
+        <translation>Impreso por: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>%1 plus %2 equals?</source>
+        <extracomment>Spoken question, read out by a screen reader.</extracomment>
+        <translation>¿Cuánto es %1 más %2?</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals?</source>
+        <translation>¿Cuánto es %1 menos %2?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals?</source>
+        <translation>¿Cuánto es %1 por %2?</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals?</source>
+        <translation>¿Cuánto es %1 dividido entre %2?</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals %3</source>
+        <extracomment>A whole fact in words, read out by a screen reader.</extracomment>
+        <translation>%1 más %2 es igual a %3</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals %3</source>
+        <translation>%1 menos %2 es igual a %3</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals %3</source>
+        <translation>%1 por %2 es igual a %3</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals %3</source>
+        <translation>%1 dividido entre %2 es igual a %3</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <extracomment>The system&apos;s reason why a file operation failed.</extracomment>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Dispositivo o recurso ocupado</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es un directorio</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es un directorio</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Archivo demasiado grande</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cuota de disco superada</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Identificador de archivo obsoleto</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>Operation, as in the results page and the certificate.</extracomment>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>Question type on the results page. Room: about 75 px.</extracomment>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>S. Round</source>
+        <extracomment>Question type &quot;Speed Round&quot;, shortened, on the results page. Room: about 75 px.</extracomment>
+        <translation>Contrarr.</translation>
+    </message>
+    <message>
+        <source>Type a name first</source>
+        <extracomment>Why a new pupil&apos;s name was refused. Room: 281 px.</extracomment>
+        <translation>Escriba primero un nombre</translation>
+    </message>
+    <message>
+        <source>No / or \ in a name</source>
+        <translation>Sin / ni \ en el nombre</translation>
+    </message>
+    <message>
+        <source>No &lt; &gt; : &quot; | ? * in a name</source>
+        <translation>Sin &lt; &gt; : &quot; | ? * en el nombre</translation>
+    </message>
+    <message>
+        <source>No control characters in a name</source>
+        <translation>Sin caracteres de control</translation>
+    </message>
+    <message>
+        <source>A name cannot be . or ..</source>
+        <translation>El nombre no puede ser . ni ..</translation>
+    </message>
+    <message>
+        <source>A name cannot end in a digit</source>
+        <translation>No puede acabar en una cifra</translation>
+    </message>
+    <message>
+        <source>Name too long, please abbreviate</source>
+        <translation>Nombre muy largo, abrévielo</translation>
+    </message>
+    <message>
+        <source>A character cannot be stored</source>
+        <translation>Un carácter no se puede guardar</translation>
+    </message>
+    <message>
+        <source>%1&apos;s days were left as they are: %2</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>Los días de %1 se han dejado como estaban: %2</translation>
+    </message>
+    <message>
+        <source>Could not delete %1&apos;s day %2: %3</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the day&apos;s number, %3 the system&apos;s reason.</extracomment>
+        <translation>No se ha podido borrar el día %2 de %1: %3</translation>
+    </message>
+    <message>
+        <source>Could not renumber %1&apos;s day %2 as day %3: %4</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the day&apos;s number, %3 its new number, %4 the system&apos;s reason.</extracomment>
+        <translation>No se ha podido renumerar el día %2 de %1 como día %3: %4</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <extracomment>The length of a speed round. Room: 130 px.</extracomment>
+        <translation>Tiempo: %1 s</translation>
+    </message>
+    <message>
+        <source>Time: %1 min</source>
+        <extracomment>The length of a speed round in whole minutes. Room: 130 px.</extracomment>
+        <translation>Tiempo: %1 min</translation>
+    </message>
+    <message>
+        <source>Time: %1 min %2 s</source>
+        <extracomment>The length of a speed round in minutes and seconds. Room: 130 px.</extracomment>
+        <translation>Tiempo: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>right: %1</source>
+        <extracomment>Read out after an answer was checked; %1 is the whole fact in words.</extracomment>
+        <translation>bien: %1</translation>
+    </message>
+    <message>
+        <source>wrong: %1</source>
+        <extracomment>Read out after an answer was checked; %1 is the whole fact in words.</extracomment>
+        <translation>mal: %1</translation>
+    </message>
+    <message>
+        <source>empty grid for your dots</source>
+        <extracomment>The dot board read out when the pupil draws the dots.</extracomment>
+        <translation>cuadrícula vacía para tus puntos</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dot board of an addition read out: &quot;3 dots and 4 dots&quot;. %1 and %2 are the two counts.
+----------
+Two operations joined: &quot;Addition and Division&quot;.</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dot(s)</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no dots</source>
+        <translation>ningún punto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of %1</source>
+        <extracomment>The dot board of a multiplication read out: &quot;3 rows of 4 dots&quot;. %1 is the dots of one row.</extracomment>
+        <translation>
+            <numerusform>%n fila de %1</numerusform>
+            <numerusform>%n filas de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <extracomment>A sign read out: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>es igual a</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, dot</source>
+        <extracomment>A cell of the dot board read out, with or without a dot in it.</extracomment>
+        <translation>fila %1, columna %2, punto</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, empty</source>
+        <translation>fila %1, columna %2, vacía</translation>
+    </message>
+    <message>
+        <source>in Practice</source>
+        <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
+        <translation>en Práctica</translation>
+    </message>
+    <message>
+        <source>in Speed Round</source>
+        <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
+        <translation>a Contrarreloj</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 y %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation>%1, %2, %3 y %4</translation>
+    </message>
+    <message>
+        <source>Involving %1</source>
+        <extracomment>Certificate line: the operations the questions involved. Room: about 600 px.</extracomment>
+        <translation>Con %1</translation>
+    </message>
+    <message>
+        <source>Using all the numbers up to %1!</source>
+        <extracomment>Certificate line. %1 is the table&apos;s number. Room: about 600 px.</extracomment>
+        <translation>¡Usando todos los números hasta el %1!</translation>
+    </message>
+    <message>
+        <source>Using only the number %1 and numbers up to %2!</source>
+        <extracomment>Certificate line. %1 is the number practised, %2 the largest other number. Room: about 600 px.</extracomment>
+        <translation>¡Usando solo el número %1 y los números hasta el %2!</translation>
+    </message>
+    <message>
+        <source>another copy of the program</source>
+        <extracomment>Who holds a lock on a file: &quot;in use by another copy of the program&quot;.</extracomment>
+        <translation>otra copia del programa</translation>
+    </message>
+    <message>
+        <source>computer %1, process %2, since %3</source>
+        <extracomment>Who holds a lock on a file: %1 a computer&apos;s name, %2 a process number, %3 a time.</extracomment>
+        <translation>equipo %1, proceso %2, desde %3</translation>
+    </message>
+    <message>
+        <source>File too large: more than %1 MB</source>
+        <translation>Archivo demasiado grande: más de %1 MB</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a pipe, a device or the like)</source>
+        <translation>No es un archivo normal (es una tubería, un dispositivo o algo parecido)</translation>
+    </message>
+    <message>
+        <source>Not a regular file, or a link to a file that cannot be reached</source>
+        <translation>No es un archivo normal, o es un enlace a un archivo inaccesible</translation>
+    </message>
+    <message>
+        <source>A link to a file that cannot be reached (%1)</source>
+        <translation>Un enlace a un archivo inaccesible (%1)</translation>
+    </message>
+    <message>
+        <source>in use by %1</source>
+        <translation>en uso por %1</translation>
+    </message>
+    <message>
+        <source>Invalid file name</source>
+        <translation>Nombre de archivo no válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>Too many lines for a day: more than %1</source>
+        <translation>Demasiadas líneas para un día: más de %1</translation>
+    </message>
+    <message>
+        <source>it is being changed (%1); try again in a moment</source>
+        <translation>se está modificando (%1); vuelva a intentarlo en un momento</translation>
+    </message>
+    <message>
+        <source>could not be locked (%1: %2)</source>
+        <translation>no se ha podido bloquear (%1: %2)</translation>
+    </message>
+    <message>
+        <source>%1&apos;s days are in use by %2; the answers are kept, save again in a moment</source>
+        <translation>Los días de %1 están en uso por %2; las respuestas se conservan, vuelva a guardar en un momento</translation>
+    </message>
+    <message>
+        <source>could not lock %1&apos;s days (%2: %3)</source>
+        <translation>no se han podido bloquear los días de %1 (%2: %3)</translation>
+    </message>
+    <message>
+        <source>its process has ended</source>
+        <extracomment>Why a lock left behind was removed.</extracomment>
+        <translation>su proceso ha terminado</translation>
+    </message>
+    <message>
+        <source>it was not renewed for %1 seconds</source>
+        <extracomment>Why a lock left behind was removed; %1 is a number of seconds.</extracomment>
+        <translation>no se ha renovado durante %1 segundos</translation>
+    </message>
+    <message>
+        <source>The lock &quot;%1&quot; of %2 was removed: %3.</source>
+        <extracomment>%1 is a lock file&apos;s name, %2 who held it, %3 why it was removed.</extracomment>
+        <translation>Se ha quitado el bloqueo &quot;%1&quot; de %2: %3.</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Enlace no válido entre dispositivos</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argumento no válido</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>La carpeta no está vacía</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Sumar</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Restar</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Multiplicar</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Dividir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. %n correct of %2.</source>
+        <extracomment>Read out after an answer was checked: the result (%1), then the score so far: %n right of %2 asked.</extracomment>
+        <translation>
+            <numerusform>%1. %n acierto de %2.</numerusform>
+            <numerusform>%1. %n aciertos de %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct out of %1 asked!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers of %1 questions asked. Room: about 400 px.</extracomment>
+        <translation>
+            <numerusform>¡%n acierto de %1 preguntas!</numerusform>
+            <numerusform>¡%n aciertos de %1 preguntas!</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct in %1 s!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers in a speed round of %1 seconds.</extracomment>
+        <translation>
+            <numerusform>¡%n acierto en %1 s!</numerusform>
+            <numerusform>¡%n aciertos en %1 s!</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TCertificatefrm</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Diploma</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Printed &amp;by...</source>
+        <extracomment>Menu command: asks for the name printed under the certificate.</extracomment>
+        <translation>Impreso &amp;por...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Menu command: closes the certificate.</extracomment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Congratulations!!!</source>
+        <extracomment>The certificate&apos;s heading, in large decorative capitals. Room: about 650 px at 67 px.</extracomment>
+        <translation>¡¡¡Felicidades!!!</translation>
+    </message>
+    <message>
+        <source>You got</source>
+        <extracomment>Certificate line, followed by the score on the next line (&quot;7 correct out of 10 asked!&quot;).</extracomment>
+        <translation>Has acertado</translation>
+    </message>
+    <message>
+        <source>The certificate</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>El diploma</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverviewfrm</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Column headings of the class overview; a column is as wide as its widest entry.</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Días</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Último día</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tendencia</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers, as in &quot;85%&quot;.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>↑ up</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>↑ sube</translation>
+    </message>
+    <message>
+        <source>→ level</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>→ igual</translation>
+    </message>
+    <message>
+        <source>↓ down</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>↓ baja</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Class overview</source>
+        <translation>Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>Class Overview - %1</source>
+        <translation>Resumen de la clase - %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day file(s) could not be read and are left out: %1.</source>
+        <translation>
+            <numerusform>No se ha podido leer %n archivo de día y se ha omitido: %1.</numerusform>
+            <numerusform>No se han podido leer %n archivos de días y se han omitido: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 fluent</source>
+        <translation>%1 de %2 con fluidez</translation>
+    </message>
+    <message>
+        <source>The class overview</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>El resumen de la clase</translation>
+    </message>
+    <message>
+        <source>Export Class Overview</source>
+        <translation>Exportar resumen de la clase</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2.</source>
+        <translation>No se ha podido escribir el archivo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The class overview was saved as &quot;%1&quot;.</source>
+        <translation>El resumen de la clase se ha guardado como &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TFluencyReportfrm</name>
+    <message>
+        <source>Fluency Report</source>
+        <translation>Informe de fluidez</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Fluency Report - %1</source>
+        <translation>Informe de fluidez - %1</translation>
+    </message>
+    <message>
+        <source>The fluency report</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>El informe de fluidez</translation>
+    </message>
+</context>
+<context>
+    <name>TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <extracomment>Title of the dialog asking who prints.</extracomment>
+        <translation>Soy ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>El nombre saldrá impreso</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>Taboutboxp</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Flash cards for addition, subtraction, multiplication and division.</source>
+        <translation>Tarjetas de cálculo para sumar, restar, multiplicar y dividir.</translation>
+    </message>
+</context>
+<context>
+    <name>Tflashcardfrm</name>
+    <message>
+        <source>Flash Cards</source>
+        <extracomment>Title of the main window.</extracomment>
+        <translation>Tarjetas de cálculo</translation>
+    </message>
+    <message>
+        <source>See how many questions you can answer in the time you decide!</source>
+        <extracomment>The speed-round panel&apos;s instructions, one line each, in a box 505 px wide and four lines high.</extracomment>
+        <translation>¡Mira cuántas preguntas puedes responder en el tiempo que elijas!</translation>
+    </message>
+    <message>
+        <source>Be sure to select the types of questions you want to see.</source>
+        <translation>Asegúrate de elegir los tipos de preguntas que quieres hacer.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t worry about wrong answers, they won&apos;t be counted.</source>
+        <translation>No te preocupes por los errores, no cuentan.</translation>
+    </message>
+    <message>
+        <source>GOOD LUCK!!</source>
+        <translation>¡¡MUCHA SUERTE!!</translation>
+    </message>
+    <message>
+        <source>Product Name: %1</source>
+        <translation>Nombre del producto: %1</translation>
+    </message>
+    <message>
+        <source>Version:%1</source>
+        <extracomment>Followed by the version number without a blank, as in &quot;Version:1.0&quot;.</extracomment>
+        <translation>Versión:%1</translation>
+    </message>
+    <message>
+        <source>The answers could not be saved. Close without saving them?</source>
+        <translation>No se han podido guardar las respuestas. ¿Cerrar sin guardarlas?</translation>
+    </message>
+    <message>
+        <source>Questions Correct: %1</source>
+        <translation>Aciertos: %1</translation>
+    </message>
+    <message>
+        <source>Questions Asked: %1</source>
+        <translation>Preguntas: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots drawn</source>
+        <extracomment>Above the dot board: how many dots the pupil has placed.</extracomment>
+        <translation>
+            <numerusform>%n punto dibujado</numerusform>
+            <numerusform>%n puntos dibujados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Last item of the list of pupils whose day files are cleaned up: every pupil.</extracomment>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Reading the pupils&apos; days...</source>
+        <translation>Leyendo los días de los alumnos...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>Total time: %1 s</source>
+        <extracomment>The time since the drill began. Room: about 115 px.</extracomment>
+        <translation>Tiempo total: %1 s</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <extracomment>An item of the list of earlier days on the results tab. Room: about 65 px.</extracomment>
+        <translation>Día %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu title. &amp; marks the Alt key letter.</extracomment>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Print &amp;Certificate</source>
+        <translation>&amp;Imprimir diploma</translation>
+    </message>
+    <message>
+        <source>&amp;Fluency Report</source>
+        <translation>Informe de &amp;fluidez</translation>
+    </message>
+    <message>
+        <source>Teacher Stuff</source>
+        <extracomment>Submenu of File holding the teacher&apos;s commands.</extracomment>
+        <translation>Zona docente</translation>
+    </message>
+    <message>
+        <source>Login to access</source>
+        <extracomment>Teacher menu: shows the panel to log in or set a password.</extracomment>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Delete a student</source>
+        <translation>&amp;Borrar un alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Student</source>
+        <translation>&amp;Añadir un alumno</translation>
+    </message>
+    <message>
+        <source>&amp;File clean up</source>
+        <translation>&amp;Limpiar archivos</translation>
+    </message>
+    <message>
+        <source>Class &amp;Overview</source>
+        <translation>&amp;Resumen de la clase</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>Show &amp;Timer</source>
+        <translation>Mostrar &amp;cronómetro</translation>
+    </message>
+    <message>
+        <source>Redo Wrong after</source>
+        <extracomment>Submenu: after how many questions a wrongly answered question comes back.</extracomment>
+        <translation>Repetir errores tras</translation>
+    </message>
+    <message>
+        <source>repeat wrong answers more than right</source>
+        <translation>repetir los errores más que los aciertos</translation>
+    </message>
+    <message>
+        <source>5 questions</source>
+        <extracomment>Choice in &quot;Redo Wrong after&quot;.</extracomment>
+        <translation>5 preguntas</translation>
+    </message>
+    <message>
+        <source>10 Questions</source>
+        <translation>10 preguntas</translation>
+    </message>
+    <message>
+        <source>15 Questions</source>
+        <translation>15 preguntas</translation>
+    </message>
+    <message>
+        <source>20 Questions</source>
+        <translation>20 preguntas</translation>
+    </message>
+    <message>
+        <source>Always &amp;Random</source>
+        <extracomment>Choice in &quot;Redo Wrong after&quot;: questions never come back on purpose.</extracomment>
+        <translation>Siempre al &amp;azar</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <extracomment>Hidden menu item.</extracomment>
+        <translation>&amp;Guardar datos</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+    <message>
+        <source>Questions asked: 0</source>
+        <extracomment>Counter, replaced as soon as a question is asked. Room: about 180 px at 20 px bold.</extracomment>
+        <translation>Preguntas: 0</translation>
+    </message>
+    <message>
+        <source>Questions correct: 0</source>
+        <extracomment>Counter, replaced as soon as a question is asked. Room: about 180 px at 20 px bold.</extracomment>
+        <translation>Aciertos: 0</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <extracomment>Label above the list of pupils. Room: 100 px at 19 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Involving</source>
+        <extracomment>Group title: which numbers the questions involve. Room: 185 px.</extracomment>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Tables of</source>
+        <extracomment>Radio button; a number list follows to its right. Room: 90 px at 19 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Tablas del</translation>
+    </message>
+    <message>
+        <source>Practice with up to #</source>
+        <extracomment>Radio button wrapping onto two lines; a number list sits in the second line after about 85 px. # stands for that number.</extracomment>
+        <translation>Con números hasta #</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>Group title above the four operations (what the question asks for). Room: 185 px.</extracomment>
+        <translation>Operaciones</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Include zero</source>
+        <extracomment>Check box: questions may use the number 0. Room: 160 px at 16 px bold.</extracomment>
+        <translation>Incluir el cero</translation>
+    </message>
+    <message>
+        <source>Mix and Match</source>
+        <extracomment>Check box: ask several ticked operations mixed. Room: 160 px at 16 px bold.</extracomment>
+        <translation>Mezclar</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Tiempo</translation>
+    </message>
+    <message>
+        <source>Total Time: 0.0 s</source>
+        <extracomment>Replaced while the clock runs. Room: 115 px.</extracomment>
+        <translation>Tiempo total: 0.0 s</translation>
+    </message>
+    <message>
+        <source>&amp;Results</source>
+        <extracomment>Tab of the list of answers.</extracomment>
+        <translation>&amp;Resultados</translation>
+    </message>
+    <message>
+        <source>0 dots drawn</source>
+        <extracomment>Above the dot board.</extracomment>
+        <translation>0 puntos dibujados</translation>
+    </message>
+    <message>
+        <source>&amp;Show in order</source>
+        <extracomment>Radio button on the results tab; the next one starts 128 px to the right.</extracomment>
+        <translation>E&amp;n orden</translation>
+    </message>
+    <message>
+        <source>Show &amp;Wrong first</source>
+        <extracomment>Radio button on the results tab; the next one starts 144 px to the right.</extracomment>
+        <translation>Errore&amp;s primero</translation>
+    </message>
+    <message>
+        <source>&amp;Longest times first</source>
+        <extracomment>Radio button on the results tab; the next one starts 152 px to the right.</extracomment>
+        <translation>Más &amp;lentas primero</translation>
+    </message>
+    <message>
+        <source>Shortest &amp;times first</source>
+        <extracomment>Radio button on the results tab; the next one starts 160 px to the right.</extracomment>
+        <translation>&amp;Más rápidas primero</translation>
+    </message>
+    <message>
+        <source>Show &amp;History</source>
+        <extracomment>Check box on the results tab: show the answers of an earlier day. Room: about 110 px.</extracomment>
+        <translation>Ver &amp;historial</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>Group title of the question strip.</extracomment>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <extracomment>Button that starts the drill. Room: 185 px at 19 px bold.</extracomment>
+        <translation>&amp;Empezar</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <extracomment>Button: check the typed answer. Room: 185 px.</extracomment>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Question Type</source>
+        <extracomment>Group title. Room: 215 px at 16 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Tipo de pregunta</translation>
+    </message>
+    <message>
+        <source>Practice|Speed Round</source>
+        <extracomment>The two items of a drop-down list, separated by |. Keep the |. Room: 120 px each.</extracomment>
+        <translation>Práctica|Contrarreloj</translation>
+    </message>
+    <message>
+        <source>Speed Round </source>
+        <extracomment>Title of the speed-round panel.</extracomment>
+        <translation>Contrarreloj </translation>
+    </message>
+    <message>
+        <source>Time: 60 s</source>
+        <extracomment>Replaced when the round length is changed. Room: 130 px.</extracomment>
+        <translation>Tiempo: 60 s</translation>
+    </message>
+    <message>
+        <source>You did:</source>
+        <extracomment>Shown above the number of right answers at the end of a speed round.</extracomment>
+        <translation>Has acertado:</translation>
+    </message>
+    <message>
+        <source>File Clean Up</source>
+        <extracomment>Title of the teacher panel that deletes old day files.</extracomment>
+        <translation>Limpiar archivos</translation>
+    </message>
+    <message>
+        <source>Delete some of the  history files</source>
+        <extracomment>Room: 237 px.</extracomment>
+        <translation>Borrar archivos del historial</translation>
+    </message>
+    <message>
+        <source>Keep only the last                files</source>
+        <extracomment>Radio button. A number list of 49 px lies over the blanks, starting 162 px from the left of the text: keep enough blanks so the list covers no word. Room: 257 px.</extracomment>
+        <translation>Dejar los últimos                   días</translation>
+    </message>
+    <message>
+        <source>Delete the first               files</source>
+        <extracomment>Radio button. A number list of 49 px lies over the blanks, starting 134 px from the left of the text: keep enough blanks so the list covers no word. Room: 249 px.</extracomment>
+        <translation>Borrar del 1 al               </translation>
+    </message>
+    <message>
+        <source>Note:  All deletions are final!</source>
+        <extracomment>Warning in red. Room: 210 px.</extracomment>
+        <translation>¡Lo borrado no se recupera!</translation>
+    </message>
+    <message>
+        <source>For the following student(s)</source>
+        <extracomment>A list of pupils (or &quot;All&quot;) follows below. Room: 209 px.</extracomment>
+        <translation>Para el/los alumno(s)</translation>
+    </message>
+    <message>
+        <source>DELETED!!</source>
+        <extracomment>Shown in red after files were deleted. Room: 102 px at 19 px bold.</extracomment>
+        <translation>¡Borrado!</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <extracomment>Button. Room: 105 px.</extracomment>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>Do&amp;ne</source>
+        <extracomment>Button: close the panel. Room: about 100 px.</extracomment>
+        <translation>Lis&amp;to</translation>
+    </message>
+    <message>
+        <source>Add a Student</source>
+        <extracomment>Title of the teacher panel that adds a pupil to the list.</extracomment>
+        <translation>Añadir un alumno</translation>
+    </message>
+    <message>
+        <source>No spaces in name use __ instead</source>
+        <extracomment>Note under the name box. Room: 259 px.</extracomment>
+        <translation>Sin espacios: use __ en su lugar</translation>
+    </message>
+    <message>
+        <source>notes:</source>
+        <extracomment>Room: 49 px.</extracomment>
+        <translation>notas:</translation>
+    </message>
+    <message>
+        <source>For long names, please abbreviate</source>
+        <extracomment>Note under the name box. Room: 261 px.</extracomment>
+        <translation>Abrevie los nombres largos</translation>
+    </message>
+    <message>
+        <source>Student was added!</source>
+        <extracomment>Shown in green after adding a pupil. Room: 150 px.</extracomment>
+        <translation>¡Alumno añadido!</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <extracomment>Button. Room: 113 px at 19 px bold.</extracomment>
+        <translation>Añad&amp;ir</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <extracomment>Button: close the panel. Room: 113 px at 19 px bold.</extracomment>
+        <translation>Lis&amp;to</translation>
+    </message>
+    <message>
+        <source>Delete a student</source>
+        <extracomment>Title of the teacher panel that removes a pupil from the list.</extracomment>
+        <translation>Borrar un alumno</translation>
+    </message>
+    <message>
+        <source>Select student to delete</source>
+        <extracomment>Room: 178 px.</extracomment>
+        <translation>Elija qué alumno borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <extracomment>Button. Room: 97 px.</extracomment>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>Button. Room: 99 px.</extracomment>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Log-in</source>
+        <extracomment>Title of the panels for the teacher password.</extracomment>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>No password is set</source>
+        <extracomment>Room: 144 px, centred.</extracomment>
+        <translation>No hay clave</translation>
+    </message>
+    <message>
+        <source>Create a password to restrict </source>
+        <extracomment>First half of a sentence continued by the next line (&quot;Student data manipulation&quot;). Room: 221 px.</extracomment>
+        <translation>Cree una clave para proteger </translation>
+    </message>
+    <message>
+        <source>Student data manipulation</source>
+        <extracomment>Second half of &quot;Create a password to restrict ... &quot;. Room: 199 px.</extracomment>
+        <translation>los datos de los alumnos</translation>
+    </message>
+    <message>
+        <source>Set Password</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Crear clave</translation>
+    </message>
+    <message>
+        <source>Log-out</source>
+        <extracomment>Title of the panel for logging the teacher out.</extracomment>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <extracomment>Label beside the password box. Room: 93 px.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Clave</translation>
+    </message>
+    <message>
+        <source>Log in failed</source>
+        <extracomment>Shown in red. Room: 93 px at 16 px bold.</extracomment>
+        <translation>Incorrecta</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Entrar</translation>
+    </message>
+    <message>
+        <source>Press Start for a question</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Pulsa Empezar para ver una pregunta</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Practice with up to</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Con números hasta el</translation>
+    </message>
+    <message>
+        <source>Speed round length in seconds</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Duración de la contrarreloj en segundos</translation>
+    </message>
+    <message>
+        <source>Array board</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Tablero de puntos</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Arrays and results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Puntos y resultados</translation>
+    </message>
+    <message>
+        <source>Scroll the results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Desplazar los resultados</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Number of last files to keep</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Número de últimos días que conservar</translation>
+    </message>
+    <message>
+        <source>Number of first files to delete</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Número de primeros días que borrar</translation>
+    </message>
+    <message>
+        <source>Student to clean up</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Alumno cuyos archivos se limpiarán</translation>
+    </message>
+    <message>
+        <source>Student to delete</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Alumno que borrar</translation>
+    </message>
+    <message>
+        <source>Name of the new student</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Nombre del nuevo alumno</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Nueva clave</translation>
+    </message>
+    <message>
+        <source>No answers</source>
+        <translation>Sin respuestas</translation>
+    </message>
+    <message>
+        <source>A teacher password has been set on another computer meanwhile. Log in with that password.</source>
+        <translation>Mientras tanto, se ha creado una clave de docente en otro equipo. Inicie sesión con esa clave.</translation>
+    </message>
+    <message>
+        <source>This password cannot be stored: it holds a character the password file cannot keep.</source>
+        <translation>Esta clave no se puede guardar: contiene un carácter que el archivo de claves no admite.</translation>
+    </message>
+    <message>
+        <source>Next &amp;Question</source>
+        <extracomment>The question button once the drill runs: asks the next question. Room: 185 px at 19 px bold.</extracomment>
+        <translation>Nueva pre&amp;gunta</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, answered %4, %5</source>
+        <extracomment>A line of the results page read out: question type, operation, the fact in words, the answer given, then &quot;right&quot; or &quot;wrong&quot;.</extracomment>
+        <translation>%1, %2, %3, respuesta %4, %5</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>bien</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>, %1 seconds</source>
+        <extracomment>Added to a line of the results page read out: the time the answer took.</extracomment>
+        <translation>, %1 segundos</translation>
+    </message>
+    <message>
+        <source>The student list was not read</source>
+        <extracomment>Shown in red in place of the notes of the Add a Student panel. Room: 281 px.</extracomment>
+        <translation>No se ha leído la lista de alumnos</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>Seconds, after a number: &quot;12.5 s&quot;.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>&amp;Arrays</source>
+        <extracomment>Tab of the dot board.</extracomment>
+        <translation>&amp;Puntos</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be used: %2.</source>
+        <translation>No se ha podido usar el archivo &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+</TS>

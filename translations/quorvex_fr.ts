@@ -1,0 +1,1472 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ClassFolder</name>
+    <message>
+        <source>The class folder &quot;%1&quot; is a file, not a folder.</source>
+        <translation>Le dossier de la classe «&#xa0;%1&#xa0;» est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>The class folder &quot;%1&quot; could not be created.</source>
+        <translation>Le dossier de la classe «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The class folder &quot;%1&quot; could not be opened.</source>
+        <translation>Le dossier de la classe «&#xa0;%1&#xa0;» n’a pas pu être ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>FluencyPageView</name>
+    <message>
+        <source>Fluency report for %1</source>
+        <translation>Bilan des acquis de %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 fluent, %3 right, %4 wrong, %5 not yet asked.</source>
+        <translation>%1&#xa0;: %2 acquis, %3 justes, %4 faux, %5 pas encore posés.</translation>
+    </message>
+    <message>
+        <source>The last day is today&apos;s answers, not yet saved.</source>
+        <translation>Le dernier jour contient les réponses d’aujourd’hui, pas encore enregistrées.</translation>
+    </message>
+    <message>
+        <source> (today, not yet saved)</source>
+        <translation> (aujourd’hui, pas encore enregistré)</translation>
+    </message>
+</context>
+<context>
+    <name>FluencyReport</name>
+    <message>
+        <source>Day by day</source>
+        <translation>Jour par jour</translation>
+    </message>
+    <message>
+        <source>Median time of right practice answers (seconds, right scale)</source>
+        <translation>Temps médian des bonnes réponses à l’entraînement (s, échelle de droite)</translation>
+    </message>
+    <message>
+        <source>Share of right answers (left scale)</source>
+        <translation>Part de bonnes réponses (échelle de gauche)</translation>
+    </message>
+    <message>
+        <source>No days saved yet.</source>
+        <translation>Aucun jour enregistré pour l’instant.</translation>
+    </message>
+    <message>
+        <source>not yet saved</source>
+        <translation>non enregistré</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>3.0 s</source>
+        <translation>3.0 s</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>row + column</source>
+        <translation>ligne + colonne</translation>
+    </message>
+    <message>
+        <source>(row + column) - column</source>
+        <translation>(ligne + colonne) - colonne</translation>
+    </message>
+    <message>
+        <source>row x column</source>
+        <translation>ligne x colonne</translation>
+    </message>
+    <message>
+        <source>(row x column) ÷ column</source>
+        <translation>(ligne x colonne) ÷ colonne</translation>
+    </message>
+    <message>
+        <source>fluent</source>
+        <translation>acquis</translation>
+    </message>
+    <message>
+        <source>right, but slower or in a speed round</source>
+        <translation>juste, mais plus lent ou en défi chrono</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>not yet asked</source>
+        <translation>pas encore posé</translation>
+    </message>
+    <message>
+        <source>%1 fluent, %2 right, %3 wrong</source>
+        <translation>%1 acquis, %2 justes, %3 faux</translation>
+    </message>
+    <message>
+        <source>fluent: right within 3.0 s</source>
+        <translation>acquis&#xa0;: juste en 3.0 s au plus</translation>
+    </message>
+    <message>
+        <source>answered today, not yet saved</source>
+        <translation>répondu aujourd’hui, pas encore enregistré</translation>
+    </message>
+    <message>
+        <source>The latest answer to each fact counts. %1</source>
+        <extracomment>Note at the foot of the fluency report; %1 says whether every line of the day files was read.</extracomment>
+        <translation>Seule la dernière réponse à chaque calcul compte. %1</translation>
+    </message>
+    <message>
+        <source>Answers are read from the saved days and from today&apos;s answers, which are not yet saved.</source>
+        <translation>Les réponses viennent des jours enregistrés et des réponses d’aujourd’hui, pas encore enregistrées.</translation>
+    </message>
+    <message>
+        <source>Answers are read from the saved days; today&apos;s answers count once they are saved.</source>
+        <translation>Les réponses viennent des jours enregistrés&#xa0;; celles d’aujourd’hui compteront une fois enregistrées.</translation>
+    </message>
+    <message>
+        <source>No days saved yet</source>
+        <translation>Aucun jour enregistré</translation>
+    </message>
+    <message>
+        <source>Day 1</source>
+        <extracomment>The days a fluency report reads, beside its title; &quot;today&quot; is the answers not yet saved.</extracomment>
+        <translation>Jour 1</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1</source>
+        <translation>Jours 1 à %1</translation>
+    </message>
+    <message>
+        <source>Today (not yet saved)</source>
+        <translation>Aujourd’hui (pas encore enregistré)</translation>
+    </message>
+    <message>
+        <source>Day 1 and today (not yet saved)</source>
+        <translation>Jour 1 et aujourd’hui (pas encore enregistré)</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1 and today (not yet saved)</source>
+        <translation>Jours 1 à %1 et aujourd’hui (pas encore enregistré)</translation>
+    </message>
+    <message>
+        <source>%1, 1 answer</source>
+        <extracomment>Beside the fluency report&apos;s title: the days read, then how many answers they hold.</extracomment>
+        <translation>%1, 1 réponse</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n answers</source>
+        <translation>
+            <numerusform>%1, %n réponse</numerusform>
+            <numerusform>%1, %n réponses</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every line of the day files was read.</source>
+        <translation>Toutes les lignes des fichiers des jours ont été lues.</translation>
+    </message>
+    <message>
+        <source>1 line of the day files could not be read as an answer and was left out.</source>
+        <translation>1 ligne des fichiers des jours n’a pas pu être lue comme une réponse et a été ignorée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines of the day files could not be read as answers and were left out.</source>
+        <translation>
+            <numerusform>%n ligne des fichiers des jours n’a pas pu être lue comme une réponse et a été ignorée.</numerusform>
+            <numerusform>%n lignes des fichiers des jours n’ont pas pu être lues comme des réponses et ont été ignorées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Fluency Report: %1</source>
+        <extracomment>The fluency report&apos;s title; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Bilan des acquis&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFile</name>
+    <message>
+        <source>%1 was saved as &quot;%2&quot;.</source>
+        <extracomment>%1 is the document, as &quot;The certificate&quot;; %2 the PDF file.</extracomment>
+        <translation>%1 a été enregistré sous «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Printing to &quot;%1&quot; could not begin.</source>
+        <translation>L’impression vers «&#xa0;%1&#xa0;» n’a pas pu commencer.</translation>
+    </message>
+    <message>
+        <source>Printing to &quot;%1&quot; did not complete.</source>
+        <translation>L’impression vers «&#xa0;%1&#xa0;» n’a pas abouti.</translation>
+    </message>
+    <message>
+        <source>There is no picture to print.</source>
+        <translation>Il n’y a aucune image à imprimer.</translation>
+    </message>
+    <message>
+        <source>The page of &quot;%1&quot; is too narrow to print on.</source>
+        <translation>La page de «&#xa0;%1&#xa0;» est trop étroite pour l’impression.</translation>
+    </message>
+    <message>
+        <source>Printed by: %1</source>
+        <translation>Imprimé par&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Phrases</name>
+    <message>
+        <source>%1 plus %2 equals?</source>
+        <extracomment>Spoken question, read out by a screen reader.</extracomment>
+        <translation>%1 plus %2 égale combien&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals?</source>
+        <translation>%1 moins %2 égale combien&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals?</source>
+        <translation>%1 fois %2 égale combien&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals?</source>
+        <translation>%1 divisé par %2 égale combien&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals %3</source>
+        <extracomment>A whole fact in words, read out by a screen reader.</extracomment>
+        <translation>%1 plus %2 égale %3</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals %3</source>
+        <translation>%1 moins %2 égale %3</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals %3</source>
+        <translation>%1 fois %2 égale %3</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals %3</source>
+        <translation>%1 divisé par %2 égale %3</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <extracomment>The system&apos;s reason why a file operation failed.</extracomment>
+        <translation>Opération non autorisée</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Device or resource busy</source>
+        <translation>Périphérique ou ressource occupé</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ce n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>C’est un dossier</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace libre sur le disque</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>Stale file handle</source>
+        <translation>Référence de fichier périmée</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>Operation, as in the results page and the certificate.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <extracomment>Question type on the results page. Room: about 75 px.</extracomment>
+        <translation>Entraîn.</translation>
+    </message>
+    <message>
+        <source>S. Round</source>
+        <extracomment>Question type &quot;Speed Round&quot;, shortened, on the results page. Room: about 75 px.</extracomment>
+        <translation>Chrono</translation>
+    </message>
+    <message>
+        <source>Type a name first</source>
+        <extracomment>Why a new pupil&apos;s name was refused. Room: 281 px.</extracomment>
+        <translation>Saisissez d’abord un nom</translation>
+    </message>
+    <message>
+        <source>No / or \ in a name</source>
+        <translation>Pas de / ni de \ dans un nom</translation>
+    </message>
+    <message>
+        <source>No &lt; &gt; : &quot; | ? * in a name</source>
+        <translation>Pas de &lt; &gt; : &quot; | ? * dans un nom</translation>
+    </message>
+    <message>
+        <source>No control characters in a name</source>
+        <translation>Pas de caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>A name cannot be . or ..</source>
+        <translation>Un nom ne peut pas être . ou ..</translation>
+    </message>
+    <message>
+        <source>A name cannot end in a digit</source>
+        <translation>Pas de chiffre à la fin du nom</translation>
+    </message>
+    <message>
+        <source>Name too long, please abbreviate</source>
+        <translation>Nom trop long, veuillez l’abréger</translation>
+    </message>
+    <message>
+        <source>A character cannot be stored</source>
+        <translation>Caractère non enregistrable</translation>
+    </message>
+    <message>
+        <source>%1&apos;s days were left as they are: %2</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the system&apos;s reason.</extracomment>
+        <translation>Les jours de %1 n’ont pas été modifiés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not delete %1&apos;s day %2: %3</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the day&apos;s number, %3 the system&apos;s reason.</extracomment>
+        <translation>Impossible de supprimer le jour %2 de %1&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Could not renumber %1&apos;s day %2 as day %3: %4</source>
+        <extracomment>%1 is a pupil&apos;s name, %2 the day&apos;s number, %3 its new number, %4 the system&apos;s reason.</extracomment>
+        <translation>Impossible de renuméroter le jour %2 de %1 en jour %3&#xa0;: %4</translation>
+    </message>
+    <message>
+        <source>Time: %1 s</source>
+        <extracomment>The length of a speed round. Room: 130 px.</extracomment>
+        <translation>Durée&#xa0;: %1 s</translation>
+    </message>
+    <message>
+        <source>Time: %1 min</source>
+        <extracomment>The length of a speed round in whole minutes. Room: 130 px.</extracomment>
+        <translation>Durée&#xa0;: %1 min</translation>
+    </message>
+    <message>
+        <source>Time: %1 min %2 s</source>
+        <extracomment>The length of a speed round in minutes and seconds. Room: 130 px.</extracomment>
+        <translation>Durée&#xa0;: %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>right: %1</source>
+        <extracomment>Read out after an answer was checked; %1 is the whole fact in words.</extracomment>
+        <translation>juste&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>wrong: %1</source>
+        <extracomment>Read out after an answer was checked; %1 is the whole fact in words.</extracomment>
+        <translation>faux&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>empty grid for your dots</source>
+        <extracomment>The dot board read out when the pupil draws the dots.</extracomment>
+        <translation>quadrillage vide pour tes points</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The dot board of an addition read out: &quot;3 dots and 4 dots&quot;. %1 and %2 are the two counts.
+----------
+Two operations joined: &quot;Addition and Division&quot;.</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dot(s)</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no dots</source>
+        <translation>aucun point</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row(s) of %1</source>
+        <extracomment>The dot board of a multiplication read out: &quot;3 rows of 4 dots&quot;. %1 is the dots of one row.</extracomment>
+        <translation>
+            <numerusform>%n ligne de %1</numerusform>
+            <numerusform>%n lignes de %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <extracomment>A sign read out: &quot;7 plus 5 equals 12&quot;.</extracomment>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égale</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, dot</source>
+        <extracomment>A cell of the dot board read out, with or without a dot in it.</extracomment>
+        <translation>ligne %1, colonne %2, point</translation>
+    </message>
+    <message>
+        <source>row %1, column %2, empty</source>
+        <translation>ligne %1, colonne %2, vide</translation>
+    </message>
+    <message>
+        <source>in Practice</source>
+        <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
+        <translation>à l’Entraînement</translation>
+    </message>
+    <message>
+        <source>in Speed Round</source>
+        <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
+        <translation>au Défi chrono</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3</source>
+        <translation>%1, %2 et %3</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 and %4</source>
+        <translation>%1, %2, %3 et %4</translation>
+    </message>
+    <message>
+        <source>Involving %1</source>
+        <extracomment>Certificate line: the operations the questions involved. Room: about 600 px.</extracomment>
+        <translation>Au programme&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Using all the numbers up to %1!</source>
+        <extracomment>Certificate line. %1 is the table&apos;s number. Room: about 600 px.</extracomment>
+        <translation>Avec tous les nombres jusqu’à %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Using only the number %1 and numbers up to %2!</source>
+        <extracomment>Certificate line. %1 is the number practised, %2 the largest other number. Room: about 600 px.</extracomment>
+        <translation>Avec le nombre %1 et les nombres jusqu’à %2&#xa0;!</translation>
+    </message>
+    <message>
+        <source>another copy of the program</source>
+        <extracomment>Who holds a lock on a file: &quot;in use by another copy of the program&quot;.</extracomment>
+        <translation>une autre copie du programme</translation>
+    </message>
+    <message>
+        <source>computer %1, process %2, since %3</source>
+        <extracomment>Who holds a lock on a file: %1 a computer&apos;s name, %2 a process number, %3 a time.</extracomment>
+        <translation>ordinateur %1, processus %2, depuis %3</translation>
+    </message>
+    <message>
+        <source>File too large: more than %1 MB</source>
+        <translation>Fichier trop volumineux&#xa0;: plus de %1 Mo</translation>
+    </message>
+    <message>
+        <source>Not a regular file (a pipe, a device or the like)</source>
+        <translation>Pas un fichier ordinaire (un tube, un périphérique ou autre)</translation>
+    </message>
+    <message>
+        <source>Not a regular file, or a link to a file that cannot be reached</source>
+        <translation>Pas un fichier ordinaire, ou un lien vers un fichier inaccessible</translation>
+    </message>
+    <message>
+        <source>A link to a file that cannot be reached (%1)</source>
+        <translation>Un lien vers un fichier inaccessible (%1)</translation>
+    </message>
+    <message>
+        <source>in use by %1</source>
+        <translation>utilisé par %1</translation>
+    </message>
+    <message>
+        <source>Invalid file name</source>
+        <translation>Nom de fichier non valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>Too many lines for a day: more than %1</source>
+        <translation>Trop de lignes pour un jour&#xa0;: plus de %1</translation>
+    </message>
+    <message>
+        <source>it is being changed (%1); try again in a moment</source>
+        <translation>il est en cours de modification (%1)&#xa0;; réessayez dans un instant</translation>
+    </message>
+    <message>
+        <source>could not be locked (%1: %2)</source>
+        <translation>impossible de le verrouiller (%1&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>%1&apos;s days are in use by %2; the answers are kept, save again in a moment</source>
+        <translation>les jours de %1 sont utilisés par %2&#xa0;; les réponses sont conservées, enregistrez de nouveau dans un instant</translation>
+    </message>
+    <message>
+        <source>could not lock %1&apos;s days (%2: %3)</source>
+        <translation>impossible de verrouiller les jours de %1 (%2&#xa0;: %3)</translation>
+    </message>
+    <message>
+        <source>its process has ended</source>
+        <extracomment>Why a lock left behind was removed.</extracomment>
+        <translation>son processus est terminé</translation>
+    </message>
+    <message>
+        <source>it was not renewed for %1 seconds</source>
+        <extracomment>Why a lock left behind was removed; %1 is a number of seconds.</extracomment>
+        <translation>il n’a pas été renouvelé depuis %1 secondes</translation>
+    </message>
+    <message>
+        <source>The lock &quot;%1&quot; of %2 was removed: %3.</source>
+        <extracomment>%1 is a lock file&apos;s name, %2 who held it, %3 why it was removed.</extracomment>
+        <translation>Le verrou «&#xa0;%1&#xa0;», tenu par %2, a été supprimé&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <source>Invalid cross-device link</source>
+        <translation>Lien entre périphériques non valide</translation>
+    </message>
+    <message>
+        <source>Invalid argument</source>
+        <translation>Argument non valide</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Dossier non vide</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <comment>results page</comment>
+        <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
+        <translation>Division</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1. %n correct of %2.</source>
+        <extracomment>Read out after an answer was checked: the result (%1), then the score so far: %n right of %2 asked.</extracomment>
+        <translation>
+            <numerusform>%1. %n bonne réponse sur %2.</numerusform>
+            <numerusform>%1. %n bonnes réponses sur %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct out of %1 asked!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers of %1 questions asked. Room: about 400 px.</extracomment>
+        <translation>
+            <numerusform>%n bonne réponse sur %1 !</numerusform>
+            <numerusform>%n bonnes réponses sur %1 !</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n correct in %1 s!</source>
+        <extracomment>Certificate line under &quot;You got&quot;: %n right answers in a speed round of %1 seconds.</extracomment>
+        <translation>
+            <numerusform>%n bonne réponse en %1 s !</numerusform>
+            <numerusform>%n bonnes réponses en %1 s !</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TCertificatefrm</name>
+    <message>
+        <source>Certificate</source>
+        <translation>Diplôme</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Printed &amp;by...</source>
+        <extracomment>Menu command: asks for the name printed under the certificate.</extracomment>
+        <translation>Imprimé &amp;par...</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Menu command: closes the certificate.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Congratulations!!!</source>
+        <extracomment>The certificate&apos;s heading, in large decorative capitals. Room: about 650 px at 67 px.</extracomment>
+        <translation>Félicitations&#xa0;!!!</translation>
+    </message>
+    <message>
+        <source>You got</source>
+        <extracomment>Certificate line, followed by the score on the next line (&quot;7 correct out of 10 asked!&quot;).</extracomment>
+        <translation>Tu as obtenu</translation>
+    </message>
+    <message>
+        <source>The certificate</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>Le diplôme</translation>
+    </message>
+</context>
+<context>
+    <name>TClassOverviewfrm</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Column headings of the class overview; a column is as wide as its widest entry.</extracomment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Jours</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Dernier jour</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tendance</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share of right answers, as in &quot;85%&quot;.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>↑ up</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>↑ en hausse</translation>
+    </message>
+    <message>
+        <source>→ level</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>→ stable</translation>
+    </message>
+    <message>
+        <source>↓ down</source>
+        <extracomment>Trend of a pupil&apos;s right answers; the arrow stays.</extracomment>
+        <translation>↓ en baisse</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Aperçu de la classe</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Class overview</source>
+        <translation>Aperçu de la classe</translation>
+    </message>
+    <message>
+        <source>Class Overview - %1</source>
+        <translation>Aperçu de la classe - %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day file(s) could not be read and are left out: %1.</source>
+        <translation>
+            <numerusform>%n fichier de jour n’a pas pu être lu et a été ignoré&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers de jour n’ont pas pu être lus et ont été ignorés&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 fluent</source>
+        <translation>%1 sur %2 acquis</translation>
+    </message>
+    <message>
+        <source>The class overview</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>L’aperçu de la classe</translation>
+    </message>
+    <message>
+        <source>Export Class Overview</source>
+        <translation>Exporter l’aperçu de la classe</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The class overview was saved as &quot;%1&quot;.</source>
+        <translation>L’aperçu de la classe a été enregistré sous «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>TFluencyReportfrm</name>
+    <message>
+        <source>Fluency Report</source>
+        <translation>Bilan des acquis</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Fluency Report - %1</source>
+        <translation>Bilan des acquis - %1</translation>
+    </message>
+    <message>
+        <source>The fluency report</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
+        <translation>Le bilan des acquis</translation>
+    </message>
+</context>
+<context>
+    <name>TWhoami</name>
+    <message>
+        <source>I am ....</source>
+        <extracomment>Title of the dialog asking who prints.</extracomment>
+        <translation>Je suis ....</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Name will appear on printout</source>
+        <translation>Ce nom figurera sur l’impression</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Taboutboxp</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Flash cards for addition, subtraction, multiplication and division.</source>
+        <translation>Cartes de calcul pour l’addition, la soustraction, la multiplication et la division.</translation>
+    </message>
+</context>
+<context>
+    <name>Tflashcardfrm</name>
+    <message>
+        <source>Flash Cards</source>
+        <extracomment>Title of the main window.</extracomment>
+        <translation>Cartes de calcul</translation>
+    </message>
+    <message>
+        <source>See how many questions you can answer in the time you decide!</source>
+        <extracomment>The speed-round panel&apos;s instructions, one line each, in a box 505 px wide and four lines high.</extracomment>
+        <translation>Combien de questions vas-tu réussir dans le temps que tu choisis&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Be sure to select the types of questions you want to see.</source>
+        <translation>Choisis bien les types de questions que tu veux voir.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t worry about wrong answers, they won&apos;t be counted.</source>
+        <translation>Pas de souci pour les erreurs&#xa0;: elles ne sont pas comptées.</translation>
+    </message>
+    <message>
+        <source>GOOD LUCK!!</source>
+        <translation>BONNE CHANCE&#xa0;!!</translation>
+    </message>
+    <message>
+        <source>Product Name: %1</source>
+        <translation>Nom du produit&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Version:%1</source>
+        <extracomment>Followed by the version number without a blank, as in &quot;Version:1.0&quot;.</extracomment>
+        <translation>Version:%1</translation>
+    </message>
+    <message>
+        <source>The answers could not be saved. Close without saving them?</source>
+        <translation>Les réponses n’ont pas pu être enregistrées. Fermer sans les enregistrer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Questions Correct: %1</source>
+        <translation>Bonnes réponses&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Questions Asked: %1</source>
+        <translation>Questions posées&#xa0;: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n dots drawn</source>
+        <extracomment>Above the dot board: how many dots the pupil has placed.</extracomment>
+        <translation>
+            <numerusform>%n point dessiné</numerusform>
+            <numerusform>%n points dessinés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All</source>
+        <extracomment>Last item of the list of pupils whose day files are cleaned up: every pupil.</extracomment>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Reading the pupils&apos; days...</source>
+        <translation>Lecture des jours des élèves...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Class Overview</source>
+        <translation>Aperçu de la classe</translation>
+    </message>
+    <message>
+        <source>Total time: %1 s</source>
+        <extracomment>The time since the drill began. Room: about 115 px.</extracomment>
+        <translation>Temps total&#xa0;: %1 s</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <extracomment>An item of the list of earlier days on the results tab. Room: about 65 px.</extracomment>
+        <translation>Jour %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <extracomment>Menu title. &amp; marks the Alt key letter.</extracomment>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Print &amp;Certificate</source>
+        <translation>Imprimer le &amp;diplôme</translation>
+    </message>
+    <message>
+        <source>&amp;Fluency Report</source>
+        <translation>&amp;Bilan des acquis</translation>
+    </message>
+    <message>
+        <source>Teacher Stuff</source>
+        <extracomment>Submenu of File holding the teacher&apos;s commands.</extracomment>
+        <translation>Espace enseignant</translation>
+    </message>
+    <message>
+        <source>Login to access</source>
+        <extracomment>Teacher menu: shows the panel to log in or set a password.</extracomment>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete a student</source>
+        <translation>&amp;Supprimer un élève</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Student</source>
+        <translation>&amp;Ajouter un élève</translation>
+    </message>
+    <message>
+        <source>&amp;File clean up</source>
+        <translation>&amp;Nettoyer les fichiers</translation>
+    </message>
+    <message>
+        <source>Class &amp;Overview</source>
+        <translation>Aperçu de la &amp;classe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Show &amp;Timer</source>
+        <translation>Afficher le &amp;chrono</translation>
+    </message>
+    <message>
+        <source>Redo Wrong after</source>
+        <extracomment>Submenu: after how many questions a wrongly answered question comes back.</extracomment>
+        <translation>Reposer les erreurs après</translation>
+    </message>
+    <message>
+        <source>repeat wrong answers more than right</source>
+        <translation>reposer les mauvaises réponses plus souvent que les bonnes</translation>
+    </message>
+    <message>
+        <source>5 questions</source>
+        <extracomment>Choice in &quot;Redo Wrong after&quot;.</extracomment>
+        <translation>5 questions</translation>
+    </message>
+    <message>
+        <source>10 Questions</source>
+        <translation>10 questions</translation>
+    </message>
+    <message>
+        <source>15 Questions</source>
+        <translation>15 questions</translation>
+    </message>
+    <message>
+        <source>20 Questions</source>
+        <translation>20 questions</translation>
+    </message>
+    <message>
+        <source>Always &amp;Random</source>
+        <extracomment>Choice in &quot;Redo Wrong after&quot;: questions never come back on purpose.</extracomment>
+        <translation>Toujours au &amp;hasard</translation>
+    </message>
+    <message>
+        <source>&amp;Save Data</source>
+        <extracomment>Hidden menu item.</extracomment>
+        <translation>&amp;Enregistrer les données</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Questions asked: 0</source>
+        <extracomment>Counter, replaced as soon as a question is asked. Room: about 180 px at 20 px bold.</extracomment>
+        <translation>Questions posées&#xa0;: 0</translation>
+    </message>
+    <message>
+        <source>Questions correct: 0</source>
+        <extracomment>Counter, replaced as soon as a question is asked. Room: about 180 px at 20 px bold.</extracomment>
+        <translation>Bonnes réponses&#xa0;: 0</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <extracomment>Label above the list of pupils. Room: 100 px at 19 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Involving</source>
+        <extracomment>Group title: which numbers the questions involve. Room: 185 px.</extracomment>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Tables of</source>
+        <extracomment>Radio button; a number list follows to its right. Room: 90 px at 19 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Table de</translation>
+    </message>
+    <message>
+        <source>Practice with up to #</source>
+        <extracomment>Radio button wrapping onto two lines; a number list sits in the second line after about 85 px. # stands for that number.</extracomment>
+        <translation>Entraînement jusqu’à</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <extracomment>Group title above the four operations (what the question asks for). Room: 185 px.</extracomment>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <extracomment>Operation. Room: 160 px at 19 px bold.</extracomment>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Include zero</source>
+        <extracomment>Check box: questions may use the number 0. Room: 160 px at 16 px bold.</extracomment>
+        <translation>Avec le zéro</translation>
+    </message>
+    <message>
+        <source>Mix and Match</source>
+        <extracomment>Check box: ask several ticked operations mixed. Room: 160 px at 16 px bold.</extracomment>
+        <translation>Mélanger</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Total Time: 0.0 s</source>
+        <extracomment>Replaced while the clock runs. Room: 115 px.</extracomment>
+        <translation>Temps total&#xa0;: 0.0 s</translation>
+    </message>
+    <message>
+        <source>&amp;Results</source>
+        <extracomment>Tab of the list of answers.</extracomment>
+        <translation>&amp;Résultats</translation>
+    </message>
+    <message>
+        <source>0 dots drawn</source>
+        <extracomment>Above the dot board.</extracomment>
+        <translation>0 point dessiné</translation>
+    </message>
+    <message>
+        <source>&amp;Show in order</source>
+        <extracomment>Radio button on the results tab; the next one starts 128 px to the right.</extracomment>
+        <translation>&amp;Dans l’ordre</translation>
+    </message>
+    <message>
+        <source>Show &amp;Wrong first</source>
+        <extracomment>Radio button on the results tab; the next one starts 144 px to the right.</extracomment>
+        <translation>&amp;Erreurs d’abord</translation>
+    </message>
+    <message>
+        <source>&amp;Longest times first</source>
+        <extracomment>Radio button on the results tab; the next one starts 152 px to the right.</extracomment>
+        <translation>Plus &amp;lentes d’abord</translation>
+    </message>
+    <message>
+        <source>Shortest &amp;times first</source>
+        <extracomment>Radio button on the results tab; the next one starts 160 px to the right.</extracomment>
+        <translation>Plus rap&amp;ides d’abord</translation>
+    </message>
+    <message>
+        <source>Show &amp;History</source>
+        <extracomment>Check box on the results tab: show the answers of an earlier day. Room: about 110 px.</extracomment>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <extracomment>Group title of the question strip.</extracomment>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <extracomment>Button that starts the drill. Room: 185 px at 19 px bold.</extracomment>
+        <translation>&amp;Commencer</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <extracomment>Button: check the typed answer. Room: 185 px.</extracomment>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Question Type</source>
+        <extracomment>Group title. Room: 215 px at 16 px bold.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Type de questions</translation>
+    </message>
+    <message>
+        <source>Practice|Speed Round</source>
+        <extracomment>The two items of a drop-down list, separated by |. Keep the |. Room: 120 px each.</extracomment>
+        <translation>Entraînement|Défi chrono</translation>
+    </message>
+    <message>
+        <source>Speed Round </source>
+        <extracomment>Title of the speed-round panel.</extracomment>
+        <translation>Défi chrono </translation>
+    </message>
+    <message>
+        <source>Time: 60 s</source>
+        <extracomment>Replaced when the round length is changed. Room: 130 px.</extracomment>
+        <translation>Durée&#xa0;: 60 s</translation>
+    </message>
+    <message>
+        <source>You did:</source>
+        <extracomment>Shown above the number of right answers at the end of a speed round.</extracomment>
+        <translation>Ton score&#xa0;:</translation>
+    </message>
+    <message>
+        <source>File Clean Up</source>
+        <extracomment>Title of the teacher panel that deletes old day files.</extracomment>
+        <translation>Nettoyage des fichiers</translation>
+    </message>
+    <message>
+        <source>Delete some of the  history files</source>
+        <extracomment>Room: 237 px.</extracomment>
+        <translation>Supprimer d’anciens fichiers</translation>
+    </message>
+    <message>
+        <source>Keep only the last                files</source>
+        <extracomment>Radio button. A number list of 49 px lies over the blanks, starting 162 px from the left of the text: keep enough blanks so the list covers no word. Room: 257 px.</extracomment>
+        <translation>Garder les derniers</translation>
+    </message>
+    <message>
+        <source>Delete the first               files</source>
+        <extracomment>Radio button. A number list of 49 px lies over the blanks, starting 134 px from the left of the text: keep enough blanks so the list covers no word. Room: 249 px.</extracomment>
+        <translation>Effacer du 1 au</translation>
+    </message>
+    <message>
+        <source>Note:  All deletions are final!</source>
+        <extracomment>Warning in red. Room: 210 px.</extracomment>
+        <translation>Attention&#xa0;: c’est définitif&#xa0;!</translation>
+    </message>
+    <message>
+        <source>For the following student(s)</source>
+        <extracomment>A list of pupils (or &quot;All&quot;) follows below. Room: 209 px.</extracomment>
+        <translation>Pour l’élève ou les élèves&#xa0;:</translation>
+    </message>
+    <message>
+        <source>DELETED!!</source>
+        <extracomment>Shown in red after files were deleted. Room: 102 px at 19 px bold.</extracomment>
+        <translation>SUPPRIMÉ</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <extracomment>Button. Room: 105 px.</extracomment>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Do&amp;ne</source>
+        <extracomment>Button: close the panel. Room: about 100 px.</extracomment>
+        <translation>Ter&amp;miné</translation>
+    </message>
+    <message>
+        <source>Add a Student</source>
+        <extracomment>Title of the teacher panel that adds a pupil to the list.</extracomment>
+        <translation>Ajouter un élève</translation>
+    </message>
+    <message>
+        <source>No spaces in name use __ instead</source>
+        <extracomment>Note under the name box. Room: 259 px.</extracomment>
+        <translation>Pas d’espace, utilisez __</translation>
+    </message>
+    <message>
+        <source>notes:</source>
+        <extracomment>Room: 49 px.</extracomment>
+        <translation>note :</translation>
+    </message>
+    <message>
+        <source>For long names, please abbreviate</source>
+        <extracomment>Note under the name box. Room: 261 px.</extracomment>
+        <translation>Abrégez les noms trop longs</translation>
+    </message>
+    <message>
+        <source>Student was added!</source>
+        <extracomment>Shown in green after adding a pupil. Room: 150 px.</extracomment>
+        <translation>Élève ajouté&#xa0;!</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <extracomment>Button. Room: 113 px at 19 px bold.</extracomment>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <extracomment>Button: close the panel. Room: 113 px at 19 px bold.</extracomment>
+        <translation>Ter&amp;miné</translation>
+    </message>
+    <message>
+        <source>Delete a student</source>
+        <extracomment>Title of the teacher panel that removes a pupil from the list.</extracomment>
+        <translation>Supprimer un élève</translation>
+    </message>
+    <message>
+        <source>Select student to delete</source>
+        <extracomment>Room: 178 px.</extracomment>
+        <translation>Élève à supprimer :</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <extracomment>Button. Room: 97 px.</extracomment>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <extracomment>Button. Room: 99 px.</extracomment>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>Log-in</source>
+        <extracomment>Title of the panels for the teacher password.</extracomment>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>No password is set</source>
+        <extracomment>Room: 144 px, centred.</extracomment>
+        <translation>Sans mot de passe</translation>
+    </message>
+    <message>
+        <source>Create a password to restrict </source>
+        <extracomment>First half of a sentence continued by the next line (&quot;Student data manipulation&quot;). Room: 221 px.</extracomment>
+        <translation>Un mot de passe protège </translation>
+    </message>
+    <message>
+        <source>Student data manipulation</source>
+        <extracomment>Second half of &quot;Create a password to restrict ... &quot;. Room: 199 px.</extracomment>
+        <translation>les données des élèves</translation>
+    </message>
+    <message>
+        <source>Set Password</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Log-out</source>
+        <extracomment>Title of the panel for logging the teacher out.</extracomment>
+        <translation>Déconnexion</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Déconnexion</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <extracomment>Label beside the password box. Room: 93 px.
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Log in failed</source>
+        <extracomment>Shown in red. Room: 93 px at 16 px bold.</extracomment>
+        <translation>Refusé</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <extracomment>Button. Room: 129 px.</extracomment>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>Press Start for a question</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Appuie sur Commencer pour avoir une question</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Practice with up to</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Entraînement jusqu’à</translation>
+    </message>
+    <message>
+        <source>Speed round length in seconds</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Durée du défi chrono en secondes</translation>
+    </message>
+    <message>
+        <source>Array board</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Tableau de points</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Arrays and results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Tableau de points et résultats</translation>
+    </message>
+    <message>
+        <source>Scroll the results</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Faire défiler les résultats</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Number of last files to keep</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Nombre de fichiers récents à garder</translation>
+    </message>
+    <message>
+        <source>Number of first files to delete</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Nombre de fichiers anciens à supprimer</translation>
+    </message>
+    <message>
+        <source>Student to clean up</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Élève concerné par le nettoyage</translation>
+    </message>
+    <message>
+        <source>Student to delete</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Élève à supprimer</translation>
+    </message>
+    <message>
+        <source>Name of the new student</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Nom du nouvel élève</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Nouveau mot de passe</translation>
+    </message>
+    <message>
+        <source>No answers</source>
+        <translation>Aucune réponse</translation>
+    </message>
+    <message>
+        <source>A teacher password has been set on another computer meanwhile. Log in with that password.</source>
+        <translation>Entre-temps, un mot de passe enseignant a été défini sur un autre ordinateur. Connectez-vous avec ce mot de passe.</translation>
+    </message>
+    <message>
+        <source>This password cannot be stored: it holds a character the password file cannot keep.</source>
+        <translation>Ce mot de passe ne peut pas être enregistré&#xa0;: il contient un caractère que le fichier des mots de passe ne peut pas conserver.</translation>
+    </message>
+    <message>
+        <source>Next &amp;Question</source>
+        <extracomment>The question button once the drill runs: asks the next question. Room: 185 px at 19 px bold.</extracomment>
+        <translation>&amp;Question suivante</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, answered %4, %5</source>
+        <extracomment>A line of the results page read out: question type, operation, the fact in words, the answer given, then &quot;right&quot; or &quot;wrong&quot;.</extracomment>
+        <translation>%1, %2, %3, réponse %4, %5</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>faux</translation>
+    </message>
+    <message>
+        <source>, %1 seconds</source>
+        <extracomment>Added to a line of the results page read out: the time the answer took.</extracomment>
+        <translation>, %1 secondes</translation>
+    </message>
+    <message>
+        <source>The student list was not read</source>
+        <extracomment>Shown in red in place of the notes of the Add a Student panel. Room: 281 px.</extracomment>
+        <translation>La liste des élèves n’a pas été lue</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>Seconds, after a number: &quot;12.5 s&quot;.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>&amp;Arrays</source>
+        <extracomment>Tab of the dot board.</extracomment>
+        <translation>&amp;Tableau de points</translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>The file &quot;%1&quot; could not be used: %2.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être utilisé&#xa0;: %2.</translation>
+    </message>
+</context>
+</TS>
