@@ -143,8 +143,13 @@ TCertificatefrm::TCertificatefrm(QWidget* parent, quorvex::BytesView artwork)
     buildControls();
     move(designPosition);
 
-    // Most runs print no certificate: the sheet is decoded when it is first needed.
-    ui.certimjpeg->setPictureSource([this, jpeg = quorvex::Bytes(artwork)] {
+    // Most runs print no certificate: the sheet is decoded when it is first needed. The built-in
+    // artwork lies in the program for its whole run and is read where it lies, untouched until
+    // then; other artwork is copied, as the caller's bytes may not outlive the window.
+    const bool builtIn = artwork.data() == quorvex::certificateArtJpeg().data();
+    ui.certimjpeg->setPictureSource([this, builtIn, view = builtIn ? artwork : quorvex::BytesView(),
+                                        copy = builtIn ? quorvex::Bytes() : quorvex::Bytes(artwork)] {
+        const quorvex::BytesView jpeg = builtIn ? view : quorvex::BytesView(copy);
         const quorvex::Result<quorvex::RgbImage> decoded = quorvex::decodeJpeg(jpeg, quorvex::certificateArtName);
         if (decoded.ok())
             return toImage(*decoded);

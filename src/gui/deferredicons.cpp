@@ -1,9 +1,14 @@
 #include "deferredicons.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOption>
@@ -85,11 +90,52 @@ public:
     }
 };
 
+// The name under which QPixmap(file) keeps a picture read from a file in the pixmap cache: the
+// file's path, its time and size, each number as the hexadecimal digits of its bytes (low
+// digit first), and the kind of pixmap.
+template <typename T> QString hexBytes(T value)
+{
+    static const char digits[] = "0123456789abcdef";
+    QString hex;
+    const auto* byte = reinterpret_cast<const unsigned char*>(&value);
+    for (std::size_t i = 0; i < sizeof value; ++i, ++byte) {
+        hex += QLatin1Char(digits[*byte & 0xf]);
+        hex += QLatin1Char(digits[*byte >> 4]);
+    }
+    return hex;
+}
+
+QString pixmapCacheKey(const QFileInfo& file)
+{
+    const auto seconds = static_cast<unsigned>(file.lastModified().toSecsSinceEpoch());
+    const auto size = static_cast<quint64>(file.size());
+    const unsigned pixmapType = 0;
+    return QStringLiteral("qt_pixmap") + file.absoluteFilePath() + hexBytes(seconds) + hexBytes(size)
+        + hexBytes(pixmapType);
+}
+
 } // namespace
+
+QPixmap primeStylePicture(const QString& file)
+{
+    const QFileInfo info(file);
+    const QString key = pixmapCacheKey(info);
+    if (QPixmap cached; QPixmapCache::find(key, &cached))
+        return cached;
+    QImageReader reader(file, info.suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    const QPixmap picture = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, picture);
+    return picture;
+}
 
 void deferStandardIcons()
 {
     if (dynamic_cast<DeferredIconStyle*>(QApplication::style()))
         return;
     QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
+    primeStylePicture(QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"));
 }

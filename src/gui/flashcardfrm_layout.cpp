@@ -214,8 +214,10 @@ void setUp(QWidget* widget, const Row& row)
         label->setWordWrap(true);
     }
     if (row.kind != Kind::Page) {
-        const QSize natural = widget->sizeHint();
+        // The natural size is asked for only where the row leaves a side to it: measuring a
+        // caption loads its face, which a hidden control may not need for a long while.
         const Place& at = row.place;
+        const QSize natural = at.width > 0 && at.height > 0 ? QSize() : widget->sizeHint();
         widget->setGeometry(
             at.left, at.top, at.width > 0 ? at.width : natural.width(), at.height > 0 ? at.height : natural.height());
     }

@@ -60,11 +60,15 @@ void removeTranslator(std::unique_ptr<QTranslator>& translator)
 QStringList translatedLanguages()
 {
     // The translations built into the program, quorvex_de.qm and the like (a look into the
-    // program's own resources, not at the disk).
+    // program's own resources, not at the disk). The names are compared here rather than through
+    // a name filter, whose pattern would start the regular expression engine at every start.
+    const QString prefix = QStringLiteral("quorvex_");
+    const QString suffix = QStringLiteral(".qm");
     QStringList languages;
-    for (const QString& file :
-        QDir(QStringLiteral(":/i18n")).entryList({ QStringLiteral("quorvex_*.qm") }, QDir::Files))
-        languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+    for (const QString& file : QDir(QStringLiteral(":/i18n")).entryList(QDir::Files)) {
+        if (file.startsWith(prefix, Qt::CaseInsensitive) && file.endsWith(suffix, Qt::CaseInsensitive))
+            languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
+    }
     return languages;
 }
 

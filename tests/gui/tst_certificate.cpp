@@ -25,6 +25,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 
 using Setup = std::function<void(Tflashcardfrm&)>;
@@ -168,6 +169,7 @@ private Q_SLOTS:
     void backgroundShowsThroughWhereNoTextIs();
     void secondShowingLeavesNoTraceOfTheFirst();
     void damagedArtworkIsReported();
+    void givenArtworkIsKeptAsGiven();
     void printGoesToOneLandscapePage();
     void cancelPrintsNothing();
     void everyPrintForcesLandscape();
@@ -559,6 +561,21 @@ void TestCertificate::secondShowingLeavesNoTraceOfTheFirst()
     QVERIFY(showAlone(fresh));
     QVERIFY(first != fresh.controls().certim->picture());
     QVERIFY(certificate.controls().certim->picture() == fresh.controls().certim->picture());
+}
+
+// Artwork other than the built-in one belongs to the caller: the certificate keeps it as it was
+// given, whatever the caller does with its bytes before the sheet is first drawn.
+void TestCertificate::givenArtworkIsKeptAsGiven()
+{
+    TestFolder folder;
+    quorvex::Bytes art(quorvex::certificateArtJpeg());
+    TCertificatefrm certificate(nullptr, art);
+    std::fill(art.begin(), art.end(), '\0');
+    certificate.setComposedLines(linesWith(QStringLiteral("Guest"), QStringLiteral("1 correct out of 1 asked!")));
+    QVERIFY(showAlone(certificate));
+    QCOMPARE(folder.dialogs().errors.size(), 0);
+    const TCertificatefrm builtIn;
+    QCOMPARE(certificate.controls().certimjpeg->picture(), builtIn.controls().certimjpeg->picture());
 }
 
 void TestCertificate::damagedArtworkIsReported()

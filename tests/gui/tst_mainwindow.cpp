@@ -2,6 +2,7 @@
 // controls' names as a user would.
 
 #include "core/history.h"
+#include "gui/deferredicons.h"
 #include "gui/flashcardfrm.h"
 #include "guitest.h"
 
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,6 +41,7 @@ private Q_SLOTS:
     void geometryAndFonts();
     void menus();
     void menuOverflowButtonKeepsTheStylesIcon();
+    void groupBoxFrameIsTheStylesOwnPicture();
     void aboutBoxShowsProductAndVersion();
     void exitClosesWithoutWritingWhenNothingWasAsked();
     void startBeginsARun();
@@ -336,6 +339,22 @@ void TestMainWindow::menuOverflowButtonKeepsTheStylesIcon()
         QCOMPARE(overflow->icon().actualSize(QSize(size, size)), expected.actualSize(QSize(size, size)));
         QCOMPARE(overflow->icon().pixmap(size).toImage(), expected.pixmap(size).toImage());
     }
+}
+
+// The group box frame's picture, read ahead by the program without the image plugins, is the very
+// picture the style asks for by file name, pixel for pixel what the style would read itself.
+void TestMainWindow::groupBoxFrameIsTheStylesOwnPicture()
+{
+    const QString frame = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+    QPixmapCache::clear();
+    const QImage ownReading = QPixmap(frame).toImage();
+    QVERIFY(!ownReading.isNull());
+    QPixmapCache::clear();
+    const QPixmap primed = primeStylePicture(frame);
+    QVERIFY(!primed.isNull());
+    QCOMPARE(QPixmap(frame).cacheKey(), primed.cacheKey());
+    QCOMPARE(primed.toImage(), ownReading);
+    QCOMPARE(primeStylePicture(QStringLiteral(":/no/such/picture.png")).isNull(), true);
 }
 
 void TestMainWindow::aboutBoxShowsProductAndVersion()
