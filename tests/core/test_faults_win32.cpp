@@ -76,8 +76,10 @@ public:
     {
         SECURITY_ATTRIBUTES inherit { sizeof inherit, nullptr, TRUE };
         HANDLE write = nullptr;
-        if (!CreatePipe(&m_output, &write, &inherit, 0))
+        if (!CreatePipe(&m_output, &write, &inherit, 0)) {
+            m_error = GetLastError();
             return;
+        }
         SetHandleInformation(m_output, HANDLE_FLAG_INHERIT, 0);
         wchar_t self[MAX_PATH];
         GetModuleFileNameW(nullptr, self, MAX_PATH);
@@ -85,13 +87,16 @@ public:
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESTDHANDLES;
-        startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        // Only the pipe is handed down: the suite's own standard handles need not be inheritable.
+        startup.hStdInput = nullptr;
         startup.hStdOutput = write;
-        startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        startup.hStdError = nullptr;
         PROCESS_INFORMATION process {};
         if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
             m_process = process.hProcess;
             CloseHandle(process.hThread);
+        } else {
+            m_error = GetLastError();
         }
         CloseHandle(write);
     }
@@ -109,6 +114,8 @@ public:
     Child& operator=(const Child&) = delete;
 
     bool started() const { return m_process != nullptr; }
+    // Why the child could not be started.
+    DWORD error() const { return m_error; }
 
     // Fills the buffer from the child's output; false at its end.
     bool read(void* buffer, DWORD size)
@@ -139,6 +146,7 @@ public:
 private:
     HANDLE m_process = nullptr;
     HANDLE m_output = nullptr;
+    DWORD m_error = 0;
 };
 
 std::vector<std::string> folderEntries()
@@ -160,7 +168,7 @@ TEST(SimultaneousSaves, EverySaveOfTwoProcessesLandsInADayOfItsOwn)
     const std::string parent = std::to_string(GetCurrentProcessId());
     Child first("save:0:" + parent);
     Child second("save:1:" + parent);
-    ASSERT_TRUE(first.started() && second.started());
+    ASSERT_TRUE(first.started() && second.started()) << "Windows errors " << first.error() << ", " << second.error();
     SetEvent(start);
 
     std::vector<SaveOutcome> saves;
@@ -210,7 +218,7 @@ TEST_P(TerminateWhileWriting, LeavesTheOldFileOrTheNewOneNeverAMixOrNothing)
     int scratchLeft = 0;
     for (int attempt = 0; attempt < 25; ++attempt) {
         Child child("write:" + std::to_string(GetParam()));
-        ASSERT_TRUE(child.started());
+        ASSERT_TRUE(child.started()) << "Windows error " << child.error();
         char ready = 0;
         ASSERT_TRUE(child.read(&ready, 1));
         std::this_thread::sleep_for(std::chrono::microseconds(pause(random)));
@@ -248,7 +256,7 @@ TEST(FolderLocks, ALockOfATerminatedProcessIsRemovedAndReported)
 {
     ScratchFolder folder;
     Child child("lock");
-    ASSERT_TRUE(child.started());
+    ASSERT_TRUE(child.started()) << "Windows error " << child.error();
     ASSERT_EQ(child.wait(), 0u);
     ASSERT_TRUE(nameTaken(".~Ann.days.lock"));
     (void)takeLockNotices();
