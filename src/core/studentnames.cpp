@@ -29,6 +29,30 @@ bool sameLetters(BytesView text, BytesView capitals)
         && std::ranges::equal(text, capitals, [](char a, char b) { return upper(a) == b; });
 }
 
+// The capital of an 8-bit letter, as file systems that ignore case compare names: a to z,
+// the accented letters, š, œ, ž and ÿ.
+unsigned char folded(unsigned char c)
+{
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return c - 0x20;
+    switch (c) {
+    case 0x9A: // š
+    case 0x9C: // œ
+    case 0x9E: // ž
+        return c - 0x10;
+    case 0xFF: // ÿ
+        return 0x9F;
+    }
+    return c;
+}
+
+bool sameIgnoringCase(BytesView a, BytesView b)
+{
+    return a.size() == b.size() && std::ranges::equal(a, b, [](char x, char y) {
+        return folded(static_cast<unsigned char>(x)) == folded(static_cast<unsigned char>(y));
+    });
+}
+
 // Windows opens a device, not a file, for these names in any folder and with any extension,
 // whatever their case and with blanks before the dot. A day file is the name followed by the
 // day number, so COM and LPT alone would make COM1.txt; the 8-bit superscripts one, two and
@@ -151,7 +175,9 @@ std::vector<Bytes> namesNoLongerOnRoster(const std::vector<Bytes>& roster, const
 {
     std::vector<Bytes> names;
     for (const Bytes& name : deleted) {
-        if (std::ranges::find(roster, name) == roster.end() && std::ranges::find(names, name) == names.end())
+        const bool stillHeld
+            = std::ranges::any_of(roster, [&](const Bytes& entry) { return sameIgnoringCase(entry, name); });
+        if (!stillHeld && std::ranges::find(names, name) == names.end())
             names.push_back(name);
     }
     return names;

@@ -52,7 +52,8 @@ size_t placeNewName(std::vector<Bytes>& roster, size_t followed = 0);
 std::vector<Bytes> withoutDeletedStudents(std::vector<Bytes> roster, const std::vector<Bytes>& deleted);
 
 // The deleted names whose day files may go: those that no entry of the roster still holds,
-// each once, in order of deletion.
+// each once, in order of deletion. An entry that differs only in letter case holds the name
+// too: on Windows and on the network shares schools use, "ann1.txt" is Ann's day 1.
 std::vector<Bytes> namesNoLongerOnRoster(const std::vector<Bytes>& roster, const std::vector<Bytes>& deleted);
 
 } // namespace quorvex

@@ -103,34 +103,29 @@ INSTANTIATE_TEST_SUITE_P(Names, CheckStudentName,
         NameCase { "endsInDigit", "X1", NameProblem::EndsInDigit, "A name cannot end in a digit" },
         NameCase { "onlyDigits", "2024", NameProblem::EndsInDigit, "A name cannot end in a digit" },
         NameCase { "tooLong", Bytes(238, 'a'), NameProblem::TooLong, "Name too long, please abbreviate" },
-        NameCase { "con", "con", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "nulUpper", "NUL", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "auxMixedCase", "aUx", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "prnWithExtension", "prn.txt", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "conDotAnything", "con.x", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "conBlanksBeforeDot", "CON  .J", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "comAloneMakesCom1", "COM", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "lptAloneMakesLpt1", "lpt", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "comSuperscriptOne", "COM\xb9", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "lptSuperscriptThree", "LPT\xb3", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "com7DotName", "com7.Ann", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
-        NameCase { "conoutDollar", "CONOUT$", NameProblem::ReservedDeviceName,
-            "Windows keeps this name for itself" },
+        NameCase { "con", "con", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase { "nulUpper", "NUL", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase { "auxMixedCase", "aUx", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase {
+            "prnWithExtension", "prn.txt", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase { "conDotAnything", "con.x", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase {
+            "conBlanksBeforeDot", "CON  .J", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase { "comAloneMakesCom1", "COM", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase { "lptAloneMakesLpt1", "lpt", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase {
+            "comSuperscriptOne", "COM\xb9", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase {
+            "lptSuperscriptThree", "LPT\xb3", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase { "com7DotName", "com7.Ann", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
+        NameCase { "conoutDollar", "CONOUT$", NameProblem::ReservedDeviceName, "Windows keeps this name for itself" },
         NameCase { "deviceInside", "Connor", NameProblem::None, "" },
         NameCase { "deviceThenLetters", "Comet", NameProblem::None, "" },
         NameCase { "lptThenLetter", "LPTa", NameProblem::None, "" },
-        NameCase { "comSuperscriptTwoInside", "COM\xb2" "b", NameProblem::None, "" },
+        NameCase { "comSuperscriptTwoInside",
+            "COM\xb2"
+            "b",
+            NameProblem::None, "" },
         NameCase { "deviceAfterDot", "Ann.con", NameProblem::None, "" },
         NameCase { "conWithBlankInside", "CON ann", NameProblem::None, "" }),
     [](const auto& info) { return info.param.name; });
@@ -206,4 +201,18 @@ TEST(NamesNoLongerOnRoster, KeepsTheDaysOfANameStillOnTheRoster)
     const std::vector<Bytes> after { "Guest", "Ann", "Dan" };
     EXPECT_EQ(namesNoLongerOnRoster(after, { "Ann", "Cy", "Bob", "Cy" }), (std::vector<Bytes> { "Cy", "Bob" }));
     EXPECT_EQ(namesNoLongerOnRoster(after, { "Guest" }), std::vector<Bytes> {});
+}
+
+TEST(NamesNoLongerOnRoster, KeepsTheDaysOfANameThatDiffersOnlyInCase)
+{
+    // Where the file system ignores case, deleting "ann" would delete Ann's days.
+    const std::vector<Bytes> after { "Guest", "Ann", "\xC9lo\xEFse",
+        "\x8A"
+        "arka" };
+    EXPECT_EQ(namesNoLongerOnRoster(after,
+                  { "ann", "ANN", "\xE9LO\xCFSE",
+                      "\x9A"
+                      "arka",
+                      "Anne", "\xC9lo\xEFs" }),
+        (std::vector<Bytes> { "Anne", "\xC9lo\xEFs" }));
 }
