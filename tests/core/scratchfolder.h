@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #ifdef _WIN32
 #include <atomic>
@@ -59,3 +61,13 @@ private:
     std::filesystem::path m_previous;
     std::filesystem::path m_path;
 };
+
+// The names in the working folder, sorted.
+inline std::vector<std::string> folderEntries()
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator("."))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
+}

@@ -58,15 +58,6 @@ void writeAll(int fd, const void* data, size_t size)
     }
 }
 
-std::vector<std::string> folderEntries()
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator("."))
-        names.push_back(entry.path().filename().string());
-    std::ranges::sort(names);
-    return names;
-}
-
 } // namespace
 
 TEST(SimultaneousSaves, EverySaveOfTwoProcessesLandsInADayOfItsOwn)

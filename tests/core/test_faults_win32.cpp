@@ -149,15 +149,6 @@ private:
     DWORD m_error = 0;
 };
 
-std::vector<std::string> folderEntries()
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator("."))
-        names.push_back(entry.path().filename().string());
-    std::ranges::sort(names);
-    return names;
-}
-
 } // namespace
 
 TEST(SimultaneousSaves, EverySaveOfTwoProcessesLandsInADayOfItsOwn)

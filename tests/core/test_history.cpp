@@ -36,15 +36,6 @@ Treslts loaded(
     return r;
 }
 
-std::vector<std::string> folderEntries()
-{
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator("."))
-        names.push_back(entry.path().filename().string());
-    std::ranges::sort(names);
-    return names;
-}
-
 void writeDay(const Bytes& name, BytesView contents)
 {
     ASSERT_TRUE(replaceFile(name, contents).ok());
