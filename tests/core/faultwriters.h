@@ -8,8 +8,12 @@
 #include "core/password.h"
 #include "core/roster.h"
 #include "core/textlines.h"
+#include "scratchfolder.h"
 
+#include <algorithm>
 #include <functional>
+#include <gtest/gtest.h>
+#include <map>
 #include <ostream>
 #include <vector>
 
@@ -39,6 +43,30 @@ struct SaveOutcome {
     int32_t save;
     int32_t day; // 0 when the save failed
 };
+
+// Saves of one pupil's days by several copies of the program at once: every save took a day of
+// its own, days 1 to count with no gap, each holding exactly what its save wrote, and nothing
+// else is left in the folder.
+void expectEverySaveInADayOfItsOwn(const std::vector<SaveOutcome>& saves, int32_t count)
+{
+    ASSERT_EQ(saves.size(), static_cast<size_t>(count));
+    std::map<int32_t, SaveOutcome> byDay;
+    for (const SaveOutcome& save : saves) {
+        ASSERT_GE(save.day, 1) << "save " << save.save << " of writer " << save.writer << " failed";
+        EXPECT_TRUE(byDay.emplace(save.day, save).second) << "day " << save.day << " was given twice";
+    }
+    std::vector<std::string> expectedNames;
+    for (int32_t day = 1; day <= count; ++day) {
+        ASSERT_TRUE(byDay.contains(day)) << "no save took day " << day;
+        const SaveOutcome& save = byDay.at(day);
+        const Result<Bytes> contents = readFile(dayFileName("Ann", day));
+        ASSERT_TRUE(contents.ok());
+        EXPECT_EQ(*contents, dayContents(dayOf(save.writer, save.save))) << "day " << day;
+        expectedNames.push_back(dayFileName("Ann", day));
+    }
+    std::ranges::sort(expectedNames);
+    EXPECT_EQ(folderEntries(), expectedNames);
+}
 
 // A file the program writes, and two versions of it that a writer alternates between: a kill
 // may leave the first, the second, or (for a day, which is never replaced) one more whole day.

@@ -98,24 +98,7 @@ TEST(SimultaneousSaves, EverySaveOfTwoProcessesLandsInADayOfItsOwn)
     for (const pid_t child : children)
         EXPECT_TRUE(exitedCleanly(child));
 
-    ASSERT_EQ(saves.size(), static_cast<size_t>(writers * savesEach));
-    std::map<int32_t, SaveOutcome> byDay;
-    for (const SaveOutcome& save : saves) {
-        ASSERT_GE(save.day, 1) << "save " << save.save << " of writer " << save.writer << " failed";
-        EXPECT_TRUE(byDay.emplace(save.day, save).second) << "day " << save.day << " was given twice";
-    }
-    // Days 1 to 300 with no gap, each holding exactly what its save wrote, and nothing else left.
-    std::vector<std::string> expectedNames;
-    for (int32_t day = 1; day <= writers * savesEach; ++day) {
-        ASSERT_TRUE(byDay.contains(day)) << "no save took day " << day;
-        const SaveOutcome& save = byDay.at(day);
-        const Result<Bytes> contents = readFile(dayFileName("Ann", day));
-        ASSERT_TRUE(contents.ok());
-        EXPECT_EQ(*contents, dayContents(dayOf(save.writer, save.save))) << "day " << day;
-        expectedNames.push_back(dayFileName("Ann", day));
-    }
-    std::ranges::sort(expectedNames);
-    EXPECT_EQ(folderEntries(), expectedNames);
+    expectEverySaveInADayOfItsOwn(saves, writers * savesEach);
     EXPECT_EQ(countDays("Ann"), writers * savesEach);
 }
 

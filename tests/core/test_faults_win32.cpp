@@ -171,23 +171,7 @@ TEST(SimultaneousSaves, EverySaveOfTwoProcessesLandsInADayOfItsOwn)
     }
     CloseHandle(start);
 
-    ASSERT_EQ(saves.size(), static_cast<size_t>(2 * savesEach));
-    std::map<int32_t, SaveOutcome> byDay;
-    for (const SaveOutcome& save : saves) {
-        ASSERT_GE(save.day, 1) << "save " << save.save << " of writer " << save.writer << " failed";
-        EXPECT_TRUE(byDay.emplace(save.day, save).second) << "day " << save.day << " was given twice";
-    }
-    std::vector<std::string> expectedNames;
-    for (int32_t day = 1; day <= 2 * savesEach; ++day) {
-        ASSERT_TRUE(byDay.contains(day)) << "no save took day " << day;
-        const SaveOutcome& save = byDay.at(day);
-        const Result<Bytes> contents = readFile(dayFileName("Ann", day));
-        ASSERT_TRUE(contents.ok());
-        EXPECT_EQ(*contents, dayContents(dayOf(save.writer, save.save))) << "day " << day;
-        expectedNames.push_back(dayFileName("Ann", day));
-    }
-    std::ranges::sort(expectedNames);
-    EXPECT_EQ(folderEntries(), expectedNames);
+    expectEverySaveInADayOfItsOwn(saves, 2 * savesEach);
 }
 
 namespace {
