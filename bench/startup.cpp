@@ -4,6 +4,7 @@
 // creates the roster there. bench/run-startup compares it with startup_floor.
 
 #include "gui/flashcardfrm.h"
+#include "gui/fonts.h"
 #include "gui/programwindows.h"
 #include "startupprobe.h"
 
@@ -11,6 +12,7 @@
 
 int main(int argc, char* argv[])
 {
+    startReadingFontConfiguration();
     QApplication application(argc, argv);
     const std::unique_ptr<Tflashcardfrm> flashcardfrm = prepareProgram();
     if (!flashcardfrm)

@@ -1,10 +1,12 @@
 #include "gui/flashcardfrm.h"
+#include "gui/fonts.h"
 #include "gui/programwindows.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    startReadingFontConfiguration();
     QApplication application(argc, argv);
     const std::unique_ptr<Tflashcardfrm> flashcardfrm = prepareProgram();
     if (!flashcardfrm)

@@ -1,6 +1,28 @@
 #include "fonts.h"
 
 #include <QWidget>
+#include <fontconfig/fontconfig.h>
+#include <system_error>
+#include <thread>
+
+namespace {
+std::thread reader;
+} // namespace
+
+void startReadingFontConfiguration()
+{
+    try {
+        reader = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the toolkit reads the configuration when it first needs it.
+    }
+}
+
+void finishReadingFontConfiguration()
+{
+    if (reader.joinable())
+        reader.join();
+}
 
 void installFontSubstitutions()
 {

@@ -26,6 +26,7 @@ Tflashcardfrm* createWindows()
 
 std::unique_ptr<Tflashcardfrm> prepareProgram()
 {
+    finishReadingFontConfiguration();
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvex.Quorvex"));
     // English needs nothing loaded; another language chosen and not found stays English.
