@@ -221,12 +221,12 @@ void setUp(QWidget* widget, const Row& row)
         widget->setGeometry(
             at.left, at.top, at.width > 0 ? at.width : natural.width(), at.height > 0 ? at.height : natural.height());
     }
+    if (row.state & Hidden)
+        widget->hide();
     if (label && (row.state & AutoSize)) {
         setAutoSize(label);
         setCaption(label, label->text());
     }
-    if (row.state & Hidden)
-        widget->hide();
 }
 
 // Makes the controls of the table in its order and hands each to its member.

@@ -30,7 +30,6 @@ TWhoami::TWhoami(QWidget* parent)
     //: Title of the dialog asking who prints.
     setWindowTitle(tr("I am ...."));
     setModal(true);
-    setFont(pixelFont(QStringLiteral("System"), 13, false));
     setBackground(this, nameDialogYellow);
     setFixedSize(204, 143);
 
@@ -47,7 +46,6 @@ TWhoami::TWhoami(QWidget* parent)
     ui.Label1 = new QLabel(tr("Name will appear on printout"), this);
     ui.Label1->setObjectName(QStringLiteral("Label1"));
     ui.Label1->move(8, 80);
-    ui.Label1->adjustSize();
 
     ui.Button1 = new QPushButton(tr("Ok"), this);
     ui.Button1->setObjectName(QStringLiteral("Button1"));
@@ -67,6 +65,13 @@ void TWhoami::Button1Click()
 
 void TWhoami::showEvent(QShowEvent* event)
 {
+    // The dialog's face is needed by nothing else, so it is loaded when the dialog is first
+    // shown: its title, name box and label take it and are measured then.
+    if (!m_faceSet) {
+        m_faceSet = true;
+        setFont(pixelFont(QStringLiteral("System"), 13, false));
+        ui.Label1->adjustSize();
+    }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width() / 2, height() / 2));

@@ -37,4 +37,5 @@ private:
     bool IamKeyPress(QKeyEvent* event);
 
     Controls ui;
+    bool m_faceSet = false;
 };

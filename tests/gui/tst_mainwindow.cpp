@@ -2,8 +2,10 @@
 // controls' names as a user would.
 
 #include "core/history.h"
+#include "gui/controlhelpers.h"
 #include "gui/deferredicons.h"
 #include "gui/flashcardfrm.h"
+#include "gui/whoami.h"
 #include "guitest.h"
 
 #include <QAction>
@@ -42,6 +44,7 @@ private Q_SLOTS:
     void menus();
     void menuOverflowButtonKeepsTheStylesIcon();
     void groupBoxFrameIsTheStylesOwnPicture();
+    void facesOfHiddenTextsWaitUntilShown();
     void aboutBoxShowsProductAndVersion();
     void exitClosesWithoutWritingWhenNothingWasAsked();
     void startBeginsARun();
@@ -355,6 +358,33 @@ void TestMainWindow::groupBoxFrameIsTheStylesOwnPicture()
     QCOMPARE(QPixmap(frame).cacheKey(), primed.cacheKey());
     QCOMPARE(primed.toImage(), ownReading);
     QCOMPARE(primeStylePicture(QStringLiteral(":/no/such/picture.png")).isNull(), true);
+}
+
+// A label hidden at start, and the name dialog, are measured when first shown; until then they
+// keep their place, and once shown their texts fit whole in their own faces.
+void TestMainWindow::facesOfHiddenTextsWaitUntilShown()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* count = control<QLabel>(window.get(), "speedtlb");
+    QCOMPARE(count->geometry(), QRect(608, 88, 44, 46));
+    setCaption(count, QStringLiteral("1000!"));
+    QCOMPARE(count->geometry(), QRect(608, 88, 44, 46));
+    control<QGroupBox>(window.get(), "srgb")->show();
+    count->show();
+    QCOMPARE(count->pos(), QPoint(608, 88));
+    QVERIFY(count->width() >= count->sizeHint().width() && count->width() > 44);
+
+    auto* names = window->findChild<TWhoami*>(QStringLiteral("Whoami"));
+    QVERIFY(names);
+    names->show();
+    QCOMPARE(names->font().family(), QStringLiteral("System"));
+    QCOMPARE(names->font().pixelSize(), 13);
+    auto* note = control<QLabel>(names, "Label1");
+    QCOMPARE(note->font(), names->font());
+    QCOMPARE(note->pos(), QPoint(8, 80));
+    QCOMPARE(note->size(), note->sizeHint());
+    names->hide();
 }
 
 void TestMainWindow::aboutBoxShowsProductAndVersion()
