@@ -1,6 +1,8 @@
 #include "fonts.h"
 
 #include <QWidget>
+
+#ifdef QUORVEX_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #include <system_error>
 #include <thread>
@@ -23,6 +25,11 @@ void finishReadingFontConfiguration()
     if (reader.joinable())
         reader.join();
 }
+#else
+// The toolkit does not take its fonts from fontconfig here.
+void startReadingFontConfiguration() { }
+void finishReadingFontConfiguration() { }
+#endif
 
 void installFontSubstitutions()
 {

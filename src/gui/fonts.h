@@ -18,9 +18,10 @@ QFont pixelFont(const QString& face, int pixels, bool bold = true);
 // window's controls are made.
 void condenseNarrowCaptions(QWidget* window);
 
-// Reading the system's font configuration (some fifty files parsed) is a fifth of the work before
-// the first frame and needs nothing of the toolkit, so it runs on a second thread from the first
+// Reading fontconfig's configuration (some fifty files parsed) is a fifth of the work before the
+// first frame and needs nothing of the toolkit, so it runs on a second thread from the first
 // line of main() while the application object connects to the display. finish waits for it
 // (prepareProgram() does, before anything measures a text); without a start it does nothing.
+// Where the toolkit does not use fontconfig, both do nothing.
 void startReadingFontConfiguration();
 void finishReadingFontConfiguration();
