@@ -14,7 +14,7 @@ void setTextColour(QWidget* widget, const QColor& colour);
 QColor textColour(const QWidget* widget);
 
 // Marks a label as one that sizes itself to its text: setCaption widens it when a longer
-// text comes, keeping its place.
+// text comes, keeping its place (a label hidden on its own, when it is next shown).
 void setAutoSize(QLabel* label);
 void setCaption(QLabel* label, const QString& text);
 
