@@ -18,17 +18,6 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-char upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool sameLetters(BytesView text, BytesView capitals)
-{
-    return text.size() == capitals.size()
-        && std::ranges::equal(text, capitals, [](char a, char b) { return upper(a) == b; });
-}
-
 // The capital of an 8-bit letter, as file systems that ignore case compare names: a to z,
 // the accented letters, š, œ, ž and ÿ.
 unsigned char folded(unsigned char c)
@@ -63,10 +52,10 @@ bool isReservedDeviceName(BytesView name)
     while (!stem.empty() && stem.back() == ' ')
         stem.remove_suffix(1);
     for (const BytesView device : { "CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$" }) {
-        if (sameLetters(stem, device))
+        if (sameIgnoringCase(stem, device))
             return true;
     }
-    if (stem.size() < 3 || (!sameLetters(stem.substr(0, 3), "COM") && !sameLetters(stem.substr(0, 3), "LPT")))
+    if (stem.size() < 3 || (!sameIgnoringCase(stem.substr(0, 3), "COM") && !sameIgnoringCase(stem.substr(0, 3), "LPT")))
         return false;
     const BytesView number = stem.substr(3);
     return number.empty()
