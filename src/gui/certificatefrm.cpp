@@ -6,6 +6,7 @@
 #include "imagecontrol.h"
 #include "pdffile.h"
 #include "printpicture.h"
+#include "printsupport.h"
 #include "screenfit.h"
 #include "textcodec.h"
 #include "userdialogs.h"
@@ -15,8 +16,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShowEvent>
@@ -308,21 +309,22 @@ void TCertificatefrm::FormShow()
     ui.certim->resize(picture.size());
 }
 
-QPrinter& TCertificatefrm::printer()
+const Printer* TCertificatefrm::printer()
 {
-    if (!Printer1) {
-        Printer1 = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        Printer1->setCopyCount(1);
-    }
-    return *Printer1;
+    if (!Printer1)
+        Printer1 = Printer::create(this);
+    return Printer1.get();
 }
 
 void TCertificatefrm::Print1Click()
 {
-    QPrinter& target = printer();
-    target.setPageOrientation(QPageLayout::Landscape);
+    const Printer* made = printer();
+    if (!made)
+        return;
+    const Printer& target = *made;
+    target.pages().setPageOrientation(QPageLayout::Landscape);
     proposePdfFile(target, QStringLiteral("Certificate"), ui.namelb->text());
-    if (!userDialogs().runPrintDialog(this, &target))
+    if (!userDialogs().runPrintDialog(this, target.printer()))
         return;
     const QString printedBy = Whoami ? Whoami->name() : QString();
     if (const std::optional<QString> failure = printPicture(*ui.certim, target, printedBy))

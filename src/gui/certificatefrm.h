@@ -13,8 +13,8 @@
 class ImageControl;
 class QAction;
 class QLabel;
+class Printer;
 class QMenuBar;
-class QPrinter;
 class QScrollArea;
 class TWhoami;
 
@@ -71,10 +71,10 @@ private:
     void buildControls();
     void fitToScreen();
     void sizeLabels();
-    QPrinter& printer();
+    const Printer* printer();
 
     Controls ui;
-    std::unique_ptr<QPrinter> Printer1; // made at the first "Print", kept so the user's choices stay
+    std::unique_ptr<Printer> Printer1; // made at the first "Print", kept so the user's choices stay
     TWhoami* Whoami = nullptr;
     std::optional<quorvex::FileError> artworkError; // reported at the first showing
     bool labelsSized = false; // the labels' sizes wait for their faces, until first worded

@@ -16,8 +16,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -316,18 +316,19 @@ void TClassOverviewfrm::showEvent(QShowEvent* event)
 void TClassOverviewfrm::Printoverview1Click()
 {
     //: Subject of the sentence "%1 was saved as ...".
-    printLandscape(this, document, m_className, tr("The class overview"), [this](QPainter& painter, QPrinter& printer) {
-        const QRectF page(0, 0, printer.width(), printer.height());
-        const QString title = windowTitle() + QStringLiteral(" - ") + QLocale().toString(QDate::currentDate());
-        const size_t perPage = overviewRowsPerPage(painter, page.height());
-        for (size_t from = 0;; from += perPage) {
-            drawOverviewPage(painter, page, m_rows, from, from + perPage, title);
-            if (from + perPage >= m_rows.size())
-                return true;
-            if (!printer.newPage())
-                return false;
-        }
-    });
+    printLandscape(
+        this, document, m_className, tr("The class overview"), [this](QPainter& painter, QPagedPaintDevice& printer) {
+            const QRectF page(0, 0, printer.width(), printer.height());
+            const QString title = windowTitle() + QStringLiteral(" - ") + QLocale().toString(QDate::currentDate());
+            const size_t perPage = overviewRowsPerPage(painter, page.height());
+            for (size_t from = 0;; from += perPage) {
+                drawOverviewPage(painter, page, m_rows, from, from + perPage, title);
+                if (from + perPage >= m_rows.size())
+                    return true;
+                if (!printer.newPage())
+                    return false;
+            }
+        });
 }
 
 void TClassOverviewfrm::Exportoverview1Click()

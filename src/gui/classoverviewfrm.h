@@ -11,7 +11,6 @@ class QAction;
 class QLabel;
 class QMenuBar;
 class QPainter;
-class QPrinter;
 class QTableWidget;
 
 // Draws the rows from..to (not included) as one printed page: the title, the heading row and

@@ -12,8 +12,8 @@
 #include <QEvent>
 #include <QHelpEvent>
 #include <QMenuBar>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 #include <QShowEvent>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -136,7 +136,7 @@ void TFluencyReportfrm::Printreport1Click()
 {
     //: Subject of the sentence "%1 was saved as ...".
     printLandscape(this, QStringLiteral("Fluency Report"), m_student, tr("The fluency report"),
-        [this](QPainter& painter, QPrinter& printer) {
+        [this](QPainter& painter, QPagedPaintDevice& printer) {
             painter.setTransform(fluencyPageTransform(QRectF(0, 0, printer.width(), printer.height())));
             drawFluencyPage(painter, m_report, m_student);
             return true;

@@ -1,13 +1,13 @@
 #include "pdffile.h"
 
+#include "printsupport.h"
 #include "userdialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QStandardPaths>
 
 QString pdfFileName(const QString& document, const QString& pupil, QDate date)
@@ -29,9 +29,9 @@ QString pdfFolder()
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
-void proposePdfFile(QPrinter& printer, const QString& document, const QString& pupil)
+void proposePdfFile(const Printer& printer, const QString& document, const QString& pupil)
 {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+    if (printer.printersInstalled())
         return;
     const QString previous = printer.outputFileName();
     const QDir lastFolder = QFileInfo(previous).absoluteDir();
@@ -39,9 +39,9 @@ void proposePdfFile(QPrinter& printer, const QString& document, const QString& p
     printer.setOutputFileName(QDir(folder).filePath(pdfFileName(document, pupil, QDate::currentDate())));
 }
 
-void tellWherePdfWent(QWidget* parent, const QPrinter& printer, const QString& document)
+void tellWherePdfWent(QWidget* parent, const Printer& printer, const QString& document)
 {
-    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty())
+    if (!printer.writesPdf() || printer.outputFileName().isEmpty())
         return;
     userDialogs().showNotice(parent,
         //: %1 is the document, as "The certificate"; %2 the PDF file.
@@ -50,26 +50,27 @@ void tellWherePdfWent(QWidget* parent, const QPrinter& printer, const QString& d
 }
 
 void printLandscape(QWidget* parent, const QString& document, const QString& owner, const QString& spokenDocument,
-    const std::function<bool(QPainter&, QPrinter&)>& draw)
+    const std::function<bool(QPainter&, QPagedPaintDevice&)>& draw)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setCopyCount(1);
+    const std::unique_ptr<Printer> made = Printer::create(parent);
+    if (!made)
+        return;
+    const Printer& printer = *made;
     printer.setDocName(owner.isEmpty() ? document : document + QStringLiteral(" - ") + owner);
     proposePdfFile(printer, document, owner);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    if (!userDialogs().runPrintDialog(parent, &printer))
+    printer.pages().setPageOrientation(QPageLayout::Landscape);
+    if (!userDialogs().runPrintDialog(parent, printer.printer()))
         return;
 
-    const QString destination
-        = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : printer.printerName();
+    const QString destination = printer.destination();
     QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!painter.begin(&printer.pages())) {
         userDialogs().reportError(
             parent, QCoreApplication::translate("PdfFile", "Printing to \"%1\" could not begin.").arg(destination));
         return;
     }
-    const bool drawn = draw(painter, printer);
-    if (!painter.end() || !drawn || printer.printerState() == QPrinter::Error)
+    const bool drawn = draw(painter, printer.pages());
+    if (!painter.end() || !drawn || printer.failed())
         userDialogs().reportError(
             parent, QCoreApplication::translate("PdfFile", "Printing to \"%1\" did not complete.").arg(destination));
     else

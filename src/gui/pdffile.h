@@ -4,8 +4,9 @@
 #include <QString>
 #include <functional>
 
+class Printer;
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 class QWidget;
 
 // Where no printer is installed the print dialog can only write a PDF file. Each printout then
@@ -21,15 +22,15 @@ QString pdfFolder();
 
 // Where no printer is installed, proposes today's file for the document: in the folder of the
 // file the printer wrote last, or else in the documents folder.
-void proposePdfFile(QPrinter& printer, const QString& document, const QString& pupil);
+void proposePdfFile(const Printer& printer, const QString& document, const QString& pupil);
 
 // After a printout: where it was written to a PDF file, tells the user which, naming the
 // document ("The certificate").
-void tellWherePdfWent(QWidget* parent, const QPrinter& printer, const QString& document);
+void tellWherePdfWent(QWidget* parent, const Printer& printer, const QString& document);
 
 // Prints a document on landscape pages: asks for the printer as the print dialog does (a PDF
 // file of the document's own where no printer is installed), lets draw paint the pages, then
 // reports a failure or tells where a PDF went. draw returns false when it could not begin a page.
 // "The fluency report" is document's spoken form in the messages.
 void printLandscape(QWidget* parent, const QString& document, const QString& owner, const QString& spokenDocument,
-    const std::function<bool(QPainter&, QPrinter&)>& draw);
+    const std::function<bool(QPainter&, QPagedPaintDevice&)>& draw);

@@ -4,6 +4,7 @@
 #include <optional>
 
 class ImageControl;
+class Printer;
 class QPrinter;
 
 // Prints an image control's picture on one page, in the printer's device pixels: scaled to the
@@ -14,5 +15,8 @@ class QPrinter;
 //
 // Returns why nothing was printed: for instance a file name that cannot be written, such as a
 // folder given in the print dialog.
+[[nodiscard]] std::optional<QString> printPicture(
+    const ImageControl& image, const Printer& printer, const QString& printedBy);
+// The same on a printer made elsewhere (tests).
 [[nodiscard]] std::optional<QString> printPicture(
     const ImageControl& image, QPrinter& printer, const QString& printedBy);

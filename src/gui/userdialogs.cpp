@@ -2,13 +2,12 @@
 
 #include "core/fileio.h"
 #include "phrases.h"
+#include "printsupport.h"
 #include "textcodec.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
@@ -28,8 +27,10 @@ public:
 
     bool runPrintDialog(QWidget* parent, QPrinter* printer) override
     {
-        QPrintDialog dialog(printer, parent);
-        return dialog.exec() == QDialog::Accepted;
+        // A printer exists only where the print support was loaded.
+        QString why;
+        const PrintSupport* support = loadPrintSupport(&why);
+        return support && support->runDialog(parent, printer);
     }
 
     void showNotice(QWidget* parent, const QString& message) override

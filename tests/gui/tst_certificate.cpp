@@ -7,6 +7,7 @@
 #include "gui/imagecontrol.h"
 #include "gui/pdffile.h"
 #include "gui/printpicture.h"
+#include "gui/printsupport.h"
 #include "gui/whoami.h"
 #include "guitest.h"
 
@@ -174,6 +175,8 @@ private Q_SLOTS:
     void cancelPrintsNothing();
     void everyPrintForcesLandscape();
     void folderAsOutputIsReported();
+    void printingWithoutItsModuleIsReported_data();
+    void printingWithoutItsModuleIsReported();
     void picturePlacement_data();
     void picturePlacement();
     void printedByLine_data();
@@ -690,6 +693,36 @@ void TestCertificate::folderAsOutputIsReported()
     QVERIFY(showAlone(certificate, [&] { certificate.Print1Click(); }));
     QCOMPARE(folder.dialogs().errors.size(), 1);
     QVERIFY(folder.dialogs().errors.first().contains(folder.path()));
+}
+
+void TestCertificate::printingWithoutItsModuleIsReported_data()
+{
+    QTest::addColumn<QByteArray>("content"); // of the module's file; empty: there is none
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("damaged") << QByteArray("\x7f"
+                                           "ELF but nothing after it");
+}
+
+// Printing loads its module with the first printout. Where that cannot be loaded, the user is
+// told which file and why, no print dialog opens, and the window carries on.
+void TestCertificate::printingWithoutItsModuleIsReported()
+{
+    QFETCH(QByteArray, content);
+    TestFolder folder;
+    const QString module = folder.path() + QStringLiteral("/quorvex_printsupport.so");
+    if (!content.isEmpty())
+        folder.write(QStringLiteral("quorvex_printsupport.so"), content);
+    setPrintSupportPath(module);
+    const auto usual = qScopeGuard([] { setPrintSupportPath(QString()); });
+    int printDialogs = 0;
+    folder.dialogs().printDialog = [&](QPrinter*) { return ++printDialogs, false; };
+    TCertificatefrm certificate;
+    QVERIFY(showAlone(certificate, [&] { certificate.Print1Click(); }));
+    QCOMPARE(printDialogs, 0);
+    QCOMPARE(folder.dialogs().errors.size(), 1);
+    const QString expected
+        = QStringLiteral("The file \"%1\" could not be used: ").arg(QDir::toNativeSeparators(module));
+    QVERIFY2(folder.dialogs().errors.first().startsWith(expected), qPrintable(folder.dialogs().errors.first()));
 }
 
 void TestCertificate::picturePlacement_data()
