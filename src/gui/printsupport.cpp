@@ -26,8 +26,8 @@ QString modulePath()
 {
     if (!module().path.isEmpty())
         return module().path;
-    const QString installed
-        = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORVEX_PRINT_SUPPORT_INSTALLED));
+    const QString installed = QDir::cleanPath(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(QUORVEX_PRINT_SUPPORT_INSTALLED)));
     if (QFileInfo::exists(installed))
         return installed;
     return QStringLiteral(QUORVEX_PRINT_SUPPORT_BUILT);
