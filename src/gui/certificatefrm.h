@@ -11,9 +11,9 @@
 #include <optional>
 
 class ImageControl;
+class Printer;
 class QAction;
 class QLabel;
-class Printer;
 class QMenuBar;
 class QScrollArea;
 class TWhoami;

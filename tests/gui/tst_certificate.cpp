@@ -699,8 +699,7 @@ void TestCertificate::printingWithoutItsModuleIsReported_data()
 {
     QTest::addColumn<QByteArray>("content"); // of the module's file; empty: there is none
     QTest::newRow("missing") << QByteArray();
-    QTest::newRow("damaged") << QByteArray("\x7f"
-                                           "ELF but nothing after it");
+    QTest::newRow("damaged") << QByteArray("\177ELF but nothing after it");
 }
 
 // Printing loads its module with the first printout. Where that cannot be loaded, the user is
