@@ -476,19 +476,28 @@ bool identityOf(HANDLE file, FileIdentity& identity, BY_HANDLE_FILE_INFORMATION*
 
 int createLockFile(const Bytes& name, NativeFile& file)
 {
-    // Open to every other copy for reading its note and for deleting it when it turns stale;
-    // hidden, as its leading dot hides it elsewhere.
-    const HANDLE created = CreateFileW(winPath(name).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, shareAll, nullptr,
-        CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
-    if (created == INVALID_HANDLE_VALUE) {
+    // A lock being deleted keeps its name a moment longer and refuses access meanwhile, and by
+    // the time the name is looked at the deletion may have finished. A refusal with the name
+    // taken is a lock in the way; with the name free again it is tried anew, and only a refusal
+    // that stays is the folder's own.
+    constexpr int tries = 8;
+    for (int attempt = 1;; ++attempt) {
+        // Open to every other copy for reading its note and for deleting it when it turns
+        // stale; hidden, as its leading dot hides it elsewhere.
+        const HANDLE created = CreateFileW(winPath(name).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, shareAll,
+            nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
+        if (created != INVALID_HANDLE_VALUE) {
+            file = toNative(created);
+            return 0;
+        }
         const int error = lastError();
-        // A lock being deleted keeps its name a moment longer, and refuses access meanwhile.
-        if (error == EACCES && nameTaken(name))
+        if (error != EACCES)
+            return error;
+        if (nameTaken(name))
             return EEXIST;
-        return error;
+        if (attempt == tries)
+            return error;
     }
-    file = toNative(created);
-    return 0;
 }
 
 void writeLockNote(NativeFile file, BytesView note)
