@@ -42,7 +42,18 @@ struct SaveOutcome {
     int32_t writer;
     int32_t save;
     int32_t day; // 0 when the save failed
+    char reason[200]; // what a failed save said, cut short; empty when it saved
 };
+
+SaveOutcome outcomeOf(int32_t writer, int32_t save, const Result<int32_t>& day)
+{
+    SaveOutcome outcome { writer, save, day.ok() ? *day : 0, {} };
+    if (!day.ok()) {
+        const Bytes said = day.error().file + ": " + day.error().reason;
+        said.copy(outcome.reason, sizeof outcome.reason - 1);
+    }
+    return outcome;
+}
 
 // Saves of one pupil's days by several copies of the program at once: every save took a day of
 // its own, days 1 to count with no gap, each holding exactly what its save wrote, and nothing
@@ -52,7 +63,7 @@ void expectEverySaveInADayOfItsOwn(const std::vector<SaveOutcome>& saves, int32_
     ASSERT_EQ(saves.size(), static_cast<size_t>(count));
     std::map<int32_t, SaveOutcome> byDay;
     for (const SaveOutcome& save : saves) {
-        ASSERT_GE(save.day, 1) << "save " << save.save << " of writer " << save.writer << " failed";
+        ASSERT_GE(save.day, 1) << "save " << save.save << " of writer " << save.writer << " failed: " << save.reason;
         EXPECT_TRUE(byDay.emplace(save.day, save).second) << "day " << save.day << " was given twice";
     }
     std::vector<std::string> expectedNames;

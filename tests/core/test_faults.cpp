@@ -81,7 +81,7 @@ TEST(SimultaneousSaves, EverySaveOfTwoProcessesLandsInADayOfItsOwn)
                 ::_exit(2);
             for (int save = 0; save < savesEach; ++save) {
                 const Result<int32_t> day = saveNextDay("Ann", dayOf(writer, save));
-                const SaveOutcome outcome { writer, save, day.ok() ? *day : 0 };
+                const SaveOutcome outcome = outcomeOf(writer, save, day);
                 writeAll(outcomes[1], &outcome, sizeof outcome);
             }
         }));

@@ -49,7 +49,7 @@ int runChild(const std::string& task)
             return 2;
         for (int save = 0; save < savesEach; ++save) {
             const Result<int32_t> day = saveNextDay("Ann", dayOf(writer, save));
-            const SaveOutcome outcome { writer, save, day.ok() ? *day : 0 };
+            const SaveOutcome outcome = outcomeOf(writer, save, day);
             sendToParent(&outcome, sizeof outcome);
         }
         return 0;
@@ -92,11 +92,19 @@ public:
         startup.hStdOutput = write;
         startup.hStdError = nullptr;
         PROCESS_INFORMATION process {};
-        if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
-            m_process = process.hProcess;
-            CloseHandle(process.hThread);
-        } else {
+        // Wine now and then refuses to start a process with ERROR_INTERNAL_ERROR when the machine
+        // is busy; that refusal is tried again a few times, any other is the test's failure.
+        for (int attempt = 1; attempt <= 5; ++attempt) {
+            if (CreateProcessW(
+                    nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+                m_process = process.hProcess;
+                CloseHandle(process.hThread);
+                break;
+            }
             m_error = GetLastError();
+            if (m_error != ERROR_INTERNAL_ERROR)
+                break;
+            Sleep(100);
         }
         CloseHandle(write);
     }
