@@ -4,6 +4,7 @@
 #include "history.h"
 #include "password.h"
 #include "roster.h"
+#include "studentnames.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -25,131 +26,332 @@ DayFault notStarted(const Bytes& student, FileError error)
     return { DayFault::Action::Start, student, 0, 0, std::move(error) };
 }
 
-// Renews the lock now and then during long work.
-void keepLock(FolderLock& lock, int32_t& steps)
-{
-    if (++steps % 256 == 0)
-        lock.renew();
-}
+// The most days a clean-up note may record: day numbers have at most five digits.
+constexpr int32_t maxNotedDays = 99999;
 
-// The days as they stood when the clean-up began, and how many of the first go. Written
-// whole and flushed before the first day goes; a record cut short was written by a clean-up
-// that had not begun, and counts as none.
-struct CleanupRecord {
+// The note of a clean-up under way, written whole before the first day goes and replaced
+// whole when the renumbering begins:
+//   clean-up 2 / student <name> / days <D> / delete <K> / size <day> <bytes> (one per day 1..D)
+//   [renumber / move <from> <to> ...] / end
+// The sizes let a step, and whoever finishes the clean-up, tell that a day is still the day
+// the clean-up counted; the moves say which days were refused deletion and stay.
+struct CleanupNote {
+    Bytes student;
     int32_t dayCount = 0;
     int32_t deleteCount = 0;
+    std::vector<long long> sizes; // of days 1..dayCount
+    bool renumbering = false;
+    std::vector<std::pair<int32_t, int32_t>> moves; // ascending, each to a lower number
+
+    long long sizeOf(int32_t day) const { return sizes[static_cast<size_t>(day - 1)]; }
 };
 
-Bytes recordContents(const CleanupPlan& plan)
+Bytes noteContents(const CleanupNote& note)
 {
-    return "clean-up\n" + decimal(plan.dayCount) + "\n" + decimal(plan.deleteCount) + "\nend\n";
+    Bytes text = "clean-up 2\nstudent " + note.student + "\ndays " + decimal(note.dayCount) + "\ndelete "
+        + decimal(note.deleteCount) + "\n";
+    for (int32_t day = 1; day <= note.dayCount; ++day)
+        text += "size " + decimal(day) + " " + decimal(note.sizeOf(day)) + "\n";
+    if (note.renumbering) {
+        text += "renumber\n";
+        for (const auto& [from, to] : note.moves)
+            text += "move " + decimal(from) + " " + decimal(to) + "\n";
+    }
+    return text + "end\n";
 }
 
-std::optional<CleanupRecord> readRecord(const Bytes& student)
+// A whole number of at most 18 digits, nothing else.
+std::optional<long long> number(std::optional<BytesView> field)
 {
-    const Result<Bytes> contents = readFile(cleanupRecordName(student), 4096);
-    if (!contents)
+    if (!field)
         return std::nullopt;
-    int32_t dayCount = 0;
-    int32_t deleteCount = 0;
-    char end[4] = {};
-    if (std::sscanf(contents->c_str(), "clean-up\n%d\n%d\n%3s", &dayCount, &deleteCount, end) != 3
-        || Bytes(end) != "end" || deleteCount < 1 || deleteCount > dayCount)
+    const BytesView text = *field;
+    if (text.empty() || text.size() > 18 || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
-    return CleanupRecord { dayCount, deleteCount };
+    long long value = 0;
+    for (const char c : text)
+        value = value * 10 + (c - '0');
+    return value;
 }
 
-// Deletes days 1 to deleteCount in ascending order; returns the days that stay, in order.
-std::vector<int32_t> deleteFirstDays(const CleanupPlan& plan, DayFilesReport& report, FolderLock& lock, int32_t& steps)
+// The note as written, or why it is none: every number bounded, every line in its place.
+Result<CleanupNote> parseNote(const Bytes& noteName, BytesView text)
 {
-    std::vector<int32_t> kept;
-    for (int32_t day = 1; day <= plan.deleteCount; ++day) {
-        keepLock(lock, steps);
-        const Bytes name = dayFileName(plan.student, day);
-        if (const int error = removeName(name); error == 0) {
-            ++report.deleted;
-        } else if (error != ENOENT) {
-            report.faults.push_back(fault(DayFault::Action::Delete, plan.student, day, 0, error));
+    const FileError garbled { noteName, "The clean-up note is not one this program wrote" };
+    std::vector<BytesView> lines;
+    for (size_t at = 0; at < text.size();) {
+        const size_t end = text.find('\n', at);
+        if (end == BytesView::npos)
+            return garbled; // cut short
+        lines.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    size_t line = 0;
+    auto take = [&](BytesView key) -> std::optional<BytesView> {
+        if (line >= lines.size() || !lines[line].starts_with(key))
+            return std::nullopt;
+        return lines[line++].substr(key.size());
+    };
+    CleanupNote note;
+    const std::optional<BytesView> version = take("clean-up 2");
+    const std::optional<BytesView> student = take("student ");
+    const auto days = number(take("days "));
+    const auto deletes = number(take("delete "));
+    if (!version || !version->empty() || !student || !days || !deletes || *days > maxNotedDays || *deletes < 1
+        || *deletes > *days)
+        return garbled;
+    note.student = Bytes(*student);
+    note.dayCount = static_cast<int32_t>(*days);
+    note.deleteCount = static_cast<int32_t>(*deletes);
+    for (int32_t day = 1; day <= note.dayCount; ++day) {
+        const std::optional<BytesView> entry = take("size " + decimal(day) + " ");
+        const std::optional<long long> size = number(entry);
+        if (!size || *size > static_cast<long long>(maxDayFileSize))
+            return garbled;
+        note.sizes.push_back(*size);
+    }
+    if (take("renumber")) {
+        note.renumbering = true;
+        int32_t lastFrom = 0;
+        int32_t lastTo = 0;
+        while (const std::optional<BytesView> move = take("move ")) {
+            const size_t blank = move->find(' ');
+            const auto from = number(move->substr(0, blank));
+            const auto to = blank == BytesView::npos ? std::nullopt : number(move->substr(blank + 1));
+            if (!from || !to || *to < 1 || *to >= *from || *from > note.dayCount || *from <= lastFrom || *to <= lastTo)
+                return garbled;
+            lastFrom = static_cast<int32_t>(*from);
+            lastTo = static_cast<int32_t>(*to);
+            note.moves.emplace_back(lastFrom, lastTo);
+        }
+    }
+    if (!take("end") || line != lines.size())
+        return garbled;
+    return note;
+}
+
+// The days that stay, in order, and the moves that number them from 1; the first move starts
+// after a day that keeps its number.
+std::vector<std::pair<int32_t, int32_t>> movesFor(const std::vector<int32_t>& kept, int32_t next)
+{
+    std::vector<std::pair<int32_t, int32_t>> moves;
+    for (const int32_t day : kept) {
+        if (day != next)
+            moves.emplace_back(day, next);
+        ++next;
+    }
+    return moves;
+}
+
+// Another entry of the roster whose day files the student's could be: "Ann1" for "Ann" (Ann's
+// day 11 is Ann1's day 1) and "Ann" for "Ann1". Letter case is not told apart, as on the shares
+// schools use.
+std::optional<Bytes> sharingDayFiles(const Bytes& student)
+{
+    const Result<Bytes> text = readFile(rosterFileName, maxSmallFileSize);
+    if (!text)
+        return std::nullopt;
+    auto digitsAfter = [](BytesView longer, BytesView shorter) {
+        return longer.size() > shorter.size() && sameIgnoringCase(longer.substr(0, shorter.size()), shorter)
+            && std::ranges::all_of(longer.substr(shorter.size()), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    for (const Bytes& entry : parseRoster(*text)) {
+        if (!entry.empty() && (digitsAfter(entry, student) || digitsAfter(student, entry)))
+            return entry;
+    }
+    return std::nullopt;
+}
+
+bool onRoster(const Bytes& student)
+{
+    const Result<Bytes> text = readFile(rosterFileName, maxSmallFileSize);
+    if (!text)
+        return student == guestName;
+    const std::vector<Bytes> roster = parseRoster(*text);
+    return std::ranges::find(roster, student) != roster.end();
+}
+
+// Whether the file of a student's day could be a day of the other student too.
+bool couldBeOthers(const Bytes& student, int32_t day, const Bytes& other)
+{
+    const Bytes name = dayFileName(student, day);
+    if (!sameIgnoringCase(BytesView(name).substr(0, std::min(name.size(), other.size())), other)
+        || name.size() <= other.size() + 4)
+        return false;
+    const BytesView number = BytesView(name).substr(other.size(), name.size() - other.size() - 4);
+    return number.front() != '0' && std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The moves are made in order, each to a name that the deletions or the moves before it
+// freed and that no later move frees again: those made are the ones whose new name is taken.
+size_t firstPendingMove(const CleanupNote& note)
+{
+    size_t k = 0;
+    while (k < note.moves.size() && nameTaken(dayFileName(note.student, note.moves[k].second)))
+        ++k;
+    return k;
+}
+
+class Cleaner {
+public:
+    Cleaner(CleanupNote note, FolderLock& lock, DayFilesReport& report)
+        : m_note(std::move(note))
+        , m_lock(lock)
+        , m_report(report)
+        , m_noteName(cleanupRecordName(m_note.student))
+    {
+    }
+
+    // Deletes days 1 to deleteCount that are still there, then renumbers what stays.
+    void deleteAndRenumber()
+    {
+        std::vector<int32_t> kept;
+        for (int32_t day = 1; day <= m_note.deleteCount; ++day) {
+            m_lock.renew();
+            const Bytes name = dayFileName(m_note.student, day);
+            if (!nameTaken(name))
+                continue; // deleted before an interruption
+            const int error = m_lock.removeFile(name, m_note.sizeOf(day));
+            if (error == 0) {
+                ++m_report.deleted;
+                continue;
+            }
+            m_report.faults.push_back(fault(DayFault::Action::Delete, m_note.student, day, 0, error));
+            if (error == ENOLCK)
+                return;
             // A day that could not go is still a day and keeps its place in the order; a
             // folder that took the name meanwhile is no day at all.
             if (fileExists(name))
                 kept.push_back(day);
         }
+        for (int32_t day = m_note.deleteCount + 1; day <= m_note.dayCount; ++day)
+            kept.push_back(day);
+        m_note.renumbering = true;
+        m_note.moves = movesFor(kept, 1);
+        if (!m_note.moves.empty() && !writeNote())
+            return;
+        renumber();
     }
-    return kept;
-}
 
-// Renumbers the kept days from next on, in ascending order, so no rename meets an occupied
-// name unless something took it in the meantime.
-void renumber(const Bytes& student, const std::vector<int32_t>& kept, int32_t next, DayFilesReport& report,
-    FolderLock& lock, int32_t& steps)
-{
-    for (const int32_t day : kept) {
-        keepLock(lock, steps);
-        if (day == next) {
-            ++next;
-        } else if (const int error = renameWithoutReplacing(dayFileName(student, day), dayFileName(student, next))) {
+    // Carries out the moves still to be made, then the note goes.
+    void renumber()
+    {
+        for (size_t k = firstPendingMove(m_note); k < m_note.moves.size(); ++k) {
+            m_lock.renew();
+            const auto [from, to] = m_note.moves[k];
+            const int error = m_lock.moveFile(
+                dayFileName(m_note.student, from), dayFileName(m_note.student, to), m_note.sizeOf(from));
+            if (error == 0) {
+                ++m_report.renumbered;
+                continue;
+            }
             if (error == ENOENT)
                 continue; // gone meanwhile: the days after it close up
-            report.faults.push_back(fault(DayFault::Action::Renumber, student, day, next, error));
-            // It stays where it is, and the days after it follow it, in their order.
-            next = day + 1;
-        } else {
-            ++report.renumbered;
-            ++next;
+            m_report.faults.push_back(fault(DayFault::Action::Renumber, m_note.student, from, to, error));
+            if (error == ENOLCK)
+                return;
+            // It keeps its number, and the days after it follow it, in their order.
+            std::vector<int32_t> rest;
+            for (size_t later = k + 1; later < m_note.moves.size(); ++later)
+                rest.push_back(m_note.moves[later].first);
+            m_note.moves.resize(k);
+            for (const auto& move : movesFor(rest, from + 1))
+                m_note.moves.push_back(move);
+            if (!writeNote())
+                return;
+            --k;
         }
+        if (const int error = m_lock.removeFile(m_noteName); error != 0 && error != ENOENT)
+            m_report.faults.push_back(notStarted(m_note.student, { m_noteName, errorReason(error), error }));
     }
-}
 
-std::vector<int32_t> range(int32_t from, int32_t to)
+    bool renumbering() const { return m_note.renumbering; }
+
+    bool writeNote()
+    {
+        Status written = m_lock.replaceFile(m_noteName, noteContents(m_note));
+        if (!written)
+            m_report.faults.push_back(notStarted(m_note.student, written.error()));
+        return written.ok();
+    }
+
+private:
+    CleanupNote m_note;
+    FolderLock& m_lock;
+    DayFilesReport& m_report;
+    Bytes m_noteName;
+};
+
+// The first disagreement between a note and the days on disk, or nothing.
+std::optional<Bytes> disagreement(const CleanupNote& note)
 {
-    std::vector<int32_t> days;
-    for (int32_t day = from; day <= to; ++day)
-        days.push_back(day);
-    return days;
+    auto day = [&](int32_t number) { return dayFileName(note.student, number); };
+    if (nameTaken(day(note.dayCount + 1)))
+        return "the note counts " + decimal(note.dayCount) + " days, but day " + decimal(note.dayCount + 1)
+            + " is there";
+    auto holds = [&](int32_t number, int32_t original) { return fileSize(day(number)) == note.sizeOf(original); };
+    if (!note.renumbering) {
+        for (int32_t number = 1; number <= note.dayCount; ++number) {
+            if ((number > note.deleteCount || nameTaken(day(number))) && !holds(number, number))
+                return "day " + decimal(number) + " is not the day the note counted";
+        }
+        return std::nullopt;
+    }
+    const size_t pending = firstPendingMove(note);
+    for (size_t k = 0; k < note.moves.size(); ++k) {
+        const auto [from, to] = note.moves[k];
+        if (k < pending ? !holds(to, from) : !holds(from, from))
+            return "day " + decimal(from) + " is neither where the note had it nor where it was going";
+    }
+    return std::nullopt;
 }
 
-DayFilesReport carryOutLocked(const CleanupPlan& plan, FolderLock& lock)
+// Renames a note that is not acted on, so that it is looked at once and kept for the teacher.
+DayFault setAside(const Bytes& student, const Bytes& noteName, const Bytes& why)
+{
+    for (int k = 1; k <= 100; ++k) {
+        const Bytes aside = noteName + ".refused" + (k == 1 ? Bytes() : "." + decimal(k));
+        if (renameWithoutReplacing(noteName, aside) == 0)
+            return notStarted(student,
+                { noteName,
+                    "the clean-up note was not carried out (" + why + "); it was set aside as \"" + aside + "\"" });
+    }
+    return notStarted(student, { noteName, "the clean-up note was not carried out (" + why + ")" });
+}
+
+DayFilesReport carryOutLocked(const Bytes& student, int32_t dayCount, int32_t deleteCount, FolderLock& lock)
 {
     DayFilesReport report;
-    if (plan.deleteCount < 1)
+    if (deleteCount < 1)
         return report;
-    const Bytes record = cleanupRecordName(plan.student);
-    if (Status written = writeRecordFile(record, recordContents(plan)); !written) {
-        report.faults.push_back(notStarted(plan.student, written.error()));
-        return report;
-    }
-    int32_t steps = 0;
-    std::vector<int32_t> kept = deleteFirstDays(plan, report, lock, steps);
-    for (int32_t day = plan.deleteCount + 1; day <= plan.dayCount; ++day)
-        kept.push_back(day);
-    renumber(plan.student, kept, 1, report, lock, steps);
-    (void)removeName(record);
-    return report;
-}
-
-// Brings the days to where the recorded clean-up was taking them. While the first days are
-// deleted (ascending), day 1 is missing; while the rest are renumbered, days 1 to m are the
-// renumbered ones and a gap of deleteCount days follows; before anything was done all
-// dayCount days are there.
-DayFilesReport finish(const Bytes& student, const CleanupRecord& done, FolderLock& lock)
-{
-    const CleanupPlan plan { student, done.dayCount, done.deleteCount };
-    if (dayExists(student, 1)) {
-        const int32_t moved = countDayFiles(student);
-        if (moved >= done.dayCount)
-            return carryOutLocked(plan, lock);
-        DayFilesReport report;
-        int32_t steps = 0;
-        renumber(student, range(done.deleteCount + moved + 1, done.dayCount), moved + 1, report, lock, steps);
+    if (const std::optional<Bytes> other = sharingDayFiles(student)) {
+        if (deleteCount < dayCount) {
+            // Renumbering would move files that may be the other's days.
+            report.faults.push_back(notStarted(student,
+                { dayFileName(student, dayCount),
+                    "the list also holds " + *other + ", whose history files may be the same files" }));
+            return report;
+        }
+        // Deleting every day: those that may be the other's stay.
+        for (int32_t day = 1; day <= dayCount; ++day) {
+            lock.renew();
+            if (couldBeOthers(student, day, *other)) {
+                report.faults.push_back({ DayFault::Action::Delete, student, day, 0,
+                    { dayFileName(student, day), "it may be a history file of " + *other + " too" } });
+            } else if (const int error = lock.removeFile(dayFileName(student, day))) {
+                report.faults.push_back(fault(DayFault::Action::Delete, student, day, 0, error));
+            } else {
+                ++report.deleted;
+            }
+        }
         return report;
     }
-    DayFilesReport report;
-    int32_t steps = 0;
-    std::vector<int32_t> kept = deleteFirstDays(plan, report, lock, steps);
-    for (int32_t day = plan.deleteCount + 1; day <= plan.dayCount; ++day)
-        kept.push_back(day);
-    renumber(student, kept, 1, report, lock, steps);
+    CleanupNote note { student, dayCount, deleteCount, {}, false, {} };
+    for (int32_t day = 1; day <= dayCount; ++day)
+        note.sizes.push_back(fileSize(dayFileName(student, day)));
+    Cleaner cleaner(std::move(note), lock, report);
+    if (cleaner.writeNote())
+        cleaner.deleteAndRenumber();
     return report;
 }
 
@@ -200,7 +402,7 @@ DayFilesReport carryOut(const CleanupPlan& plan)
         return report;
     FolderLock held = std::move(lock).value();
     report.add(settleStudentLocked(plan.student, held));
-    report.add(carryOutLocked(plan, held));
+    report.add(carryOutLocked(plan.student, plan.dayCount, plan.deleteCount, held));
     return report;
 }
 
@@ -221,7 +423,7 @@ DayFilesReport cleanUp(const std::vector<Bytes>& students, CleanupMode mode, int
         const int32_t days = countDayFiles(student);
         const int32_t wanted = std::max(count, 0);
         const int32_t deleteCount = mode == CleanupMode::KeepLast ? std::max(days - wanted, 0) : std::min(wanted, days);
-        report.add(carryOutLocked({ student, days, deleteCount }, held));
+        report.add(carryOutLocked(student, days, deleteCount, held));
     }
     return report;
 }
@@ -238,13 +440,41 @@ Bytes cleanupRecordName(const Bytes& student)
 
 DayFilesReport settleStudentLocked(const Bytes& student, FolderLock& lock)
 {
-    const Bytes record = cleanupRecordName(student);
-    if (!nameTaken(record))
+    const Bytes noteName = cleanupRecordName(student);
+    if (!nameTaken(noteName))
         return {};
     DayFilesReport report;
-    if (const std::optional<CleanupRecord> done = readRecord(student))
-        report = finish(student, *done, lock);
-    (void)removeName(record);
+    // Checked whole before anything is done: a note that does not name this student, of a
+    // student not on the roster or sharing day files with another, or that disagrees with the
+    // days on disk, is kept aside rather than acted on.
+    Result<CleanupNote> note = [&]() -> Result<CleanupNote> {
+        const Result<Bytes> text = readFile(noteName, maxSmallFileSize);
+        if (!text)
+            return text.error();
+        return parseNote(noteName, *text);
+    }();
+    std::optional<Bytes> why;
+    if (!note)
+        why = note.error().reason == "The clean-up note is not one this program wrote"
+            ? "it is not one this program wrote"
+            : note.error().reason;
+    else if (note->student != student)
+        why = "it names another pupil";
+    else if (!onRoster(student))
+        why = student + " is not on the list";
+    else if (const std::optional<Bytes> other = sharingDayFiles(student))
+        why = "the list also holds " + *other + ", whose history files may be the same files";
+    else
+        why = disagreement(*note);
+    if (why) {
+        report.faults.push_back(setAside(student, noteName, *why));
+        return report;
+    }
+    Cleaner cleaner(std::move(note).value(), lock, report);
+    if (cleaner.renumbering())
+        cleaner.renumber();
+    else
+        cleaner.deleteAndRenumber();
     return report;
 }
 
@@ -267,7 +497,10 @@ DayFilesReport settleClassFolder()
         if (entry.size() > 10 && entry.ends_with(".cleanup")) {
             // A clean-up running on another computer holds the lock: it finishes by itself.
             DayFilesReport settled = settleStudent(entry.substr(2, entry.size() - 10), std::chrono::milliseconds(0));
-            std::erase_if(settled.faults, [](const DayFault& f) { return f.action == DayFault::Action::Start; });
+            std::erase_if(settled.faults, [](const DayFault& f) {
+                return f.action == DayFault::Action::Start && f.error.file.starts_with(".~")
+                    && f.error.file.ends_with(".lock");
+            });
             report.add(std::move(settled));
             continue;
         }

@@ -54,6 +54,10 @@ Bytes errorReason(int error)
         return "File name too long";
     case ENOTEMPTY:
         return "Directory not empty";
+    case ENOLCK:
+        return "The lock was taken over meanwhile: this computer had not renewed it for over a minute";
+    case fileChangedMeanwhile:
+        return "The file changed since the work began";
     default:
         return std::strerror(error);
     }
@@ -98,6 +102,11 @@ Status removeFile(const Bytes& name)
 // ---- Locks ---------------------------------------------------------------------------------
 namespace {
 
+constexpr char holderEntry[] = "holder";
+constexpr size_t tokenLength = 16;
+// How often a holder at work rewrites its note: well within staleLockSeconds.
+constexpr auto renewEvery = std::chrono::seconds(5);
+
 std::vector<Bytes>& lockNotices()
 {
     static std::vector<Bytes> notices;
@@ -108,6 +117,30 @@ const Bytes& hostName()
 {
     static const Bytes host = sys::computerName();
     return host;
+}
+
+bool isToken(const Bytes& entry)
+{
+    return entry.size() == tokenLength
+        && std::ranges::all_of(entry, [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
+}
+
+Bytes newToken()
+{
+    thread_local std::mt19937_64 random([] {
+        std::random_device device;
+        return (static_cast<uint64_t>(device()) << 32) ^ device()
+            ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())
+            ^ static_cast<uint64_t>(sys::currentProcess());
+    }());
+    static const char digits[] = "0123456789abcdef";
+    uint64_t value = random();
+    Bytes token(tokenLength, '0');
+    for (char& c : token) {
+        c = digits[value & 15];
+        value >>= 4;
+    }
+    return token;
 }
 
 struct HolderNote {
@@ -143,53 +176,220 @@ Bytes describe(const HolderNote& holder)
     return "computer " + holder.host + ", process " + holder.pid + ", since " + holder.time;
 }
 
-struct Holder {
-    bool present = false; // false: the lock is gone, try again at once
-    bool stale = false;
-    bool lockFile = false; // a file of the program's, which may be judged stale
-    Bytes why;
-    HolderNote note;
-    sys::FileIdentity identity;
-};
-
-Holder inspect(const Bytes& lockFile)
+Bytes holderNote(const Bytes& token)
 {
-    Holder holder;
-    sys::LockFileLook look;
-    if (const int error = sys::lookAtLockFile(lockFile, look)) {
-        // Gone meanwhile, or something that is no lock file of ours (a folder, a link): that
-        // stands until someone removes it.
-        holder.present = error != ENOENT;
-        return holder;
+    // The process's number and start time, read once per process (a child gets its own).
+    thread_local long long notedProcess = 0;
+    thread_local Bytes started;
+    if (notedProcess != sys::currentProcess()) {
+        notedProcess = sys::currentProcess();
+        started = sys::processStart(notedProcess).value_or(Bytes());
     }
-    holder.present = true;
-    if (!look.regular)
-        return holder;
-    holder.lockFile = true;
-    holder.identity = look.identity;
-    holder.note = parseNote(look.note);
-    if (holder.note.host == hostName() && !holder.note.pid.empty()) {
-        const std::optional<Bytes> started = sys::processStart(std::atoll(holder.note.pid.c_str()));
-        if (!started || (!started->empty() && !holder.note.started.empty() && *started != holder.note.started)) {
-            holder.stale = true;
-            holder.why = "its process has ended";
-            return holder;
-        }
-    }
-    const time_t age = std::time(nullptr) - look.modified;
-    if (age > staleLockSeconds) {
-        holder.stale = true;
-        holder.why = "it was not renewed for " + decimal(static_cast<int32_t>(age)) + " seconds";
-    }
-    return holder;
+    return "computer " + hostName() + "\nprocess " + decimal(notedProcess) + "\nstarted " + started + "\ntime "
+        + sys::localTime(std::time(nullptr)) + "\ntoken " + token + "\n";
 }
 
-// Removes a stale lock, unless it was replaced by a fresh one since it was inspected.
-void breakStale(const Bytes& lockFile, const Holder& holder)
+// How long ago the entry was last written. Its modification time can be set by anyone; the
+// time the file system itself noted for its last change cannot, so the earlier of the two
+// counts, and a lock dated in the future (a wrong clock) ages from when it was dated.
+long long ageOf(const Bytes& lockName, const sys::NameLook& look, const Bytes& note)
 {
-    if (holder.lockFile && sys::removeLockFileIf(lockFile, holder.identity))
-        lockNotices().push_back(
-            "The lock \"" + lockFile + "\" of " + describe(holder.note) + " was removed: " + holder.why + ".");
+    const time_t now = std::time(nullptr);
+    const time_t written = look.changed != 0 ? std::min(look.modified, look.changed) : look.modified;
+    if (written <= now + staleLockSeconds)
+        return now - written;
+    // Both ahead of this computer's clock by more than a minute: one of the clocks is wrong.
+    // The lock then counts as unchanged since this copy first saw it so.
+    struct Sighting {
+        Bytes what;
+        std::chrono::steady_clock::time_point since;
+    };
+    static std::vector<std::pair<Bytes, Sighting>> sightings;
+    const Bytes what = decimal(static_cast<long long>(written)) + "\n" + note;
+    auto seen = std::ranges::find_if(sightings, [&](const auto& s) { return s.first == lockName; });
+    if (seen == sightings.end()) {
+        sightings.push_back({ lockName, { what, std::chrono::steady_clock::now() } });
+        return 0;
+    }
+    if (seen->second.what != what)
+        seen->second = { what, std::chrono::steady_clock::now() };
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - seen->second.since)
+        .count();
+}
+
+// What stands under a lock's name, and what it says of its holder.
+struct LockLook {
+    enum class State {
+        Gone, // taken away meanwhile: try again at once
+        Held,
+        Stale,
+        Foreign, // nothing the program made: it stands until someone removes it
+        Unreadable,
+    };
+    State state = State::Gone;
+    int error = 0; // Unreadable
+    Bytes what; // Foreign: what stands there
+    bool oldLockFile = false; // a file, as earlier versions of the program took their locks
+    sys::FileIdentity identity;
+    HolderNote note;
+    std::vector<Bytes> tokens;
+    Bytes why; // Stale
+};
+
+Bytes kindWords(sys::NameLook::Kind kind)
+{
+    switch (kind) {
+    case sys::NameLook::Kind::Link:
+        return "a link";
+    case sys::NameLook::Kind::Pipe:
+        return "a pipe (FIFO)";
+    case sys::NameLook::Kind::Socket:
+        return "a socket";
+    case sys::NameLook::Kind::Device:
+        return "a device";
+    default:
+        return "something that is no file";
+    }
+}
+
+LockLook inspect(const Bytes& lockName)
+{
+    LockLook lock;
+    sys::NameLook look;
+    if (const int error = sys::lookAt(lockName, look)) {
+        lock.state = error == ENOENT ? LockLook::State::Gone : LockLook::State::Unreadable;
+        lock.error = error;
+        return lock;
+    }
+    Bytes note;
+    sys::NameLook written = look;
+    if (look.kind == sys::NameLook::Kind::Regular) {
+        lock.oldLockFile = true;
+        lock.identity = look.identity;
+        if (Result<Bytes> contents = readFile(lockName, 4096))
+            note = std::move(contents).value();
+    } else if (look.kind == sys::NameLook::Kind::Folder) {
+        for (Bytes& entry : sys::folderEntries(lockName)) {
+            if (isToken(entry)) {
+                lock.tokens.push_back(std::move(entry));
+            } else if (entry != holderEntry) {
+                lock.state = LockLook::State::Foreign;
+                lock.what = "a folder the program did not make (it holds \"" + entry + "\")";
+                return lock;
+            }
+        }
+        const Bytes holder = sys::inFolder(lockName, holderEntry);
+        if (sys::NameLook holderLook; sys::lookAt(holder, holderLook) == 0) {
+            written = holderLook;
+            if (Result<Bytes> contents = readFile(holder, 4096))
+                note = std::move(contents).value();
+        }
+    } else {
+        lock.state = look.kind == sys::NameLook::Kind::Missing ? LockLook::State::Gone : LockLook::State::Foreign;
+        lock.what = kindWords(look.kind);
+        return lock;
+    }
+    lock.note = parseNote(note);
+    lock.state = LockLook::State::Held;
+    if (lock.note.host == hostName() && !lock.note.pid.empty()) {
+        const std::optional<Bytes> started = sys::processStart(std::atoll(lock.note.pid.c_str()));
+        if (!started || (!started->empty() && !lock.note.started.empty() && *started != lock.note.started)) {
+            lock.state = LockLook::State::Stale;
+            lock.why = "its process has ended";
+            return lock;
+        }
+    }
+    const long long age = ageOf(lockName, written, note);
+    if (age > staleLockSeconds) {
+        lock.state = LockLook::State::Stale;
+        lock.why = "it was not renewed for " + decimal(age) + " seconds";
+    }
+    return lock;
+}
+
+void noteTakenOver(const Bytes& lockName, const LockLook& lock)
+{
+    lockNotices().push_back(
+        "The lock \"" + lockName + "\" of " + describe(lock.note) + " was removed: " + lock.why + ".");
+}
+
+// Writes the holder's note whole: prepared in the holder's own folder and renamed into place,
+// so a reader never sees half a note, and a holder whose folder is gone writes nothing.
+int writeHolder(const Bytes& lockName, const Bytes& token, const Bytes& note)
+{
+    const Bytes scratch = sys::inFolder(sys::inFolder(lockName, token), "holder.new");
+    (void)removeName(scratch);
+    if (const int error = sys::writeWholeFile(scratch, note, 0666, {}))
+        return error;
+    const int error = sys::renameReplacing(scratch, sys::inFolder(lockName, holderEntry));
+    if (error)
+        (void)removeName(scratch);
+    return error;
+}
+
+// Makes the holder's own folder in a lock folder that has none; true when it is the only one.
+// Two copies doing so at once may both see the other's and both step back, never both stay.
+bool claim(const Bytes& lockName, const Bytes& token, const Bytes& note)
+{
+    const Bytes own = sys::inFolder(lockName, token);
+    if (sys::makeFolder(own) != 0)
+        return false;
+    for (const Bytes& entry : sys::folderEntries(lockName)) {
+        if (isToken(entry) && entry != token) {
+            (void)sys::removeFolder(own);
+            return false;
+        }
+    }
+    if (writeHolder(lockName, token, note) != 0) {
+        (void)sys::removeFolder(own);
+        return false;
+    }
+    return true;
+}
+
+// What a holder that lost its lock left half done in its folder, now the new holder's: days on
+// their way to a new number go back under their own name; deletions, unpublished writes and
+// notes go.
+void inherit(const Bytes& lockName, const Bytes& own)
+{
+    for (const Bytes& entry : sys::folderEntries(own)) {
+        const Bytes path = sys::inFolder(own, entry);
+        if (entry.ends_with(".gone") || entry.ends_with(".saving") || entry.ends_with(".new")) {
+            (void)removeName(path);
+        } else if (const int error = renameWithoutReplacing(path, entry)) {
+            lockNotices().push_back("The file \"" + entry + "\" that the holder of the lock \"" + lockName
+                + "\" had set aside could not be put back (" + errorReason(error) + "); it is kept as \"" + path
+                + "\".");
+        }
+    }
+}
+
+// Takes a stale lock over; true when this copy now holds it.
+bool takeOver(const Bytes& lockName, const LockLook& lock, const Bytes& token, const Bytes& note)
+{
+    if (lock.oldLockFile) {
+        // An earlier version's lock file: it goes, and the lock is taken anew.
+        if (sys::removeLockFileIf(lockName, lock.identity))
+            noteTakenOver(lockName, lock);
+        return false;
+    }
+    if (lock.tokens.empty()) {
+        // Its holder stopped before making its own folder.
+        if (!claim(lockName, token, note))
+            return false;
+    } else {
+        // The note first, so that no one takes the lock for stale between the rename and the
+        // note; the rename then decides which of several copies takes the lock over.
+        if (writeHolder(lockName, lock.tokens.front(), note) != 0)
+            return false;
+        const Bytes own = sys::inFolder(lockName, token);
+        if (sys::renameReplacing(sys::inFolder(lockName, lock.tokens.front()), own) != 0)
+            return false;
+        (void)writeHolder(lockName, token, note);
+        inherit(lockName, own);
+    }
+    noteTakenOver(lockName, lock);
+    return true;
 }
 
 } // namespace
@@ -199,62 +399,195 @@ Bytes studentLockName(const Bytes& student)
     return ".~" + student + ".days.lock";
 }
 
-FolderLock::FolderLock(Bytes name, NativeFile file)
+FolderLock::FolderLock(Bytes name, Bytes token, Bytes note)
     : m_name(std::move(name))
-    , m_file(file)
+    , m_token(std::move(token))
+    , m_note(std::move(note))
+    , m_renewed(std::chrono::steady_clock::now())
 {
 }
 
 FolderLock::FolderLock(FolderLock&& other) noexcept
     : m_name(std::move(other.m_name))
-    , m_file(std::exchange(other.m_file, noFile))
+    , m_token(std::exchange(other.m_token, Bytes()))
+    , m_note(std::move(other.m_note))
+    , m_renewed(other.m_renewed)
 {
 }
 
 FolderLock::~FolderLock()
 {
-    if (m_file != noFile)
-        sys::releaseLockFile(m_name, m_file);
+    if (m_token.empty())
+        return;
+    // The own folder first: once it is gone no step of this holder's can succeed. When it is
+    // gone already, the lock was taken over and is another holder's now.
+    const Bytes own = ownPath({});
+    int error = sys::removeFolder(own);
+    if (error == ENOTEMPTY || error == EEXIST) {
+        for (const Bytes& entry : sys::folderEntries(own))
+            (void)removeName(sys::inFolder(own, entry));
+        error = sys::removeFolder(own);
+    }
+    if (error != 0)
+        return;
+    (void)removeName(sys::inFolder(m_name, holderEntry));
+    (void)sys::removeFolder(m_name);
+}
+
+Bytes FolderLock::ownPath(const Bytes& entry) const
+{
+    const Bytes own = sys::inFolder(m_name, m_token);
+    return entry.empty() ? own : sys::inFolder(own, entry);
+}
+
+bool FolderLock::held() const
+{
+    sys::NameLook look;
+    return !m_token.empty() && sys::lookAt(ownPath({}), look) == 0 && look.kind == sys::NameLook::Kind::Folder;
 }
 
 void FolderLock::renew()
 {
-    if (m_file != noFile)
-        sys::touchFile(m_file);
+    const auto now = std::chrono::steady_clock::now();
+    if (m_token.empty() || now - m_renewed < renewEvery)
+        return;
+    m_renewed = now;
+    (void)writeHolder(m_name, m_token, m_note);
 }
 
-Result<FolderLock> FolderLock::take(const Bytes& lockFile, std::chrono::milliseconds wait)
+// Moves a file into the holder's own folder: ENOLCK when that folder is gone.
+int FolderLock::passThrough(const Bytes& from, const Bytes& entry) const
+{
+    const int error = sys::renameReplacing(from, ownPath(entry));
+    if (error != 0 && !held())
+        return ENOLCK;
+    return error;
+}
+
+Status FolderLock::createFile(const Bytes& name, BytesView contents, bool* existedAlready, FileMode newFileMode) const
+{
+    if (existedAlready)
+        *existedAlready = false;
+    const Bytes scratch = ownPath(name + ".saving");
+    int error = sys::writeWholeFile(scratch, contents, newFileMode, {});
+    if (error == EEXIST) {
+        (void)removeName(scratch);
+        error = sys::writeWholeFile(scratch, contents, newFileMode, {});
+    }
+    if (error != 0)
+        return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
+    // Under the lock nobody else creates the name: once seen free, the rename publishes it.
+    // Should an earlier version of the program, which takes no lock, create it meanwhile, a
+    // file system that can refuses the rename.
+    error = nameTaken(name) ? EEXIST : renameWithoutReplacing(scratch, name);
+    if (error == 0)
+        return success();
+    (void)removeName(scratch);
+    if (existedAlready)
+        *existedAlready = error == EEXIST;
+    return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
+}
+
+Status FolderLock::replaceFile(const Bytes& name, BytesView contents, FileMode newFileMode) const
+{
+    FileError unreachable;
+    const Bytes target = sys::writeTarget(name, unreachable);
+    if (target.empty())
+        return unreachable;
+    const size_t slash = target.find_last_of("/\\");
+    const Bytes scratch = ownPath((slash == Bytes::npos ? target : target.substr(slash + 1)) + ".saving");
+    (void)removeName(scratch);
+    if (const int error = sys::writeWholeFile(scratch, contents, newFileMode, fileExists(target) ? target : Bytes()))
+        return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
+    if (const int error = sys::renameReplacing(scratch, target)) {
+        (void)removeName(scratch);
+        return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
+    }
+    return success();
+}
+
+int FolderLock::removeFile(const Bytes& name, long long expectedSize) const
+{
+    sys::NameLook look;
+    if (const int error = sys::lookAt(name, look))
+        return error;
+    if (look.kind == sys::NameLook::Kind::Folder)
+        return EISDIR;
+    const Bytes gone = name + ".gone";
+    if (const int error = passThrough(name, gone))
+        return error;
+    if (expectedSize >= 0 && fileSize(ownPath(gone)) != expectedSize) {
+        (void)renameWithoutReplacing(ownPath(gone), name);
+        return fileChangedMeanwhile;
+    }
+    return removeName(ownPath(gone));
+}
+
+int FolderLock::moveFile(const Bytes& from, const Bytes& to, long long expectedSize) const
+{
+    sys::NameLook look;
+    if (const int error = sys::lookAt(from, look))
+        return error;
+    if (look.kind == sys::NameLook::Kind::Folder)
+        return EISDIR;
+    if (nameTaken(to))
+        return EEXIST;
+    if (const int error = passThrough(from, from))
+        return error;
+    int error = expectedSize >= 0 && fileSize(ownPath(from)) != expectedSize ? fileChangedMeanwhile : 0;
+    if (error == 0)
+        error = renameWithoutReplacing(ownPath(from), to);
+    if (error != 0) {
+        if (error == ENOENT && !held())
+            return ENOLCK;
+        (void)renameWithoutReplacing(ownPath(from), from);
+    }
+    return error;
+}
+
+Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::milliseconds wait)
 {
     const auto deadline = std::chrono::steady_clock::now() + wait;
     thread_local std::minstd_rand random(static_cast<unsigned>(sys::currentProcess()));
-    for (;;) {
-        NativeFile file = noFile;
-        const int error = sys::createLockFile(lockFile, file);
+    const Bytes token = newToken();
+    const Bytes note = holderNote(token);
+    for (int round = 0;; ++round) {
+        int error = sys::makeFolder(lockName);
         if (error == 0) {
-            // The process's number and start time, read once per process (a child gets its own).
-            thread_local long long notedProcess = 0;
-            thread_local Bytes started;
-            if (notedProcess != sys::currentProcess()) {
-                notedProcess = sys::currentProcess();
-                started = sys::processStart(notedProcess).value_or(Bytes());
+            // The lock is this copy's: its own folder makes it usable. The note only helps
+            // others to judge the lock, so a note that cannot be written holds nothing up.
+            error = sys::makeFolder(sys::inFolder(lockName, token));
+            if (error == 0) {
+                (void)writeHolder(lockName, token, note);
+                return FolderLock(lockName, token, note);
             }
-            const Bytes note = "computer " + hostName() + "\nprocess " + decimal(notedProcess) + "\nstarted " + started
-                + "\ntime " + sys::localTime(std::time(nullptr)) + "\n";
-            // The note only helps to judge the lock; the lock is the file.
-            sys::writeLockNote(file, note);
-            return FolderLock(lockFile, file);
+            (void)sys::removeFolder(lockName);
+            return sys::systemError(lockName, error);
         }
-        if (error != EEXIST)
-            return sys::systemError(lockFile, error);
-        const Holder holder = inspect(lockFile);
-        if (!holder.present)
+        // Some shares refuse a name that is taken as not permitted rather than as existing.
+        if (error != EEXIST && !((error == EPERM || error == EACCES) && nameTaken(lockName)))
+            return sys::systemError(lockName, error);
+        const LockLook lock = inspect(lockName);
+        switch (lock.state) {
+        case LockLook::State::Gone:
+            if (round < 1000)
+                continue;
+            break;
+        case LockLook::State::Unreadable:
+            return sys::systemError(lockName, lock.error);
+        case LockLook::State::Foreign:
+            return FileError { lockName,
+                "this is " + lock.what
+                    + ", not a lock of the program's; delete it when no computer is using the program" };
+        case LockLook::State::Stale:
+            if (takeOver(lockName, lock, token, note) && !lock.oldLockFile)
+                return FolderLock(lockName, token, note);
             continue;
-        if (holder.stale) {
-            breakStale(lockFile, holder);
-            continue;
+        case LockLook::State::Held:
+            break;
         }
         if (std::chrono::steady_clock::now() >= deadline)
-            return FileError { lockFile, "in use by " + describe(holder.note) };
+            return FileError { lockName, "in use by " + describe(lock.note) };
         std::this_thread::sleep_for(std::chrono::microseconds(500 + random() % 4000));
     }
 }
@@ -262,6 +595,14 @@ Result<FolderLock> FolderLock::take(const Bytes& lockFile, std::chrono::millisec
 std::vector<Bytes> takeLockNotices()
 {
     return std::exchange(lockNotices(), {});
+}
+
+long long fileSize(const Bytes& name)
+{
+    sys::NameLook look;
+    if (sys::lookAt(name, look) != 0 || look.kind != sys::NameLook::Kind::Regular)
+        return -1;
+    return look.size;
 }
 
 } // namespace quorvex

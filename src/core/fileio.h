@@ -18,9 +18,8 @@ namespace quorvex {
 // defaults and these are not used.
 using FileMode = unsigned int;
 
-// A file the layer holds open: a descriptor on POSIX, a HANDLE on Windows.
-using NativeFile = intptr_t;
-inline constexpr NativeFile noFile = -1;
+// Beside errno's values, the layer's own: a file that is no longer the one a step was meant for.
+inline constexpr int fileChangedMeanwhile = 0x4000;
 
 // The words for an errno value, the same on every system ("File exists", "Is a directory").
 Bytes errorReason(int error);
@@ -91,13 +90,22 @@ int renameWithoutReplacing(const Bytes& from, const Bytes& to);
 std::vector<Bytes> workingFolderEntries();
 
 // ---- Locks ---------------------------------------------------------------------------------
-// A lock shared by every copy of the program that uses the class folder, on this computer
-// and on others: a file created exclusively in the folder, which works on the network shares
-// schools use where byte-range locks do not. The file holds a note of its holder (computer,
-// process and when it was taken). A lock is stale, and is removed by the next one who wants
-// it, when its process on this computer has ended, or when it has not been renewed for
-// staleLockSeconds (a holder renews it while it works, so only a crashed holder lets it age).
-// Every removed stale lock is noted for the teacher: see takeLockNotices().
+// A lock shared by every copy of the program that uses the class folder, on this computer and
+// on others. The lock is a folder, ".~Ann.days.lock": making a folder is the one step of which
+// exactly one of several computers wins, on a local disk and on the network shares tried
+// (SMB and SFTP mounted through FUSE), where creating a file exclusively is not exclusive.
+// Inside it:
+//   holder    a note of its holder: computer, process, when it was taken, and a token drawn
+//             at random for each taking;
+//   <token>   the holder's own folder, named by its token. Every file the holder writes is
+//             prepared there, and every day it deletes or renumbers passes through it.
+// A lock is stale when its process on this computer has ended, or when it has not been
+// renewed for staleLockSeconds (a holder renews it while it works, so only a crashed or a
+// sleeping holder lets it age). The next one who wants it takes it over by renaming the old
+// holder's folder to its own: only one of several computers can rename it, and the new holder
+// inherits what the old one left half done there. A holder that slept meanwhile finds its
+// folder gone, and its next step fails (ENOLCK) instead of deleting, renumbering or publishing
+// anything. Every lock taken over is noted for the teacher: see takeLockNotices().
 inline constexpr int staleLockSeconds = 60;
 
 // How long a save, a clean-up or a roster change waits for a lock another holder has.
@@ -112,24 +120,57 @@ inline const Bytes rosterLockName = ".~studnames.txt.lock";
 class FolderLock {
 public:
     // Takes the lock, waiting up to wait while another holder has it. The error names the
-    // lock file and says who holds it.
-    static Result<FolderLock> take(const Bytes& lockFile, std::chrono::milliseconds wait = lockWait);
+    // lock and says who holds it, or what stands under its name when that is no lock.
+    static Result<FolderLock> take(const Bytes& lockName, std::chrono::milliseconds wait = lockWait);
 
     FolderLock(FolderLock&& other) noexcept;
     FolderLock& operator=(FolderLock&&) = delete;
     FolderLock(const FolderLock&) = delete;
     ~FolderLock();
 
-    // Marks the lock as still in use, for work that may outlast staleLockSeconds.
+    // True while the lock is still this holder's.
+    bool held() const;
+
+    // Marks the lock as still in use, at most every few seconds however often it is called:
+    // work that may outlast staleLockSeconds calls it before each step.
     void renew();
 
+    // The steps that change the class folder under the lock. Each passes through the holder's
+    // own folder, so it fails with ENOLCK, changing nothing, once the lock is no longer held.
+
+    // Writes a new file in one step: whole or not at all, never over anything standing under
+    // the name (existedAlready is then set).
+    Status createFile(
+        const Bytes& name, BytesView contents, bool* existedAlready = nullptr, FileMode newFileMode = 0666) const;
+
+    // Replaces the whole file in one step, keeping its mode; a file that is a link is replaced
+    // where the link leads.
+    Status replaceFile(const Bytes& name, BytesView contents, FileMode newFileMode = 0666) const;
+
+    // Deletes a file, only when it still has expectedSize bytes (any size when negative):
+    // 0 or an errno value, fileChangedMeanwhile for a file that changed.
+    int removeFile(const Bytes& name, long long expectedSize = -1) const;
+
+    // Renames a file to a free name, only when it still has expectedSize bytes (any size when
+    // negative): 0 or an errno value, fileChangedMeanwhile for a file that changed; what stands under the
+    // new name is never replaced.
+    int moveFile(const Bytes& from, const Bytes& to, long long expectedSize = -1) const;
+
 private:
-    FolderLock(Bytes name, NativeFile file);
+    FolderLock(Bytes name, Bytes token, Bytes note);
+    Bytes ownPath(const Bytes& entry) const;
+    int passThrough(const Bytes& from, const Bytes& entry) const;
+
     Bytes m_name;
-    NativeFile m_file = noFile;
+    Bytes m_token; // empty once moved from
+    Bytes m_note;
+    std::chrono::steady_clock::time_point m_renewed;
 };
 
-// The stale locks removed since the last call, one line each for the teacher.
+// The stale locks taken over since the last call, one line each for the teacher.
 std::vector<Bytes> takeLockNotices();
+
+// The size of a regular file, or -1.
+long long fileSize(const Bytes& name);
 
 } // namespace quorvex

@@ -26,22 +26,6 @@ int renameNoReplace(const Bytes& from, const Bytes& to)
     return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
 }
 
-// Where a write of name really goes: the file a symbolic link points to, or name itself.
-// Empty (with an errno value) when the name is a link that leads nowhere.
-Bytes writeTarget(const Bytes& name, int& error)
-{
-    error = 0;
-    struct stat info { };
-    if (::lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
-        return name;
-    char resolved[PATH_MAX];
-    if (::realpath(name.c_str(), resolved) == nullptr) {
-        error = errno;
-        return {};
-    }
-    return resolved;
-}
-
 Bytes scratchBeside(const Bytes& target)
 {
     const size_t slash = target.rfind('/');
@@ -181,10 +165,10 @@ Result<Bytes> readFile(const Bytes& name, size_t maxSize)
 
 Status replaceFile(const Bytes& name, BytesView contents, mode_t newFileMode)
 {
-    int error = 0;
-    const Bytes target = writeTarget(name, error);
+    FileError unreachable;
+    const Bytes target = sys::writeTarget(name, unreachable);
     if (target.empty())
-        return FileError { name, "A link to a file that cannot be reached (" + errorReason(error) + ")" };
+        return unreachable;
     struct stat old { };
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     ScratchFile scratch(target, newFileMode);
@@ -266,86 +250,118 @@ int renameWithoutReplacing(const Bytes& from, const Bytes& to)
 
 std::vector<Bytes> workingFolderEntries()
 {
-    std::vector<Bytes> names;
-    DIR* folder = ::opendir(".");
-    if (!folder)
-        return names;
-    while (const dirent* entry = ::readdir(folder)) {
-        const Bytes name = entry->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    ::closedir(folder);
-    return names;
+    return sys::folderEntries(".");
 }
 
 // ---- Locks ---------------------------------------------------------------------------------
 namespace sys {
 
-int createLockFile(const Bytes& name, NativeFile& file)
+Bytes writeTarget(const Bytes& name, FileError& error)
 {
-    const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return errno;
-    file = fd;
-    return 0;
-}
-
-void writeLockNote(NativeFile file, BytesView note)
-{
-    (void)!::write(static_cast<int>(file), note.data(), note.size());
-}
-
-int lookAtLockFile(const Bytes& name, LockFileLook& look)
-{
-    const int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    char buffer[1024];
-    ssize_t got = 0;
     struct stat info { };
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_ino != 0) {
-        got = ::read(fd, buffer, sizeof buffer);
-        look.regular = true;
-        look.identity = { static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino) };
-        look.modified = info.st_mtim.tv_sec;
-        look.note.assign(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0)));
+    if (::lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return name;
+    char resolved[PATH_MAX];
+    if (::realpath(name.c_str(), resolved) == nullptr) {
+        const int failed = errno;
+        error = { name, "A link to a file that cannot be reached (" + errorReason(failed) + ")", failed };
+        return {};
     }
-    ::close(fd);
+    return resolved;
+}
+
+int lookAt(const Bytes& name, NameLook& look)
+{
+    struct stat info { };
+    if (::lstat(name.c_str(), &info) != 0)
+        return errno;
+    using Kind = NameLook::Kind;
+    look.kind = S_ISREG(info.st_mode)                    ? Kind::Regular
+        : S_ISDIR(info.st_mode)                          ? Kind::Folder
+        : S_ISLNK(info.st_mode)                          ? Kind::Link
+        : S_ISFIFO(info.st_mode)                         ? Kind::Pipe
+        : S_ISSOCK(info.st_mode)                         ? Kind::Socket
+        : S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) ? Kind::Device
+                                                         : Kind::Other;
+    look.modified = info.st_mtim.tv_sec;
+    look.changed = info.st_ctim.tv_sec;
+    look.size = static_cast<long long>(info.st_size);
+    look.identity = { static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino) };
     return 0;
 }
 
-namespace {
-
-bool sameFile(const struct stat& info, const FileIdentity& identity)
+int makeFolder(const Bytes& name)
 {
-    return static_cast<unsigned long long>(info.st_dev) == identity.volume
-        && static_cast<unsigned long long>(info.st_ino) == identity.index;
+    return ::mkdir(name.c_str(), 0777) == 0 ? 0 : errno;
 }
 
-} // namespace
+int removeFolder(const Bytes& name)
+{
+    return ::rmdir(name.c_str()) == 0 ? 0 : errno;
+}
+
+std::vector<Bytes> folderEntries(const Bytes& folder)
+{
+    std::vector<Bytes> names;
+    DIR* entries = ::opendir(folder.c_str());
+    if (!entries)
+        return names;
+    while (const dirent* entry = ::readdir(entries)) {
+        const Bytes name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(entries);
+    return names;
+}
+
+Bytes inFolder(const Bytes& folder, const Bytes& entry)
+{
+    return folder + "/" + entry;
+}
+
+int writeWholeFile(const Bytes& path, BytesView contents, FileMode newFileMode, const Bytes& keepModeOf)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, newFileMode);
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    const char* data = contents.data();
+    size_t left = contents.size();
+    while (left > 0 && error == 0) {
+        const ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno != EINTR)
+                error = errno;
+            continue;
+        }
+        data += written;
+        left -= static_cast<size_t>(written);
+    }
+    struct stat old { };
+    if (error == 0 && !keepModeOf.empty() && ::stat(keepModeOf.c_str(), &old) == 0)
+        (void)::fchmod(fd, old.st_mode & 07777);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        ::unlink(path.c_str());
+    return error;
+}
+
+int renameReplacing(const Bytes& from, const Bytes& to)
+{
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
 
 bool removeLockFileIf(const Bytes& name, const FileIdentity& identity)
 {
     struct stat now { };
-    if (::lstat(name.c_str(), &now) != 0 || !sameFile(now, identity))
+    if (::lstat(name.c_str(), &now) != 0 || static_cast<unsigned long long>(now.st_dev) != identity.volume
+        || static_cast<unsigned long long>(now.st_ino) != identity.index || !S_ISREG(now.st_mode))
         return false;
     return ::unlink(name.c_str()) == 0;
-}
-
-void releaseLockFile(const Bytes& name, NativeFile file)
-{
-    const int fd = static_cast<int>(file);
-    struct stat mine { };
-    if (::fstat(fd, &mine) == 0)
-        removeLockFileIf(
-            name, { static_cast<unsigned long long>(mine.st_dev), static_cast<unsigned long long>(mine.st_ino) });
-    ::close(fd);
-}
-
-void touchFile(NativeFile file)
-{
-    ::futimens(static_cast<int>(file), nullptr);
 }
 
 // The kernel's start time of a process, which tells a process apart from a later one that got

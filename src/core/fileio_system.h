@@ -8,6 +8,7 @@
 
 #include <ctime>
 #include <optional>
+#include <vector>
 
 namespace quorvex::sys {
 
@@ -22,30 +23,41 @@ struct FileIdentity {
     friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
-// Creates the lock file, which must not exist, and keeps it open for its note; EEXIST when
-// someone holds it.
-int createLockFile(const Bytes& name, NativeFile& file);
-void writeLockNote(NativeFile file, BytesView note);
-
-// What stands under a lock file's name, read without following links or waiting. ENOENT when
-// it is gone; another error when something stands there that cannot be opened.
-struct LockFileLook {
-    bool regular = false; // false: a folder, a link or the like, no lock file of the program's
-    FileIdentity identity;
+// What stands under a name, links not followed.
+struct NameLook {
+    enum class Kind { Missing, Regular, Folder, Link, Pipe, Socket, Device, Other };
+    Kind kind = Kind::Missing;
     time_t modified = 0;
-    Bytes note;
+    time_t changed = 0; // when the file system last changed the entry, which no program can set
+    long long size = 0;
+    FileIdentity identity;
 };
-int lookAtLockFile(const Bytes& name, LockFileLook& look);
+// 0, ENOENT when nothing stands there, or another errno value.
+int lookAt(const Bytes& name, NameLook& look);
 
-// Removes the lock file under the name if it is still the file identified; true when it went.
+// Makes a folder, refusing a name that is taken: 0, EEXIST, or another errno value.
+int makeFolder(const Bytes& name);
+// Removes an empty folder: 0 or an errno value (ENOTEMPTY when something is inside).
+int removeFolder(const Bytes& name);
+// The names in a folder, "." and ".." left out, in no particular order.
+std::vector<Bytes> folderEntries(const Bytes& folder);
+// A path to an entry of a folder of the class folder.
+Bytes inFolder(const Bytes& folder, const Bytes& entry);
+
+// Creates a file that must not exist, writes all of it, flushes it to the disk and closes it;
+// on failure nothing is left. The mode is keepModeOf's, when that names a file, else newFileMode
+// less the umask (POSIX only).
+int writeWholeFile(const Bytes& path, BytesView contents, FileMode newFileMode, const Bytes& keepModeOf);
+
+// Renames, replacing a file under the new name: 0 or an errno value.
+int renameReplacing(const Bytes& from, const Bytes& to);
+
+// Where a write of name really goes: the file a link points to, or name itself; empty, with an
+// error, when the name is a link that leads nowhere.
+Bytes writeTarget(const Bytes& name, FileError& error);
+
+// Removes an earlier version's lock file under the name if it is still the file identified.
 bool removeLockFileIf(const Bytes& name, const FileIdentity& identity);
-
-// Gives up a lock: its file goes if it is still the one held open (a lock taken as stale and
-// replaced by another holder's stays), and the file is closed.
-void releaseLockFile(const Bytes& name, NativeFile file);
-
-// Sets the file's modification time to now.
-void touchFile(NativeFile file);
 
 // When the process of that number started, in the system's own units: nullopt when no such
 // process runs, an empty text when it runs but its start cannot be read.

@@ -171,16 +171,6 @@ private:
     HANDLE m_handle;
 };
 
-HANDLE toHandle(NativeFile file)
-{
-    return reinterpret_cast<HANDLE>(file);
-}
-
-NativeFile toNative(HANDLE handle)
-{
-    return reinterpret_cast<NativeFile>(handle);
-}
-
 int writeAll(HANDLE file, BytesView contents)
 {
     const char* data = contents.data();
@@ -433,18 +423,7 @@ int renameWithoutReplacing(const Bytes& from, const Bytes& to)
 
 std::vector<Bytes> workingFolderEntries()
 {
-    std::vector<Bytes> names;
-    WIN32_FIND_DATAW entry {};
-    const HANDLE search = FindFirstFileExW(L"*", FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::optional<Bytes> name = narrowName(entry.cFileName);
-        if (name && *name != "." && *name != "..")
-            names.push_back(*name);
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-    return names;
+    return sys::folderEntries(".");
 }
 
 // ---- Locks ---------------------------------------------------------------------------------
@@ -474,54 +453,91 @@ bool identityOf(HANDLE file, FileIdentity& identity, BY_HANDLE_FILE_INFORMATION*
 
 } // namespace
 
-int createLockFile(const Bytes& name, NativeFile& file)
+Bytes writeTarget(const Bytes& name, FileError&)
 {
-    // A lock being deleted keeps its name a moment longer and refuses access meanwhile, and by
-    // the time the name is looked at the deletion may have finished. A refusal with the name
-    // taken is a lock in the way; with the name free again it is tried anew, and only a refusal
-    // that stays is the folder's own.
-    constexpr int tries = 8;
-    for (int attempt = 1;; ++attempt) {
-        // Open to every other copy for reading its note and for deleting it when it turns
-        // stale; hidden, as its leading dot hides it elsewhere.
-        const HANDLE created = CreateFileW(winPath(name).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, shareAll,
-            nullptr, CREATE_NEW, FILE_ATTRIBUTE_HIDDEN, nullptr);
-        if (created != INVALID_HANDLE_VALUE) {
-            file = toNative(created);
-            return 0;
-        }
-        const int error = lastError();
-        if (error != EACCES)
-            return error;
-        if (nameTaken(name))
-            return EEXIST;
-        if (attempt == tries)
-            return error;
-    }
+    // A link is replaced, not followed: Windows' links need rights that pupils' accounts lack.
+    return name;
 }
 
-void writeLockNote(NativeFile file, BytesView note)
+int lookAt(const Bytes& name, NameLook& look)
 {
-    (void)writeAll(toHandle(file), note);
-}
-
-int lookAtLockFile(const Bytes& name, LockFileLook& look)
-{
-    Handle file(CreateFileW(
-        winPath(name).c_str(), GENERIC_READ, shareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    Handle file(CreateFileW(winPath(name).c_str(), FILE_READ_ATTRIBUTES, shareAll, nullptr, OPEN_EXISTING,
+        FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!file.valid())
         return lastError();
+    using Kind = NameLook::Kind;
+    const DWORD type = GetFileType(file.get());
     BY_HANDLE_FILE_INFORMATION info {};
-    if (GetFileType(file.get()) != FILE_TYPE_DISK || !identityOf(file.get(), look.identity, &info)
-        || (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+    if (type != FILE_TYPE_DISK || !identityOf(file.get(), look.identity, &info)) {
+        look.kind = type == FILE_TYPE_PIPE ? Kind::Pipe : type == FILE_TYPE_CHAR ? Kind::Device : Kind::Other;
         return 0;
-    look.regular = true;
+    }
+    look.kind = (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? Kind::Link
+        : (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)           ? Kind::Folder
+                                                                       : Kind::Regular;
     look.modified = static_cast<time_t>((ticks(info.ftLastWriteTime) - fileTimeAtUnixEpoch) / fileTimeTicksPerSecond);
-    char buffer[1024];
-    DWORD got = 0;
-    if (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr))
-        look.note.assign(buffer, got);
+    FILE_BASIC_INFO basic {};
+    look.changed = GetFileInformationByHandleEx(file.get(), FileBasicInfo, &basic, sizeof basic)
+        ? static_cast<time_t>((basic.ChangeTime.QuadPart - fileTimeAtUnixEpoch) / fileTimeTicksPerSecond)
+        : 0;
+    look.size = static_cast<long long>((static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
     return 0;
+}
+
+int makeFolder(const Bytes& name)
+{
+    return CreateDirectoryW(winPath(name).c_str(), nullptr) ? 0 : lastError();
+}
+
+int removeFolder(const Bytes& name)
+{
+    return RemoveDirectoryW(winPath(name).c_str()) ? 0 : lastError();
+}
+
+std::vector<Bytes> folderEntries(const Bytes& folder)
+{
+    std::vector<Bytes> names;
+    WIN32_FIND_DATAW entry {};
+    const HANDLE search = FindFirstFileExW(
+        winPath(inFolder(folder, "*")).c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::optional<Bytes> name = narrowName(entry.cFileName);
+        if (name && *name != "." && *name != "..")
+            names.push_back(*name);
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    return names;
+}
+
+Bytes inFolder(const Bytes& folder, const Bytes& entry)
+{
+    return folder + "\\" + entry;
+}
+
+int writeWholeFile(const Bytes& path, BytesView contents, FileMode, const Bytes&)
+{
+    const std::wstring where = winPath(path);
+    Handle file(CreateFileW(where.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid())
+        return lastError();
+    int error = writeAll(file.get(), contents);
+    if (error == 0 && !FlushFileBuffers(file.get()))
+        error = lastError();
+    if (const int closed = file.close(); error == 0)
+        error = closed;
+    if (error != 0)
+        DeleteFileW(where.c_str());
+    return error;
+}
+
+int renameReplacing(const Bytes& from, const Bytes& to)
+{
+    return MoveFileExW(winPath(from).c_str(), winPath(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+        ? 0
+        : lastError();
 }
 
 bool removeLockFileIf(const Bytes& name, const FileIdentity& identity)
@@ -531,21 +547,6 @@ bool removeLockFileIf(const Bytes& name, const FileIdentity& identity)
         winPath(name).c_str(), DELETE, shareAll, nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     FileIdentity now;
     return file.valid() && identityOf(file.get(), now) && now == identity && deleteOpenFile(file.get(), name);
-}
-
-void releaseLockFile(const Bytes& name, NativeFile file)
-{
-    // The handle is the lock's own file: a lock taken as stale and replaced meanwhile is
-    // another file under the name and stays.
-    deleteOpenFile(toHandle(file), name);
-    CloseHandle(toHandle(file));
-}
-
-void touchFile(NativeFile file)
-{
-    FILETIME now {};
-    GetSystemTimeAsFileTime(&now);
-    SetFileTime(toHandle(file), nullptr, nullptr, &now);
 }
 
 std::optional<Bytes> processStart(long long process)

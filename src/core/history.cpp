@@ -40,17 +40,15 @@ void shorten(Bytes& text)
 }
 
 // Saves as saveDayFrom, with the student's lock held.
-Result<int32_t> saveLocked(const Bytes& student, int32_t day, std::span<const Treslts> records)
+Result<int32_t> saveLocked(const FolderLock& lock, const Bytes& student, int32_t day, std::span<const Treslts> records)
 {
-    // A save killed between linking its day in and removing the scratch name left a second
-    // name of the day before.
-    if (day > 1)
-        (void)removeName(scratchFileName(dayFileName(student, day - 1)));
+    // Earlier versions prepared a day beside it; what an interrupted one left goes.
+    (void)removeName(scratchFileName(dayFileName(student, day)));
     const Bytes contents = dayContents(records);
     for (;;) {
         const Bytes name = dayFileName(student, day);
         bool existedAlready = false;
-        Status created = createNewFile(name, contents, &existedAlready);
+        Status created = lock.createFile(name, contents, &existedAlready);
         if (created)
             return day;
         if (!existedAlready)
@@ -84,7 +82,7 @@ template <class Save> Result<int32_t> underLock(const Bytes& student, int32_t fi
     }
     FolderLock held = std::move(lock).value();
     (void)settleStudentLocked(student, held);
-    return save();
+    return save(held);
 }
 
 } // namespace
@@ -246,12 +244,14 @@ Result<std::vector<Treslts>> loadDay(const Bytes& student, int32_t day)
 
 Result<int32_t> saveNextDay(const Bytes& student, std::span<const Treslts> records)
 {
-    return underLock(student, 1, [&] { return saveLocked(student, countDayFiles(student) + 1, records); });
+    return underLock(student, 1,
+        [&](const FolderLock& lock) { return saveLocked(lock, student, countDayFiles(student) + 1, records); });
 }
 
 Result<int32_t> saveDayFrom(const Bytes& student, int32_t firstDay, std::span<const Treslts> records)
 {
-    return underLock(student, firstDay, [&] { return saveLocked(student, firstDay, records); });
+    return underLock(
+        student, firstDay, [&](const FolderLock& lock) { return saveLocked(lock, student, firstDay, records); });
 }
 
 } // namespace quorvex

@@ -36,7 +36,7 @@ Status writePasswordFile(BytesView password)
     Result<FolderLock> lock = FolderLock::take(rosterLockName);
     if (!lock)
         return lockedOut(passwordFileName, lock.error());
-    return replaceFile(passwordFileName, Bytes(password) + "\r\n", 0600);
+    return lock->replaceFile(passwordFileName, Bytes(password) + "\r\n", 0600);
 }
 
 Status createPasswordFile(BytesView password, bool* existedAlready)
@@ -53,7 +53,7 @@ Status createPasswordFile(BytesView password, bool* existedAlready)
                 : kind == FileKind::Folder ? "Is a directory"
                                            : "Not a regular file, or a link to a file that cannot be reached" };
     }
-    return createNewFile(passwordFileName, Bytes(password) + "\r\n", existedAlready, 0600);
+    return lock->createFile(passwordFileName, Bytes(password) + "\r\n", existedAlready, 0600);
 }
 
 bool passwordMatches(BytesView typed, BytesView stored)

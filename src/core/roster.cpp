@@ -16,9 +16,9 @@ Result<std::vector<Bytes>> readRoster()
     return parseRoster(*contents);
 }
 
-Status replaceRoster(const std::vector<Bytes>& entries)
+Status replaceRoster(const FolderLock& lock, const std::vector<Bytes>& entries)
 {
-    return replaceFile(rosterFileName, joinLines(entries));
+    return lock.replaceFile(rosterFileName, joinLines(entries));
 }
 
 } // namespace
@@ -46,7 +46,7 @@ Result<std::vector<Bytes>> loadOrCreateRoster()
     Result<FolderLock> lock = FolderLock::take(rosterLockName);
     if (!lock)
         return lockedOut(rosterFileName, lock.error());
-    if (auto created = createNewFile(rosterFileName, guestName + "\r\n", &existed); !created) {
+    if (auto created = lock->createFile(rosterFileName, guestName + "\r\n", &existed); !created) {
         if (!existed)
             return created.error();
         // Another copy of the program created it a moment ago: read theirs.
@@ -60,7 +60,7 @@ Status writeRoster(const std::vector<Bytes>& entries)
     Result<FolderLock> lock = FolderLock::take(rosterLockName);
     if (!lock)
         return lockedOut(rosterFileName, lock.error());
-    return replaceRoster(entries);
+    return replaceRoster(*lock, entries);
 }
 
 Result<std::vector<Bytes>> changeRoster(const RosterChange& change)
@@ -82,7 +82,7 @@ Result<std::vector<Bytes>> changeRoster(const RosterChange& change)
     }
     if (change.guestFirst && !roster.empty())
         roster.front() = guestName;
-    if (Status written = replaceRoster(roster); !written)
+    if (Status written = replaceRoster(*lock, roster); !written)
         return written.error();
     return roster;
 }

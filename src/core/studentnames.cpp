@@ -35,13 +35,6 @@ unsigned char folded(unsigned char c)
     return c;
 }
 
-bool sameIgnoringCase(BytesView a, BytesView b)
-{
-    return a.size() == b.size() && std::ranges::equal(a, b, [](char x, char y) {
-        return folded(static_cast<unsigned char>(x)) == folded(static_cast<unsigned char>(y));
-    });
-}
-
 // Windows opens a device, not a file, for these names in any folder and with any extension,
 // whatever their case and with blanks before the dot. A day file is the name followed by the
 // day number, so COM and LPT alone would make COM1.txt; the 8-bit superscripts one, two and
@@ -65,6 +58,13 @@ bool isReservedDeviceName(BytesView name)
 }
 
 } // namespace
+
+bool sameIgnoringCase(BytesView a, BytesView b)
+{
+    return a.size() == b.size() && std::ranges::equal(a, b, [](char x, char y) {
+        return folded(static_cast<unsigned char>(x)) == folded(static_cast<unsigned char>(y));
+    });
+}
 
 char typedNameCharacter(char typed)
 {

@@ -35,6 +35,9 @@ inline constexpr size_t maxStudentNameLength = 255 - 2 - 5 - 4 - 7;
 
 NameProblem checkStudentName(BytesView name);
 
+// Names as file systems that ignore letter case compare them, 8-bit letters included.
+bool sameIgnoringCase(BytesView a, BytesView b);
+
 // The words shown in the Add panel for a refused name; empty for NameProblem::None.
 Bytes nameProblemMessage(NameProblem problem);
 

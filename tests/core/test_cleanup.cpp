@@ -4,6 +4,8 @@
 #include "immutableflag.h"
 #include "scratchfolder.h"
 
+#include <cstring>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <sys/stat.h>
@@ -244,24 +246,131 @@ TEST(CleanUp, AFileThatCannotBeDeletedIsReportedAndTheOrderKept)
     EXPECT_EQ(daysOnDisk("Ann"), (std::map<int, int> { { 2, 2 }, { 3, 4 }, { 4, 5 } }));
 }
 
-TEST(CleanUp, ARecordCutShortByAKillCountsAsNoneAndIsRemoved)
+// Notes that this program did not write, or that disagree with the folder: each is set aside
+// whole and reported once, naming it, and no day changes.
+struct CraftedNote {
+    const char* name;
+    const char* noteFile;
+    Bytes contents;
+    Bytes why;
+};
+
+std::ostream& operator<<(std::ostream& out, const CraftedNote& note)
+{
+    return out << note.name;
+}
+
+Bytes sizesOfTenDays(int upTo)
+{
+    Bytes sizes;
+    for (int day = 1; day <= upTo; ++day)
+        sizes += "size " + decimal(day) + " " + (day < 10 ? "7" : "8") + "\n";
+    return sizes;
+}
+
+class CraftedNotes : public ::testing::TestWithParam<CraftedNote> { };
+
+TEST_P(CraftedNotes, AreSetAsideAndReportedOnceAndNoDayChanges)
 {
     ScratchFolder folder;
-    writeDays("Ann", 1, 6);
-    ASSERT_TRUE(replaceFile(cleanupRecordName("Ann"), "clean-up\n6\n").ok());
+    const CraftedNote& crafted = GetParam();
+    ASSERT_TRUE(replaceFile("studnames.txt", "Guest\r\nAnn\r\nBob\r\n").ok());
+    writeDays("Ann", 1, 10);
+    ASSERT_TRUE(replaceFile(crafted.noteFile, crafted.contents).ok());
+
+    const DayFilesReport settled = settleClassFolder();
+    ASSERT_EQ(settled.faults.size(), 1u);
+    const Bytes student = Bytes(crafted.noteFile).substr(2, std::strlen(crafted.noteFile) - 10);
+    EXPECT_EQ(dayFaultMessage(settled.faults[0]),
+        student + "'s days were left as they are: the clean-up note was not carried out (" + crafted.why
+            + "); it was set aside as \"" + crafted.noteFile + ".refused\"");
+    EXPECT_EQ(daysOnDisk("Ann"), renumbered(1, 10));
+    EXPECT_FALSE(nameTaken(crafted.noteFile));
+    EXPECT_EQ(readFile(Bytes(crafted.noteFile) + ".refused").value(), crafted.contents);
     EXPECT_TRUE(settleClassFolder().faults.empty());
-    EXPECT_EQ(daysOnDisk("Ann"), renumbered(1, 6));
-    EXPECT_FALSE(nameTaken(cleanupRecordName("Ann")));
+    EXPECT_EQ(countDays("Ann"), 10);
 }
+
+INSTANTIATE_TEST_SUITE_P(NotesOfAnyKind, CraftedNotes,
+    ::testing::Values(
+        CraftedNote { "HugeDayCount", ".~Ann.cleanup", "clean-up 2\nstudent Ann\ndays 2147483647\ndelete 1\nend\n",
+            "it is not one this program wrote" },
+        CraftedNote { "EarlierFormatHugeCount", ".~Ann.cleanup", "clean-up\n2147483647\n1\nend\n",
+            "it is not one this program wrote" },
+        CraftedNote { "CutShort", ".~Ann.cleanup", "clean-up 2\nstudent Ann\ndays 10\ndelete 8\nsize 1 7\n",
+            "it is not one this program wrote" },
+        CraftedNote { "Garbage", ".~Ann.cleanup", Bytes("\0\xff\n\n", 4), "it is not one this program wrote" },
+        CraftedNote { "FewerDaysThanOnDisk", ".~Ann.cleanup",
+            "clean-up 2\nstudent Ann\ndays 5\ndelete 2\n" + sizesOfTenDays(5) + "end\n",
+            "the note counts 5 days, but day 6 is there" },
+        CraftedNote { "SizesOfOtherDays", ".~Ann.cleanup",
+            "clean-up 2\nstudent Ann\ndays 10\ndelete 2\n" + sizesOfTenDays(9) + "size 10 9\nend\n",
+            "day 10 is not the day the note counted" },
+        CraftedNote { "AnotherPupilNamedInside", ".~Ann.cleanup",
+            "clean-up 2\nstudent Bob\ndays 10\ndelete 2\n" + sizesOfTenDays(10) + "end\n", "it names another pupil" },
+        CraftedNote { "APupilNotOnTheList", ".~Ann1.cleanup",
+            "clean-up 2\nstudent Ann1\ndays 5\ndelete 2\n" + sizesOfTenDays(5) + "end\n", "Ann1 is not on the list" }),
+    [](const ::testing::TestParamInfo<CraftedNote>& info) { return info.param.name; });
 
 TEST(CleanUp, AnInterruptedCleanUpIsFinishedWhenTheDaysAreNextCounted)
 {
     ScratchFolder folder;
+    ASSERT_TRUE(replaceFile("studnames.txt", "Guest\r\nAnn\r\n").ok());
     // Deleting the first 3 of 6 was killed after days 1 to 3 went and day 4 became day 1.
     writeDays("Ann", { 4, 5, 6 });
     ASSERT_EQ(::rename("Ann4.txt", "Ann1.txt"), 0);
-    ASSERT_TRUE(replaceFile(cleanupRecordName("Ann"), "clean-up\n6\n3\nend\n").ok());
+    ASSERT_TRUE(replaceFile(cleanupRecordName("Ann"),
+        "clean-up 2\nstudent Ann\ndays 6\ndelete 3\n" + sizesOfTenDays(6)
+            + "renumber\nmove 4 1\nmove 5 2\nmove 6 3\nend\n")
+                    .ok());
     EXPECT_EQ(countDays("Ann"), 3);
     EXPECT_EQ(daysOnDisk("Ann"), renumbered(4, 6));
     EXPECT_FALSE(nameTaken(cleanupRecordName("Ann")));
 }
+
+// A roster from an earlier version that holds both Ann and Ann1: Ann's day 11 and Ann1's day 1
+// are the same file, so neither pupil's delete or clean-up touches a file the other could own.
+struct SharedFilesCase {
+    const char* name;
+    std::function<DayFilesReport()> work;
+    std::map<int, int> left; // Ann's days afterwards
+    std::vector<Bytes> messages;
+};
+
+std::ostream& operator<<(std::ostream& out, const SharedFilesCase& c)
+{
+    return out << c.name;
+}
+
+class PupilsSharingFiles : public ::testing::TestWithParam<SharedFilesCase> { };
+
+TEST_P(PupilsSharingFiles, KeepEveryFileTheOtherCouldOwn)
+{
+    ScratchFolder folder;
+    const SharedFilesCase& c = GetParam();
+    ASSERT_TRUE(replaceFile("studnames.txt", "Guest\r\nAnn\r\nAnn1\r\n").ok());
+    writeDays("Ann", 1, 13);
+    const DayFilesReport report = c.work();
+    std::vector<Bytes> messages;
+    for (const DayFault& fault : report.faults)
+        messages.push_back(dayFaultMessage(fault));
+    EXPECT_EQ(messages, c.messages);
+    EXPECT_EQ(daysOnDisk("Ann"), c.left);
+}
+
+INSTANTIATE_TEST_SUITE_P(AnnAndAnn1, PupilsSharingFiles,
+    ::testing::Values(
+        SharedFilesCase { "DeletingAnn1LeavesAnnsDays", [] { return deleteAllDays("Ann1"); }, renumbered(1, 13),
+            { "Could not delete Ann1's day 1: it may be a history file of Ann too",
+                "Could not delete Ann1's day 2: it may be a history file of Ann too",
+                "Could not delete Ann1's day 3: it may be a history file of Ann too" } },
+        SharedFilesCase { "DeletingAnnLeavesWhatMayBeAnn1s", [] { return deleteAllDays("Ann"); },
+            { { 11, 11 }, { 12, 12 }, { 13, 13 } },
+            { "Could not delete Ann's day 11: it may be a history file of Ann1 too",
+                "Could not delete Ann's day 12: it may be a history file of Ann1 too",
+                "Could not delete Ann's day 13: it may be a history file of Ann1 too" } },
+        SharedFilesCase { "CleaningUpAnnRenumbersNothing", [] { return cleanUp({ "Ann" }, CleanupMode::KeepLast, 3); },
+            renumbered(1, 13),
+            { "Ann's days were left as they are: the list also holds Ann1, whose history files may be the same "
+              "files" } }),
+    [](const ::testing::TestParamInfo<SharedFilesCase>& info) { return info.param.name; });

@@ -9,18 +9,23 @@
 #include "core/roster.h"
 #include "core/textlines.h"
 #include "faultwriters.h"
+#include "immutableflag.h"
 #include "scratchfolder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
+#include <ranges>
 #include <set>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -143,7 +148,7 @@ TEST_P(KillWhileWriting, LeavesTheOldFileOrTheNewOneNeverAMixOrNothing)
                 // An unfinished write aside, never seen under the file's own name, or the
                 // lock the killed writer held.
                 scratchLeft += isScratchFileName(name) ? 1 : 0;
-                std::filesystem::remove(name);
+                std::filesystem::remove_all(name);
                 continue;
             }
             const Result<Bytes> contents = readFile(name);
@@ -175,8 +180,14 @@ Bytes originalDay(int day)
 }
 
 // Plain writes: setting up thousands of days with the program's flushed writes takes long.
+// The student is on the roster, as a clean-up note is acted on only for a student on it.
 void writeOriginalDays(const Bytes& student, int days)
 {
+    const Bytes roster = "Guest\r\n" + student + "\r\n";
+    const int list = ::open(rosterFileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(list, 0);
+    ASSERT_EQ(::write(list, roster.data(), roster.size()), static_cast<ssize_t>(roster.size()));
+    ::close(list);
     for (int day = 1; day <= days; ++day) {
         const Bytes name = dayFileName(student, day);
         const Bytes contents = originalDay(day);
@@ -190,7 +201,7 @@ void writeOriginalDays(const Bytes& student, int days)
 void emptyFolder()
 {
     for (const std::string& name : folderEntries())
-        std::filesystem::remove(name);
+        std::filesystem::remove_all(name);
 }
 
 // The student's days as a run 1..m, and whether any day file lies beyond its first gap.
@@ -220,6 +231,7 @@ struct KilledDayWork {
     int kills;
     std::function<void()> work;
     int firstKept; // the first original day left when the work is done; days + 1 for none
+    int refusedDay = 0; // a day the file system refuses to delete, which stays in its place
 };
 
 std::ostream& operator<<(std::ostream& out, const KilledDayWork& work)
@@ -257,14 +269,28 @@ TEST_P(KillDayWork, AfterARestartTheDaysAreTheOldOrTheNewNeverHidden)
 {
     // Thousands of files made and removed 150 times: in memory where there is a memory file
     // system, which takes a minute off; the files are named, renamed and removed the same way.
-    std::error_code noShm;
-    ScratchFolder folder(std::filesystem::is_directory("/dev/shm", noShm) ? "/dev/shm" : "");
+    // A refused deletion needs a disk file system, which can make a file immutable.
     const KilledDayWork& work = GetParam();
+    std::error_code noShm;
+    ScratchFolder folder(work.refusedDay == 0 && std::filesystem::is_directory("/dev/shm", noShm) ? "/dev/shm" : "");
     const std::vector<Bytes> before = originalRun(1, work.days);
-    const std::vector<Bytes> after = originalRun(work.firstKept, work.days);
+    std::vector<Bytes> after = originalRun(work.firstKept, work.days);
+    const Bytes refused = work.refusedDay ? dayFileName("Ann", work.refusedDay) : Bytes();
+    if (work.refusedDay)
+        after.insert(after.begin(), originalDay(work.refusedDay));
+    auto setUp = [&] {
+        if (work.refusedDay)
+            (void)setImmutable(refused.c_str(), false);
+        emptyFolder();
+        writeOriginalDays("Ann", work.days);
+        if (work.refusedDay && !setImmutable(refused.c_str(), true))
+            GTEST_SKIP() << "this file system or process cannot make a file immutable";
+    };
 
     // Once to the end, to learn how long the work takes: the kills fall within that time.
-    writeOriginalDays("Ann", work.days);
+    setUp();
+    if (testing::Test::IsSkipped())
+        return;
     const auto start = std::chrono::steady_clock::now();
     runAndKill(work, std::chrono::microseconds(-1));
     const auto took = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
@@ -275,13 +301,14 @@ TEST_P(KillDayWork, AfterARestartTheDaysAreTheOldOrTheNewNeverHidden)
     std::uniform_int_distribution<long> moment(0, took.count());
     int interrupted = 0;
     for (int kill = 0; kill < work.kills; ++kill) {
-        emptyFolder();
-        writeOriginalDays("Ann", work.days);
+        setUp();
         runAndKill(work, std::chrono::microseconds(moment(random)));
         interrupted += nameTaken(cleanupRecordName("Ann")) ? 1 : 0;
 
-        // The program starts again.
-        const DayFilesReport settled = settleClassFolder();
+        // The program starts again; only the refused day may be reported, as refused again.
+        DayFilesReport settled = settleClassFolder();
+        std::erase_if(settled.faults,
+            [&](const DayFault& f) { return f.action == DayFault::Action::Delete && f.day == work.refusedDay; });
         EXPECT_TRUE(settled.faults.empty()) << "kill " << kill;
         const std::vector<Bytes> days = dayRun("Ann", work.days, hidden);
         EXPECT_FALSE(hidden) << "kill " << kill << ": days lie beyond day " << days.size();
@@ -290,6 +317,8 @@ TEST_P(KillDayWork, AfterARestartTheDaysAreTheOldOrTheNewNeverHidden)
         if (testing::Test::HasFailure())
             break;
     }
+    if (work.refusedDay)
+        (void)setImmutable(refused.c_str(), false);
     // A note of how many kills landed mid-work, not an assertion.
     std::printf("%d of %d kills interrupted the work\n", interrupted, work.kills);
 }
@@ -297,7 +326,9 @@ TEST_P(KillDayWork, AfterARestartTheDaysAreTheOldOrTheNewNeverHidden)
 INSTANTIATE_TEST_SUITE_P(CleanUpAndDelete, KillDayWork,
     ::testing::Values(KilledDayWork { "DeleteFirst1000Of2000", 2000, 100,
                           [] { (void)cleanUp({ "Ann" }, CleanupMode::DeleteFirst, 1000); }, 1001 },
-        KilledDayWork { "DeleteAStudentWith2000Days", 2000, 50, [] { (void)deleteAllDays("Ann"); }, 2001 }),
+        KilledDayWork { "DeleteAStudentWith2000Days", 2000, 50, [] { (void)deleteAllDays("Ann"); }, 2001 },
+        KilledDayWork { "KeepLast100Of300WithDay1Refused", 300, 50,
+            [] { (void)cleanUp({ "Ann" }, CleanupMode::KeepLast, 100); }, 201, 1 }),
     [](const ::testing::TestParamInfo<KilledDayWork>& info) { return info.param.name; });
 
 // ---- Two processes changing the same files at the same moment ----------------------------
@@ -476,3 +507,325 @@ INSTANTIATE_TEST_SUITE_P(TwoComputers, RaceOnTheFolder,
                 EXPECT_EQ(rosterOnDisk(), expected);
             } }),
     [](const ::testing::TestParamInfo<Race>& info) { return info.param.name; });
+
+// ---- A stale lock met by several copies at once ------------------------------------------
+
+namespace {
+
+// How a lock was left behind.
+enum class LeftLock {
+    DeadProcess, // taken by a process of this computer that ended without giving it up
+    AgedOtherComputer, // taken by another computer and not renewed for two minutes
+    EarlierVersionFile, // an earlier version's lock file of another computer, as old
+};
+
+void ageEntry(const Bytes& name, int seconds)
+{
+    const timespec old[2] = { { std::time(nullptr) - seconds, 0 }, { std::time(nullptr) - seconds, 0 } };
+    ASSERT_EQ(::utimensat(AT_FDCWD, name.c_str(), old, AT_SYMLINK_NOFOLLOW), 0) << name;
+}
+
+// Ages a lock as if its holder had not renewed it for that long.
+void ageLock(const Bytes& lock, int seconds)
+{
+    if (!nameTaken(lock))
+        return;
+    for (const std::string& entry : std::filesystem::directory_iterator(lock)
+            | std::views::transform([](auto& e) { return e.path().filename().string(); }))
+        ageEntry(lock + "/" + entry, seconds);
+    ageEntry(lock, seconds);
+}
+
+void leaveLock(LeftLock how)
+{
+    const Bytes lock = studentLockName("Ann");
+    const Bytes note = "computer pc-7\nprocess 4242\nstarted 1\ntime 2026-12-08 09:15:00\n";
+    switch (how) {
+    case LeftLock::DeadProcess:
+        ASSERT_TRUE(exitedCleanly(runChild([&] {
+            const Result<FolderLock> held = FolderLock::take(lock);
+            ::_exit(held.ok() ? 0 : 1); // ends holding it
+        })));
+        break;
+    case LeftLock::AgedOtherComputer:
+        ASSERT_EQ(::mkdir(lock.c_str(), 0777), 0);
+        ASSERT_EQ(::mkdir((lock + "/0123456789abcdef").c_str(), 0777), 0);
+        ASSERT_TRUE(replaceFile(lock + "/holder", note + "token 0123456789abcdef\n").ok());
+        ageLock(lock, 120);
+        break;
+    case LeftLock::EarlierVersionFile:
+        ASSERT_TRUE(replaceFile(lock, note).ok());
+        ageEntry(lock, 120);
+        break;
+    }
+    ASSERT_TRUE(nameTaken(lock));
+}
+
+// What each copy does, one letter each: c cleans up keeping the last 3 days, s saves twice, p
+// takes the lock three times and counts how many hold it.
+struct StaleLockRace {
+    const char* name;
+    const char* copies;
+    LeftLock left;
+    int trials;
+};
+
+std::ostream& operator<<(std::ostream& out, const StaleLockRace& race)
+{
+    return out << race.name;
+}
+
+class StaleLockRaces : public ::testing::TestWithParam<StaleLockRace> { };
+
+struct RaceReport {
+    int32_t writer;
+    int32_t save; // -1 for a clean-up or a probe
+    int32_t number; // the day saved (0: failed), or the days a clean-up deleted, or the most holders seen
+};
+
+} // namespace
+
+TEST_P(StaleLockRaces, OneHolderAtATimeAndEverySavedDayWhereItsSaveSaysItIs)
+{
+    std::error_code noShm;
+    ScratchFolder folder(std::filesystem::is_directory("/dev/shm", noShm) ? "/dev/shm" : "");
+    const StaleLockRace& race = GetParam();
+    const int copies = static_cast<int>(std::strlen(race.copies));
+    // How many copies hold the lock at once, counted in memory every copy shares.
+    auto* holders = static_cast<std::atomic<int>*>(
+        ::mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+    ASSERT_NE(holders, MAP_FAILED);
+    int twoHolders = 0;
+    for (int trial = 0; trial < race.trials; ++trial) {
+        emptyFolder();
+        writeOriginalDays("Ann", 10);
+        leaveLock(race.left);
+        holders->store(0);
+        int start[2];
+        int reports[2];
+        ASSERT_EQ(::pipe(start), 0);
+        ASSERT_EQ(::pipe(reports), 0);
+        std::vector<pid_t> children;
+        for (int writer = 0; writer < copies; ++writer) {
+            children.push_back(runChild([&, writer] {
+                ::close(start[1]);
+                ::close(reports[0]);
+                char go = 0;
+                if (::read(start[0], &go, 1) != 0)
+                    ::_exit(2);
+                const char role = race.copies[writer];
+                if (role == 'c') {
+                    const RaceReport report { writer, -1, cleanUp({ "Ann" }, CleanupMode::KeepLast, 3).deleted };
+                    writeAll(reports[1], &report, sizeof report);
+                } else if (role == 's') {
+                    for (int save = 0; save < 2; ++save) {
+                        const Result<int32_t> day = saveNextDay("Ann", dayOf(writer, save));
+                        const RaceReport report { writer, save, day.ok() ? *day : 0 };
+                        writeAll(reports[1], &report, sizeof report);
+                    }
+                } else {
+                    int most = 0;
+                    for (int take = 0; take < 3; ++take) {
+                        Result<FolderLock> lock = FolderLock::take(studentLockName("Ann"));
+                        if (!lock)
+                            continue;
+                        most = std::max(most, holders->fetch_add(1) + 1);
+                        std::this_thread::sleep_for(std::chrono::microseconds(300));
+                        holders->fetch_sub(1);
+                    }
+                    const RaceReport report { writer, -1, most };
+                    writeAll(reports[1], &report, sizeof report);
+                }
+            }));
+        }
+        ::close(start[0]);
+        ::close(reports[1]);
+        ::close(start[1]);
+        std::vector<RaceReport> done;
+        RaceReport report {};
+        while (::read(reports[0], &report, sizeof report) == static_cast<ssize_t>(sizeof report))
+            done.push_back(report);
+        ::close(reports[0]);
+        for (const pid_t child : children)
+            EXPECT_TRUE(exitedCleanly(child));
+
+        // Every day is an original one or a saved one, once, with no gap and nothing beyond.
+        bool hidden = false;
+        const std::vector<Bytes> days = dayRun("Ann", 30, hidden);
+        EXPECT_FALSE(hidden) << "trial " << trial;
+        int32_t deleted = 0;
+        int32_t saved = 0;
+        for (const RaceReport& r : done) {
+            if (r.save < 0 && race.copies[r.writer] == 'c')
+                deleted = r.number;
+            if (r.save < 0 && race.copies[r.writer] == 'p' && r.number > 1)
+                ++twoHolders;
+            saved += r.save >= 0 && r.number > 0 ? 1 : 0;
+        }
+        EXPECT_EQ(days.size(), static_cast<size_t>(10 + saved - deleted)) << "trial " << trial;
+        EXPECT_EQ(std::set<Bytes>(days.begin(), days.end()).size(), days.size()) << "trial " << trial;
+        // A save is where it said, or where the clean-up that followed it renumbered it to.
+        for (const RaceReport& r : done) {
+            if (r.save < 0)
+                continue;
+            const Bytes contents = dayContents(dayOf(r.writer, r.save));
+            const auto at = std::ranges::find(days, contents);
+            if (r.number == 0) {
+                EXPECT_EQ(at, days.end()) << "trial " << trial << ": a failed save published its day";
+                continue;
+            }
+            const int32_t day = static_cast<int32_t>(at - days.begin()) + 1;
+            if (at != days.end()) {
+                EXPECT_TRUE(day == r.number || day == r.number - deleted)
+                    << "trial " << trial << ": saved as day " << r.number << ", found as day " << day;
+            } else {
+                EXPECT_LE(r.number, deleted) << "trial " << trial << ": the day saved as " << r.number << " is gone";
+            }
+        }
+        if (testing::Test::HasFailure())
+            break;
+    }
+    ::munmap(holders, sizeof(std::atomic<int>));
+    EXPECT_EQ(twoHolders, 0) << "copies that saw another holder beside them";
+}
+
+INSTANTIATE_TEST_SUITE_P(TwoThreeAndFiveCopies, StaleLockRaces,
+    ::testing::Values(StaleLockRace { "SaveAndCleanUpOnADeadProcesssLock", "sc", LeftLock::DeadProcess, 60 },
+        StaleLockRace { "TwoSavesAndACleanUpOnAnAgedLock", "ssc", LeftLock::AgedOtherComputer, 60 },
+        StaleLockRace { "FiveCopiesOnAnEarlierVersionsLock", "scsps", LeftLock::EarlierVersionFile, 40 },
+        StaleLockRace { "FiveCopiesOnADeadProcesssLock", "spscp", LeftLock::DeadProcess, 40 },
+        StaleLockRace { "TwoProbesOnAnAgedLock", "pp", LeftLock::AgedOtherComputer, 80 },
+        StaleLockRace { "ThreeProbesOnADeadProcesssLock", "ppp", LeftLock::DeadProcess, 80 },
+        StaleLockRace { "FiveProbesOnAnAgedLock", "ppppp", LeftLock::AgedOtherComputer, 60 }),
+    [](const ::testing::TestParamInfo<StaleLockRace>& info) { return info.param.name; });
+
+// ---- A holder that sleeps past its lock's age --------------------------------------------
+
+namespace {
+
+// Work of one copy that is paused at any moment, its lock aged meanwhile as if a minute had
+// passed, while another copy saves; the work reports a number and whether it met a fault.
+struct PausedWork {
+    const char* name;
+    int days;
+    int trials;
+    std::function<std::pair<int32_t, bool>()> work;
+    // What the days may be once both are done, given what the sleeper and the saver reported.
+    std::function<void(int trial, std::pair<int32_t, bool> sleeper, int32_t saved, const std::vector<Bytes>&)> check;
+};
+
+std::ostream& operator<<(std::ostream& out, const PausedWork& work)
+{
+    return out << work.name;
+}
+
+class PausedHolder : public ::testing::TestWithParam<PausedWork> { };
+
+Bytes wakerDay(int trial)
+{
+    return dayContents(dayOf(9, trial));
+}
+
+} // namespace
+
+TEST_P(PausedHolder, WakesToFindItsLockTakenOverAndDestroysNothing)
+{
+    std::error_code noShm;
+    ScratchFolder folder(std::filesystem::is_directory("/dev/shm", noShm) ? "/dev/shm" : "");
+    const PausedWork& work = GetParam();
+    std::chrono::microseconds took { 0 };
+    std::mt19937 random(21);
+    for (int trial = -1; trial < work.trials; ++trial) {
+        emptyFolder();
+        writeOriginalDays("Ann", work.days);
+        int ready[2];
+        int outcome[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        ASSERT_EQ(::pipe(outcome), 0);
+        const pid_t sleeper = runChild([&] {
+            ::close(ready[0]);
+            ::close(outcome[0]);
+            writeAll(ready[1], "r", 1);
+            const std::pair<int32_t, bool> result = work.work();
+            const int32_t report[2] = { result.first, result.second ? 1 : 0 };
+            writeAll(outcome[1], report, sizeof report);
+        });
+        ::close(ready[1]);
+        ::close(outcome[1]);
+        char started = 0;
+        ASSERT_EQ(::read(ready[0], &started, 1), 1);
+        ::close(ready[0]);
+        const auto start = std::chrono::steady_clock::now();
+        int32_t saved = 0;
+        int status = 0;
+        bool ended = false;
+        if (trial >= 0) {
+            // The first round only learns how long the work takes; the pauses fall within it.
+            std::this_thread::sleep_for(std::chrono::microseconds(random() % (took.count() + 1)));
+            ::kill(sleeper, SIGSTOP);
+            ASSERT_EQ(::waitpid(sleeper, &status, WUNTRACED), sleeper);
+            ended = !WIFSTOPPED(status); // done before the pause
+            ageLock(studentLockName("Ann"), 120);
+            const Result<int32_t> day = saveNextDay("Ann", dayOf(9, trial));
+            ASSERT_TRUE(day.ok()) << day.error().reason;
+            saved = *day;
+            ::kill(sleeper, SIGCONT);
+        }
+        int32_t report[2] = {};
+        ASSERT_EQ(::read(outcome[0], report, sizeof report), static_cast<ssize_t>(sizeof report));
+        ::close(outcome[0]);
+        if (!ended) {
+            EXPECT_EQ(::waitpid(sleeper, &status, 0), sleeper);
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "trial " << trial << ": status " << status;
+        if (trial < 0) {
+            took = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start);
+            continue;
+        }
+        bool hidden = false;
+        const std::vector<Bytes> days = dayRun("Ann", work.days + 2, hidden);
+        EXPECT_FALSE(hidden) << "trial " << trial;
+        EXPECT_FALSE(nameTaken(cleanupRecordName("Ann"))) << "trial " << trial;
+        work.check(trial, { report[0], report[1] != 0 }, saved, days);
+        if (testing::Test::HasFailure())
+            break;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(CleanUpAndSave, PausedHolder,
+    ::testing::Values(
+        PausedWork { "KeepingTheLast1000Of1500Days", 1500, 30,
+            [] {
+                const DayFilesReport report = cleanUp({ "Ann" }, CleanupMode::KeepLast, 1000);
+                return std::pair { report.deleted, !report.faults.empty() };
+            },
+            [](int trial, std::pair<int32_t, bool> sleeper, int32_t saved, const std::vector<Bytes>& days) {
+                // The clean-up, finished by whoever held the lock, then the save;
+                // or the save first, then the whole clean-up; or, for a clean-up
+                // that lost its lock before it wrote its note and says so, none.
+                const std::vector<Bytes> cleanFirst = plus(originalRun(501, 1500), wakerDay(trial));
+                const std::vector<Bytes> saveFirst = plus(originalRun(502, 1500), wakerDay(trial));
+                const std::vector<Bytes> none = plus(originalRun(1, 1500), wakerDay(trial));
+                EXPECT_TRUE(days == cleanFirst || days == saveFirst || (sleeper.second && days == none))
+                    << "trial " << trial << ": " << days.size() << " days";
+                if (days == cleanFirst) {
+                    EXPECT_EQ(saved, 1001) << "trial " << trial;
+                }
+            } },
+        PausedWork { "SavingADay", 10, 30,
+            [] {
+                const Result<int32_t> day = saveNextDay("Ann", bigDay(0));
+                return std::pair { day.ok() ? *day : 0, !day.ok() };
+            },
+            [](int trial, std::pair<int32_t, bool> sleeper, int32_t saved, const std::vector<Bytes>& days) {
+                // Each day where its save said, and a failed save nowhere.
+                ASSERT_GE(days.size(), 11u) << "trial " << trial;
+                EXPECT_EQ(days[static_cast<size_t>(saved - 1)], wakerDay(trial)) << "trial " << trial;
+                const Bytes slept = dayContents(bigDay(0));
+                if (sleeper.first > 0) {
+                    EXPECT_EQ(days[static_cast<size_t>(sleeper.first - 1)], slept) << "trial " << trial;
+                }
+                EXPECT_EQ(days.size(), sleeper.first > 0 ? 12u : 11u) << "trial " << trial;
+                EXPECT_EQ(std::ranges::count(days, slept), sleeper.first > 0 ? 1 : 0) << "trial " << trial;
+            } }),
+    [](const ::testing::TestParamInfo<PausedWork>& info) { return info.param.name; });
