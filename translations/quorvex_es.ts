@@ -653,6 +653,10 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         </translation>
     </message>
     <message>
+        <source>A link to a file outside the class folder (%1); it is read but never written</source>
+        <translation>Un enlace a un archivo fuera de la carpeta de la clase (%1); se lee, pero nunca se escribe</translation>
+    </message>
+    <message>
         <source>A name cannot begin with .~</source>
         <extracomment>The program&apos;s hidden files begin with a dot and a tilde. Room: 281 px.</extracomment>
         <translation>El nombre no puede empezar por .~</translation>

@@ -653,6 +653,10 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         </translation>
     </message>
     <message>
+        <source>A link to a file outside the class folder (%1); it is read but never written</source>
+        <translation>Un lien vers un fichier hors du dossier de la classe (%1)&#xa0;; il est lu, mais jamais écrit</translation>
+    </message>
+    <message>
         <source>A name cannot begin with .~</source>
         <extracomment>The program&apos;s hidden files begin with a dot and a tilde. Room: 281 px.</extracomment>
         <translation>Un nom ne peut pas commencer par .~</translation>

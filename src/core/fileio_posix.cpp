@@ -26,20 +26,28 @@ int renameNoReplace(const Bytes& from, const Bytes& to)
     return ::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
 }
 
-// Where a write of name really goes: the file a symbolic link points to, or name itself.
-// Empty (with an errno value) when the name is a link that leads nowhere.
-Bytes writeTarget(const Bytes& name, int& error)
+// Where a write of name really goes: the file a symbolic link points to, or name itself. A link
+// is followed only to a file within the class folder, compared after resolving both, so a class
+// folder that is itself reached through a link makes no difference: anyone who can write to a
+// shared folder could otherwise point studnames.txt at a file of the teacher's for the next Add
+// to replace. A link that leads nowhere is an error too.
+Result<Bytes> writeTarget(const Bytes& name)
 {
-    error = 0;
     struct stat info { };
     if (::lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
         return name;
     char resolved[PATH_MAX];
-    if (::realpath(name.c_str(), resolved) == nullptr) {
-        error = errno;
-        return {};
-    }
-    return resolved;
+    if (::realpath(name.c_str(), resolved) == nullptr)
+        return FileError { name, "A link to a file that cannot be reached (" + errorReason(errno) + ")" };
+    char folder[PATH_MAX];
+    if (::realpath(".", folder) == nullptr)
+        return systemError(name, errno);
+    const BytesView target = resolved;
+    const Bytes within = BytesView(folder) == "/" ? Bytes("/") : Bytes(folder) + "/";
+    if (target != folder && !target.starts_with(within))
+        return FileError { name,
+            "A link to a file outside the class folder (" + Bytes(target) + "); it is read but never written" };
+    return Bytes(target);
 }
 
 Bytes scratchBeside(const Bytes& target)
@@ -181,10 +189,10 @@ Result<Bytes> readFile(const Bytes& name, size_t maxSize)
 
 Status replaceFile(const Bytes& name, BytesView contents, mode_t newFileMode)
 {
-    int error = 0;
-    const Bytes target = writeTarget(name, error);
-    if (target.empty())
-        return FileError { name, "A link to a file that cannot be reached (" + errorReason(error) + ")" };
+    const Result<Bytes> written = writeTarget(name);
+    if (!written)
+        return written.error();
+    const Bytes& target = *written;
     struct stat old { };
     const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     ScratchFile scratch(target, newFileMode);

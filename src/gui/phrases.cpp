@@ -151,6 +151,9 @@ QString ownReason(const QString& english)
             QT_TRANSLATE_NOOP("Phrases", "Not a regular file, or a link to a file that cannot be reached") },
         { "^A link to a file that cannot be reached \\((.*)\\)$",
             QT_TRANSLATE_NOOP("Phrases", "A link to a file that cannot be reached (%1)") },
+        { "^A link to a file outside the class folder \\((.*)\\); it is read but never written$",
+            QT_TRANSLATE_NOOP(
+                "Phrases", "A link to a file outside the class folder (%1); it is read but never written") },
         { "^in use by (.*)$", QT_TRANSLATE_NOOP("Phrases", "in use by %1") },
         { "^Invalid file name$", QT_TRANSLATE_NOOP("Phrases", "Invalid file name") },
         { "^'(.*)' is not a valid integer value$", QT_TRANSLATE_NOOP("Phrases", "'%1' is not a valid integer value") },

@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -141,6 +143,8 @@ private Q_SLOTS:
     void namesSharingDayFiles();
     void rosterSharingDayFilesIsToldAtStart_data();
     void rosterSharingDayFilesIsToldAtStart();
+    void rosterLinkIsWrittenOnlyWithinTheClassFolder_data();
+    void rosterLinkIsWrittenOnlyWithinTheClassFolder();
     void failedRosterWriteKeepsTheOldRoster();
     void doneSelectsATypedEntryAndWritesGuestFirst();
     void addMenuTogglesThePanel();
@@ -770,6 +774,54 @@ void TestTeacher::rosterSharingDayFilesIsToldAtStart()
     addStudent("Cy");
     QVERIFY(label("addedlb")->isVisible());
     QCOMPARE(folder.dialogs().errors, told);
+}
+
+void TestTeacher::rosterLinkIsWrittenOnlyWithinTheClassFolder_data()
+{
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("link to a file in the class folder") << true;
+    QTest::newRow("link to a file elsewhere") << false;
+}
+
+void TestTeacher::rosterLinkIsWrittenOnlyWithinTheClassFolder()
+{
+#ifdef _WIN32
+    QSKIP("symbolic links need an administrator, and a link is replaced, not followed");
+#else
+    QFETCH(bool, inside);
+    TestFolder folder;
+    QTemporaryDir elsewhere;
+    const QString target = inside ? QDir(folder.path()).filePath(QStringLiteral("names.txt"))
+                                  : elsewhere.filePath(QStringLiteral("x.txt"));
+    {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Guest\r\nBob\r\n");
+    }
+    QVERIFY(QFile::link(target, QDir(folder.path()).filePath(QStringLiteral("studnames.txt"))));
+    window = startProgram().release();
+    QCOMPARE(items(list("namecb")), names({ "Guest", "Bob" }));
+    action("AddaStudent1")->trigger();
+    addStudent("Ann");
+    QVERIFY(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("studnames.txt"))).isSymLink());
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (inside) {
+        QCOMPARE(file.readAll(), QByteArray("Guest\r\nAnn\r\nBob\r\n"));
+        QCOMPARE(folder.dialogs().errors, QStringList());
+        QCOMPARE(items(list("namecb")), names({ "Guest", "Ann", "Bob" }));
+        return;
+    }
+    QCOMPARE(file.readAll(), QByteArray("Guest\r\nBob\r\n"));
+    QCOMPARE(folder.dialogs().errors,
+        QStringList { QStringLiteral("The file \"studnames.txt\" could not be used: A link to a file outside the class "
+                                     "folder (%1); it is read but never written.")
+                          .arg(QFileInfo(target).canonicalFilePath()) });
+    QCOMPARE(
+        QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), names({ "x.txt" }));
+    QCOMPARE(items(list("namecb")), names({ "Guest", "Bob" }));
+    QVERIFY(!label("addedlb")->isVisible());
+#endif
 }
 
 void TestTeacher::failedRosterWriteKeepsTheOldRoster()
