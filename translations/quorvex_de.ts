@@ -652,6 +652,25 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
             <numerusform>%n richtig in %1 s!</numerusform>
         </translation>
     </message>
+    <message>
+        <source>A link to a file outside the class folder (%1); it is read but never written</source>
+        <translation>Eine Verknüpfung auf eine Datei außerhalb des Klassenordners (%1); sie wird gelesen, aber nie geschrieben</translation>
+    </message>
+    <message>
+        <source>A name cannot begin with .~</source>
+        <extracomment>The program&apos;s hidden files begin with a dot and a tilde. Room: 281 px.</extracomment>
+        <translation>Name darf nicht mit .~ beginnen</translation>
+    </message>
+    <message>
+        <source>Would share history files with %1</source>
+        <extracomment>%1 is a pupil on the list whose history files the new name would also use: Ann1 for Ann, since Ann&apos;s day 11 and Ann1&apos;s day 1 are one file. Room: 281 px with a short name.</extracomment>
+        <translation>Würde Tagesdateien mit %1 teilen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both on the student list, but their history files overlap: %1&apos;s day %3 is the same file as %2&apos;s day 1 (%4).</source>
+        <extracomment>Told at start. %1 and %2 are pupils on the list, %2 being %1 followed by digits; %3 is a day number of %1&apos;s, %4 the file both days are.</extracomment>
+        <translation>%1 und %2 stehen beide auf der Schülerliste, aber ihre Tagesdateien überschneiden sich: Tag %3 von %1 ist dieselbe Datei wie Tag 1 von %2 (%4).</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

@@ -143,43 +143,34 @@ std::vector<std::pair<int32_t, int32_t>> movesFor(const std::vector<int32_t>& ke
     return moves;
 }
 
-// Another entry of the roster whose day files the student's could be: "Ann1" for "Ann" (Ann's
-// day 11 is Ann1's day 1) and "Ann" for "Ann1". Letter case is not told apart, as on the shares
-// schools use.
-std::optional<Bytes> sharingDayFiles(const Bytes& student)
+// The roster as it stands on disk; none when it cannot be read.
+std::optional<std::vector<Bytes>> rosterOnDisk()
 {
     const Result<Bytes> text = readFile(rosterFileName, maxSmallFileSize);
     if (!text)
         return std::nullopt;
-    auto digitsAfter = [](BytesView longer, BytesView shorter) {
-        return longer.size() > shorter.size() && sameIgnoringCase(longer.substr(0, shorter.size()), shorter)
-            && std::ranges::all_of(longer.substr(shorter.size()), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    for (const Bytes& entry : parseRoster(*text)) {
-        if (!entry.empty() && (digitsAfter(entry, student) || digitsAfter(student, entry)))
-            return entry;
-    }
-    return std::nullopt;
+    return parseRoster(*text);
+}
+
+// Another entry of the roster whose day files the student's could be: "Ann1" for "Ann" (Ann's
+// day 11 is Ann1's day 1) and "Ann" for "Ann1".
+std::optional<Bytes> sharingDayFiles(const Bytes& student)
+{
+    const std::optional<std::vector<Bytes>> roster = rosterOnDisk();
+    if (!roster)
+        return std::nullopt;
+    const std::vector<Bytes> others = rosterEntriesSharingDayFiles(*roster, student);
+    if (others.empty())
+        return std::nullopt;
+    return others.front();
 }
 
 bool onRoster(const Bytes& student)
 {
-    const Result<Bytes> text = readFile(rosterFileName, maxSmallFileSize);
-    if (!text)
+    const std::optional<std::vector<Bytes>> roster = rosterOnDisk();
+    if (!roster)
         return student == guestName;
-    const std::vector<Bytes> roster = parseRoster(*text);
-    return std::ranges::find(roster, student) != roster.end();
-}
-
-// Whether the file of a student's day could be a day of the other student too.
-bool couldBeOthers(const Bytes& student, int32_t day, const Bytes& other)
-{
-    const Bytes name = dayFileName(student, day);
-    if (!sameIgnoringCase(BytesView(name).substr(0, std::min(name.size(), other.size())), other)
-        || name.size() <= other.size() + 4)
-        return false;
-    const BytesView number = BytesView(name).substr(other.size(), name.size() - other.size() - 4);
-    return number.front() != '0' && std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; });
+    return std::ranges::find(*roster, student) != roster->end();
 }
 
 // The moves are made in order, each to a name that the deletions or the moves before it
@@ -187,7 +178,8 @@ bool couldBeOthers(const Bytes& student, int32_t day, const Bytes& other)
 size_t firstPendingMove(const CleanupNote& note)
 {
     size_t k = 0;
-    while (k < note.moves.size() && nameTaken(dayFileName(note.student, note.moves[k].second)))
+    while (k < note.moves.size()
+        && fileSize(dayFileName(note.student, note.moves[k].second)) == note.sizeOf(note.moves[k].first))
         ++k;
     return k;
 }
@@ -233,10 +225,10 @@ public:
         renumber();
     }
 
-    // Carries out the moves still to be made, then the note goes.
-    void renumber()
+    // Carries out the moves from the k-th on, then the note goes.
+    void renumber(size_t first = 0)
     {
-        for (size_t k = firstPendingMove(m_note); k < m_note.moves.size(); ++k) {
+        for (size_t k = first; k < m_note.moves.size(); ++k) {
             m_lock.renew();
             const auto [from, to] = m_note.moves[k];
             const int error = m_lock.moveFile(
@@ -332,10 +324,11 @@ DayFilesReport carryOutLocked(const Bytes& student, int32_t dayCount, int32_t de
                     "the list also holds " + *other + ", whose history files may be the same files" }));
             return report;
         }
-        // Deleting every day: those that may be the other's stay.
+        // Deleting every day: those that may be another's stay.
+        const std::vector<Bytes> roster = rosterOnDisk().value_or(std::vector<Bytes> {});
         for (int32_t day = 1; day <= dayCount; ++day) {
             lock.renew();
-            if (couldBeOthers(student, day, *other)) {
+            if (dayFileCouldBelongToAnother(roster, student, day)) {
                 report.faults.push_back({ DayFault::Action::Delete, student, day, 0,
                     { dayFileName(student, day), "it may be a history file of " + *other + " too" } });
             } else if (const int error = lock.removeFile(dayFileName(student, day))) {
@@ -470,9 +463,10 @@ DayFilesReport settleStudentLocked(const Bytes& student, FolderLock& lock)
         report.faults.push_back(setAside(student, noteName, *why));
         return report;
     }
+    const size_t pending = note->renumbering ? firstPendingMove(*note) : 0;
     Cleaner cleaner(std::move(note).value(), lock, report);
     if (cleaner.renumbering())
-        cleaner.renumber();
+        cleaner.renumber(pending);
     else
         cleaner.deleteAndRenumber();
     return report;

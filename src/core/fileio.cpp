@@ -127,12 +127,16 @@ bool isToken(const Bytes& entry)
 
 Bytes newToken()
 {
-    thread_local std::mt19937_64 random([] {
+    // Seeded anew in each process: a copy made by fork would otherwise draw its parent's tokens.
+    thread_local long long seededIn = 0;
+    thread_local std::mt19937_64 random;
+    if (seededIn != sys::currentProcess()) {
+        seededIn = sys::currentProcess();
         std::random_device device;
-        return (static_cast<uint64_t>(device()) << 32) ^ device()
+        random.seed((static_cast<uint64_t>(device()) << 32) ^ device()
             ^ static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count())
-            ^ static_cast<uint64_t>(sys::currentProcess());
-    }());
+            ^ static_cast<uint64_t>(seededIn));
+    }
     static const char digits[] = "0123456789abcdef";
     uint64_t value = random();
     Bytes token(tokenLength, '0');
@@ -327,24 +331,26 @@ int writeHolder(const Bytes& lockName, const Bytes& token, const Bytes& note)
     return error;
 }
 
-// Makes the holder's own folder in a lock folder that has none; true when it is the only one.
-// Two copies doing so at once may both see the other's and both step back, never both stay.
-bool claim(const Bytes& lockName, const Bytes& token, const Bytes& note)
+// Makes the holder's own folder in a lock folder that has none, and looks whether another
+// copy made one too: a copy that judged the lock stale a moment before it was given up and
+// made anew may be doing so beside this one. Of several doing so at once, each sees those
+// that made theirs before it looked, so no two stay; all may step back and try again. 0 when
+// the lock is this copy's, EEXIST when another's folder stands beside, or an errno value.
+int claim(const Bytes& lockName, const Bytes& token, const Bytes& note)
 {
     const Bytes own = sys::inFolder(lockName, token);
-    if (sys::makeFolder(own) != 0)
-        return false;
+    if (const int error = sys::makeFolder(own))
+        return error;
     for (const Bytes& entry : sys::folderEntries(lockName)) {
         if (isToken(entry) && entry != token) {
             (void)sys::removeFolder(own);
-            return false;
+            return EEXIST;
         }
     }
-    if (writeHolder(lockName, token, note) != 0) {
-        (void)sys::removeFolder(own);
-        return false;
-    }
-    return true;
+    // The note only helps others to judge the lock, so one that cannot be written holds
+    // nothing up: the lock is the own folder.
+    (void)writeHolder(lockName, token, note);
+    return 0;
 }
 
 // What a holder that lost its lock left half done in its folder, now the new holder's: days on
@@ -375,7 +381,7 @@ bool takeOver(const Bytes& lockName, const LockLook& lock, const Bytes& token, c
     }
     if (lock.tokens.empty()) {
         // Its holder stopped before making its own folder.
-        if (!claim(lockName, token, note))
+        if (claim(lockName, token, note) != 0)
             return false;
     } else {
         // The note first, so that no one takes the lock for stale between the rename and the
@@ -548,21 +554,19 @@ int FolderLock::moveFile(const Bytes& from, const Bytes& to, long long expectedS
 Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::milliseconds wait)
 {
     const auto deadline = std::chrono::steady_clock::now() + wait;
-    thread_local std::minstd_rand random(static_cast<unsigned>(sys::currentProcess()));
     const Bytes token = newToken();
+    std::minstd_rand random(static_cast<unsigned>(std::hash<Bytes> {}(token)));
     const Bytes note = holderNote(token);
     for (int round = 0;; ++round) {
         int error = sys::makeFolder(lockName);
         if (error == 0) {
-            // The lock is this copy's: its own folder makes it usable. The note only helps
-            // others to judge the lock, so a note that cannot be written holds nothing up.
-            error = sys::makeFolder(sys::inFolder(lockName, token));
-            if (error == 0) {
-                (void)writeHolder(lockName, token, note);
+            error = claim(lockName, token, note);
+            if (error == 0)
                 return FolderLock(lockName, token, note);
+            if (error != EEXIST) {
+                (void)sys::removeFolder(lockName);
+                return sys::systemError(lockName, error);
             }
-            (void)sys::removeFolder(lockName);
-            return sys::systemError(lockName, error);
         }
         // Some shares refuse a name that is taken as not permitted rather than as existing.
         if (error != EEXIST && !((error == EPERM || error == EACCES) && nameTaken(lockName)))

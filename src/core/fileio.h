@@ -52,8 +52,11 @@ Result<Bytes> readFile(const Bytes& name, size_t maxSize = maxDayFileSize);
 // Replaces the whole file in one step: the bytes are written and flushed to a scratch file
 // beside it, which is then renamed over the old one. A failure or a crash at any moment leaves
 // either the old file whole or the new one whole. The new file keeps the old one's mode (a new
-// file gets newFileMode less the umask); when the name is a symbolic link, the file it points
-// to is replaced and the link stays. The scratch file's name is fixed (scratchFileName), so
+// file gets newFileMode less the umask); when the name is a symbolic link to a file within the
+// class folder (the working folder, both resolved), the file it points to is replaced and the
+// link stays. A link to a file outside the class folder is never written through: the write
+// fails, naming the file the link points to, since anyone who can write to a shared folder
+// could otherwise point a link at a file of the teacher's. The scratch file's name is fixed (scratchFileName), so
 // the caller holds the file's lock or is its only writer; a scratch file an interrupted write
 // left is removed first. On Windows a link is replaced, not followed, and the new file gets the
 // folder's access defaults.

@@ -256,6 +256,10 @@ std::vector<Bytes> workingFolderEntries()
 // ---- Locks ---------------------------------------------------------------------------------
 namespace sys {
 
+// A link is followed only to a file within the class folder, compared after resolving both, so
+// a class folder that is itself reached through a link makes no difference: anyone who can write
+// to a shared folder could otherwise point studnames.txt at a file of the teacher's for the next
+// Add to replace.
 Bytes writeTarget(const Bytes& name, FileError& error)
 {
     struct stat info { };
@@ -267,7 +271,19 @@ Bytes writeTarget(const Bytes& name, FileError& error)
         error = { name, "A link to a file that cannot be reached (" + errorReason(failed) + ")", failed };
         return {};
     }
-    return resolved;
+    char folder[PATH_MAX];
+    if (::realpath(".", folder) == nullptr) {
+        error = systemError(name, errno);
+        return {};
+    }
+    const BytesView target = resolved;
+    const Bytes within = BytesView(folder) == "/" ? Bytes("/") : Bytes(folder) + "/";
+    if (target != folder && !target.starts_with(within)) {
+        error = { name,
+            "A link to a file outside the class folder (" + Bytes(target) + "); it is read but never written" };
+        return {};
+    }
+    return Bytes(target);
 }
 
 int lookAt(const Bytes& name, NameLook& look)

@@ -20,7 +20,8 @@ Result<std::vector<Bytes>> loadOrCreateRoster();
 
 // Writes the entries as the roster, one line each, replacing studnames.txt in one step: a
 // failure at any moment leaves the old roster whole. Holds the roster's lock (fileio.h)
-// while it writes; a roster that is a link is written through the link.
+// while it writes; a roster that is a link is written through the link when the file it points
+// to lies within the class folder, and not at all otherwise (see replaceFile).
 Status writeRoster(const std::vector<Bytes>& entries);
 
 // One computer's change to the roster: the names it added and deleted.

@@ -1,6 +1,9 @@
 #include "studentnames.h"
 
+#include "history.h"
+
 #include <algorithm>
+#include <limits>
 
 namespace quorvex {
 
@@ -35,6 +38,42 @@ unsigned char folded(unsigned char c)
     return c;
 }
 
+bool sameIgnoringCase(BytesView a, BytesView b)
+{
+    return a.size() == b.size() && std::ranges::equal(a, b, [](char x, char y) {
+        return folded(static_cast<unsigned char>(x)) == folded(static_cast<unsigned char>(y));
+    });
+}
+
+// A day's number as dayFileName writes it: decimal digits with no leading zero, from 1 to the
+// largest 32-bit day. Digits of any other form are no day of anyone's.
+std::optional<int32_t> writtenDayNumber(BytesView digits)
+{
+    if (digits.empty() || digits.size() > 10 || digits[0] == '0' || !std::ranges::all_of(digits, isDigit))
+        return std::nullopt;
+    long long value = 0;
+    for (const char digit : digits)
+        value = value * 10 + (digit - '0');
+    if (value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+// The day of shorter that is longer's day 1 (Ann's day 11 for Ann and Ann1); none when longer
+// is not shorter followed by digits that lead to such a day.
+std::optional<int32_t> dayMeetingFirstDay(BytesView shorter, BytesView longer)
+{
+    if (longer.size() <= shorter.size() || !sameIgnoringCase(longer.substr(0, shorter.size()), shorter))
+        return std::nullopt;
+    return writtenDayNumber(Bytes(longer.substr(shorter.size())) + "1");
+}
+
+// Every day file of the longer name is then one of the shorter name's too.
+bool shareDayFiles(BytesView a, BytesView b)
+{
+    return dayMeetingFirstDay(a, b).has_value() || dayMeetingFirstDay(b, a).has_value();
+}
+
 // Windows opens a device, not a file, for these names in any folder and with any extension,
 // whatever their case and with blanks before the dot. A day file is the name followed by the
 // day number, so COM and LPT alone would make COM1.txt; the 8-bit superscripts one, two and
@@ -58,13 +97,6 @@ bool isReservedDeviceName(BytesView name)
 }
 
 } // namespace
-
-bool sameIgnoringCase(BytesView a, BytesView b)
-{
-    return a.size() == b.size() && std::ranges::equal(a, b, [](char x, char y) {
-        return folded(static_cast<unsigned char>(x)) == folded(static_cast<unsigned char>(y));
-    });
-}
 
 char typedNameCharacter(char typed)
 {
@@ -90,6 +122,8 @@ NameProblem checkStudentName(BytesView name)
         return NameProblem::ForbiddenCharacter;
     if (name == "." || name == "..")
         return NameProblem::DotName;
+    if (name.starts_with(".~"))
+        return NameProblem::OwnFilePrefix;
     if (isDigit(name.back()))
         return NameProblem::EndsInDigit;
     if (isReservedDeviceName(name))
@@ -99,7 +133,7 @@ NameProblem checkStudentName(BytesView name)
     return NameProblem::None;
 }
 
-Bytes nameProblemMessage(NameProblem problem)
+Bytes nameProblemMessage(NameProblem problem, BytesView other)
 {
     switch (problem) {
     case NameProblem::None:
@@ -114,6 +148,8 @@ Bytes nameProblemMessage(NameProblem problem)
         return "No control characters in a name";
     case NameProblem::DotName:
         return "A name cannot be . or ..";
+    case NameProblem::OwnFilePrefix:
+        return "A name cannot begin with .~";
     case NameProblem::EndsInDigit:
         return "A name cannot end in a digit";
     case NameProblem::ReservedDeviceName:
@@ -122,6 +158,8 @@ Bytes nameProblemMessage(NameProblem problem)
         return "Name too long, please abbreviate";
     case NameProblem::NotInCharacterSet:
         return "A character cannot be stored";
+    case NameProblem::SharesDayFiles:
+        return "Would share history files with " + Bytes(other);
     }
     return {};
 }
@@ -170,6 +208,71 @@ std::vector<Bytes> namesNoLongerOnRoster(const std::vector<Bytes>& roster, const
             names.push_back(name);
     }
     return names;
+}
+
+std::optional<Bytes> rosterNameSharingDayFiles(const std::vector<Bytes>& roster, BytesView name)
+{
+    const std::vector<Bytes> sharing = rosterEntriesSharingDayFiles(roster, name);
+    if (sharing.empty())
+        return std::nullopt;
+    return sharing.front();
+}
+
+std::vector<Bytes> rosterEntriesSharingDayFiles(const std::vector<Bytes>& roster, BytesView student)
+{
+    std::vector<Bytes> sharing;
+    for (const Bytes& entry : roster) {
+        const bool named
+            = std::ranges::any_of(sharing, [&](const Bytes& other) { return sameIgnoringCase(other, entry); });
+        if (!named && !sameIgnoringCase(entry, student) && shareDayFiles(entry, student))
+            sharing.push_back(entry);
+    }
+    return sharing;
+}
+
+bool dayFileCouldBelongToAnother(const std::vector<Bytes>& roster, BytesView student, int32_t day)
+{
+    // Compared as the day file's name without ".txt", which every day file ends in alike.
+    const Bytes file = Bytes(student) + decimal(day);
+    const BytesView fileView = file;
+    return std::ranges::any_of(roster, [&](const Bytes& entry) {
+        return !sameIgnoringCase(entry, student) && entry.size() < file.size()
+            && sameIgnoringCase(fileView.substr(0, entry.size()), entry)
+            && writtenDayNumber(fileView.substr(entry.size())).has_value();
+    });
+}
+
+std::vector<DayFileOverlap> rosterDayFileOverlaps(const std::vector<Bytes>& roster)
+{
+    std::vector<DayFileOverlap> overlaps;
+    for (size_t a = 0; a < roster.size(); ++a) {
+        for (size_t b = a + 1; b < roster.size(); ++b) {
+            const bool aFirst = dayMeetingFirstDay(roster[a], roster[b]).has_value();
+            if (!aFirst && !dayMeetingFirstDay(roster[b], roster[a]))
+                continue;
+            DayFileOverlap overlap { aFirst ? roster[a] : roster[b], aFirst ? roster[b] : roster[a] };
+            const bool told = std::ranges::any_of(overlaps, [&](const DayFileOverlap& earlier) {
+                return sameIgnoringCase(earlier.student, overlap.student)
+                    && sameIgnoringCase(earlier.other, overlap.other);
+            });
+            if (!told)
+                overlaps.push_back(std::move(overlap));
+        }
+    }
+    return overlaps;
+}
+
+int32_t firstSharedDay(const DayFileOverlap& overlap)
+{
+    return dayMeetingFirstDay(overlap.student, overlap.other).value_or(0);
+}
+
+Bytes dayFileOverlapMessage(const DayFileOverlap& overlap)
+{
+    return overlap.student + " and " + overlap.other
+        + " are both on the student list, but their history files overlap: " + overlap.student + "'s day "
+        + decimal(firstSharedDay(overlap)) + " is the same file as " + overlap.other + "'s day 1 ("
+        + dayFileName(overlap.other, 1) + ").";
 }
 
 } // namespace quorvex

@@ -124,6 +124,7 @@ void Tflashcardfrm::FormActivate()
     if (roster) {
         for (const quorvex::Bytes& name : *roster)
             ui.namecb->addItem(toQt(name));
+        reportSharedDayFiles(*roster);
     } else {
         // Pupils can still drill as "Guest". The roster panels refuse to write while the file
         // cannot be read, so it is never replaced by this shorter list.

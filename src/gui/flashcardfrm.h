@@ -344,6 +344,8 @@ private:
     static int pickedPosition(const QComboBox* list);
     bool writeRosterAsAdded(std::vector<quorvex::Bytes> added);
     void refuseName(const QString& why);
+    // Tells the teacher of pupils on the roster loaded at start whose history files overlap.
+    void reportSharedDayFiles(const std::vector<quorvex::Bytes>& roster);
 
     // Clean-up area
     std::vector<quorvex::Bytes> chosenForCleanup() const;

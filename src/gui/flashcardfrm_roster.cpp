@@ -64,6 +64,22 @@ void showWrittenRoster(QComboBox* list, const std::vector<quorvex::Bytes>& roste
         list->removeItem(list->count() - 1);
 }
 
+// Why the name cannot join the roster the list shows; sharing is set to the entry whose day
+// files it would share.
+quorvex::NameProblem problemJoining(
+    const QComboBox* list, const std::optional<quorvex::Bytes>& name, quorvex::Bytes& sharing)
+{
+    if (!name)
+        return quorvex::NameProblem::NotInCharacterSet;
+    if (const quorvex::NameProblem problem = quorvex::checkStudentName(*name); problem != quorvex::NameProblem::None)
+        return problem;
+    const std::optional<quorvex::Bytes> other = quorvex::rosterNameSharingDayFiles(entriesOf(list), *name);
+    if (!other)
+        return quorvex::NameProblem::None;
+    sharing = *other;
+    return quorvex::NameProblem::SharesDayFiles;
+}
+
 } // namespace
 
 int Tflashcardfrm::pickedPosition(const QComboBox* list)
@@ -135,13 +151,13 @@ void Tflashcardfrm::asbtClick()
     if (typed.isEmpty())
         return;
     const std::optional<quorvex::Bytes> name = toBytes(typed);
-    const quorvex::NameProblem problem
-        = name ? quorvex::checkStudentName(*name) : quorvex::NameProblem::NotInCharacterSet;
+    quorvex::Bytes sharing;
+    const quorvex::NameProblem problem = problemJoining(ui.namecb, name, sharing);
     if (problem != quorvex::NameProblem::None || rosterUnreadable) {
         // With no roster loaded there is nothing to add to, and writing would replace the
         // teacher's unreadable file by a shorter list.
         //: Shown in red in place of the notes of the Add a Student panel. Room: 281 px.
-        refuseName(rosterUnreadable ? tr("The student list was not read") : nameProblemText(problem));
+        refuseName(rosterUnreadable ? tr("The student list was not read") : nameProblemText(problem, sharing));
         return;
     }
 
@@ -161,6 +177,17 @@ void Tflashcardfrm::refuseName(const QString& why)
     ui.addedlb->hide();
     ui.nameproblemlb->show();
     ui.nstudeb->setFocus();
+}
+
+void Tflashcardfrm::reportSharedDayFiles(const std::vector<quorvex::Bytes>& roster)
+{
+    // Rosters written by earlier versions were never checked: they still load, and the
+    // teacher hears once why such pupils' histories look mixed.
+    QStringList overlaps;
+    for (const quorvex::DayFileOverlap& overlap : quorvex::rosterDayFileOverlaps(roster))
+        overlaps << dayFileOverlapText(overlap);
+    if (!overlaps.isEmpty())
+        userDialogs().reportError(this, overlaps.join(QLatin1Char('\n')));
 }
 
 bool Tflashcardfrm::writeRosterAsAdded(std::vector<quorvex::Bytes> added)

@@ -1,6 +1,7 @@
 #include "phrases.h"
 
 #include "core/board.h"
+#include "core/history.h"
 #include "core/spoken.h"
 #include "core/tenths.h"
 #include "textcodec.h"
@@ -150,6 +151,9 @@ QString ownReason(const QString& english)
             QT_TRANSLATE_NOOP("Phrases", "Not a regular file, or a link to a file that cannot be reached") },
         { "^A link to a file that cannot be reached \\((.*)\\)$",
             QT_TRANSLATE_NOOP("Phrases", "A link to a file that cannot be reached (%1)") },
+        { "^A link to a file outside the class folder \\((.*)\\); it is read but never written$",
+            QT_TRANSLATE_NOOP(
+                "Phrases", "A link to a file outside the class folder (%1); it is read but never written") },
         { "^in use by (.*)$", QT_TRANSLATE_NOOP("Phrases", "in use by %1") },
         { "^Invalid file name$", QT_TRANSLATE_NOOP("Phrases", "Invalid file name") },
         { "^'(.*)' is not a valid integer value$", QT_TRANSLATE_NOOP("Phrases", "'%1' is not a valid integer value") },
@@ -236,11 +240,11 @@ QString shownLogWord(const quorvex::Bytes& word)
     return text.left(lead) + shown + text.mid(lead + bare.size());
 }
 
-QString nameProblemText(quorvex::NameProblem problem)
+QString nameProblemText(quorvex::NameProblem problem, const quorvex::Bytes& other)
 {
     using quorvex::NameProblem;
     if (!translated)
-        return toQt(quorvex::nameProblemMessage(problem));
+        return toQt(quorvex::nameProblemMessage(problem, other));
     // Each kind of refusal has its sentence; shown in red in a line 281 px wide.
     switch (problem) {
     case NameProblem::None:
@@ -256,6 +260,9 @@ QString nameProblemText(quorvex::NameProblem problem)
         return phrase(QT_TRANSLATE_NOOP("Phrases", "No control characters in a name"));
     case NameProblem::DotName:
         return phrase(QT_TRANSLATE_NOOP("Phrases", "A name cannot be . or .."));
+    case NameProblem::OwnFilePrefix:
+        //: The program's hidden files begin with a dot and a tilde. Room: 281 px.
+        return phrase(QT_TRANSLATE_NOOP("Phrases", "A name cannot begin with .~"));
     case NameProblem::EndsInDigit:
         return phrase(QT_TRANSLATE_NOOP("Phrases", "A name cannot end in a digit"));
     case NameProblem::ReservedDeviceName:
@@ -264,8 +271,25 @@ QString nameProblemText(quorvex::NameProblem problem)
         return phrase(QT_TRANSLATE_NOOP("Phrases", "Name too long, please abbreviate"));
     case NameProblem::NotInCharacterSet:
         return phrase(QT_TRANSLATE_NOOP("Phrases", "A character cannot be stored"));
+    case NameProblem::SharesDayFiles:
+        //: %1 is a pupil on the list whose history files the new name would also use: Ann1 for Ann,
+        //: since Ann's day 11 and Ann1's day 1 are one file. Room: 281 px with a short name.
+        return phrase(QT_TRANSLATE_NOOP("Phrases", "Would share history files with %1")).arg(toQt(other));
     }
-    return toQt(quorvex::nameProblemMessage(problem));
+    return toQt(quorvex::nameProblemMessage(problem, other));
+}
+
+QString dayFileOverlapText(const quorvex::DayFileOverlap& overlap)
+{
+    if (!translated)
+        return toQt(quorvex::dayFileOverlapMessage(overlap));
+    //: Told at start. %1 and %2 are pupils on the list, %2 being %1 followed by digits; %3 is a
+    //: day number of %1's, %4 the file both days are.
+    return phrase(QT_TRANSLATE_NOOP("Phrases",
+                      "%1 and %2 are both on the student list, but their history files overlap: %1's day %3 is "
+                      "the same file as %2's day 1 (%4)."))
+        .arg(toQt(overlap.student), toQt(overlap.other), number(quorvex::firstSharedDay(overlap)),
+            toQt(quorvex::dayFileName(overlap.other, 1)));
 }
 
 QString fileErrorReason(const quorvex::FileError& error)

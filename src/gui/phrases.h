@@ -25,8 +25,12 @@ QString operationText(quorvex::Operation op);
 // anything else (a pupil's name in a loaded day) as it stands.
 QString shownLogWord(const quorvex::Bytes& word);
 
-// Why a name typed into the Add a Student panel was refused.
-QString nameProblemText(quorvex::NameProblem problem);
+// Why a name typed into the Add a Student panel was refused; other is the pupil on the list
+// whose history files it would share.
+QString nameProblemText(quorvex::NameProblem problem, const quorvex::Bytes& other = {});
+
+// Two pupils of the roster whose history files overlap (see core/studentnames.h).
+QString dayFileOverlapText(const quorvex::DayFileOverlap& overlap);
 
 // The reason of a failed file operation, in the user's language where the system's reason is
 // a known one.

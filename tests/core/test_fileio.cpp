@@ -237,6 +237,95 @@ TEST(SymbolicLinks, ARosterOrPasswordLinkIsWrittenThroughAndStaysALink)
 #endif
 }
 
+// Where a roster link may lead. The class folder "class" is the working folder, reached
+// through the link "via" or by its own name; beside it lie "classic", a folder whose name
+// merely begins like it, and "outside". Every file a link may lead to holds Guest and Bob.
+struct RosterLinkCase {
+    const char* name;
+    const char* workingFolder;
+    const char* linkTarget; // "@" stands for the folder that holds them all
+    const char* written; // the file written through the link, from the folder above; null: refused
+};
+
+class RosterLinks : public testing::TestWithParam<RosterLinkCase> { };
+
+TEST_P(RosterLinks, AreWrittenThroughOnlyWithinTheClassFolder)
+{
+    SKIP_ON_WINDOWS("symbolic links need an administrator, and a link is replaced, not followed");
+#ifndef _WIN32
+    const RosterLinkCase& c = GetParam();
+    ScratchFolder above;
+    const std::filesystem::path top = std::filesystem::canonical(above.path());
+    for (const char* folder : { "class", "class/shared", "classic", "outside" })
+        ASSERT_EQ(::mkdir(folder, 0755), 0);
+    for (const char* file : { "class/names.txt", "class/shared/names.txt", "classic/names.txt", "outside/x.txt" })
+        ASSERT_TRUE(replaceFile(file, "Guest\r\nBob\r\n").ok());
+    ASSERT_EQ(::symlink("class", "via"), 0);
+    ASSERT_EQ(::symlink("../outside", "class/out"), 0);
+    ASSERT_EQ(::symlink("../outside/x.txt", "class/inner.txt"), 0);
+    Bytes target = c.linkTarget;
+    if (target.starts_with("@"))
+        target = top.string() + target.substr(1);
+    ASSERT_EQ(::symlink(target.c_str(), "class/studnames.txt"), 0);
+    std::filesystem::current_path(c.workingFolder);
+
+    const auto written = changeRoster({ { "Ann" }, {}, true, {} });
+    EXPECT_TRUE(std::filesystem::is_symlink("studnames.txt"));
+    const std::filesystem::path pointedAt = std::filesystem::canonical("studnames.txt");
+    std::filesystem::current_path(top);
+    if (c.written) {
+        ASSERT_TRUE(written.ok()) << written.error().reason;
+        EXPECT_EQ(readFile(c.written).value(), "Guest\r\nAnn\r\nBob\r\n");
+        EXPECT_EQ(pointedAt, top / c.written);
+        return;
+    }
+    ASSERT_FALSE(written.ok());
+    EXPECT_EQ(written.error().file, "studnames.txt");
+    EXPECT_EQ(written.error().reason,
+        "A link to a file outside the class folder (" + pointedAt.string() + "); it is read but never written");
+    EXPECT_EQ(readFile(pointedAt.string()).value(), "Guest\r\nBob\r\n");
+    // Nothing was prepared beside the file either, and the roster still loads from it.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pointedAt.parent_path()), {}), 1);
+    std::filesystem::current_path(c.workingFolder);
+    EXPECT_EQ(loadOrCreateRoster().value(), (std::vector<Bytes> { "Guest", "Bob" }));
+#endif
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, RosterLinks,
+    testing::Values(RosterLinkCase { "besideIt", "class", "names.txt", "class/names.txt" },
+        RosterLinkCase { "inASubfolder", "class", "shared/names.txt", "class/shared/names.txt" },
+        RosterLinkCase { "outAndBackIn", "class", "../class/shared/names.txt", "class/shared/names.txt" },
+        RosterLinkCase { "classFolderReachedThroughALink", "via", "names.txt", "class/names.txt" },
+        RosterLinkCase {
+            "absoluteThroughTheClassFoldersLink", "via", "@/via/shared/names.txt", "class/shared/names.txt" },
+        RosterLinkCase { "absoluteOutside", "class", "@/outside/x.txt", nullptr },
+        RosterLinkCase { "relativeOutside", "via", "../outside/x.txt", nullptr },
+        RosterLinkCase { "folderNamedAlike", "class", "../classic/names.txt", nullptr },
+        RosterLinkCase { "toALinkThatLeadsOut", "class", "inner.txt", nullptr },
+        RosterLinkCase { "throughASubfolderLinkThatLeadsOut", "class", "out/x.txt", nullptr }),
+    [](const auto& info) { return info.param.name; });
+
+TEST(SymbolicLinks, APasswordLinkOutsideTheClassFolderIsReadButNeverWritten)
+{
+    SKIP_ON_WINDOWS("symbolic links need an administrator, and a link is replaced, not followed");
+#ifndef _WIN32
+    ScratchFolder above;
+    ASSERT_EQ(::mkdir("class", 0755), 0);
+    ASSERT_TRUE(replaceFile("teachers.txt", "Owl\r\n").ok());
+    const Bytes target = std::filesystem::canonical("teachers.txt").string();
+    ASSERT_EQ(::symlink(target.c_str(), "class/password.txt"), 0);
+    std::filesystem::current_path("class");
+    const Status password = writePasswordFile("Cat");
+    ASSERT_FALSE(password.ok());
+    EXPECT_EQ(password.error().file, "password.txt");
+    EXPECT_EQ(password.error().reason,
+        "A link to a file outside the class folder (" + target + "); it is read but never written");
+    EXPECT_EQ(readFile(target).value(), "Owl\r\n");
+    EXPECT_EQ(readFile("password.txt").value(), "Owl\r\n");
+    EXPECT_TRUE(std::filesystem::is_symlink("password.txt"));
+#endif
+}
+
 TEST(ScratchFiles, AreSweptAtStartUnlessTheirFileIsBeingWritten)
 {
     ScratchFolder folder;

@@ -99,6 +99,13 @@ INSTANTIATE_TEST_SUITE_P(Names, CheckStudentName,
         NameCase { "delete", "Ann\x7f", NameProblem::ControlCharacter, "No control characters in a name" },
         NameCase { "undefined8Bit", "Ann\x81", NameProblem::ControlCharacter, "No control characters in a name" },
         NameCase { "dot", ".", NameProblem::DotName, "A name cannot be . or .." },
+        NameCase { "ownPrefix", ".~Zoe.x", NameProblem::OwnFilePrefix, "A name cannot begin with .~" },
+        NameCase { "ownPrefixEndingInDot", ".~Zo.", NameProblem::OwnFilePrefix, "A name cannot begin with .~" },
+        NameCase { "ownPrefixAlone", ".~", NameProblem::OwnFilePrefix, "A name cannot begin with .~" },
+        NameCase { "ownPrefixThenDigit", ".~1", NameProblem::OwnFilePrefix, "A name cannot begin with .~" },
+        NameCase { "tildeFirst", "~Zoe", NameProblem::None, "" },
+        NameCase { "dotThenLetterThenTilde", ".Z~oe", NameProblem::None, "" },
+        NameCase { "ownPrefixInside", "Zoe.~x", NameProblem::None, "" },
         NameCase { "dotDot", "..", NameProblem::DotName, "A name cannot be . or .." },
         NameCase { "endsInDigit", "X1", NameProblem::EndsInDigit, "A name cannot end in a digit" },
         NameCase { "onlyDigits", "2024", NameProblem::EndsInDigit, "A name cannot end in a digit" },
@@ -133,6 +140,108 @@ INSTANTIATE_TEST_SUITE_P(Names, CheckStudentName,
 TEST(CheckStudentName, TheWindowsOwnRefusalHasAMessage)
 {
     EXPECT_EQ(nameProblemMessage(NameProblem::NotInCharacterSet), "A character cannot be stored");
+}
+
+TEST(CheckStudentName, ASharedHistoryNamesTheOtherPupil)
+{
+    EXPECT_EQ(nameProblemMessage(NameProblem::SharesDayFiles, "Ann1"), "Would share history files with Ann1");
+    EXPECT_EQ(nameProblemMessage(NameProblem::SharesDayFiles, "\xc9lo 1"), "Would share history files with \xc9lo 1");
+}
+
+struct SharingCase {
+    const char* name;
+    std::vector<Bytes> roster;
+    Bytes added;
+    std::optional<Bytes> sharing;
+};
+
+class RosterNameSharingDayFiles : public testing::TestWithParam<SharingCase> { };
+
+TEST_P(RosterNameSharingDayFiles, FindsTheEntryWhoseDaysWouldMix)
+{
+    const SharingCase& c = GetParam();
+    EXPECT_EQ(rosterNameSharingDayFiles(c.roster, c.added), c.sharing);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rosters, RosterNameSharingDayFiles,
+    testing::Values(SharingCase { "longerOnRoster", { "Guest", "Ann1" }, "Ann", "Ann1" },
+        SharingCase { "shorterOnRoster", { "Guest", "Ann", "Bob" }, "Ann1", "Ann" },
+        SharingCase { "severalDigits", { "Guest", "Ann123" }, "Ann", "Ann123" },
+        SharingCase { "theFirstOfSeveral", { "Guest", "Ann2", "Ann1" }, "Ann", "Ann2" },
+        SharingCase { "caseIgnored", { "Guest", "ann1" }, "ANN", "ann1" },
+        SharingCase { "eightBitCaseIgnored", { "Guest", "\xe9lo\xefse7" }, "\xc9LO\xcfSE", "\xe9lo\xefse7" },
+        SharingCase { "guestToo", { "Guest" }, "guest4", "Guest" },
+        SharingCase { "largestDayStillShared", { "Guest", "Ann214748364" }, "Ann", "Ann214748364" },
+        SharingCase { "digitsBeyondAnyDay", { "Guest", "Ann214748365" }, "Ann", std::nullopt },
+        SharingCase { "leadingZeroIsNoDay", { "Guest", "Ann07" }, "Ann", std::nullopt },
+        SharingCase { "lettersAfterTheDigits", { "Guest", "Ann1b" }, "Ann", std::nullopt },
+        SharingCase { "longerByLetters", { "Guest", "Anna" }, "Ann", std::nullopt },
+        SharingCase { "theSamePupil", { "Guest", "Ann" }, "ann", std::nullopt },
+        SharingCase { "digitsInside", { "Guest", "A1nn" }, "A", std::nullopt },
+        SharingCase { "emptyRoster", {}, "Ann", std::nullopt }),
+    [](const auto& info) { return info.param.name; });
+
+TEST(RosterEntriesSharingDayFiles, NamesEachOtherPupilOnce)
+{
+    const std::vector<Bytes> roster { "Guest", "Ann", "Ann1", "ann12", "ANN1", "Bob", "Ann", "Ann1x" };
+    EXPECT_EQ(rosterEntriesSharingDayFiles(roster, "Ann1"), (std::vector<Bytes> { "Ann", "ann12" }));
+    EXPECT_EQ(rosterEntriesSharingDayFiles(roster, "Ann"), (std::vector<Bytes> { "Ann1", "ann12" }));
+    EXPECT_EQ(rosterEntriesSharingDayFiles(roster, "Bob"), std::vector<Bytes> {});
+}
+
+struct DayFileCase {
+    const char* name;
+    std::vector<Bytes> roster;
+    Bytes student;
+    int32_t day;
+    bool another;
+};
+
+class DayFileCouldBelongToAnother : public testing::TestWithParam<DayFileCase> { };
+
+TEST_P(DayFileCouldBelongToAnother, TellsTheFilesAnotherEntryCouldOwn)
+{
+    const DayFileCase& c = GetParam();
+    EXPECT_EQ(dayFileCouldBelongToAnother(c.roster, c.student, c.day), c.another);
+}
+
+const std::vector<Bytes> annAndAnn1 { "Guest", "Ann", "Ann1", "Bob" };
+
+INSTANTIATE_TEST_SUITE_P(Days, DayFileCouldBelongToAnother,
+    testing::Values(DayFileCase { "shortersDay11IsTheLongersDay1", annAndAnn1, "Ann", 11, true },
+        DayFileCase { "shortersDay123IsTheLongersDay23", annAndAnn1, "Ann", 123, true },
+        DayFileCase { "shortersDay1IsItsOwn", annAndAnn1, "Ann", 1, false },
+        DayFileCase { "shortersDay10WouldBeDay0", annAndAnn1, "Ann", 10, false },
+        DayFileCase { "shortersDay101WouldBeDay01", annAndAnn1, "Ann", 101, false },
+        DayFileCase { "shortersDay2IsItsOwn", annAndAnn1, "Ann", 2, false },
+        DayFileCase { "longersDay1IsTheShortersDay11", annAndAnn1, "Ann1", 1, true },
+        DayFileCase { "longersDay30IsTheShortersDay130", annAndAnn1, "Ann1", 30, true },
+        DayFileCase { "unrelatedPupil", annAndAnn1, "Bob", 11, false },
+        DayFileCase { "notOnTheRoster", annAndAnn1, "Cy", 11, false },
+        DayFileCase { "caseIgnored", { "Guest", "ann1" }, "ANN", 12, true },
+        DayFileCase { "sameNameOtherCaseIsTheSamePupil", { "Guest", "ann", "Ann" }, "Ann", 11, false },
+        DayFileCase { "beyondTheLargestDay", { "Guest", "Ann" }, "Ann1", 2147483647, false },
+        DayFileCase { "largestDayOfALongName", { "Guest", "Ann", "Ann214748364" }, "Ann", 2147483647, true },
+        DayFileCase { "shorterWithLettersAfter", { "Guest", "Ann", "Ann1b" }, "Ann", 11, false }),
+    [](const auto& info) { return info.param.name; });
+
+TEST(RosterDayFileOverlaps, NamesEachPairOnceShorterFirst)
+{
+    const std::vector<Bytes> roster { "Guest", "Ann1", "Ann", "Bob", "ann", "Ann12", "Cy", "Ann1" };
+    EXPECT_EQ(rosterDayFileOverlaps(roster),
+        (std::vector<DayFileOverlap> { { "Ann", "Ann1" }, { "Ann1", "Ann12" }, { "Ann", "Ann12" } }));
+    EXPECT_EQ(rosterDayFileOverlaps({ "Guest", "Ann", "Ann07", "Anna1" }), std::vector<DayFileOverlap> {});
+}
+
+TEST(RosterDayFileOverlaps, MessageNamesBothPupilsAndTheFirstSharedFile)
+{
+    EXPECT_EQ(firstSharedDay({ "Ann", "Ann1" }), 11);
+    EXPECT_EQ(dayFileOverlapMessage({ "Ann", "Ann1" }),
+        "Ann and Ann1 are both on the student list, but their history files overlap: Ann's day 11 is the same "
+        "file as Ann1's day 1 (Ann11.txt).");
+    EXPECT_EQ(dayFileOverlapMessage({ "ann", "Ann20" }),
+        "ann and Ann20 are both on the student list, but their history files overlap: ann's day 201 is the same "
+        "file as Ann20's day 1 (Ann201.txt).");
 }
 
 TEST(PlaceNewName, BubblesIntoByteOrderAfterGuest)

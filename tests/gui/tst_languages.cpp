@@ -201,6 +201,16 @@ void TestLanguages::reasonsWordedInTheLanguage()
                              .arg(QStringLiteral("pc7"), QStringLiteral("42"), QStringLiteral("08:15")))));
     QCOMPARE(fileErrorReason({ "Ann1.txt", "A reason of no known form" }), QStringLiteral("A reason of no known form"));
     QVERIFY(fileErrorReason({ "Ann1.txt", "Permission denied", EACCES }) != QStringLiteral("Permission denied"));
+    QCOMPARE(fileErrorReason({ "studnames.txt",
+                 "A link to a file outside the class folder (/home/t/x.txt); it is read but never written" }),
+        QStringLiteral("Eine Verknüpfung auf eine Datei außerhalb des Klassenordners (/home/t/x.txt); sie wird "
+                       "gelesen, aber nie geschrieben"));
+    QCOMPARE(nameProblemText(quorvex::NameProblem::SharesDayFiles, "Ann1"),
+        QStringLiteral("Würde Tagesdateien mit Ann1 teilen"));
+    QCOMPARE(nameProblemText(quorvex::NameProblem::OwnFilePrefix), QStringLiteral("Name darf nicht mit .~ beginnen"));
+    QCOMPARE(dayFileOverlapText({ "Ann", "Ann1" }),
+        QStringLiteral("Ann und Ann1 stehen beide auf der Schülerliste, aber ihre Tagesdateien überschneiden sich: "
+                       "Tag 11 von Ann ist dieselbe Datei wie Tag 1 von Ann1 (Ann11.txt)."));
 
     quorvex::CertificateInputs in;
     in.mixAndMatch = true;

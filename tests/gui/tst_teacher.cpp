@@ -12,6 +12,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,6 +139,12 @@ private Q_SLOTS:
     void refusedNames_data();
     void refusedNames();
     void refusalMessagesFitThePanel();
+    void namesSharingDayFiles_data();
+    void namesSharingDayFiles();
+    void rosterSharingDayFilesIsToldAtStart_data();
+    void rosterSharingDayFilesIsToldAtStart();
+    void rosterLinkIsWrittenOnlyWithinTheClassFolder_data();
+    void rosterLinkIsWrittenOnlyWithinTheClassFolder();
     void failedRosterWriteKeepsTheOldRoster();
     void doneSelectsATypedEntryAndWritesGuestFirst();
     void addMenuTogglesThePanel();
@@ -631,6 +639,8 @@ void TestTeacher::refusedNames_data()
     QTest::newRow("line feed") << QStringLiteral("Ann\nB") << QStringLiteral("No control characters in a name");
     QTest::newRow("dot") << QStringLiteral(".") << QStringLiteral("A name cannot be . or ..");
     QTest::newRow("dot dot") << QStringLiteral("..") << QStringLiteral("A name cannot be . or ..");
+    QTest::newRow("own prefix") << QStringLiteral(".~Zoe.x") << QStringLiteral("A name cannot begin with .~");
+    QTest::newRow("own prefix, dot at end") << QStringLiteral(".~Zo.") << QStringLiteral("A name cannot begin with .~");
     QTest::newRow("digit at end") << QStringLiteral("X1") << QStringLiteral("A name cannot end in a digit");
     QTest::newRow("device") << QStringLiteral("com") << QStringLiteral("Windows keeps this name for itself");
     QTest::newRow("too long") << QString(238, QLatin1Char('a')) << QStringLiteral("Name too long, please abbreviate");
@@ -668,9 +678,150 @@ void TestTeacher::refusalMessagesFitThePanel()
     const QFontMetrics metrics(problem->font());
     for (const char* message : { "No / or \\ in a name", "No < > : \" | ? * in a name",
              "No control characters in a name", "A name cannot be . or ..", "A name cannot end in a digit",
-             "Name too long, please abbreviate", "A character cannot be stored", "Windows keeps this name for itself" })
+             "Name too long, please abbreviate", "A character cannot be stored", "Windows keeps this name for itself",
+             "A name cannot begin with .~", "Would share history files with Ann12" })
         QVERIFY2(metrics.horizontalAdvance(QString::fromLatin1(message)) <= problem->width(), message);
     QVERIFY(problem->geometry().right() < widget("nstudgb")->width());
+}
+
+void TestTeacher::namesSharingDayFiles_data()
+{
+    QTest::addColumn<QByteArray>("roster");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message"); // empty: the name is added
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray annOne = "Guest\r\nAnn1\r\nBob\r\n";
+    QTest::newRow("Ann while Ann1 is on the list")
+        << annOne << QStringLiteral("Ann") << QStringLiteral("Would share history files with Ann1") << annOne;
+    QTest::newRow("letter case ignored") << QByteArray("Guest\r\nann12\r\n") << QStringLiteral("ANN")
+                                         << QStringLiteral("Would share history files with ann12")
+                                         << QByteArray("Guest\r\nann12\r\n");
+    QTest::newRow("the built-in entry too")
+        << QByteArray("Guest\r\n") << QStringLiteral("Guest5") << QStringLiteral("A name cannot end in a digit")
+        << QByteArray("Guest\r\n");
+    QTest::newRow("own prefix typed") << annOne << QStringLiteral(".~Ann")
+                                      << QStringLiteral("A name cannot begin with .~") << annOne;
+    QTest::newRow("leading zero is no day") << QByteArray("Guest\r\nAnn07\r\n") << QStringLiteral("Ann") << QString()
+                                            << QByteArray("Guest\r\nAnn\r\nAnn07\r\n");
+    QTest::newRow("letters after the digits") << QByteArray("Guest\r\nAnn1b\r\n") << QStringLiteral("Ann") << QString()
+                                              << QByteArray("Guest\r\nAnn\r\nAnn1b\r\n");
+    QTest::newRow("longer by letters") << annOne << QStringLiteral("Ann1x") << QString()
+                                       << QByteArray("Guest\r\nAnn1\r\nAnn1x\r\nBob\r\n");
+}
+
+// Typed and added as a teacher does it: a refused name leaves the list and the file as they were.
+void TestTeacher::namesSharingDayFiles()
+{
+    QFETCH(QByteArray, roster);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    QFETCH(QByteArray, written);
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), roster);
+    window = startProgram().release();
+    const QStringList before = items(list("namecb"));
+    action("AddaStudent1")->trigger();
+    QTest::keyClicks(edit("nstudeb"), typed);
+    QCOMPARE(edit("nstudeb")->text(), typed);
+    button("asbt")->click();
+    QCOMPARE(folder.read(QStringLiteral("studnames.txt")), written);
+    QCOMPARE(folder.dialogs().errors, QStringList());
+    if (message.isEmpty()) {
+        QVERIFY(label("addedlb")->isVisible());
+        QVERIFY(!label("nameproblemlb")->isVisible());
+        QCOMPARE(items(list("namecb")).size(), before.size() + 1);
+        return;
+    }
+    QVERIFY(label("nameproblemlb")->isVisible());
+    QCOMPARE(label("nameproblemlb")->text(), message);
+    QVERIFY(!label("addedlb")->isVisible());
+    QCOMPARE(items(list("namecb")), before);
+    QCOMPARE(edit("nstudeb")->text(), typed);
+}
+
+void TestTeacher::rosterSharingDayFilesIsToldAtStart_data()
+{
+    QTest::addColumn<QByteArray>("roster");
+    QTest::addColumn<QStringList>("told");
+    QTest::newRow("Ann and Ann1") << QByteArray("Guest\r\nAnn\r\nAnn1\r\nBob\r\n")
+                                  << QStringList { QStringLiteral(
+                                         "Ann and Ann1 are both on the student list, but their history files "
+                                         "overlap: Ann's day 11 is the same file as Ann1's day 1 (Ann11.txt).") };
+    QTest::newRow("two pairs, one differing in case, in one report")
+        << QByteArray("Guest\r\nBo5\r\nann\r\nAnn\r\nAnn12\r\nBo\r\n")
+        << QStringList { QStringLiteral(
+               "Bo and Bo5 are both on the student list, but their history files overlap: Bo's day 51 is the same "
+               "file as Bo5's day 1 (Bo51.txt).\n"
+               "ann and Ann12 are both on the student list, but their history files overlap: ann's day 121 is the "
+               "same file as Ann12's day 1 (Ann121.txt).") };
+    QTest::newRow("no days in common") << QByteArray("Guest\r\nAnn\r\nAnn07\r\nAnna1\r\nann\r\n") << QStringList();
+}
+
+// A roster an earlier version wrote unchecked still loads whole; the teacher is told once.
+void TestTeacher::rosterSharingDayFilesIsToldAtStart()
+{
+    QFETCH(QByteArray, roster);
+    QFETCH(QStringList, told);
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), roster);
+    window = startProgram().release();
+    QCOMPARE(folder.dialogs().errors, told);
+    QStringList entries = QString::fromLatin1(roster).split(QStringLiteral("\r\n"));
+    entries.removeLast();
+    QCOMPARE(items(list("namecb")), entries);
+    choose(list("namecb"), 2);
+    action("AddaStudent1")->trigger();
+    addStudent("Cy");
+    QVERIFY(label("addedlb")->isVisible());
+    QCOMPARE(folder.dialogs().errors, told);
+}
+
+void TestTeacher::rosterLinkIsWrittenOnlyWithinTheClassFolder_data()
+{
+    QTest::addColumn<bool>("inside");
+    QTest::newRow("link to a file in the class folder") << true;
+    QTest::newRow("link to a file elsewhere") << false;
+}
+
+void TestTeacher::rosterLinkIsWrittenOnlyWithinTheClassFolder()
+{
+#ifdef _WIN32
+    QSKIP("symbolic links need an administrator, and a link is replaced, not followed");
+#else
+    QFETCH(bool, inside);
+    TestFolder folder;
+    QTemporaryDir elsewhere;
+    const QString target = inside ? QDir(folder.path()).filePath(QStringLiteral("names.txt"))
+                                  : elsewhere.filePath(QStringLiteral("x.txt"));
+    {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Guest\r\nBob\r\n");
+    }
+    QVERIFY(QFile::link(target, QDir(folder.path()).filePath(QStringLiteral("studnames.txt"))));
+    window = startProgram().release();
+    QCOMPARE(items(list("namecb")), names({ "Guest", "Bob" }));
+    action("AddaStudent1")->trigger();
+    addStudent("Ann");
+    QVERIFY(QFileInfo(QDir(folder.path()).filePath(QStringLiteral("studnames.txt"))).isSymLink());
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    if (inside) {
+        QCOMPARE(file.readAll(), QByteArray("Guest\r\nAnn\r\nBob\r\n"));
+        QCOMPARE(folder.dialogs().errors, QStringList());
+        QCOMPARE(items(list("namecb")), names({ "Guest", "Ann", "Bob" }));
+        return;
+    }
+    QCOMPARE(file.readAll(), QByteArray("Guest\r\nBob\r\n"));
+    QCOMPARE(folder.dialogs().errors,
+        QStringList { QStringLiteral("The file \"studnames.txt\" could not be used: A link to a file outside the class "
+                                     "folder (%1); it is read but never written.")
+                          .arg(QFileInfo(target).canonicalFilePath()) });
+    QCOMPARE(
+        QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), names({ "x.txt" }));
+    QCOMPARE(items(list("namecb")), names({ "Guest", "Bob" }));
+    QVERIFY(!label("addedlb")->isVisible());
+#endif
 }
 
 void TestTeacher::failedRosterWriteKeepsTheOldRoster()
