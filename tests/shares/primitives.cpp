@@ -131,13 +131,18 @@ std::string raceOutcome(std::pair<int, int> errors)
 }
 
 // Milliseconds until seen() holds, polled every 10 ms, or -1 after the limit.
+// Milliseconds until seen() holds, polled every 10 ms: 0 when it held at the first look, -1 when
+// it still did not after the limit.
 long long millisecondsUntil(const std::function<bool()>& seen, std::chrono::milliseconds limit)
 {
     const auto started = Clock::now();
+    if (seen())
+        return 0;
     while (Clock::now() - started < limit) {
-        if (seen())
-            return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (seen())
+            return std::max<long long>(
+                1, std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - started).count());
     }
     return -1;
 }
@@ -146,11 +151,10 @@ std::string delayOutcome(long long milliseconds)
 {
     if (milliseconds < 0)
         return "still after 30 s";
-    if (milliseconds < 10)
+    if (milliseconds == 0)
         return "at once";
-    // Rounded to 250 ms steps, so that the trials fall into few cells.
-    const long long step = (milliseconds + 125) / 250 * 250;
-    return "~" + std::to_string(step) + " ms";
+    // Up to the next 250 ms, so that the trials fall into few cells.
+    return "within " + std::to_string((milliseconds + 249) / 250 * 250) + " ms";
 }
 
 double seconds(const timespec& time)
@@ -321,12 +325,17 @@ std::vector<Check> checks()
             struct stat written { };
             ::stat(name.c_str(), &written);
             return offset(seconds(created.st_mtim) - createdAt) + " / "
-                + (wrote ? offset(seconds(written.st_mtim) - wallNow()) : "write failed");
+                + (!wrote ? "write failed"
+                        : seconds(written.st_mtim) == seconds(created.st_mtim)
+                        ? "unchanged"
+                        : offset(seconds(written.st_mtim) - wallNow()));
         } });
     list.push_back({ "i2. utimensat(NULL) / futimens(NULL) 1 s later: result, mtime - client clock", 3,
         [](const std::string& a, const std::string&, int t) {
             const std::string name = a + "/tu" + std::to_string(t);
             writeFile(name, "x");
+            struct stat created { };
+            ::stat(name.c_str(), &created);
             std::this_thread::sleep_for(std::chrono::milliseconds(1100));
             const int byPath = outcome(::utimensat(AT_FDCWD, name.c_str(), nullptr, 0));
             struct stat touched { };
@@ -338,8 +347,12 @@ std::vector<Check> checks()
             ::close(fd);
             struct stat fdTouched { };
             ::stat(name.c_str(), &fdTouched);
-            return errnoName(byPath) + " " + offset(seconds(touched.st_mtim) - pathAt) + " / " + errnoName(byFd) + " "
-                + offset(seconds(fdTouched.st_mtim) - wallNow());
+            const auto moved = [](const struct stat& before, const struct stat& after, double now) {
+                return seconds(after.st_mtim) == seconds(before.st_mtim) ? std::string("unchanged")
+                                                                         : offset(seconds(after.st_mtim) - now);
+            };
+            return errnoName(byPath) + " " + moved(created, touched, pathAt) + " / " + errnoName(byFd) + " "
+                + moved(touched, fdTouched, wallNow());
         } });
     list.push_back({ "i3. ctime - mtime after create; ctime moves on rename / on chmod", 3,
         [](const std::string& a, const std::string&, int t) {
@@ -421,7 +434,7 @@ std::vector<Check> checks()
                         writeFile(folder + "/f", "f");
                         return errnoName(outcome(::rmdir(folder.c_str())));
                     } });
-    list.push_back({ "m. open(O_APPEND) and write", 0, [](const std::string& a, const std::string&, int t) {
+    list.push_back({ "m. open(O_APPEND) and write", 3, [](const std::string& a, const std::string&, int t) {
                         const std::string name = a + "/ap" + std::to_string(t);
                         writeFile(name, "x");
                         const int fd = ::open(name.c_str(), O_WRONLY | O_APPEND);
@@ -479,7 +492,7 @@ int main(int argc, char** argv)
     const std::vector<Check> list = checks();
     std::vector<std::vector<std::string>> cells(list.size());
     for (const Pair& pair : pairs) {
-        const std::string folder = "/primitives-" + std::to_string(::getpid());
+        const std::string folder = "/primitives-" + std::to_string(::getpid()) + "-" + pair.name;
         if (::mkdir((pair.a + folder).c_str(), 0755) != 0) {
             std::fprintf(stderr, "%s: cannot make %s%s: %s\n", pair.name.c_str(), pair.a.c_str(), folder.c_str(),
                 std::strerror(errno));
