@@ -45,6 +45,14 @@ pid_t runChild(const std::function<void()>& body)
     return child;
 }
 
+// Where a test of many files runs: on the share when the suite runs on one, else in memory
+// where there is a memory file system; the files are named, renamed and removed the same way.
+std::filesystem::path inMemoryUnlessOnAShare()
+{
+    std::error_code noShm;
+    return shareMount(0).empty() && std::filesystem::is_directory("/dev/shm", noShm) ? "/dev/shm" : "";
+}
+
 bool exitedCleanly(pid_t child)
 {
     int status = 0;
@@ -78,6 +86,7 @@ TEST(SimultaneousSaves, EverySaveOfTwoProcessesLandsInADayOfItsOwn)
     std::vector<pid_t> children;
     for (int writer = 0; writer < writers; ++writer) {
         children.push_back(runChild([&, writer] {
+            enterMount(writer); // on a share, each copy through a mount of its own
             ::close(start[1]);
             ::close(outcomes[0]);
             char go = 0;
@@ -405,6 +414,7 @@ TEST_P(RaceOnTheFolder, EveryChangeOfBothIsKept)
         std::vector<pid_t> children;
         for (int which = 0; which < 2; ++which) {
             children.push_back(runChild([&, which] {
+                enterMount(which);
                 ::close(start[1]);
                 ::close(results[0]);
                 std::mt19937 random(static_cast<unsigned>(trial));
@@ -587,8 +597,7 @@ struct RaceReport {
 
 TEST_P(StaleLockRaces, OneHolderAtATimeAndEverySavedDayWhereItsSaveSaysItIs)
 {
-    std::error_code noShm;
-    ScratchFolder folder(std::filesystem::is_directory("/dev/shm", noShm) ? "/dev/shm" : "");
+    ScratchFolder folder(inMemoryUnlessOnAShare());
     const StaleLockRace& race = GetParam();
     const int copies = static_cast<int>(std::strlen(race.copies));
     // How many copies hold the lock at once, counted in memory every copy shares.
@@ -608,6 +617,7 @@ TEST_P(StaleLockRaces, OneHolderAtATimeAndEverySavedDayWhereItsSaveSaysItIs)
         std::vector<pid_t> children;
         for (int writer = 0; writer < copies; ++writer) {
             children.push_back(runChild([&, writer] {
+                enterMount(writer);
                 ::close(start[1]);
                 ::close(reports[0]);
                 char go = 0;
@@ -730,8 +740,7 @@ Bytes wakerDay(int trial)
 
 TEST_P(PausedHolder, WakesToFindItsLockTakenOverAndDestroysNothing)
 {
-    std::error_code noShm;
-    ScratchFolder folder(std::filesystem::is_directory("/dev/shm", noShm) ? "/dev/shm" : "");
+    ScratchFolder folder(inMemoryUnlessOnAShare());
     const PausedWork& work = GetParam();
     std::chrono::microseconds took { 0 };
     std::mt19937 random(21);
