@@ -104,6 +104,8 @@ namespace {
 
 constexpr char holderEntry[] = "holder";
 constexpr size_t tokenLength = 16;
+// How long a lock folder may stand with no holder's folder in it.
+constexpr long long unheldLockSeconds = 2;
 // How often a holder at work rewrites its note: well within staleLockSeconds.
 constexpr auto renewEvery = std::chrono::seconds(5);
 
@@ -303,8 +305,12 @@ LockLook inspect(const Bytes& lockName)
             return lock;
         }
     }
+    // A lock folder with no holder's folder in it is being made or given up this moment, or was
+    // left so by a copy stopped right then, or whose last step a share refused: it holds nothing
+    // for long. Taking it is safe at any moment (see claim).
     const long long age = ageOf(lockName, written, note);
-    if (age > staleLockSeconds) {
+    const long long limit = !lock.oldLockFile && lock.tokens.empty() ? unheldLockSeconds : staleLockSeconds;
+    if (age > limit) {
         lock.state = LockLook::State::Stale;
         lock.why = "it was not renewed for " + decimal(age) + " seconds";
     }
@@ -380,9 +386,8 @@ bool takeOver(const Bytes& lockName, const LockLook& lock, const Bytes& token, c
         return false;
     }
     if (lock.tokens.empty()) {
-        // Its holder stopped before making its own folder.
-        if (claim(lockName, token, note) != 0)
-            return false;
+        // Nobody's work stands in it: taken without a word to the teacher.
+        return claim(lockName, token, note) == 0;
     } else {
         // The note first, so that no one takes the lock for stale between the rename and the
         // note; the rename then decides which of several copies takes the lock over.
@@ -436,8 +441,16 @@ FolderLock::~FolderLock()
     }
     if (error != 0)
         return;
-    (void)removeName(sys::inFolder(m_name, holderEntry));
-    (void)sys::removeFolder(m_name);
+    // A share may refuse for a moment to remove a file another computer is reading (the note
+    // of a holder being looked at): tried again briefly, then left for others to take as unheld.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        error = removeName(sys::inFolder(m_name, holderEntry));
+        if (error == 0 || error == ENOENT)
+            error = sys::removeFolder(m_name);
+        if (error == 0 || error == ENOENT || (error != EBUSY && error != EACCES && error != EPERM))
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
 }
 
 Bytes FolderLock::ownPath(const Bytes& entry) const

@@ -8,9 +8,11 @@
 #include "skiponwindows.h"
 
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -400,6 +402,65 @@ TEST(FolderLocks, ASaveWaitsForAnotherComputerBrieflyThenReportsAndWritesNothing
         << notices[0];
     EXPECT_EQ(entriesInFolder(), 1u);
 }
+
+// Something under a lock's name that is no lock of the program's holds nobody up for ever: it
+// is reported at once as what it is, or, an empty folder with no holder, taken over once aged.
+struct NoLock {
+    const char* name;
+    std::function<void()> place;
+    Bytes what; // empty: taken over
+};
+
+std::ostream& operator<<(std::ostream& out, const NoLock& lock)
+{
+    return out << lock.name;
+}
+
+class LockNameTaken : public ::testing::TestWithParam<NoLock> { };
+
+TEST_P(LockNameTaken, IsReportedAsWhatItIsOrTakenOver)
+{
+    SKIP_ON_WINDOWS("pipes, dangling links and time stamps are set up the POSIX way");
+#ifndef _WIN32
+    ScratchFolder folder;
+    GetParam().place();
+    const auto start = std::chrono::steady_clock::now();
+    const Result<int32_t> saved = saveNextDay("Ann", {});
+    if (GetParam().what.empty()) {
+        EXPECT_EQ(saved.value(), 1);
+        EXPECT_FALSE(nameTaken(".~Ann.days.lock"));
+        return;
+    }
+    // At once: nothing is waited for.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, lockWait);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error(),
+        (FileError { "Ann1.txt",
+            "could not lock Ann's days (.~Ann.days.lock: this is " + GetParam().what
+                + ", not a lock of the program's; delete it when no computer is using the program)" }));
+    EXPECT_FALSE(nameTaken("Ann1.txt"));
+#endif
+}
+
+#ifndef _WIN32
+INSTANTIATE_TEST_SUITE_P(PipesLinksAndFolders, LockNameTaken,
+    ::testing::Values(NoLock { "Pipe", [] { ASSERT_EQ(::mkfifo(".~Ann.days.lock", 0644), 0); }, "a pipe (FIFO)" },
+        NoLock { "DanglingLink", [] { ASSERT_EQ(::symlink("nowhere", ".~Ann.days.lock"), 0); }, "a link" },
+        NoLock { "FolderWithAFile",
+            [] {
+                ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
+                ASSERT_TRUE(replaceFile(".~Ann.days.lock/notes.txt", "x").ok());
+            },
+            "a folder the program did not make (it holds \"notes.txt\")" },
+        NoLock { "EmptyFolderTwoMinutesOld",
+            [] {
+                ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
+                const timespec old[2] = { { std::time(nullptr) - 120, 0 }, { std::time(nullptr) - 120, 0 } };
+                ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
+            },
+            "" }),
+    [](const ::testing::TestParamInfo<NoLock>& info) { return info.param.name; });
+#endif
 
 TEST(LongNames, TheLongestNameSavesEveryDayNumberALongerOneIsRefusedNamingTheLimit)
 {
