@@ -238,7 +238,9 @@ struct LockLook {
     bool oldLockFile = false; // a file, as earlier versions of the program took their locks
     sys::FileIdentity identity;
     HolderNote note;
-    std::vector<Bytes> tokens;
+    std::vector<Bytes> tokens; // the holder's own folder, when the note names one that stands
+    bool abandoned = false; // not renewed for staleLockSeconds
+    Bytes noteBytes;
     Bytes why; // Stale
 };
 
@@ -258,6 +260,13 @@ Bytes kindWords(sys::NameLook::Kind kind)
     }
 }
 
+// The holder's note of a lock folder as it stands; empty when there is none.
+Bytes noteIn(const Bytes& lockName)
+{
+    Result<Bytes> note = readFile(sys::inFolder(lockName, holderEntry), 4096);
+    return note ? std::move(note).value() : Bytes();
+}
+
 LockLook inspect(const Bytes& lockName)
 {
     LockLook lock;
@@ -275,27 +284,27 @@ LockLook inspect(const Bytes& lockName)
         if (Result<Bytes> contents = readFile(lockName, 4096))
             note = std::move(contents).value();
     } else if (look.kind == sys::NameLook::Kind::Folder) {
-        for (Bytes& entry : sys::folderEntries(lockName)) {
-            if (isToken(entry)) {
-                lock.tokens.push_back(std::move(entry));
-            } else if (entry != holderEntry) {
-                lock.state = LockLook::State::Foreign;
-                lock.what = "a folder the program did not make (it holds \"" + entry + "\")";
-                return lock;
-            }
-        }
+        // The note names the holder's own folder, which is looked at by name: a share may fail
+        // a listing of a folder that another computer removes at that moment, and never
+        // recover (smbnetfs answers every call after it with an I/O error).
+        // The note is read before its time is looked at, so that a note replaced in between is
+        // judged by the newer time, never an old time by a new note.
         const Bytes holder = sys::inFolder(lockName, holderEntry);
-        if (sys::NameLook holderLook; sys::lookAt(holder, holderLook) == 0) {
+        note = noteIn(lockName);
+        if (sys::NameLook holderLook; sys::lookAt(holder, holderLook) == 0)
             written = holderLook;
-            if (Result<Bytes> contents = readFile(holder, 4096))
-                note = std::move(contents).value();
-        }
+        const Bytes token = field(note, "token");
+        sys::NameLook own;
+        if (isToken(token) && sys::lookAt(sys::inFolder(lockName, token), own) == 0
+            && own.kind == sys::NameLook::Kind::Folder)
+            lock.tokens.push_back(token);
     } else {
         lock.state = look.kind == sys::NameLook::Kind::Missing ? LockLook::State::Gone : LockLook::State::Foreign;
         lock.what = kindWords(look.kind);
         return lock;
     }
     lock.note = parseNote(note);
+    lock.noteBytes = note;
     lock.state = LockLook::State::Held;
     if (lock.note.host == hostName() && !lock.note.pid.empty()) {
         const std::optional<Bytes> started = sys::processStart(std::atoll(lock.note.pid.c_str()));
@@ -309,6 +318,7 @@ LockLook inspect(const Bytes& lockName)
     // left so by a copy stopped right then, or whose last step a share refused: it holds nothing
     // for long. Taking it is safe at any moment (see claim).
     const long long age = ageOf(lockName, written, note);
+    lock.abandoned = age > staleLockSeconds;
     const long long limit = !lock.oldLockFile && lock.tokens.empty() ? unheldLockSeconds : staleLockSeconds;
     if (age > limit) {
         lock.state = LockLook::State::Stale;
@@ -337,28 +347,6 @@ int writeHolder(const Bytes& lockName, const Bytes& token, const Bytes& note)
     return error;
 }
 
-// Makes the holder's own folder in a lock folder that has none, and looks whether another
-// copy made one too: a copy that judged the lock stale a moment before it was given up and
-// made anew may be doing so beside this one. Of several doing so at once, each sees those
-// that made theirs before it looked, so no two stay; all may step back and try again. 0 when
-// the lock is this copy's, EEXIST when another's folder stands beside, or an errno value.
-int claim(const Bytes& lockName, const Bytes& token, const Bytes& note)
-{
-    const Bytes own = sys::inFolder(lockName, token);
-    if (const int error = sys::makeFolder(own))
-        return error;
-    for (const Bytes& entry : sys::folderEntries(lockName)) {
-        if (isToken(entry) && entry != token) {
-            (void)sys::removeFolder(own);
-            return EEXIST;
-        }
-    }
-    // The note only helps others to judge the lock, so one that cannot be written holds
-    // nothing up: the lock is the own folder.
-    (void)writeHolder(lockName, token, note);
-    return 0;
-}
-
 // What a holder that lost its lock left half done in its folder, now the new holder's: days on
 // their way to a new number go back under their own name; deletions, unpublished writes and
 // notes go.
@@ -376,8 +364,49 @@ void inherit(const Bytes& lockName, const Bytes& own)
     }
 }
 
-// Takes a stale lock over; true when this copy now holds it.
-bool takeOver(const Bytes& lockName, const LockLook& lock, const Bytes& token, const Bytes& note)
+// Makes the holder's own folder in a lock folder whose note names none that stands, and looks
+// whether another copy made one too: a copy that judged the lock unheld a moment before it was
+// given up and made anew may be doing so beside this one. Of several doing so at once, each
+// sees those that made theirs before it looked, so no two stay; all may step back and try
+// again. The folder is listed only once this copy's own folder stands in it, so that no one can
+// remove it meanwhile. A single other folder in an abandoned lock is one a copy renamed to its
+// own and then stopped before it wrote its note: it is taken over by renaming it in turn, while
+// the note is still the one found abandoned.
+// 0 when the lock is this copy's, EEXIST when another's folder stands beside, or an errno
+// value; foreign names an entry that no copy of the program makes.
+int claim(const Bytes& lockName, const Bytes& token, const Bytes& note, const Bytes* abandonedNote, Bytes* foreign)
+{
+    const Bytes own = sys::inFolder(lockName, token);
+    if (const int error = sys::makeFolder(own))
+        return error;
+    std::vector<Bytes> others;
+    for (Bytes& entry : sys::folderEntries(lockName)) {
+        if (isToken(entry) && entry != token)
+            others.push_back(std::move(entry));
+        else if (!isToken(entry) && entry != holderEntry && foreign && foreign->empty())
+            *foreign = std::move(entry);
+    }
+    if (!others.empty() || (foreign && !foreign->empty())) {
+        (void)sys::removeFolder(own);
+        if (foreign && !foreign->empty())
+            return EEXIST;
+        // Only while the note is still the abandoned one: a copy that takes the lock over
+        // writes its note before it renames, so a folder renamed meanwhile comes with a new note.
+        if (others.size() != 1 || abandonedNote == nullptr || noteIn(lockName) != *abandonedNote
+            || writeHolder(lockName, others.front(), note) != 0
+            || sys::renameReplacing(sys::inFolder(lockName, others.front()), own) != 0)
+            return EEXIST;
+        inherit(lockName, own);
+    }
+    // The note only helps others to judge the lock, so one that cannot be written holds
+    // nothing up: the lock is the own folder.
+    (void)writeHolder(lockName, token, note);
+    return 0;
+}
+
+// Takes a stale lock over; true when this copy now holds it. foreign names what stands in the
+// lock folder that no copy of the program makes.
+bool takeOver(const Bytes& lockName, const LockLook& lock, const Bytes& token, const Bytes& note, Bytes& foreign)
 {
     if (lock.oldLockFile) {
         // An earlier version's lock file: it goes, and the lock is taken anew.
@@ -387,18 +416,17 @@ bool takeOver(const Bytes& lockName, const LockLook& lock, const Bytes& token, c
     }
     if (lock.tokens.empty()) {
         // Nobody's work stands in it: taken without a word to the teacher.
-        return claim(lockName, token, note) == 0;
-    } else {
-        // The note first, so that no one takes the lock for stale between the rename and the
-        // note; the rename then decides which of several copies takes the lock over.
-        if (writeHolder(lockName, lock.tokens.front(), note) != 0)
-            return false;
-        const Bytes own = sys::inFolder(lockName, token);
-        if (sys::renameReplacing(sys::inFolder(lockName, lock.tokens.front()), own) != 0)
-            return false;
-        (void)writeHolder(lockName, token, note);
-        inherit(lockName, own);
+        return claim(lockName, token, note, lock.abandoned ? &lock.noteBytes : nullptr, &foreign) == 0;
     }
+    // The note first, so that no one takes the lock for unheld between the rename and the
+    // note; the rename then decides which of several copies takes the lock over.
+    if (writeHolder(lockName, lock.tokens.front(), note) != 0)
+        return false;
+    const Bytes own = sys::inFolder(lockName, token);
+    if (sys::renameReplacing(sys::inFolder(lockName, lock.tokens.front()), own) != 0)
+        return false;
+    (void)writeHolder(lockName, token, note);
+    inherit(lockName, own);
     noteTakenOver(lockName, lock);
     return true;
 }
@@ -573,7 +601,7 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
     for (int round = 0;; ++round) {
         int error = sys::makeFolder(lockName);
         if (error == 0) {
-            error = claim(lockName, token, note);
+            error = claim(lockName, token, note, nullptr, nullptr);
             if (error == 0)
                 return FolderLock(lockName, token, note);
             if (error != EEXIST) {
@@ -596,10 +624,16 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
             return FileError { lockName,
                 "this is " + lock.what
                     + ", not a lock of the program's; delete it when no computer is using the program" };
-        case LockLook::State::Stale:
-            if (takeOver(lockName, lock, token, note) && !lock.oldLockFile)
+        case LockLook::State::Stale: {
+            Bytes foreign;
+            if (takeOver(lockName, lock, token, note, foreign) && !lock.oldLockFile)
                 return FolderLock(lockName, token, note);
-            continue;
+            if (!foreign.empty())
+                return FileError { lockName,
+                    "this is a folder the program did not make (it holds \"" + foreign
+                        + "\"), not a lock of the program's; delete it when no computer is using the program" };
+            break;
+        }
         case LockLook::State::Held:
             break;
         }

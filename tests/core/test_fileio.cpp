@@ -450,6 +450,8 @@ INSTANTIATE_TEST_SUITE_P(PipesLinksAndFolders, LockNameTaken,
             [] {
                 ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
                 ASSERT_TRUE(replaceFile(".~Ann.days.lock/notes.txt", "x").ok());
+                const timespec old[2] = { { std::time(nullptr) - 120, 0 }, { std::time(nullptr) - 120, 0 } };
+                ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
             },
             "a folder the program did not make (it holds \"notes.txt\")" },
         NoLock { "EmptyFolderTwoMinutesOld",
