@@ -260,6 +260,11 @@ Bytes kindWords(sys::NameLook::Kind kind)
     }
 }
 
+bool transientError(int error)
+{
+    return error == EIO || error == EBUSY;
+}
+
 // The holder's note of a lock folder as it stands; empty when there is none.
 Bytes noteIn(const Bytes& lockName)
 {
@@ -458,24 +463,29 @@ FolderLock::~FolderLock()
 {
     if (m_token.empty())
         return;
-    // The own folder first: once it is gone no step of this holder's can succeed. When it is
-    // gone already, the lock was taken over and is another holder's now.
+    // The note goes first, into the own folder: once the own folder is gone, no step of this
+    // holder's can succeed, and a note that someone is reading at that moment is deleted where
+    // no one opens it anew (a share may answer I/O errors for a while to those who open a file
+    // being deleted). When the own folder is gone already, the lock was taken over and is
+    // another holder's now.
     const Bytes own = ownPath({});
-    int error = sys::removeFolder(own);
-    if (error == ENOTEMPTY || error == EEXIST) {
-        for (const Bytes& entry : sys::folderEntries(own))
-            (void)removeName(sys::inFolder(own, entry));
-        error = sys::removeFolder(own);
-    }
-    if (error != 0)
+    int error = sys::renameReplacing(sys::inFolder(m_name, holderEntry), ownPath("holder.gone"));
+    if (error != 0 && !held())
         return;
-    // A share may refuse for a moment to remove a file another computer is reading (the note
-    // of a holder being looked at): tried again briefly, then left for others to take as unheld.
+    for (const Bytes& entry : sys::folderEntries(own))
+        (void)removeName(sys::inFolder(own, entry));
+    // A share may refuse for a moment to remove what another computer still has open: tried
+    // again briefly, then left for others to take as unheld.
     for (int attempt = 0; attempt < 50; ++attempt) {
-        error = removeName(sys::inFolder(m_name, holderEntry));
+        error = sys::removeFolder(own);
+        if (error == ENOTEMPTY || error == EEXIST) {
+            for (const Bytes& entry : sys::folderEntries(own))
+                (void)removeName(sys::inFolder(own, entry));
+        }
         if (error == 0 || error == ENOENT)
             error = sys::removeFolder(m_name);
-        if (error == 0 || error == ENOENT || (error != EBUSY && error != EACCES && error != EPERM))
+        if (error == 0 || error == ENOENT
+            || (error != EBUSY && error != EACCES && error != EPERM && error != ENOTEMPTY))
             return;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
@@ -609,7 +619,15 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
                 return sys::systemError(lockName, error);
             }
         }
-        // Some shares refuse a name that is taken as not permitted rather than as existing.
+        // Some shares refuse a name that is taken as not permitted rather than as existing, and
+        // some answer an I/O error for a while when a folder or file another computer removes
+        // is looked at that moment (smbnetfs): such an answer is waited out like a holder.
+        if (transientError(error)) {
+            if (std::chrono::steady_clock::now() >= deadline)
+                return sys::systemError(lockName, error);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20 + random() % 80));
+            continue;
+        }
         if (error != EEXIST && !((error == EPERM || error == EACCES) && nameTaken(lockName)))
             return sys::systemError(lockName, error);
         const LockLook lock = inspect(lockName);
@@ -619,7 +637,10 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
                 continue;
             break;
         case LockLook::State::Unreadable:
-            return sys::systemError(lockName, lock.error);
+            if (!transientError(lock.error) || std::chrono::steady_clock::now() >= deadline)
+                return sys::systemError(lockName, lock.error);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20 + random() % 80));
+            continue;
         case LockLook::State::Foreign:
             return FileError { lockName,
                 "this is " + lock.what
@@ -638,7 +659,8 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
             break;
         }
         if (std::chrono::steady_clock::now() >= deadline)
-            return FileError { lockName, "in use by " + describe(lock.note) };
+            return FileError { lockName,
+                "in use by " + describe(lock.note.host.empty() ? parseNote(noteIn(lockName)) : lock.note) };
         std::this_thread::sleep_for(std::chrono::microseconds(500 + random() % 4000));
     }
 }
