@@ -136,6 +136,23 @@ QString holderText(const QString& english)
     return english;
 }
 
+// Puts the parts in place of %1, %2 ... in one pass, so that a part holding "%2" (a file's name)
+// stays as it is.
+QString filledIn(const QString& text, const QStringList& parts)
+{
+    QString filled;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const qsizetype index = k + 1 < text.size() ? text[k + 1].digitValue() - 1 : -1;
+        if (text[k] == QLatin1Char('%') && index >= 0 && index < parts.size()) {
+            filled += parts[index];
+            ++k;
+        } else {
+            filled += text[k];
+        }
+    }
+    return filled;
+}
+
 QString ownReason(const QString& english)
 {
     struct Pattern {
@@ -171,14 +188,13 @@ QString ownReason(const QString& english)
         const QRegularExpressionMatch m = QRegularExpression(QString::fromLatin1(pattern.match)).match(english);
         if (!m.hasMatch())
             continue;
-        QString text = phrase(pattern.text);
+        QStringList parts;
         for (int k = 1; k <= m.lastCapturedIndex(); ++k) {
             const QString part = m.captured(k);
             // Holders and reasons within are worded too; names, numbers and files stay.
-            const QString worded = holderText(part) != part ? holderText(part) : ownReason(part);
-            text = text.arg(worded);
+            parts << (holderText(part) != part ? holderText(part) : ownReason(part));
         }
-        return text;
+        return filledIn(phrase(pattern.text), parts);
     }
     for (const SystemReason& reason : systemReasons) {
         if (english == QLatin1String(reason.text))
