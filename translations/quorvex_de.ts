@@ -671,6 +671,102 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>Told at start. %1 and %2 are pupils on the list, %2 being %1 followed by digits; %3 is a day number of %1&apos;s, %4 the file both days are.</extracomment>
         <translation>%1 und %2 stehen beide auf der Schülerliste, aber ihre Tagesdateien überschneiden sich: Tag %3 von %1 ist dieselbe Datei wie Tag 1 von %2 (%4).</translation>
     </message>
+    <message>
+        <source>The lock was taken over meanwhile: this computer had not renewed it for over a minute</source>
+        <extracomment>A step of a clean-up or a save failed because another copy of the program took the lock after this computer had not renewed it for a minute (a sleeping laptop, a stalled network).</extracomment>
+        <translation>Die Sperre wurde inzwischen übernommen: Dieser Computer hatte sie über eine Minute lang nicht erneuert</translation>
+    </message>
+    <message>
+        <source>The file changed since the work began</source>
+        <extracomment>A file was not deleted or renumbered because it changed while the clean-up ran.</extracomment>
+        <translation>Die Datei wurde seit Beginn der Arbeit geändert</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <extracomment>What stands where the program keeps a lock: &quot;this is a link, not a lock of the program&apos;s&quot;.</extracomment>
+        <translation>eine Verknüpfung</translation>
+    </message>
+    <message>
+        <source>a pipe (FIFO)</source>
+        <translation>eine Pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>something that is no file</source>
+        <translation>etwas, das keine Datei ist</translation>
+    </message>
+    <message>
+        <source>a folder the program did not make (it holds &quot;%1&quot;)</source>
+        <extracomment>A folder stands where the program keeps a lock; %1 is a name found in it.</extracomment>
+        <translation>ein Ordner, den das Programm nicht angelegt hat (er enthält „%1“)</translation>
+    </message>
+    <message>
+        <source>this is %1, not a lock of the program&apos;s; delete it when no computer is using the program</source>
+        <extracomment>Something else has the name of one of the program&apos;s locks; %1 says what it is.</extracomment>
+        <translation>das ist %1, keine Sperre des Programms; bitte löschen, wenn kein Computer das Programm verwendet</translation>
+    </message>
+    <message>
+        <source>the clean-up note was not carried out (%1); it was set aside as &quot;%2&quot;</source>
+        <extracomment>A clean-up interrupted earlier left a note of what was still to do; it was checked, found wrong and renamed rather than carried out. %1 is why, %2 the note&apos;s new file name.</extracomment>
+        <translation>die Aufräumnotiz wurde nicht ausgeführt (%1); sie wurde als „%2“ beiseitegelegt</translation>
+    </message>
+    <message>
+        <source>the clean-up note was not carried out (%1)</source>
+        <extracomment>As above, but the note could not even be renamed. %1 is why it was not carried out.</extracomment>
+        <translation>die Aufräumnotiz wurde nicht ausgeführt (%1)</translation>
+    </message>
+    <message>
+        <source>it is not one this program wrote</source>
+        <extracomment>Why a clean-up note was not carried out.</extracomment>
+        <translation>sie stammt nicht von diesem Programm</translation>
+    </message>
+    <message>
+        <source>it names another pupil</source>
+        <extracomment>Why a clean-up note was not carried out: it is in one pupil&apos;s name but names another.</extracomment>
+        <translation>sie nennt einen anderen Schüler</translation>
+    </message>
+    <message>
+        <source>%1 is not on the list</source>
+        <extracomment>Why a clean-up note was not carried out; %1 is a pupil&apos;s name, the list the student list.</extracomment>
+        <translation>%1 steht nicht auf der Schülerliste</translation>
+    </message>
+    <message>
+        <source>the list also holds %1, whose history files may be the same files</source>
+        <extracomment>Why a clean-up was refused: %1 is another pupil on the student list, the pupil&apos;s name followed by digits (Ann1 for Ann), whose day files may have the same names.</extracomment>
+        <translation>auf der Schülerliste steht auch %1, möglicherweise mit denselben Tagesdateien</translation>
+    </message>
+    <message>
+        <source>the note counts %1 days, but day %2 is there</source>
+        <extracomment>Why a clean-up note was not carried out: it counts days 1 to %1, but a day %2 is there too.</extracomment>
+        <translation>die Notiz zählt bis Tag %1, aber Tag %2 ist vorhanden</translation>
+    </message>
+    <message>
+        <source>day %1 is not the day the note counted</source>
+        <extracomment>Why a clean-up note was not carried out: day %1 is not the file the note recorded.</extracomment>
+        <translation>Tag %1 ist nicht der Tag, den die Notiz gezählt hat</translation>
+    </message>
+    <message>
+        <source>day %1 is neither where the note had it nor where it was going</source>
+        <extracomment>Why a clean-up note was not carried out: day %1 was being renumbered and is neither under its old number nor under its new one.</extracomment>
+        <translation>Tag %1 ist weder dort, wo die Notiz ihn hatte, noch dort, wohin er kommen sollte</translation>
+    </message>
+    <message>
+        <source>it may be a history file of %1 too</source>
+        <extracomment>Why a day file was not deleted: %1 is another pupil whose day it may be too (Ann&apos;s day 11 is Ann1&apos;s day 1).</extracomment>
+        <translation>die Datei kann auch eine Tagesdatei von %1 sein</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; that the holder of the lock &quot;%2&quot; had set aside could not be put back (%3); it is kept as &quot;%4&quot;.</source>
+        <extracomment>A lock was taken over from a holder that stopped halfway; a file it had moved into its own folder could not go back. %1 is the file&apos;s name, %2 the lock&apos;s, %3 the system&apos;s reason, %4 where the file is now.</extracomment>
+        <translation>Die Datei „%1“, die der Inhaber der Sperre „%2“ beiseitegelegt hatte, konnte nicht zurückgelegt werden (%3); sie bleibt als „%4“ erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

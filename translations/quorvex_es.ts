@@ -671,6 +671,102 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>Told at start. %1 and %2 are pupils on the list, %2 being %1 followed by digits; %3 is a day number of %1&apos;s, %4 the file both days are.</extracomment>
         <translation>%1 y %2 están los dos en la lista de alumnos, pero sus archivos del historial se solapan: el día %3 de %1 es el mismo archivo que el día 1 de %2 (%4).</translation>
     </message>
+    <message>
+        <source>The lock was taken over meanwhile: this computer had not renewed it for over a minute</source>
+        <extracomment>A step of a clean-up or a save failed because another copy of the program took the lock after this computer had not renewed it for a minute (a sleeping laptop, a stalled network).</extracomment>
+        <translation>Mientras tanto, otro ha tomado el bloqueo: este equipo llevaba más de un minuto sin renovarlo</translation>
+    </message>
+    <message>
+        <source>The file changed since the work began</source>
+        <extracomment>A file was not deleted or renumbered because it changed while the clean-up ran.</extracomment>
+        <translation>El archivo ha cambiado desde que empezó la operación</translation>
+    </message>
+    <message>
+        <source>a link</source>
+        <extracomment>What stands where the program keeps a lock: &quot;this is a link, not a lock of the program&apos;s&quot;.</extracomment>
+        <translation>un enlace</translation>
+    </message>
+    <message>
+        <source>a pipe (FIFO)</source>
+        <translation>una tubería (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un dispositivo</translation>
+    </message>
+    <message>
+        <source>something that is no file</source>
+        <translation>algo que no es un archivo</translation>
+    </message>
+    <message>
+        <source>a folder the program did not make (it holds &quot;%1&quot;)</source>
+        <extracomment>A folder stands where the program keeps a lock; %1 is a name found in it.</extracomment>
+        <translation>una carpeta que el programa no ha creado (contiene &quot;%1&quot;)</translation>
+    </message>
+    <message>
+        <source>this is %1, not a lock of the program&apos;s; delete it when no computer is using the program</source>
+        <extracomment>Something else has the name of one of the program&apos;s locks; %1 says what it is.</extracomment>
+        <translation>es %1, no un bloqueo del programa; bórrelo cuando ningún equipo esté usando el programa</translation>
+    </message>
+    <message>
+        <source>the clean-up note was not carried out (%1); it was set aside as &quot;%2&quot;</source>
+        <extracomment>A clean-up interrupted earlier left a note of what was still to do; it was checked, found wrong and renamed rather than carried out. %1 is why, %2 the note&apos;s new file name.</extracomment>
+        <translation>no se ha aplicado la nota de limpieza (%1); se ha guardado aparte como &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>the clean-up note was not carried out (%1)</source>
+        <extracomment>As above, but the note could not even be renamed. %1 is why it was not carried out.</extracomment>
+        <translation>no se ha aplicado la nota de limpieza (%1)</translation>
+    </message>
+    <message>
+        <source>it is not one this program wrote</source>
+        <extracomment>Why a clean-up note was not carried out.</extracomment>
+        <translation>no la ha escrito este programa</translation>
+    </message>
+    <message>
+        <source>it names another pupil</source>
+        <extracomment>Why a clean-up note was not carried out: it is in one pupil&apos;s name but names another.</extracomment>
+        <translation>se refiere a otro alumno</translation>
+    </message>
+    <message>
+        <source>%1 is not on the list</source>
+        <extracomment>Why a clean-up note was not carried out; %1 is a pupil&apos;s name, the list the student list.</extracomment>
+        <translation>%1 no está en la lista de alumnos</translation>
+    </message>
+    <message>
+        <source>the list also holds %1, whose history files may be the same files</source>
+        <extracomment>Why a clean-up was refused: %1 is another pupil on the student list, the pupil&apos;s name followed by digits (Ann1 for Ann), whose day files may have the same names.</extracomment>
+        <translation>la lista de alumnos también incluye a %1, que puede tener los mismos archivos del historial</translation>
+    </message>
+    <message>
+        <source>the note counts %1 days, but day %2 is there</source>
+        <extracomment>Why a clean-up note was not carried out: it counts days 1 to %1, but a day %2 is there too.</extracomment>
+        <translation>la nota llega hasta el día %1, pero existe el día %2</translation>
+    </message>
+    <message>
+        <source>day %1 is not the day the note counted</source>
+        <extracomment>Why a clean-up note was not carried out: day %1 is not the file the note recorded.</extracomment>
+        <translation>el día %1 no es el que contaba la nota</translation>
+    </message>
+    <message>
+        <source>day %1 is neither where the note had it nor where it was going</source>
+        <extracomment>Why a clean-up note was not carried out: day %1 was being renumbered and is neither under its old number nor under its new one.</extracomment>
+        <translation>el día %1 no está ni donde lo tenía la nota ni donde debía ir</translation>
+    </message>
+    <message>
+        <source>it may be a history file of %1 too</source>
+        <extracomment>Why a day file was not deleted: %1 is another pupil whose day it may be too (Ann&apos;s day 11 is Ann1&apos;s day 1).</extracomment>
+        <translation>puede ser también un archivo del historial de %1</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; that the holder of the lock &quot;%2&quot; had set aside could not be put back (%3); it is kept as &quot;%4&quot;.</source>
+        <extracomment>A lock was taken over from a holder that stopped halfway; a file it had moved into its own folder could not go back. %1 is the file&apos;s name, %2 the lock&apos;s, %3 the system&apos;s reason, %4 where the file is now.</extracomment>
+        <translation>No se ha podido devolver a su sitio el archivo &quot;%1&quot; que había apartado el titular del bloqueo &quot;%2&quot; (%3); se conserva como &quot;%4&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

@@ -1,6 +1,7 @@
 #include "phrases.h"
 
 #include "core/board.h"
+#include "core/fileio.h"
 #include "core/history.h"
 #include "core/spoken.h"
 #include "core/tenths.h"
@@ -86,9 +87,18 @@ constexpr SystemReason systemReasons[] = {
     { ELOOP, QT_TRANSLATE_NOOP("Phrases", "Too many levels of symbolic links") },
     { EDQUOT, QT_TRANSLATE_NOOP("Phrases", "Disk quota exceeded") },
     { ESTALE, QT_TRANSLATE_NOOP("Phrases", "Stale file handle") },
+    //: A step of a clean-up or a save failed because another copy of the program took the lock
+    //: after this computer had not renewed it for a minute (a sleeping laptop, a stalled network).
+    { ENOLCK,
+        QT_TRANSLATE_NOOP(
+            "Phrases", "The lock was taken over meanwhile: this computer had not renewed it for over a minute") },
+    // Not an errno value: the file layer's own, for a file that is no longer the one a step was meant for.
+    //: A file was not deleted or renumbered because it changed while the clean-up ran.
+    { quorvex::fileChangedMeanwhile, QT_TRANSLATE_NOOP("Phrases", "The file changed since the work began") },
 };
 
-// The reason for an errno value in the user's language; empty for one the program does not know.
+// The reason for an errno value (or the file layer's own code) in the user's language; empty for
+// one the program does not know.
 QString systemReason(int code)
 {
     for (const SystemReason& reason : systemReasons) {
@@ -136,11 +146,52 @@ QString holderText(const QString& english)
     return english;
 }
 
+// What stands where a lock should be, in "this is a pipe (FIFO), not a lock of the program's".
+QString foreignText(const QString& english)
+{
+    //: What stands where the program keeps a lock: "this is a link, not a lock of the program's".
+    static const char* const kinds[] = { QT_TRANSLATE_NOOP("Phrases", "a link"),
+        QT_TRANSLATE_NOOP("Phrases", "a pipe (FIFO)"), QT_TRANSLATE_NOOP("Phrases", "a socket"),
+        QT_TRANSLATE_NOOP("Phrases", "a device"), QT_TRANSLATE_NOOP("Phrases", "something that is no file") };
+    for (const char* kind : kinds) {
+        if (english == QLatin1String(kind))
+            return phrase(kind);
+    }
+    static const QRegularExpression folder(
+        QStringLiteral("^a folder the program did not make \\(it holds \"(.*)\"\\)$"));
+    if (const QRegularExpressionMatch m = folder.match(english); m.hasMatch())
+        //: A folder stands where the program keeps a lock; %1 is a name found in it.
+        return phrase(QT_TRANSLATE_NOOP("Phrases", "a folder the program did not make (it holds \"%1\")"))
+            .arg(m.captured(1));
+    return english;
+}
+
+// Puts the parts in place of %1, %2 ... in one pass, so that a part holding "%2" (a file's name)
+// stays as it is.
+QString filledIn(const QString& text, const QStringList& parts)
+{
+    QString filled;
+    for (qsizetype k = 0; k < text.size(); ++k) {
+        const qsizetype index = k + 1 < text.size() ? text[k + 1].digitValue() - 1 : -1;
+        if (text[k] == QLatin1Char('%') && index >= 0 && index < parts.size()) {
+            filled += parts[index];
+            ++k;
+        } else {
+            filled += text[k];
+        }
+    }
+    return filled;
+}
+
 QString ownReason(const QString& english)
 {
+    // What a bracketed part is: by default a holder or a reason, worded in turn; "kept" for a
+    // name, number or file, which stays as it is; "foreign" for what stands in a lock's place.
+    enum class Parts { Worded, Kept, Foreign };
     struct Pattern {
         const char* match;
         const char* text;
+        Parts parts = Parts::Worded;
     };
     // In the order of their tests: a more particular form before a more general one.
     static const Pattern patterns[] = {
@@ -166,19 +217,60 @@ QString ownReason(const QString& english)
             QT_TRANSLATE_NOOP("Phrases", "%1's days are in use by %2; the answers are kept, save again in a moment") },
         { "^could not lock (.*)'s days \\(([^:]*): (.*)\\)$",
             QT_TRANSLATE_NOOP("Phrases", "could not lock %1's days (%2: %3)") },
+        //: Something else has the name of one of the program's locks; %1 says what it is.
+        { "^this is (.*), not a lock of the program's; delete it when no computer is using the program$",
+            QT_TRANSLATE_NOOP(
+                "Phrases", "this is %1, not a lock of the program's; delete it when no computer is using the program"),
+            Parts::Foreign },
+        //: A clean-up interrupted earlier left a note of what was still to do; it was checked, found wrong
+        //: and renamed rather than carried out. %1 is why, %2 the note's new file name.
+        { "^the clean-up note was not carried out \\((.*)\\); it was set aside as \"(.*)\"$",
+            QT_TRANSLATE_NOOP("Phrases", "the clean-up note was not carried out (%1); it was set aside as \"%2\"") },
+        //: As above, but the note could not even be renamed. %1 is why it was not carried out.
+        { "^the clean-up note was not carried out \\((.*)\\)$",
+            QT_TRANSLATE_NOOP("Phrases", "the clean-up note was not carried out (%1)") },
+        //: Why a clean-up note was not carried out.
+        { "^it is not one this program wrote$", QT_TRANSLATE_NOOP("Phrases", "it is not one this program wrote") },
+        //: Why a clean-up note was not carried out: it is in one pupil's name but names another.
+        { "^it names another pupil$", QT_TRANSLATE_NOOP("Phrases", "it names another pupil") },
+        //: Why a clean-up note was not carried out; %1 is a pupil's name, the list the student list.
+        { "^(.*) is not on the list$", QT_TRANSLATE_NOOP("Phrases", "%1 is not on the list"), Parts::Kept },
+        //: Why a clean-up was refused: %1 is another pupil on the student list, the pupil's name followed
+        //: by digits (Ann1 for Ann), whose day files may have the same names.
+        { "^the list also holds (.*), whose history files may be the same files$",
+            QT_TRANSLATE_NOOP("Phrases", "the list also holds %1, whose history files may be the same files"),
+            Parts::Kept },
+        //: Why a clean-up note was not carried out: it counts days 1 to %1, but a day %2 is there too.
+        { "^the note counts (\\d+) days, but day (\\d+) is there$",
+            QT_TRANSLATE_NOOP("Phrases", "the note counts %1 days, but day %2 is there"), Parts::Kept },
+        //: Why a clean-up note was not carried out: day %1 is not the file the note recorded.
+        { "^day (\\d+) is not the day the note counted$",
+            QT_TRANSLATE_NOOP("Phrases", "day %1 is not the day the note counted"), Parts::Kept },
+        //: Why a clean-up note was not carried out: day %1 was being renumbered and is neither under its
+        //: old number nor under its new one.
+        { "^day (\\d+) is neither where the note had it nor where it was going$",
+            QT_TRANSLATE_NOOP("Phrases", "day %1 is neither where the note had it nor where it was going"),
+            Parts::Kept },
+        //: Why a day file was not deleted: %1 is another pupil whose day it may be too (Ann's day 11 is
+        //: Ann1's day 1).
+        { "^it may be a history file of (.*) too$", QT_TRANSLATE_NOOP("Phrases", "it may be a history file of %1 too"),
+            Parts::Kept },
     };
     for (const Pattern& pattern : patterns) {
         const QRegularExpressionMatch m = QRegularExpression(QString::fromLatin1(pattern.match)).match(english);
         if (!m.hasMatch())
             continue;
-        QString text = phrase(pattern.text);
+        QStringList parts;
         for (int k = 1; k <= m.lastCapturedIndex(); ++k) {
             const QString part = m.captured(k);
-            // Holders and reasons within are worded too; names, numbers and files stay.
-            const QString worded = holderText(part) != part ? holderText(part) : ownReason(part);
-            text = text.arg(worded);
+            if (pattern.parts == Parts::Kept)
+                parts << part;
+            else if (pattern.parts == Parts::Foreign)
+                parts << foreignText(part);
+            else // holders and reasons within are worded too; names, numbers and files stay
+                parts << (holderText(part) != part ? holderText(part) : ownReason(part));
         }
-        return text;
+        return filledIn(phrase(pattern.text), parts);
     }
     for (const SystemReason& reason : systemReasons) {
         if (english == QLatin1String(reason.text))
@@ -308,6 +400,18 @@ QString lockNoticeText(const quorvex::Bytes& notice)
     const QString english = toQt(notice);
     if (!translated)
         return english;
+    static const QRegularExpression notPutBack(QStringLiteral(
+        "^The file \"(.*)\" that the holder of the lock \"(.*)\" had set aside could not be put back \\((.*)\\); it is "
+        "kept as \"(.*)\"\\.$"));
+    if (const QRegularExpressionMatch m = notPutBack.match(english); m.hasMatch())
+        //: A lock was taken over from a holder that stopped halfway; a file it had moved into its own
+        //: folder could not go back. %1 is the file's name, %2 the lock's, %3 the system's reason,
+        //: %4 where the file is now.
+        return phrase(
+            QT_TRANSLATE_NOOP("Phrases",
+                "The file \"%1\" that the holder of the lock \"%2\" had set aside could not be put back (%3); "
+                "it is kept as \"%4\"."))
+            .arg(m.captured(1), m.captured(2), ownReason(m.captured(3)), m.captured(4));
     static const QRegularExpression removed(QStringLiteral("^The lock \"(.*)\" of (.*) was removed: (.*)\\.$"));
     const QRegularExpressionMatch m = removed.match(english);
     if (!m.hasMatch())

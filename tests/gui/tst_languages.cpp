@@ -73,6 +73,8 @@ private Q_SLOTS:
     void daysAndRosterAreTheSameInEveryLanguage_data();
     void daysAndRosterAreTheSameInEveryLanguage();
     void reasonsWordedInTheLanguage();
+    void lockAndCleanupReasonsInGerman_data();
+    void lockAndCleanupReasonsInGerman();
     void listsCoverNoWords_data();
     void listsCoverNoWords();
     void resultsColumnsHoldTheirWords_data() { listsCoverNoWords_data(); }
@@ -226,6 +228,110 @@ void TestLanguages::reasonsWordedInTheLanguage()
                         operationText(quorvex::Operation::Division))));
     useLanguage(QString());
     QCOMPARE(certificateWords(in).involve, QStringLiteral("Involving Addition, Multiplication and Division"));
+}
+
+void TestLanguages::lockAndCleanupReasonsInGerman_data()
+{
+    QTest::addColumn<QString>("form"); // how the window gets it: a reason, a day fault, a lock notice
+    QTest::addColumn<QByteArray>("student");
+    QTest::addColumn<QByteArray>("english");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("german");
+    const auto row = [](const char* name, const char* form, const QByteArray& english, const QString& german,
+                         int code = 0, const QByteArray& student = "Ann") {
+        QTest::newRow(name) << QString::fromLatin1(form) << student << english << code << german;
+    };
+    // What stands in a lock's place, after "this is".
+    const auto foreign = [&](const char* name, const QByteArray& what, const QString& german) {
+        row(name, "reason",
+            "this is " + what + ", not a lock of the program's; delete it when no computer is using the program",
+            QStringLiteral("das ist ") + german
+                + QStringLiteral(
+                    ", keine Sperre des Programms; bitte löschen, wenn kein Computer das Programm verwendet"));
+    };
+    // Why a clean-up note was set aside, in brackets.
+    const auto note = [&](const char* name, const QByteArray& why, const QString& german) {
+        row(name, "start", "the clean-up note was not carried out (" + why + ")",
+            QStringLiteral("Die Tage von Ann bleiben unverändert: die Aufräumnotiz wurde nicht ausgeführt (") + german
+                + QLatin1Char(')'));
+    };
+    row("lock taken over", "reason", QByteArray::fromStdString(quorvex::errorReason(ENOLCK)),
+        QStringLiteral("Die Sperre wurde inzwischen übernommen: Dieser Computer hatte sie über eine Minute lang nicht "
+                       "erneuert"),
+        ENOLCK);
+    row("file changed", "delete", QByteArray::fromStdString(quorvex::errorReason(quorvex::fileChangedMeanwhile)),
+        QStringLiteral("Tag 2 von Ann konnte nicht gelöscht werden: Die Datei wurde seit Beginn der Arbeit geändert"),
+        quorvex::fileChangedMeanwhile);
+    row("a pipe, within the days' lock", "reason",
+        "could not lock Ann's days (.~Ann.days.lock: this is a pipe (FIFO), not a lock of the program's; delete it "
+        "when no computer is using the program)",
+        QStringLiteral("die Tage von Ann konnten nicht gesperrt werden (.~Ann.days.lock: das ist eine Pipe (FIFO), "
+                       "keine Sperre des Programms; bitte löschen, wenn kein Computer das Programm verwendet)"));
+    foreign("a link", "a link", QStringLiteral("eine Verknüpfung"));
+    foreign("a socket", "a socket", QStringLiteral("ein Socket"));
+    foreign("a device", "a device", QStringLiteral("ein Gerät"));
+    foreign("no file", "something that is no file", QStringLiteral("etwas, das keine Datei ist"));
+    foreign("a folder holding a %2", "a folder the program did not make (it holds \"%2\")",
+        QStringLiteral("ein Ordner, den das Programm nicht angelegt hat (er enthält „%2“)"));
+    row("note not the program's, set aside", "start",
+        "the clean-up note was not carried out (it is not one this program wrote); it was set aside as "
+        "\".~Ann.cleanup.refused\"",
+        QStringLiteral("Die Tage von Ann bleiben unverändert: die Aufräumnotiz wurde nicht ausgeführt (sie stammt "
+                       "nicht von diesem Programm); sie wurde als „.~Ann.cleanup.refused“ beiseitegelegt"));
+    row("pupil not on the list, a %2 in the name", "start",
+        "the clean-up note was not carried out (A%2b is not on the list); it was set aside as "
+        "\".~A%2b.cleanup.refused.2\"",
+        QStringLiteral("Die Tage von A%2b bleiben unverändert: die Aufräumnotiz wurde nicht ausgeführt (A%2b steht "
+                       "nicht auf der Schülerliste); sie wurde als „.~A%2b.cleanup.refused.2“ beiseitegelegt"),
+        0, "A%2b");
+    note("note of another pupil", "it names another pupil", QStringLiteral("sie nennt einen anderen Schüler"));
+    note("note of a pupil sharing day files", "the list also holds Ann1, whose history files may be the same files",
+        QStringLiteral("auf der Schülerliste steht auch Ann1, möglicherweise mit denselben Tagesdateien"));
+    note("a day more than the note counts", "the note counts 3 days, but day 4 is there",
+        QStringLiteral("die Notiz zählt bis Tag 3, aber Tag 4 ist vorhanden"));
+    note("a day not the note's", "day 2 is not the day the note counted",
+        QStringLiteral("Tag 2 ist nicht der Tag, den die Notiz gezählt hat"));
+    note("a day lost while renumbering", "day 5 is neither where the note had it nor where it was going",
+        QStringLiteral("Tag 5 ist weder dort, wo die Notiz ihn hatte, noch dort, wohin er kommen sollte"));
+    note("note unreadable", "Permission denied", QStringLiteral("Zugriff verweigert"));
+    row("clean-up of a pupil sharing day files", "start",
+        "the list also holds Ann1, whose history files may be the same files",
+        QStringLiteral("Die Tage von Ann bleiben unverändert: auf der Schülerliste steht auch Ann1, möglicherweise mit "
+                       "denselben Tagesdateien"));
+    row("a day that may be another's", "delete", "it may be a history file of Ann too",
+        QStringLiteral("Tag 2 von Ann1 konnte nicht gelöscht werden: die Datei kann auch eine Tagesdatei von Ann sein"),
+        0, "Ann1");
+    row("a file not put back", "notice",
+        "The file \"Ann3.txt\" that the holder of the lock \".~Ann.days.lock\" had set aside could not be put back "
+        "(File exists); it is kept as \".~Ann.days.lock/7f3a/Ann3.txt\".",
+        QStringLiteral("Die Datei „Ann3.txt“, die der Inhaber der Sperre „.~Ann.days.lock“ beiseitegelegt hatte, "
+                       "konnte nicht zurückgelegt werden (Datei existiert bereits); sie bleibt als "
+                       "„.~Ann.days.lock/7f3a/Ann3.txt“ erhalten."));
+}
+
+// The reasons of the class folder's locks and of clean-ups, each whole and within another.
+void TestLanguages::lockAndCleanupReasonsInGerman()
+{
+    QFETCH(QString, form);
+    QFETCH(QByteArray, student);
+    QFETCH(QByteArray, english);
+    QFETCH(int, code);
+    QFETCH(QString, german);
+    QVERIFY(useLanguage(QStringLiteral("de")));
+    const quorvex::FileError error { "Ann2.txt", english.toStdString(), code };
+    using Action = quorvex::DayFault::Action;
+    QString worded;
+    if (form == QStringLiteral("reason"))
+        worded = fileErrorReason(error);
+    else if (form == QStringLiteral("notice"))
+        worded = lockNoticeText(english.toStdString());
+    else
+        worded = dayFaultText(
+            { form == QStringLiteral("start") ? Action::Start : Action::Delete, student.toStdString(), 2, 0, error });
+    QCOMPARE(worded, german);
+    useLanguage(QString());
+    if (form == QStringLiteral("reason"))
+        QCOMPARE(fileErrorReason(error), QString::fromUtf8(english));
 }
 
 void TestLanguages::listsCoverNoWords_data()
