@@ -577,7 +577,13 @@ int FolderLock::removeFile(const Bytes& name, long long expectedSize) const
         (void)renameWithoutReplacing(ownPath(gone), name);
         return fileChangedMeanwhile;
     }
-    return removeName(ownPath(gone));
+    // Deleted beside the day files, under a scratch file's name: where another copy still reads
+    // it, Windows keeps the name until it is closed, and it must not keep the own folder, and so
+    // the lock, from going (a name left there is swept at the next start).
+    const Bytes aside = ".~" + name + "." + m_token.substr(0, 6);
+    if (sys::renameReplacing(ownPath(gone), aside) != 0)
+        return removeName(ownPath(gone));
+    return removeName(aside);
 }
 
 int FolderLock::moveFile(const Bytes& from, const Bytes& to, long long expectedSize) const
