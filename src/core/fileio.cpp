@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <map>
+#include <mutex>
 #include <random>
 #include <thread>
 
@@ -108,6 +110,8 @@ constexpr size_t tokenLength = 16;
 constexpr long long unheldLockSeconds = 2;
 // How often a holder at work rewrites its note: well within staleLockSeconds.
 constexpr auto renewEvery = std::chrono::seconds(5);
+// How often one who waits for a lock reads its note again.
+constexpr auto lookAgainAfter = std::chrono::milliseconds(250);
 
 std::vector<Bytes>& lockNotices()
 {
@@ -258,6 +262,46 @@ Bytes kindWords(sys::NameLook::Kind kind)
     default:
         return "something that is no file";
     }
+}
+
+// When this process last gave each lock up, and how long giving it up took.
+struct Release {
+    std::chrono::steady_clock::time_point when;
+    std::chrono::steady_clock::duration took;
+};
+
+std::mutex& recentReleasesMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+std::map<Bytes, Release>& recentReleases()
+{
+    static std::map<Bytes, Release> releases;
+    return releases;
+}
+
+// A copy that takes again at once a lock it has just given up would take it every time ahead
+// of another copy that is waiting for it, which only sees it free between two tries: it first
+// leaves the lock free for a few times as long as giving it up took, which is a few round trips
+// to the share, long enough for a waiting copy to try once.
+void letWaitersGoFirst(const Bytes& lockName)
+{
+    std::chrono::steady_clock::duration pause {};
+    {
+        const std::scoped_lock guard(recentReleasesMutex());
+        const auto found = recentReleases().find(lockName);
+        if (found == recentReleases().end())
+            return;
+        const auto since = std::chrono::steady_clock::now() - found->second.when;
+        pause = std::clamp<std::chrono::steady_clock::duration>(
+                    4 * found->second.took, std::chrono::milliseconds(2), std::chrono::milliseconds(300))
+            - since;
+        recentReleases().erase(found);
+    }
+    if (pause > std::chrono::steady_clock::duration::zero())
+        std::this_thread::sleep_for(pause);
 }
 
 bool transientError(int error)
@@ -463,13 +507,32 @@ FolderLock::~FolderLock()
 {
     if (m_token.empty())
         return;
+    const auto started = std::chrono::steady_clock::now();
+    release();
+    const auto now = std::chrono::steady_clock::now();
+    const std::scoped_lock guard(recentReleasesMutex());
+    recentReleases()[m_name] = { now, now - started };
+}
+
+void FolderLock::release()
+{
     // The note goes first, into the own folder: once the own folder is gone, no step of this
     // holder's can succeed, and a note that someone is reading at that moment is deleted where
     // no one opens it anew (a share may answer I/O errors for a while to those who open a file
     // being deleted). When the own folder is gone already, the lock was taken over and is
     // another holder's now.
+    // A Samba share refuses to move a file that another computer has open, as those waiting for
+    // the lock have its note for a moment each time they look: tried again until they let go,
+    // since a note left behind keeps the lock from going and makes them wait out
+    // unheldLockSeconds.
     const Bytes own = ownPath({});
-    int error = sys::renameReplacing(sys::inFolder(m_name, holderEntry), ownPath("holder.gone"));
+    int error = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        error = sys::renameReplacing(sys::inFolder(m_name, holderEntry), ownPath("holder.gone"));
+        if (error != EBUSY && error != EACCES && error != EPERM)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1 + attempt % 5));
+    }
     if (error != 0 && !held())
         return;
     for (const Bytes& entry : sys::folderEntries(own))
@@ -610,10 +673,13 @@ int FolderLock::moveFile(const Bytes& from, const Bytes& to, long long expectedS
 
 Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::milliseconds wait)
 {
+    letWaitersGoFirst(lockName);
     const auto deadline = std::chrono::steady_clock::now() + wait;
     const Bytes token = newToken();
     std::minstd_rand random(static_cast<unsigned>(std::hash<Bytes> {}(token)));
     const Bytes note = holderNote(token);
+    LockLook lock;
+    std::chrono::steady_clock::time_point looked;
     for (int round = 0;; ++round) {
         int error = sys::makeFolder(lockName);
         if (error == 0) {
@@ -636,7 +702,14 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
         }
         if (error != EEXIST && !((error == EPERM || error == EACCES) && nameTaken(lockName)))
             return sys::systemError(lockName, error);
-        const LockLook lock = inspect(lockName);
+        // A lock seen held is looked at again only now and then: between looks, trying to
+        // make it is one round trip to a share, so a waiting copy sees it free soon after it
+        // is given up, and the note is rarely open when its holder moves it away.
+        const auto now = std::chrono::steady_clock::now();
+        if (lock.state != LockLook::State::Held || now - looked >= lookAgainAfter) {
+            lock = inspect(lockName);
+            looked = now;
+        }
         switch (lock.state) {
         case LockLook::State::Gone:
             if (round < 1000)

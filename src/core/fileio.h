@@ -161,6 +161,7 @@ public:
 
 private:
     FolderLock(Bytes name, Bytes token, Bytes note);
+    void release();
     Bytes ownPath(const Bytes& entry) const;
     int passThrough(const Bytes& from, const Bytes& entry) const;
 

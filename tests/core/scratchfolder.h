@@ -1,10 +1,12 @@
 #pragma once
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #ifdef _WIN32
@@ -68,7 +70,9 @@ public:
             : !share.empty()                           ? share
                                                        : std::filesystem::temp_directory_path();
         std::string pattern = (in / "quorvex-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::system_error(errno, std::generic_category(), "cannot make a scratch folder in " + in.string());
+        m_path = pattern;
         std::filesystem::current_path(m_path);
         if (!share.empty())
             scratchOnShare() = m_path.filename();
