@@ -1580,6 +1580,11 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Tab of the dot board.</extracomment>
         <translation>P&amp;unktefeld</translation>
     </message>
+    <message>
+        <source>The class folder &quot;%1&quot; is on a network share (%2). Quorvex cannot see how this computer mounts it: pupils&apos; answers are safe there only when every computer mounts the share without caching, as the README says under &quot;Network shares&quot;.</source>
+        <extracomment>At start, once per computer. %1 is the class folder, %2 the share&apos;s kind of file system (&quot;nfs4&quot;, &quot;cifs&quot;, &quot;fuse.sshfs&quot;). The README&apos;s section keeps its English title.</extracomment>
+        <translation>Der Klassenordner „%1“ liegt auf einer Netzwerkfreigabe (%2). Quorvex kann nicht sehen, wie dieser Computer sie einbindet: Die Antworten der Kinder sind dort nur sicher, wenn jeder Computer die Freigabe ohne Zwischenspeicher einbindet, wie es die README unter „Network shares“ beschreibt.</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

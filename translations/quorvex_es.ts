@@ -1580,6 +1580,11 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Tab of the dot board.</extracomment>
         <translation>&amp;Puntos</translation>
     </message>
+    <message>
+        <source>The class folder &quot;%1&quot; is on a network share (%2). Quorvex cannot see how this computer mounts it: pupils&apos; answers are safe there only when every computer mounts the share without caching, as the README says under &quot;Network shares&quot;.</source>
+        <extracomment>At start, once per computer. %1 is the class folder, %2 the share&apos;s kind of file system (&quot;nfs4&quot;, &quot;cifs&quot;, &quot;fuse.sshfs&quot;). The README&apos;s section keeps its English title.</extracomment>
+        <translation>La carpeta de la clase &quot;%1&quot; está en un recurso compartido de red (%2). Quorvex no puede ver cómo lo monta este ordenador: las respuestas de los alumnos solo están seguras allí si cada ordenador monta el recurso sin caché, como indica el README en &quot;Network shares&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

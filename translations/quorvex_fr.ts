@@ -1580,6 +1580,11 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Tab of the dot board.</extracomment>
         <translation>&amp;Tableau de points</translation>
     </message>
+    <message>
+        <source>The class folder &quot;%1&quot; is on a network share (%2). Quorvex cannot see how this computer mounts it: pupils&apos; answers are safe there only when every computer mounts the share without caching, as the README says under &quot;Network shares&quot;.</source>
+        <extracomment>At start, once per computer. %1 is the class folder, %2 the share&apos;s kind of file system (&quot;nfs4&quot;, &quot;cifs&quot;, &quot;fuse.sshfs&quot;). The README&apos;s section keeps its English title.</extracomment>
+        <translation>Le dossier de la classe «&#xa0;%1&#xa0;» se trouve sur un partage réseau (%2). Quorvex ne peut pas voir comment cet ordinateur le monte&#xa0;: les réponses des élèves n’y sont en sécurité que si chaque ordinateur monte le partage sans cache, comme l’indique le README sous «&#xa0;Network shares&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

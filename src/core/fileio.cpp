@@ -749,6 +749,70 @@ std::vector<Bytes> takeLockNotices()
     return std::exchange(lockNotices(), {});
 }
 
+namespace {
+
+std::vector<BytesView> splitView(BytesView text, char separator)
+{
+    std::vector<BytesView> parts;
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find(separator, start), text.size());
+        parts.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return parts;
+}
+
+// A field of the mount table, its blanks and the like written as \ and three octal digits.
+Bytes unescapedMountField(BytesView field)
+{
+    Bytes text;
+    for (size_t i = 0; i < field.size(); ++i) {
+        const auto octal = [&](size_t at) { return at < field.size() && field[at] >= '0' && field[at] <= '7'; };
+        if (field[i] == '\\' && octal(i + 1) && octal(i + 2) && octal(i + 3)) {
+            text += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+            i += 3;
+        } else {
+            text += field[i];
+        }
+    }
+    return text;
+}
+
+bool isNetworkFileSystem(const Bytes& type)
+{
+    static constexpr std::string_view kernel[]
+        = { "nfs", "nfs4", "cifs", "smb3", "smbfs", "ncpfs", "9p", "ceph", "afs", "coda", "davfs", "glusterfs" };
+    static constexpr std::string_view userSpace[]
+        = { "sshfs", "smbnetfs", "gvfsd-fuse", "rclone", "curlftpfs", "s3fs", "glusterfs", "davfs2" };
+    if (std::ranges::find(kernel, type) != std::end(kernel))
+        return true;
+    return type.starts_with("fuse.") && std::ranges::find(userSpace, BytesView(type).substr(5)) != std::end(userSpace);
+}
+
+} // namespace
+
+Bytes networkShareIn(BytesView mountTable, const Bytes& folder)
+{
+    // The mount whose mount point is the longest leading part of the folder; of two on one
+    // mount point, the later, which hides the earlier.
+    size_t longest = 0;
+    Bytes type;
+    for (BytesView line : splitView(mountTable, '\n')) {
+        const std::vector<BytesView> fields = splitView(line, ' ');
+        const auto dash = std::ranges::find(fields, BytesView("-"));
+        if (fields.size() < 5 || dash == fields.end() || dash + 1 == fields.end())
+            continue;
+        const Bytes point = unescapedMountField(fields[4]);
+        const bool inside = point == "/"
+            || (folder.starts_with(point) && (folder.size() == point.size() || folder[point.size()] == '/'));
+        if (inside && point.size() >= longest) {
+            longest = point.size();
+            type = Bytes(dash[1]);
+        }
+    }
+    return isNetworkFileSystem(type) ? type : Bytes();
+}
+
 long long fileSize(const Bytes& name)
 {
     sys::NameLook look;

@@ -177,4 +177,13 @@ std::vector<Bytes> takeLockNotices();
 // The size of a regular file, or -1.
 long long fileSize(const Bytes& name);
 
+// The file system of the working folder when it is a network share ("nfs4", "cifs",
+// "fuse.sshfs"; "smb" for a network drive on Windows), else empty. Whether such a share keeps
+// the class folder safe depends on how each computer mounts it, which the program cannot see.
+Bytes networkShareOfWorkingFolder();
+
+// The network file system holding folder (a real path, no links) by the mount table given as
+// the lines of /proc/self/mountinfo, else empty.
+Bytes networkShareIn(BytesView mountTable, const Bytes& folder);
+
 } // namespace quorvex

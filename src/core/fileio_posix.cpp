@@ -414,6 +414,20 @@ long long currentProcess()
     return ::getpid();
 }
 
+} // namespace sys
+
+Bytes networkShareOfWorkingFolder()
+{
+    char folder[PATH_MAX];
+    if (::realpath(".", folder) == nullptr)
+        return {};
+    // Linux's mount table; elsewhere none is read, and every folder counts as local.
+    const Result<Bytes> table = readFile("/proc/self/mountinfo", 16 << 20);
+    return table ? networkShareIn(*table, folder) : Bytes();
+}
+
+namespace sys {
+
 Bytes computerName()
 {
     char name[256] = {};

@@ -591,4 +591,15 @@ Bytes localTime(time_t when)
 
 } // namespace sys
 
+Bytes networkShareOfWorkingFolder()
+{
+    // A mapped network drive, or a folder given by its \\server\share path.
+    wchar_t folder[MAX_PATH + 1] = {};
+    wchar_t volume[MAX_PATH + 1] = {};
+    const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
+    if (length == 0 || length > MAX_PATH || !GetVolumePathNameW(folder, volume, MAX_PATH))
+        return {};
+    return GetDriveTypeW(volume) == DRIVE_REMOTE ? Bytes("smb") : Bytes();
+}
+
 } // namespace quorvex

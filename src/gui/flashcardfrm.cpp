@@ -7,6 +7,7 @@
 #include "accessibility.h"
 #include "controlhelpers.h"
 #include "core/cleanup.h"
+#include "core/fileio.h"
 #include "core/roster.h"
 #include "fonts.h"
 #include "generated/version.h"
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -27,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 #include <chrono>
 
 Tflashcardfrm::Tflashcardfrm(QWidget* parent)
@@ -110,6 +113,7 @@ void Tflashcardfrm::FormActivate()
             //: Followed by the version number without a blank, as in "Version:1.0".
             tr("Version:%1").arg(QStringLiteral(QUORVEX_VERSION)));
 
+    reportNetworkShare();
     // What interrupted work left in the class folder is finished or swept before anything is
     // read: clean-ups half done, scratch files of writes that never ended.
     QStringList refused;
@@ -138,6 +142,30 @@ void Tflashcardfrm::FormActivate()
     loadTeacherPassword();
     // A pupil starts with Start.
     ui.Questionbt->setFocus();
+}
+
+void Tflashcardfrm::reportNetworkShare()
+{
+    const quorvex::Bytes share = quorvex::networkShareOfWorkingFolder();
+    if (share.empty())
+        return;
+    // Told once on each computer for each class folder: the teacher who sets the computer up
+    // hears it, the pupils who start the program afterwards do not.
+    const QString folder = QDir::currentPath();
+    QSettings settings;
+    const QString key = QStringLiteral("classFolder/networkSharesTold");
+    QStringList told = settings.value(key).toStringList();
+    if (told.contains(folder))
+        return;
+    //: At start, once per computer. %1 is the class folder, %2 the share's kind of file system
+    //: ("nfs4", "cifs", "fuse.sshfs"). The README's section keeps its English title.
+    userDialogs().showNotice(this,
+        tr("The class folder \"%1\" is on a network share (%2). Quorvex cannot see how this computer "
+           "mounts it: pupils' answers are safe there only when every computer mounts the share without "
+           "caching, as the README says under \"Network shares\".")
+            .arg(QDir::toNativeSeparators(folder), toQt(share)));
+    told << folder;
+    settings.setValue(key, told);
 }
 
 void Tflashcardfrm::closeEvent(QCloseEvent* event)

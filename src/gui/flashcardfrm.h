@@ -346,6 +346,7 @@ private:
     void refuseName(const QString& why);
     // Tells the teacher of pupils on the roster loaded at start whose history files overlap.
     void reportSharedDayFiles(const std::vector<quorvex::Bytes>& roster);
+    void reportNetworkShare();
 
     // Clean-up area
     std::vector<quorvex::Bytes> chosenForCleanup() const;

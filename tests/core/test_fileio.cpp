@@ -499,3 +499,57 @@ TEST(EightBitNames, EveryNameTheAddPanelAcceptsKeepsItsDayFileByteForByte)
     std::ranges::sort(expected);
     EXPECT_EQ(entries, expected);
 }
+
+namespace {
+
+struct MountCase {
+    const char* name;
+    const char* table;
+    const char* folder;
+    const char* share; // the file system named, or "" for a local one
+};
+
+std::ostream& operator<<(std::ostream& out, const MountCase& mount)
+{
+    return out << mount.name;
+}
+
+class ClassFolderMount : public ::testing::TestWithParam<MountCase> { };
+
+constexpr char diskAndShares[] = "22 1 8:1 / / rw,relatime shared:1 - ext4 /dev/sda1 rw\n"
+                                 "30 22 0:40 / /srv/class rw shared:5 - nfs4 server:/class rw,vers=4.2\n"
+                                 "31 22 0:41 / /mnt/smb\\040share rw - cifs //server/share rw\n"
+                                 "32 22 0:42 / /home/t/sftp rw,nosuid - fuse.sshfs t@server:/class rw\n"
+                                 "33 32 0:43 / /home/t/sftp/usb rw - vfat /dev/sdb1 rw\n"
+                                 "34 22 0:44 / /media/bound rw - fuse.bindfs /srv/x rw\n"
+                                 "35 22 0:45 / /srv/class rw - ext4 /dev/sdc1 rw\n";
+
+} // namespace
+
+TEST_P(ClassFolderMount, NamesTheNetworkShareTheFolderIsOn)
+{
+    const MountCase& mount = GetParam();
+    EXPECT_EQ(networkShareIn(mount.table, mount.folder), Bytes(mount.share));
+}
+
+INSTANTIATE_TEST_SUITE_P(MountTables, ClassFolderMount,
+    ::testing::Values(MountCase { "LocalDisk", diskAndShares, "/home/t/Quorvex", "" },
+        MountCase { "BlankInTheMountPoint", diskAndShares, "/mnt/smb share/class 3", "cifs" },
+        MountCase { "SameBeginningOtherFolder", diskAndShares, "/mnt/smb", "" },
+        MountCase { "SftpThroughFuse", diskAndShares, "/home/t/sftp/class", "fuse.sshfs" },
+        MountCase { "DiskMountedInsideAShare", diskAndShares, "/home/t/sftp/usb/class", "" },
+        MountCase { "LocalFuse", diskAndShares, "/media/bound/class", "" },
+        MountCase { "DiskMountedOverAShare", diskAndShares, "/srv/class", "" },
+        MountCase { "DamagedLines", "garbage\n7 1 0:1 / /srv rw - \n\n", "/srv", "" }),
+    [](const ::testing::TestParamInfo<MountCase>& info) { return info.param.name; });
+
+TEST(ClassFolderMount, TheShareOfTheLabIsTold)
+{
+    ScratchFolder local(std::filesystem::temp_directory_path());
+    EXPECT_EQ(networkShareOfWorkingFolder(), "");
+    if (shareMount(0).empty())
+        GTEST_SKIP() << "no share (run-on-share runs it on one)";
+    ScratchFolder shared;
+    EXPECT_TRUE(networkShareOfWorkingFolder() == "fuse.sshfs" || networkShareOfWorkingFolder() == "fuse.smbnetfs")
+        << networkShareOfWorkingFolder();
+}
