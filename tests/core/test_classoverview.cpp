@@ -77,11 +77,11 @@ INSTANTIATE_TEST_SUITE_P(ClassOverview, TrendRule,
 TEST(ClassOverview, SummarisesAPupilsDaysAndTodaysAnswers)
 {
     ScratchFolder folder;
-    ASSERT_TRUE(createNewFile("Ann1.txt",
+    ASSERT_TRUE(replaceFile("Ann1.txt",
         line("Addition", true, "2 + 3 = 5", 12) + line("Addition", true, "1 + 1 = 2", 45) + "not a record\r\n")
                     .ok());
-    ASSERT_TRUE(createNewFile("Ann2.txt", line("Division", false, "12 \xF7 3 = 4", 20)).ok());
-    ASSERT_TRUE(createNewFile("Ann4.txt", line("Addition", true, "4 + 4 = 8", 5)).ok()); // beyond the gap
+    ASSERT_TRUE(replaceFile("Ann2.txt", line("Division", false, "12 \xF7 3 = 4", 20)).ok());
+    ASSERT_TRUE(replaceFile("Ann4.txt", line("Addition", true, "4 + 4 = 8", 5)).ok()); // beyond the gap
     Treslts today;
     today.operation = "Division";
     today.correct = true;
@@ -108,10 +108,10 @@ TEST(ClassOverview, SummarisesAPupilsDaysAndTodaysAnswers)
 TEST(ClassOverview, NamesAnUnreadableDayAndReadsTheOthers)
 {
     ScratchFolder folder;
-    ASSERT_TRUE(createNewFile("Ann1.txt", line("Addition", true, "2 + 3 = 5", 12)).ok());
-    ASSERT_TRUE(createNewFile("Ann2.txt", "").ok());
+    ASSERT_TRUE(replaceFile("Ann1.txt", line("Addition", true, "2 + 3 = 5", 12)).ok());
+    ASSERT_TRUE(replaceFile("Ann2.txt", "").ok());
     std::filesystem::resize_file("Ann2.txt", maxDayFileSize + 1); // sparse, refused as too large
-    ASSERT_TRUE(createNewFile("Ann3.txt", line("Addition", false, "2 + 3 = 5", 12)).ok());
+    ASSERT_TRUE(replaceFile("Ann3.txt", line("Addition", false, "2 + 3 = 5", 12)).ok());
     const PupilSummary row = readPupilSummary("Ann");
     EXPECT_EQ(row.days, 3);
     EXPECT_EQ(row.answers, 2);
@@ -122,8 +122,8 @@ TEST(ClassOverview, NamesAnUnreadableDayAndReadsTheOthers)
 TEST(ClassOverview, ReadsTheRosterWithGuestLastAndUnsavedAnswersForTheirOwner)
 {
     ScratchFolder folder;
-    ASSERT_TRUE(createNewFile("Guest1.txt", line("Addition", true, "2 + 3 = 5", 12)).ok());
-    ASSERT_TRUE(createNewFile("bob1.txt", line("Addition", true, "2 + 3 = 5", 12)).ok());
+    ASSERT_TRUE(replaceFile("Guest1.txt", line("Addition", true, "2 + 3 = 5", 12)).ok());
+    ASSERT_TRUE(replaceFile("bob1.txt", line("Addition", true, "2 + 3 = 5", 12)).ok());
     Treslts today;
     today.operation = "Addition";
     today.correct = false;
