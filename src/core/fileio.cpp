@@ -295,8 +295,7 @@ void letWaitersGoFirst(const Bytes& lockName)
         if (found == recentReleases().end())
             return;
         const auto since = std::chrono::steady_clock::now() - found->second.when;
-        pause = std::clamp<std::chrono::steady_clock::duration>(
-                    4 * found->second.took, std::chrono::milliseconds(2), std::chrono::milliseconds(300))
+        pause = std::min<std::chrono::steady_clock::duration>(4 * found->second.took, std::chrono::milliseconds(300))
             - since;
         recentReleases().erase(found);
     }
