@@ -227,6 +227,13 @@ long long ageOf(const Bytes& lockName, const sys::NameLook& look, const Bytes& n
         .count();
 }
 
+// How long since an entry was last changed; 0 when it cannot be looked at.
+long long entryAge(const Bytes& name)
+{
+    sys::NameLook look;
+    return sys::lookAt(name, look) == 0 ? ageOf(name, look, {}) : 0;
+}
+
 // What stands under a lock's name, and what it says of its holder.
 struct LockLook {
     enum class State {
@@ -339,8 +346,14 @@ LockLook inspect(const Bytes& lockName)
         // judged by the newer time, never an old time by a new note.
         const Bytes holder = sys::inFolder(lockName, holderEntry);
         note = noteIn(lockName);
-        if (sys::NameLook holderLook; sys::lookAt(holder, holderLook) == 0)
+        if (sys::NameLook holderLook; sys::lookAt(holder, holderLook) == 0) {
+            if (holderLook.kind != sys::NameLook::Kind::Regular) {
+                lock.state = LockLook::State::Foreign;
+                lock.what = "a folder the program did not make (it holds \"" + Bytes(holderEntry) + "\")";
+                return lock;
+            }
             written = holderLook;
+        }
         const Bytes token = field(note, "token");
         sys::NameLook own;
         if (isToken(token) && sys::lookAt(sys::inFolder(lockName, token), own) == 0
@@ -429,9 +442,14 @@ int claim(const Bytes& lockName, const Bytes& token, const Bytes& note, const By
         return error;
     std::vector<Bytes> others;
     for (Bytes& entry : sys::folderEntries(lockName)) {
+        // A holder's note that is no file was never written by a holder: it would be moved
+        // into each holder's folder as it gives the lock up, and keep that from going.
+        sys::NameLook look;
+        const bool foreignNote = entry == holderEntry
+            && (sys::lookAt(sys::inFolder(lockName, entry), look) != 0 || look.kind != sys::NameLook::Kind::Regular);
         if (isToken(entry) && entry != token)
             others.push_back(std::move(entry));
-        else if (!isToken(entry) && entry != holderEntry && foreign && foreign->empty())
+        else if (!isToken(entry) && (entry != holderEntry || foreignNote) && foreign && foreign->empty())
             *foreign = std::move(entry);
     }
     if (!others.empty() || (foreign && !foreign->empty())) {
@@ -440,7 +458,11 @@ int claim(const Bytes& lockName, const Bytes& token, const Bytes& note, const By
             return EEXIST;
         // Only while the note is still the abandoned one: a copy that takes the lock over
         // writes its note before it renames, so a folder renamed meanwhile comes with a new note.
-        if (others.size() != 1 || abandonedNote == nullptr || noteIn(lockName) != *abandonedNote
+        // A folder with no note beside it, left by a copy stopped before it wrote one, is judged
+        // by its own age: the lock folder's is renewed by every copy that looks in it this way.
+        if (others.size() != 1
+            || !((abandonedNote != nullptr && noteIn(lockName) == *abandonedNote)
+                || (noteIn(lockName).empty() && entryAge(sys::inFolder(lockName, others.front())) > staleLockSeconds))
             || writeHolder(lockName, others.front(), note) != 0
             || sys::renameReplacing(sys::inFolder(lockName, others.front()), own) != 0)
             return EEXIST;

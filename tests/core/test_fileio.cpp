@@ -462,6 +462,27 @@ INSTANTIATE_TEST_SUITE_P(PipesLinksAndFolders, LockNameTaken,
                 const timespec old[2] = { { std::time(nullptr) - 120, 0 }, { std::time(nullptr) - 120, 0 } };
                 ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
             },
+            "" },
+        NoLock { "HolderNoteThatIsAFolder",
+            [] {
+                ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
+                ASSERT_EQ(::mkdir(".~Ann.days.lock/holder", 0755), 0);
+                const timespec old[2] = { { std::time(nullptr) - 120, 0 }, { std::time(nullptr) - 120, 0 } };
+                ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
+            },
+            "a folder the program did not make (it holds \"holder\")" },
+        // A copy killed before it wrote its note: the lock folder itself looks fresh, as every
+        // copy that waits for it looks inside.
+        NoLock { "HoldersFolderWithoutANoteTwoMinutesOld",
+            [] {
+                ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
+                ASSERT_EQ(::mkdir(".~Ann.days.lock/0123456789abcdef", 0755), 0);
+                ASSERT_TRUE(replaceFile(".~Ann.days.lock/0123456789abcdef/holder.new", "computer pc-7\n").ok());
+                const timespec old[2] = { { std::time(nullptr) - 120, 0 }, { std::time(nullptr) - 120, 0 } };
+                ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock/0123456789abcdef", old, 0), 0);
+                const timespec looked[2] = { { std::time(nullptr) - 10, 0 }, { std::time(nullptr) - 10, 0 } };
+                ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", looked, 0), 0);
+            },
             "" }),
     [](const ::testing::TestParamInfo<NoLock>& info) { return info.param.name; });
 #endif
