@@ -310,6 +310,12 @@ void letWaitersGoFirst(const Bytes& lockName)
         std::this_thread::sleep_for(pause);
 }
 
+// What a lock folder holding an entry no copy of the program makes is.
+Bytes unmadeFolder(const Bytes& entry)
+{
+    return "a folder the program did not make (it holds \"" + entry + "\")";
+}
+
 bool transientError(int error)
 {
     return error == EIO || error == EBUSY;
@@ -347,9 +353,11 @@ LockLook inspect(const Bytes& lockName)
         const Bytes holder = sys::inFolder(lockName, holderEntry);
         note = noteIn(lockName);
         if (sys::NameLook holderLook; sys::lookAt(holder, holderLook) == 0) {
+            // A note that is no file was never written by a holder: it would be moved into each
+            // holder's folder as it gives the lock up, and keep that from going.
             if (holderLook.kind != sys::NameLook::Kind::Regular) {
                 lock.state = LockLook::State::Foreign;
-                lock.what = "a folder the program did not make (it holds \"" + Bytes(holderEntry) + "\")";
+                lock.what = unmadeFolder(holderEntry);
                 return lock;
             }
             written = holderLook;
@@ -442,14 +450,9 @@ int claim(const Bytes& lockName, const Bytes& token, const Bytes& note, const By
         return error;
     std::vector<Bytes> others;
     for (Bytes& entry : sys::folderEntries(lockName)) {
-        // A holder's note that is no file was never written by a holder: it would be moved
-        // into each holder's folder as it gives the lock up, and keep that from going.
-        sys::NameLook look;
-        const bool foreignNote = entry == holderEntry
-            && (sys::lookAt(sys::inFolder(lockName, entry), look) != 0 || look.kind != sys::NameLook::Kind::Regular);
         if (isToken(entry) && entry != token)
             others.push_back(std::move(entry));
-        else if (!isToken(entry) && (entry != holderEntry || foreignNote) && foreign && foreign->empty())
+        else if (!isToken(entry) && entry != holderEntry && foreign && foreign->empty())
             *foreign = std::move(entry);
     }
     if (!others.empty() || (foreign && !foreign->empty())) {
@@ -751,8 +754,8 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
                 return FolderLock(lockName, token, note);
             if (!foreign.empty())
                 return FileError { lockName,
-                    "this is a folder the program did not make (it holds \"" + foreign
-                        + "\"), not a lock of the program's; delete it when no computer is using the program" };
+                    "this is " + unmadeFolder(foreign)
+                        + ", not a lock of the program's; delete it when no computer is using the program" };
             break;
         }
         case LockLook::State::Held:
