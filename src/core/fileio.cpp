@@ -106,8 +106,9 @@ namespace {
 
 constexpr char holderEntry[] = "holder";
 constexpr size_t tokenLength = 16;
-// How long a lock folder may stand with no holder's folder in it.
-constexpr long long unheldLockSeconds = 2;
+// How long a lock folder may stand with no holder's folder in it: more than one by whole
+// seconds of the clock, so between one and two seconds, well within the wait of a save.
+constexpr long long unheldLockSeconds = 1;
 // How often a holder at work rewrites its note: well within staleLockSeconds.
 constexpr auto renewEvery = std::chrono::seconds(5);
 // How often one who waits for a lock reads its note again.

@@ -463,6 +463,7 @@ INSTANTIATE_TEST_SUITE_P(PipesLinksAndFolders, LockNameTaken,
                 ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
             },
             "" },
+        NoLock { "EmptyFolderJustMade", [] { ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0); }, "" },
         NoLock { "HolderNoteThatIsAFolder",
             [] {
                 ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
