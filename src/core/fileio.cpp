@@ -79,6 +79,14 @@ FileError tooLarge(const Bytes& name, size_t maxSize)
 
 } // namespace sys
 
+Result<std::vector<FolderEntry>> listWorkingFolder()
+{
+    std::vector<FolderEntry> entries;
+    if (const int error = sys::listFolder(".", entries))
+        return sys::systemError(".", error);
+    return entries;
+}
+
 Bytes scratchFileName(const Bytes& name)
 {
     return ".~" + name + scratchSuffix;
@@ -114,10 +122,23 @@ constexpr auto renewEvery = std::chrono::seconds(5);
 // How often one who waits for a lock reads its note again.
 constexpr auto lookAgainAfter = std::chrono::milliseconds(250);
 
+// What the locks remember across takings is shared by the threads that read the class.
+std::mutex& lockMemoryMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
 std::vector<Bytes>& lockNotices()
 {
     static std::vector<Bytes> notices;
     return notices;
+}
+
+void addLockNotice(Bytes notice)
+{
+    const std::scoped_lock guard(lockMemoryMutex());
+    lockNotices().push_back(std::move(notice));
 }
 
 const Bytes& hostName()
@@ -216,6 +237,7 @@ long long ageOf(const Bytes& lockName, const sys::NameLook& look, const Bytes& n
         std::chrono::steady_clock::time_point since;
     };
     static std::vector<std::pair<Bytes, Sighting>> sightings;
+    const std::scoped_lock guard(lockMemoryMutex());
     const Bytes what = decimal(static_cast<long long>(written)) + "\n" + note;
     auto seen = std::ranges::find_if(sightings, [&](const auto& s) { return s.first == lockName; });
     if (seen == sightings.end()) {
@@ -399,16 +421,16 @@ LockLook inspect(const Bytes& lockName)
 
 void noteTakenOver(const Bytes& lockName, const LockLook& lock)
 {
-    lockNotices().push_back(
-        "The lock \"" + lockName + "\" of " + describe(lock.note) + " was removed: " + lock.why + ".");
+    addLockNotice("The lock \"" + lockName + "\" of " + describe(lock.note) + " was removed: " + lock.why + ".");
 }
 
 // Writes the holder's note whole: prepared in the holder's own folder and renamed into place,
 // so a reader never sees half a note, and a holder whose folder is gone writes nothing.
-int writeHolder(const Bytes& lockName, const Bytes& token, const Bytes& note)
+int writeHolder(const Bytes& lockName, const Bytes& token, const Bytes& note, bool ownFolderNew = false)
 {
     const Bytes scratch = sys::inFolder(sys::inFolder(lockName, token), "holder.new");
-    (void)removeName(scratch);
+    if (!ownFolderNew)
+        (void)removeName(scratch);
     if (const int error = sys::writeWholeFile(scratch, note, 0666, {}))
         return error;
     const int error = sys::renameReplacing(scratch, sys::inFolder(lockName, holderEntry));
@@ -427,7 +449,7 @@ void inherit(const Bytes& lockName, const Bytes& own)
         if (entry.ends_with(".gone") || entry.ends_with(".saving") || entry.ends_with(".new")) {
             (void)removeName(path);
         } else if (const int error = renameWithoutReplacing(path, entry)) {
-            lockNotices().push_back("The file \"" + entry + "\" that the holder of the lock \"" + lockName
+            addLockNotice("The file \"" + entry + "\" that the holder of the lock \"" + lockName
                 + "\" had set aside could not be put back (" + errorReason(error) + "); it is kept as \"" + path
                 + "\".");
         }
@@ -474,7 +496,7 @@ int claim(const Bytes& lockName, const Bytes& token, const Bytes& note, const By
     }
     // The note only helps others to judge the lock, so one that cannot be written holds
     // nothing up: the lock is the own folder.
-    (void)writeHolder(lockName, token, note);
+    (void)writeHolder(lockName, token, note, others.empty());
     return 0;
 }
 
@@ -560,8 +582,8 @@ void FolderLock::release()
     }
     if (error != 0 && !held())
         return;
-    for (const Bytes& entry : sys::folderEntries(own))
-        (void)removeName(sys::inFolder(own, entry));
+    // What else stands in the own folder is found when removing it fails.
+    (void)removeName(ownPath("holder.gone"));
     // A share may refuse for a moment to remove what another computer still has open: tried
     // again briefly, then left for others to take as unheld.
     for (int attempt = 0; attempt < 50; ++attempt) {
@@ -645,6 +667,27 @@ Status FolderLock::replaceFile(const Bytes& name, BytesView contents, FileMode n
     if (const int error = sys::writeWholeFile(scratch, contents, newFileMode, fileExists(target) ? target : Bytes()))
         return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
     if (const int error = sys::renameReplacing(scratch, target)) {
+        (void)removeName(scratch);
+        return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
+    }
+    return success();
+}
+
+std::optional<long long> FolderLock::serverTime() const
+{
+    sys::NameLook look;
+    if (m_token.empty() || sys::lookAt(ownPath({}), look) != 0)
+        return std::nullopt;
+    return static_cast<long long>(look.modified);
+}
+
+Status FolderLock::replaceDerivedFile(const Bytes& name, BytesView contents) const
+{
+    const Bytes scratch = ownPath(name + ".saving");
+    (void)removeName(scratch);
+    if (const int error = sys::writeWholeFile(scratch, contents, 0666, Bytes()))
+        return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
+    if (const int error = sys::renameReplacing(scratch, name)) {
         (void)removeName(scratch);
         return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
     }
@@ -771,6 +814,7 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
 
 std::vector<Bytes> takeLockNotices()
 {
+    const std::scoped_lock guard(lockMemoryMutex());
     return std::exchange(lockNotices(), {});
 }
 

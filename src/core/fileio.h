@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace quorvex {
@@ -45,9 +46,23 @@ bool nameTaken(const Bytes& name);
 // True when a regular file of that name exists (a folder of that name is no file).
 bool fileExists(const Bytes& name);
 
+// What tells one version of a file from the next without reading it: its size and when it was
+// last written, in nanoseconds since 1970 (to the second on shares that keep no finer time).
+// A rename keeps both, so a day renumbered under another day's number shows that day's stamp.
+struct FileStamp {
+    long long size = 0;
+    long long modified = 0;
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 // The whole file. Only a regular file is read, without ever waiting for a writer: a folder,
-// a FIFO or a device is an error naming the file, and so is a file larger than maxSize.
-Result<Bytes> readFile(const Bytes& name, size_t maxSize = maxDayFileSize);
+// a FIFO or a device is an error naming the file, and so is a file larger than maxSize. The
+// stamp, when asked for, is that of the file read, taken from it while it is open.
+Result<Bytes> readFile(const Bytes& name, size_t maxSize = maxDayFileSize, FileStamp* stamp = nullptr);
+
+// The stamp of a regular file (links followed), or none.
+std::optional<FileStamp> fileStamp(const Bytes& name);
 
 // Replaces the whole file in one step: the bytes are written and flushed to a scratch file
 // beside it, which is then renamed over the old one. A failure or a crash at any moment leaves
@@ -91,6 +106,21 @@ int renameWithoutReplacing(const Bytes& from, const Bytes& to);
 
 // The names in the working folder, "." and ".." left out, in no particular order.
 std::vector<Bytes> workingFolderEntries();
+
+// One entry of a listing of the working folder, with what the listing itself tells of it and
+// nothing looked up for it: on a share each look at a file is a round trip to the server, a
+// listing a few round trips for hundreds of names.
+struct FolderEntry {
+    Bytes name;
+    // Regular, Folder or Other; none for a link or where the listing does not tell.
+    std::optional<FileKind> kind;
+    // Where the listing gives it (Windows does, POSIX does not).
+    std::optional<FileStamp> stamp;
+};
+
+// The working folder in one listing, "." and ".." left out, in no particular order; an error
+// when the folder cannot be read.
+Result<std::vector<FolderEntry>> listWorkingFolder();
 
 // ---- Locks ---------------------------------------------------------------------------------
 // A lock shared by every copy of the program that uses the class folder, on this computer and
@@ -149,6 +179,16 @@ public:
     // Replaces the whole file in one step, keeping its mode; a file that is a link is replaced
     // where the link leads.
     Status replaceFile(const Bytes& name, BytesView contents, FileMode newFileMode = 0666) const;
+
+    // The file server's time, in seconds since 1970, as it dated the holder's own folder when
+    // it last changed: a time no file written from now on can be older than. None when the
+    // folder cannot be looked at.
+    std::optional<long long> serverTime() const;
+
+    // Replaces the name itself in one step, never following a link: for files the program
+    // derives from others, which someone who can write to the folder could otherwise point at
+    // a day or the roster. A folder under the name is left, and the write fails.
+    Status replaceDerivedFile(const Bytes& name, BytesView contents) const;
 
     // Deletes a file, only when it still has expectedSize bytes (any size when negative):
     // 0 or an errno value, fileChangedMeanwhile for a file that changed.

@@ -119,7 +119,25 @@ bool fileExists(const Bytes& name)
     return ::stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-Result<Bytes> readFile(const Bytes& name, size_t maxSize)
+namespace {
+
+FileStamp stampOf(const struct stat& info)
+{
+    return { static_cast<long long>(info.st_size),
+        static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec };
+}
+
+} // namespace
+
+std::optional<FileStamp> fileStamp(const Bytes& name)
+{
+    struct stat info { };
+    if (::stat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return stampOf(info);
+}
+
+Result<Bytes> readFile(const Bytes& name, size_t maxSize, FileStamp* stamp)
 {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer that never comes.
     const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
@@ -139,6 +157,8 @@ Result<Bytes> readFile(const Bytes& name, size_t maxSize)
         ::close(fd);
         return tooLarge(name, maxSize);
     }
+    if (stamp)
+        *stamp = stampOf(info);
     Bytes contents;
     contents.reserve(static_cast<size_t>(info.st_size));
     char buffer[65536];
@@ -329,6 +349,45 @@ std::vector<Bytes> folderEntries(const Bytes& folder)
     }
     ::closedir(entries);
     return names;
+}
+
+int listFolder(const Bytes& folder, std::vector<FolderEntry>& entries)
+{
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing)
+        return errno;
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(listing);
+        if (!entry) {
+            error = errno;
+            break;
+        }
+        Bytes name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        std::optional<FileKind> kind;
+        switch (entry->d_type) {
+        case DT_REG:
+            kind = FileKind::Regular;
+            break;
+        case DT_DIR:
+            kind = FileKind::Folder;
+            break;
+        case DT_FIFO:
+        case DT_CHR:
+        case DT_BLK:
+        case DT_SOCK:
+            kind = FileKind::Other;
+            break;
+        default: // a link, or a file system that does not say
+            break;
+        }
+        entries.push_back({ std::move(name), kind, std::nullopt });
+    }
+    ::closedir(listing);
+    return error;
 }
 
 Bytes inFolder(const Bytes& folder, const Bytes& entry)

@@ -41,6 +41,8 @@ int makeFolder(const Bytes& name);
 int removeFolder(const Bytes& name);
 // The names in a folder, "." and ".." left out, in no particular order.
 std::vector<Bytes> folderEntries(const Bytes& folder);
+// The entries of a folder with what the listing tells of each: 0 or an errno value.
+int listFolder(const Bytes& folder, std::vector<FolderEntry>& entries);
 // A path to an entry of a folder of the class folder.
 Bytes inFolder(const Bytes& folder, const Bytes& entry);
 

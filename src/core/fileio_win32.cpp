@@ -281,6 +281,14 @@ private:
     bool m_published = false;
 };
 
+// A file time (100 ns since 1601) as nanoseconds since 1970.
+long long nanoseconds(const FILETIME& time)
+{
+    const auto ticks
+        = static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+    return (ticks - 116444736000000000LL) * 100;
+}
+
 } // namespace
 
 FileKind fileKind(const Bytes& name)
@@ -307,7 +315,19 @@ bool fileExists(const Bytes& name)
     return fileKind(name) == FileKind::Regular;
 }
 
-Result<Bytes> readFile(const Bytes& name, size_t maxSize)
+std::optional<FileStamp> fileStamp(const Bytes& name)
+{
+    Handle file(CreateFileW(winPath(name).c_str(), 0, shareAll, nullptr, OPEN_EXISTING, 0, nullptr));
+    BY_HANDLE_FILE_INFORMATION info {};
+    if (!file.valid() || GetFileType(file.get()) != FILE_TYPE_DISK || !GetFileInformationByHandle(file.get(), &info)
+        || (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return std::nullopt;
+    return FileStamp { static_cast<long long>(
+                           (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow),
+        nanoseconds(info.ftLastWriteTime) };
+}
+
+Result<Bytes> readFile(const Bytes& name, size_t maxSize, FileStamp* stamp)
 {
     if (isFolder(name))
         return systemError(name, EISDIR);
@@ -324,6 +344,12 @@ Result<Bytes> readFile(const Bytes& name, size_t maxSize)
         return systemError(name, lastError());
     if (static_cast<unsigned long long>(size.QuadPart) > maxSize)
         return tooLarge(name, maxSize);
+    if (stamp) {
+        FILETIME written {};
+        if (!GetFileTime(file.get(), nullptr, nullptr, &written))
+            return systemError(name, lastError());
+        *stamp = { static_cast<long long>(size.QuadPart), nanoseconds(written) };
+    }
     Bytes contents;
     contents.reserve(static_cast<size_t>(size.QuadPart));
     char buffer[65536];
@@ -509,6 +535,38 @@ std::vector<Bytes> folderEntries(const Bytes& folder)
     } while (FindNextFileW(search, &entry));
     FindClose(search);
     return names;
+}
+
+int listFolder(const Bytes& folder, std::vector<FolderEntry>& entries)
+{
+    WIN32_FIND_DATAW entry {};
+    // One request fetches many entries with their sizes and times: no look at each file.
+    const HANDLE search = FindFirstFileExW(winPath(inFolder(folder, "*")).c_str(), FindExInfoBasic, &entry,
+        FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE)
+        return lastError();
+    do {
+        std::optional<Bytes> name = narrowName(entry.cFileName);
+        // A name Windows-1252 cannot write is no name of the program's.
+        if (!name || *name == "." || *name == "..")
+            continue;
+        FolderEntry listed { std::move(*name), std::nullopt, std::nullopt };
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            // A link: what it leads to is looked at when it matters.
+        } else if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            listed.kind = FileKind::Folder;
+        } else {
+            listed.kind = FileKind::Regular;
+            listed.stamp
+                = FileStamp { static_cast<long long>(
+                                  (static_cast<unsigned long long>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow),
+                      nanoseconds(entry.ftLastWriteTime) };
+        }
+        entries.push_back(std::move(listed));
+    } while (FindNextFileW(search, &entry));
+    const int error = GetLastError() == ERROR_NO_MORE_FILES ? 0 : lastError();
+    FindClose(search);
+    return error;
 }
 
 Bytes inFolder(const Bytes& folder, const Bytes& entry)

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <future>
 #include <limits>
 
 namespace quorvex {
@@ -204,6 +205,74 @@ bool dayExists(const Bytes& student, int32_t day)
     return usableInFileName(student) && fileExists(dayFileName(student, day));
 }
 
+Result<DayListing> DayListing::read()
+{
+    Result<std::vector<FolderEntry>> entries = listWorkingFolder();
+    if (!entries)
+        return entries.error();
+    return DayListing(std::move(entries).value());
+}
+
+DayListing DayListing::readOrLookByName()
+{
+    Result<DayListing> listing = read();
+    return listing ? std::move(listing).value() : DayListing();
+}
+
+DayListing DayListing::forOnePupil()
+{
+    return networkShareOfWorkingFolder().empty() ? DayListing() : readOrLookByName();
+}
+
+DayListing::DayListing(std::vector<FolderEntry> entries)
+    : m_entries(std::move(entries))
+    , m_listed(true)
+{
+    std::ranges::sort(m_entries, {}, &FolderEntry::name);
+}
+
+const FolderEntry* DayListing::find(const Bytes& name) const
+{
+    const auto found = std::ranges::lower_bound(m_entries, name, {}, &FolderEntry::name);
+    return found != m_entries.end() && found->name == name ? &*found : nullptr;
+}
+
+bool DayListing::has(const Bytes& name) const
+{
+    return m_listed ? find(name) != nullptr : nameTaken(name);
+}
+
+int32_t DayListing::count(const Bytes& student) const
+{
+    if (!usableInFileName(student))
+        return 0;
+    int32_t count = 0;
+    for (;;) {
+        const FolderEntry* entry = find(dayFileName(student, count + 1));
+        if (!entry || (entry->kind && *entry->kind != FileKind::Regular))
+            break;
+        if (!entry->kind && !dayExists(student, count + 1))
+            break;
+        ++count;
+    }
+    while (dayExists(student, count + 1))
+        ++count;
+    return count;
+}
+
+std::optional<FileStamp> DayListing::listedStamp(const Bytes& student, int32_t day) const
+{
+    const FolderEntry* entry = find(dayFileName(student, day));
+    return entry ? entry->stamp : std::nullopt;
+}
+
+std::optional<FileStamp> DayListing::stamp(const Bytes& student, int32_t day) const
+{
+    if (const std::optional<FileStamp> listed = listedStamp(student, day))
+        return listed;
+    return usableInFileName(student) ? fileStamp(dayFileName(student, day)) : std::nullopt;
+}
+
 int32_t countDays(const Bytes& student)
 {
     if (usableInFileName(student) && nameTaken(cleanupRecordName(student)))
@@ -213,10 +282,7 @@ int32_t countDays(const Bytes& student)
 
 int32_t countDayFiles(const Bytes& student)
 {
-    int32_t count = 0;
-    while (dayExists(student, count + 1))
-        ++count;
-    return count;
+    return DayListing::forOnePupil().count(student);
 }
 
 Result<std::vector<Treslts>> loadDay(const Bytes& student, int32_t day)
@@ -244,8 +310,19 @@ Result<std::vector<Treslts>> loadDay(const Bytes& student, int32_t day)
 
 Result<int32_t> saveNextDay(const Bytes& student, std::span<const Treslts> records)
 {
-    return underLock(student, 1,
-        [&](const FolderLock& lock) { return saveLocked(lock, student, countDayFiles(student) + 1, records); });
+    // On a share the listing and the taking of the lock take about as long each, so the folder
+    // is listed meanwhile. What another holder did before this save took the lock is then seen
+    // by a look at the last day the listing showed and at the one after it: a save adds days
+    // after it, a deletion or renumbering (which may have made a day of that number again) takes
+    // days away before it, and the folder is listed again.
+    std::future<DayListing> listing = networkShareOfWorkingFolder().empty()
+        ? std::async(std::launch::deferred, [] { return DayListing::forOnePupil(); })
+        : std::async(std::launch::async, &DayListing::readOrLookByName);
+    return underLock(student, 1, [&](const FolderLock& lock) {
+        const int32_t listed = listing.get().count(student);
+        const int32_t days = listed == 0 || dayExists(student, listed) ? listed : countDayFiles(student);
+        return saveLocked(lock, student, days + 1, records);
+    });
 }
 
 Result<int32_t> saveDayFrom(const Bytes& student, int32_t firstDay, std::span<const Treslts> records)

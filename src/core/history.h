@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answerlog.h"
+#include "fileio.h"
 #include "result.h"
 
 #include <array>
@@ -54,6 +55,43 @@ Result<std::vector<Treslts>> parseDay(BytesView contents, const Bytes& student, 
 
 // False as well for a student name that cannot be part of a file name ('/' or byte 0).
 bool dayExists(const Bytes& student, int32_t day);
+
+// What one listing of the class folder says of every pupil's days. On a share a look at a file
+// is a round trip to the server and a listing a few for hundreds of names, so the days of the
+// whole class are counted from one listing, and only what it cannot tell is looked at.
+class DayListing {
+public:
+    // Lists the working folder; an error when it cannot be read.
+    static Result<DayListing> read();
+    // The same, or, when the folder cannot be listed (a folder one may open files in but not
+    // list, say), none that leaves every day to be looked for by name.
+    static DayListing readOrLookByName();
+    // What serves one pupil best: a listing on a network share, where each look is a round trip
+    // and a listing a few for hundreds of names; looks by name on a local disk, where listing a
+    // class folder of years of days takes longer than looking up one pupil's.
+    static DayListing forOnePupil();
+    explicit DayListing(std::vector<FolderEntry> entries);
+
+    // The number of days as dayExists would find them probing 1, 2, 3, ...: a name the listing
+    // shows as a link or without its kind is looked at, and so is the number after the last,
+    // since a share may match names in any case and a day may have been saved since.
+    int32_t count(const Bytes& student) const;
+
+    // The day's stamp as the listing gives it, else looked up; none for no file.
+    std::optional<FileStamp> stamp(const Bytes& student, int32_t day) const;
+    // The day's stamp where the listing gives it, with no look at the file.
+    std::optional<FileStamp> listedStamp(const Bytes& student, int32_t day) const;
+
+    // Whether anything stands under the name.
+    bool has(const Bytes& name) const;
+
+private:
+    DayListing() = default;
+    const FolderEntry* find(const Bytes& name) const;
+
+    std::vector<FolderEntry> m_entries; // by name
+    bool m_listed = false;
+};
 
 // The number of days: 1, 2, 3, ... up to the first missing file. A clean-up of the student
 // that was interrupted is finished first, when no one else holds the student's lock.
