@@ -117,35 +117,28 @@ PupilSummary summarise(Bytes name, const FluencyReport& report, int32_t savedDay
     return row;
 }
 
-PupilSummary readPupilSummary(const Bytes& name, const std::vector<Treslts>* unsaved)
+PupilSummary readPupilSummary(
+    const Bytes& name, const DayListing& listing, const std::vector<Treslts>* unsaved, DayReading how)
 {
-    FluencyReport report;
-    std::vector<Bytes> unreadable;
-    const int32_t dayCount = countDayFiles(name);
-    for (int32_t day = 1; day <= dayCount; ++day) {
-        const Bytes file = dayFileName(name, day);
-        const Result<Bytes> contents = readFile(file);
-        if (contents)
-            report.addDayFile(*contents);
-        else
-            unreadable.push_back(file);
-    }
+    SavedDays saved = readSavedDays(name, listing, how);
     if (unsaved)
-        report.addUnsavedDay(*unsaved);
-    PupilSummary row = summarise(name, report, dayCount);
-    row.unreadableDays = std::move(unreadable);
+        saved.report.addUnsavedDay(*unsaved);
+    PupilSummary row = summarise(name, saved.report, saved.count);
+    for (const FileError& error : saved.unreadable)
+        row.unreadableDays.push_back(error.file);
     return row;
 }
 
 std::vector<PupilSummary> readClassOverview(const std::vector<Bytes>& roster,
-    const std::optional<UnsavedAnswers>& unsaved, OverviewProgress& progress, unsigned threads)
+    const std::optional<UnsavedAnswers>& unsaved, OverviewProgress& progress, unsigned threads, DayReading how)
 {
+    const DayListing listing = DayListing::readOrLookByName();
     std::vector<PupilSummary> rows(roster.size());
     std::atomic<size_t> next { 0 };
     const auto work = [&] {
         for (size_t i = next++; i < roster.size() && !progress.cancel; i = next++) {
             const bool owner = unsaved && unsaved->owner == roster[i];
-            rows[i] = readPupilSummary(roster[i], owner ? &unsaved->records : nullptr);
+            rows[i] = readPupilSummary(roster[i], listing, owner ? &unsaved->records : nullptr, how);
             rows[i].guest = i == 0;
             ++progress.done;
         }

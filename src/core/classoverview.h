@@ -2,6 +2,7 @@
 
 #include "answerlog.h"
 #include "bytes.h"
+#include "daysummary.h"
 #include "fluency.h"
 
 #include <array>
@@ -42,9 +43,11 @@ struct PupilSummary {
 // The summary of a report read from savedDays day files.
 PupilSummary summarise(Bytes name, const FluencyReport& report, int32_t savedDays);
 
-// Reads the pupil's day files; one that cannot be read is named in the summary and left out.
-// The unsaved answers, when given, count as the day the next save will make of them.
-PupilSummary readPupilSummary(const Bytes& name, const std::vector<Treslts>* unsaved = nullptr);
+// Reads the pupil's day files as the listing shows them; one that cannot be read is named in
+// the summary and left out. The unsaved answers, when given, count as the day the next save
+// will make of them.
+PupilSummary readPupilSummary(const Bytes& name, const DayListing& listing,
+    const std::vector<Treslts>* unsaved = nullptr, DayReading how = DayReading::Summarised);
 
 // Shared with the threads that read: how many pupils are read, and a request to stop.
 struct OverviewProgress {
@@ -58,10 +61,12 @@ struct UnsavedAnswers {
     std::vector<Treslts> records;
 };
 
-// Every roster entry read on up to `threads` threads, entry 0 (the built-in Guest) marked as
-// such, in the default order (sortOverview by name). Empty when cancelled.
+// Every roster entry read on up to `threads` threads from one listing of the class folder,
+// entry 0 (the built-in Guest) marked as such, in the default order (sortOverview by name).
+// Empty when cancelled.
 std::vector<PupilSummary> readClassOverview(const std::vector<Bytes>& roster,
-    const std::optional<UnsavedAnswers>& unsaved, OverviewProgress& progress, unsigned threads);
+    const std::optional<UnsavedAnswers>& unsaved, OverviewProgress& progress, unsigned threads,
+    DayReading how = DayReading::Summarised);
 
 // The columns, as shown, printed and exported.
 enum class OverviewColumn : uint8_t {

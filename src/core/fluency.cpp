@@ -1,5 +1,7 @@
 #include "fluency.h"
 
+#include "cleanup.h"
+#include "daysummary.h"
 #include "fileio.h"
 #include "history.h"
 
@@ -274,17 +276,17 @@ std::array<int32_t, 4> FluencyReport::stateCounts(Operation op) const
     return counts;
 }
 
-Result<FluencyReport> readFluencyReport(const Bytes& student)
+Result<FluencyReport> readFluencyReport(const Bytes& student, bool readEverything)
 {
-    FluencyReport report;
-    const int32_t dayCount = countDays(student);
-    for (int32_t day = 1; day <= dayCount; ++day) {
-        Result<Bytes> contents = readFile(dayFileName(student, day));
-        if (!contents)
-            return contents.error();
-        report.addDayFile(*contents);
+    DayListing listing = DayListing::forOnePupil();
+    if (listing.has(cleanupRecordName(student))) {
+        (void)countDays(student); // finishes the interrupted clean-up first
+        listing = DayListing::forOnePupil();
     }
-    return report;
+    SavedDays saved = readSavedDays(student, listing, readEverything ? DayReading::Everything : DayReading::Summarised);
+    if (!saved.unreadable.empty())
+        return saved.unreadable.front();
+    return std::move(saved.report);
 }
 
 } // namespace quorvex

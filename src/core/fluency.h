@@ -105,6 +105,8 @@ public:
     std::array<int32_t, 4> stateCounts(Operation op) const;
 
 private:
+    friend struct DaySummary; // keeps a report in the class folder (daysummary.h)
+
     const DayPoint& addDay(BytesView contents, bool unsaved);
     // Applies one line of a day file; false when it is no record of a fact.
     bool addLine(BytesView line, DayPoint& point, std::vector<int32_t>& rightTimes);
@@ -123,7 +125,8 @@ private:
 std::optional<Fact> factOf(BytesView operation, BytesView question);
 
 // Reads every day of the student, 1 up to the first missing number, as the history view lists
-// them. A day file that cannot be read is an error naming it.
-Result<FluencyReport> readFluencyReport(const Bytes& student);
+// them, through the student's summary of them (daysummary.h) unless everything is to be read
+// again. A day file that cannot be read is an error naming it.
+Result<FluencyReport> readFluencyReport(const Bytes& student, bool readEverything = false);
 
 } // namespace quorvex

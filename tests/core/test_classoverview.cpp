@@ -90,14 +90,14 @@ TEST(ClassOverview, SummarisesAPupilsDaysAndTodaysAnswers)
     today.ticks = 9;
     const std::vector<Treslts> unsaved { today, today };
 
-    const PupilSummary saved = readPupilSummary("Ann");
+    const PupilSummary saved = readPupilSummary("Ann", DayListing::read().value());
     EXPECT_EQ(saved.days, 2);
     EXPECT_EQ(saved.answers, 3);
     EXPECT_EQ(saved.lastShare, 0.0);
     EXPECT_EQ(saved.fluent, (std::array<int32_t, 4> { 1, 0, 0, 0 }));
     EXPECT_TRUE(saved.unreadableDays.empty());
 
-    const PupilSummary withToday = readPupilSummary("Ann", &unsaved);
+    const PupilSummary withToday = readPupilSummary("Ann", DayListing::read().value(), &unsaved);
     EXPECT_EQ(withToday.days, 2);
     EXPECT_EQ(withToday.answers, 5);
     EXPECT_EQ(withToday.lastShare, 1.0);
@@ -112,7 +112,7 @@ TEST(ClassOverview, NamesAnUnreadableDayAndReadsTheOthers)
     ASSERT_TRUE(replaceFile("Ann2.txt", "").ok());
     std::filesystem::resize_file("Ann2.txt", maxDayFileSize + 1); // sparse, refused as too large
     ASSERT_TRUE(replaceFile("Ann3.txt", line("Addition", false, "2 + 3 = 5", 12)).ok());
-    const PupilSummary row = readPupilSummary("Ann");
+    const PupilSummary row = readPupilSummary("Ann", DayListing::read().value());
     EXPECT_EQ(row.days, 3);
     EXPECT_EQ(row.answers, 2);
     EXPECT_EQ(row.lastShare, 0.0);
