@@ -193,6 +193,17 @@
     </message>
 </context>
 <context>
+    <name>FolderWait</name>
+    <message>
+        <source>The class folder %1 has not answered for %2 seconds: the network, or the computer that shares it, may be down. Nothing is lost. You may go on waiting, or stop waiting and try again later.</source>
+        <translation>Der Klassenordner %1 hat seit %2 Sekunden nicht geantwortet: Das Netzwerk oder der Computer, der ihn freigibt, ist vielleicht nicht erreichbar. Es geht nichts verloren. Sie können weiter warten oder das Warten beenden und es später noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>Stop Waiting</source>
+        <translation>Warten beenden</translation>
+    </message>
+</context>
+<context>
     <name>PdfFile</name>
     <message>
         <source>%1 was saved as &quot;%2&quot;.</source>
@@ -919,6 +930,10 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>The class overview was saved as &quot;%1&quot;.</source>
         <translation>Die Klassenübersicht wurde als „%1“ gespeichert.</translation>
     </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
 </context>
 <context>
     <name>TFluencyReportfrm</name>
@@ -942,6 +957,10 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>The fluency report</source>
         <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Der Bericht zur Rechensicherheit</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
     </message>
 </context>
 <context>
@@ -1584,6 +1603,26 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>The class folder &quot;%1&quot; is on a network share (%2). Quorvex cannot see how this computer mounts it: pupils&apos; answers are safe there only when every computer mounts the share without caching, as the README says under &quot;Network shares&quot;.</source>
         <extracomment>At start, once per computer. %1 is the class folder, %2 the share&apos;s kind of file system (&quot;nfs4&quot;, &quot;cifs&quot;, &quot;fuse.sshfs&quot;). The README&apos;s section keeps its English title.</extracomment>
         <translation>Der Klassenordner „%1“ liegt auf einer Netzwerkfreigabe (%2). Quorvex kann nicht sehen, wie dieser Computer sie einbindet: Die Antworten der Kinder sind dort nur sicher, wenn jeder Computer die Freigabe ohne Zwischenspeicher einbindet, wie es die README unter „Network shares“ beschreibt.</translation>
+    </message>
+    <message>
+        <source>Reading %1&apos;s saved days...</source>
+        <translation>Die gespeicherten Tage von %1 werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Fluency Report</source>
+        <translation>Rechensicherheit</translation>
+    </message>
+    <message>
+        <source>Saving %1&apos;s answers...</source>
+        <translation>Die Antworten von %1 werden gespeichert...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>%1&apos;s answers could not be saved: the class folder did not answer. They are kept, to be saved at the next occasion.</source>
+        <translation>Die Antworten von %1 konnten nicht gespeichert werden: Der Klassenordner hat nicht geantwortet. Sie bleiben erhalten und werden bei der nächsten Gelegenheit gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,17 @@
     </message>
 </context>
 <context>
+    <name>FolderWait</name>
+    <message>
+        <source>The class folder %1 has not answered for %2 seconds: the network, or the computer that shares it, may be down. Nothing is lost. You may go on waiting, or stop waiting and try again later.</source>
+        <translation>La carpeta de la clase %1 no responde desde hace %2 segundos: puede que la red, o el ordenador que la comparte, no funcione. No se pierde nada. Puede seguir esperando, o dejar de esperar y volver a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>Stop Waiting</source>
+        <translation>Dejar de esperar</translation>
+    </message>
+</context>
+<context>
     <name>PdfFile</name>
     <message>
         <source>%1 was saved as &quot;%2&quot;.</source>
@@ -919,6 +930,10 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>The class overview was saved as &quot;%1&quot;.</source>
         <translation>El resumen de la clase se ha guardado como &quot;%1&quot;.</translation>
     </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
 </context>
 <context>
     <name>TFluencyReportfrm</name>
@@ -942,6 +957,10 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>The fluency report</source>
         <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>El informe de fluidez</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
     </message>
 </context>
 <context>
@@ -1584,6 +1603,26 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>The class folder &quot;%1&quot; is on a network share (%2). Quorvex cannot see how this computer mounts it: pupils&apos; answers are safe there only when every computer mounts the share without caching, as the README says under &quot;Network shares&quot;.</source>
         <extracomment>At start, once per computer. %1 is the class folder, %2 the share&apos;s kind of file system (&quot;nfs4&quot;, &quot;cifs&quot;, &quot;fuse.sshfs&quot;). The README&apos;s section keeps its English title.</extracomment>
         <translation>La carpeta de la clase &quot;%1&quot; está en un recurso compartido de red (%2). Quorvex no puede ver cómo lo monta este ordenador: las respuestas de los alumnos solo están seguras allí si cada ordenador monta el recurso sin caché, como indica el README en &quot;Network shares&quot;.</translation>
+    </message>
+    <message>
+        <source>Reading %1&apos;s saved days...</source>
+        <translation>Leyendo los días guardados de %1...</translation>
+    </message>
+    <message>
+        <source>Fluency Report</source>
+        <translation>Informe de fluidez</translation>
+    </message>
+    <message>
+        <source>Saving %1&apos;s answers...</source>
+        <translation>Guardando las respuestas de %1...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>%1&apos;s answers could not be saved: the class folder did not answer. They are kept, to be saved at the next occasion.</source>
+        <translation>No se pudieron guardar las respuestas de %1: la carpeta de la clase no respondió. Se conservan y se guardarán en la próxima ocasión.</translation>
     </message>
 </context>
 <context>

@@ -193,6 +193,17 @@
     </message>
 </context>
 <context>
+    <name>FolderWait</name>
+    <message>
+        <source>The class folder %1 has not answered for %2 seconds: the network, or the computer that shares it, may be down. Nothing is lost. You may go on waiting, or stop waiting and try again later.</source>
+        <translation>Le dossier de la classe %1 ne répond plus depuis %2 secondes&#xa0;: le réseau, ou l’ordinateur qui le partage, est peut-être hors service. Rien n’est perdu. Vous pouvez continuer d’attendre, ou arrêter d’attendre et réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Stop Waiting</source>
+        <translation>Arrêter d’attendre</translation>
+    </message>
+</context>
+<context>
     <name>PdfFile</name>
     <message>
         <source>%1 was saved as &quot;%2&quot;.</source>
@@ -919,6 +930,10 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>The class overview was saved as &quot;%1&quot;.</source>
         <translation>L’aperçu de la classe a été enregistré sous «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
 </context>
 <context>
     <name>TFluencyReportfrm</name>
@@ -942,6 +957,10 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>The fluency report</source>
         <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Le bilan des acquis</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
     </message>
 </context>
 <context>
@@ -1584,6 +1603,26 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>The class folder &quot;%1&quot; is on a network share (%2). Quorvex cannot see how this computer mounts it: pupils&apos; answers are safe there only when every computer mounts the share without caching, as the README says under &quot;Network shares&quot;.</source>
         <extracomment>At start, once per computer. %1 is the class folder, %2 the share&apos;s kind of file system (&quot;nfs4&quot;, &quot;cifs&quot;, &quot;fuse.sshfs&quot;). The README&apos;s section keeps its English title.</extracomment>
         <translation>Le dossier de la classe «&#xa0;%1&#xa0;» se trouve sur un partage réseau (%2). Quorvex ne peut pas voir comment cet ordinateur le monte&#xa0;: les réponses des élèves n’y sont en sécurité que si chaque ordinateur monte le partage sans cache, comme l’indique le README sous «&#xa0;Network shares&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Reading %1&apos;s saved days...</source>
+        <translation>Lecture des jours enregistrés de %1...</translation>
+    </message>
+    <message>
+        <source>Fluency Report</source>
+        <translation>Bilan des acquis</translation>
+    </message>
+    <message>
+        <source>Saving %1&apos;s answers...</source>
+        <translation>Enregistrement des réponses de %1...</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>%1&apos;s answers could not be saved: the class folder did not answer. They are kept, to be saved at the next occasion.</source>
+        <translation>Les réponses de %1 n’ont pas pu être enregistrées&#xa0;: le dossier de la classe n’a pas répondu. Elles sont conservées et seront enregistrées à la prochaine occasion.</translation>
     </message>
 </context>
 <context>

@@ -204,6 +204,9 @@ TClassOverviewfrm::TClassOverviewfrm(QWidget* parent)
     Printoverview1->setShortcut(QKeySequence::Print);
     Exportoverview1
         = addMenuCommand(MainMenu1, "Exportoverview1", tr("Export..."), this, &TClassOverviewfrm::Exportoverview1Click);
+    Refreshoverview1
+        = addMenuCommand(MainMenu1, "Refreshoverview1", tr("Refresh"), this, &TClassOverviewfrm::Refreshoverview1Click);
+    Refreshoverview1->setShortcut(QKeySequence::Refresh);
     Closeoverview1
         = addMenuCommand(MainMenu1, "Closeoverview1", tr("Close"), this, &TClassOverviewfrm::Closeoverview1Click);
 
@@ -349,6 +352,15 @@ void TClassOverviewfrm::Exportoverview1Click()
         return;
     }
     userDialogs().showNotice(this, tr("The class overview was saved as \"%1\".").arg(QDir::toNativeSeparators(path)));
+}
+
+void TClassOverviewfrm::Refreshoverview1Click()
+{
+    if (!readAgain)
+        return;
+    std::optional<std::vector<PupilSummary>> rows = readAgain();
+    if (rows)
+        setRows(std::move(*rows), m_className);
 }
 
 void TClassOverviewfrm::Closeoverview1Click()

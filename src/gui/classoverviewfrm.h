@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -22,7 +23,8 @@ size_t overviewRowsPerPage(QPainter& painter, double height);
 
 // The class overview, shown modally by the main window's "Class Overview": one row per pupil,
 // sorted by a click on a column's heading. Double-clicking a row (or Enter) opens that pupil's
-// fluency report; "Print" (Ctrl+P) prints it, "Export..." writes it as a CSV file.
+// fluency report; "Print" (Ctrl+P) prints it, "Export..." writes it as a CSV file, "Refresh"
+// (F5) reads every day file again, a day edited in place included.
 class TClassOverviewfrm : public QDialog {
     Q_OBJECT
 public:
@@ -34,11 +36,14 @@ public:
     const std::vector<quorvex::PupilSummary>& rows() const { return m_rows; }
     // Opens the fluency report of the pupil of that name.
     std::function<void(const quorvex::Bytes& name)> openReport;
+    // Reads every pupil's days again, every file of them; none when the user stopped waiting.
+    std::function<std::optional<std::vector<quorvex::PupilSummary>>()> readAgain;
 
 public Q_SLOTS:
     void Printoverview1Click();
     void Exportoverview1Click();
     void Closeoverview1Click();
+    void Refreshoverview1Click();
     void sortBy(int column);
 
 protected:
@@ -51,6 +56,7 @@ private:
     QAction* Printoverview1 = nullptr;
     QAction* Exportoverview1 = nullptr;
     QAction* Closeoverview1 = nullptr;
+    QAction* Refreshoverview1 = nullptr;
     QTableWidget* overviewgrid = nullptr;
     QLabel* notelb = nullptr;
     std::vector<quorvex::PupilSummary> m_rows;

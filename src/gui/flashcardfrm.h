@@ -32,6 +32,7 @@
 // button from code runs its click handler; selecting a drop-down item from code runs no change
 // handler (only a user's choice does).
 
+#include "core/classoverview.h"
 #include "core/drillsession.h"
 #include "core/teacheraccess.h"
 
@@ -361,6 +362,7 @@ private:
     // Fluency area
     // The report of the student, with the unsaved answers given under that name.
     void showFluencyReport(const quorvex::Bytes& student, const QString& caption, QWidget* over);
+    std::optional<std::vector<quorvex::PupilSummary>> readClassOverview(QWidget* over, quorvex::DayReading how);
 
     Controls ui;
     TCertificatefrm* Certificatefrm = nullptr;

@@ -7,6 +7,7 @@
 #include "core/fluency.h"
 #include "flashcardfrm.h"
 #include "fluencyreport.h"
+#include "folderwait.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -24,24 +25,41 @@ void Tflashcardfrm::FluencyReport1Click()
 
 void Tflashcardfrm::showFluencyReport(const quorvex::Bytes& student, const QString& caption, QWidget* over)
 {
-    quorvex::Result<quorvex::FluencyReport> read = quorvex::readFluencyReport(student);
-    if (!read) {
-        reportFileError(over, read.error());
+    // Read through the pupil's summary of the days, or every day file again (Refresh).
+    const auto read
+        = [this, student, caption](QWidget* waiting, bool everything) -> std::optional<quorvex::FluencyReport> {
+        std::optional<quorvex::Result<quorvex::FluencyReport>> read
+            = folderwait::runOffWindow<quorvex::Result<quorvex::FluencyReport>>(waiting,
+                { .text = tr("Reading %1\'s saved days...").arg(caption),
+                    .title = tr("Fluency Report"),
+                    .stoppable = true },
+                [student, everything] { return quorvex::readFluencyReport(student, everything); });
+        if (!read)
+            return std::nullopt;
+        if (!*read) {
+            reportFileError(waiting, read->error());
+            return std::nullopt;
+        }
+        quorvex::FluencyReport report = std::move(*read).value();
+        // Unsaved answers are the selected pupil's only when they were given under that name.
+        if (session.unsaved() && session.answersOwner() == student)
+            report.addUnsavedDay(session.ownAnswers().records());
+        return report;
+    };
+    std::optional<quorvex::FluencyReport> report = read(over, false);
+    if (!report)
         return;
-    }
-    quorvex::FluencyReport report = std::move(read).value();
-    // Unsaved answers are the selected pupil's only when they were given under that name.
-    if (session.unsaved() && session.answersOwner() == student)
-        report.addUnsavedDay(session.ownAnswers().records());
     TFluencyReportfrm window(over);
-    window.setReport(std::move(report), caption);
+    window.setReport(std::move(*report), caption);
+    window.readAgain = [&read, &window] { return read(&window, true); };
     window.exec();
 }
 
-void Tflashcardfrm::ClassOverview1Click()
+// The roster's pupils read on other threads while the window stays live and shows how far it got;
+// none when the user stopped waiting.
+std::optional<std::vector<quorvex::PupilSummary>> Tflashcardfrm::readClassOverview(
+    QWidget* over, quorvex::DayReading how)
 {
-    if (followPasswordSetElsewhere() || !access.teacherCommandsEnabled())
-        return;
     std::vector<quorvex::Bytes> roster;
     for (int i = 0; i < ui.namecb->count(); ++i)
         roster.push_back(toBytesLossy(ui.namecb->itemText(i))); // from the 8-bit roster, unchanged
@@ -50,42 +68,37 @@ void Tflashcardfrm::ClassOverview1Click()
         const auto records = session.ownAnswers().records();
         unsaved = quorvex::UnsavedAnswers { session.answersOwner(), { records.begin(), records.end() } };
     }
+    // Shared with the reading threads, which may outlive a wait the user stopped.
+    auto progress = std::make_shared<quorvex::OverviewProgress>();
+    // A pupil's summary is a few round trips to a share, reading days many: the threads wait
+    // on the network far more than they compute.
+    const unsigned threads = std::max(8u, std::thread::hardware_concurrency());
+    std::optional<std::vector<quorvex::PupilSummary>> rows
+        = folderwait::runOffWindow<std::vector<quorvex::PupilSummary>>(over,
+            { .text = tr("Reading the pupils' days..."),
+                .title = tr("Class Overview"),
+                .objectName = QStringLiteral("overviewprogress"),
+                .steps = folderwait::Steps { &progress->done, static_cast<int>(roster.size()) },
+                .stoppable = true },
+            [roster, unsaved, progress, threads, how] {
+                return quorvex::readClassOverview(roster, unsaved, *progress, threads, how);
+            });
+    if (!rows)
+        progress->cancel = true; // the threads stop after the pupil each is reading
+    return rows;
+}
 
-    // The days are read on other threads while the window stays live and shows how far it got.
-    quorvex::OverviewProgress progress;
-    std::vector<quorvex::PupilSummary> rows;
-    std::atomic<bool> finished { false };
-    std::thread reader([&] {
-        rows = quorvex::readClassOverview(roster, unsaved, progress, std::max(2u, std::thread::hardware_concurrency()));
-        finished = true;
-    });
-    QProgressDialog waiting(tr("Reading the pupils' days..."), tr("Cancel"), 0, static_cast<int>(roster.size()), this);
-    waiting.setObjectName(QStringLiteral("overviewprogress"));
-    waiting.setWindowTitle(tr("Class Overview"));
-    waiting.setWindowModality(Qt::WindowModal);
-    waiting.setMinimumDuration(300);
-    QEventLoop loop;
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (waiting.wasCanceled())
-            progress.cancel = true;
-        else
-            waiting.setValue(progress.done);
-        if (finished)
-            loop.quit();
-    });
-    poll.start(20);
-    if (!finished)
-        loop.exec();
-    reader.join();
-    const bool cancelled = progress.cancel;
-    waiting.reset();
-    if (cancelled)
+void Tflashcardfrm::ClassOverview1Click()
+{
+    if (followPasswordSetElsewhere() || !access.teacherCommandsEnabled())
         return;
-
+    std::optional<std::vector<quorvex::PupilSummary>> rows = readClassOverview(this, quorvex::DayReading::Summarised);
+    if (!rows)
+        return;
     TClassOverviewfrm window(this);
-    window.setRows(std::move(rows), QDir::current().dirName());
+    window.setRows(std::move(*rows), QDir::current().dirName());
     window.openReport
         = [this, &window](const quorvex::Bytes& student) { showFluencyReport(student, toQt(student), &window); };
+    window.readAgain = [this, &window] { return readClassOverview(&window, quorvex::DayReading::Everything); };
     window.exec();
 }

@@ -10,6 +10,7 @@
 #include "core/fluency.h"
 #include "core/history.h"
 #include "flashcardfrm.h"
+#include "folderwait.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -40,10 +41,30 @@ quorvex::Bytes Tflashcardfrm::selectedStudent() const
 
 void Tflashcardfrm::SaveData1Click()
 {
-    const quorvex::Result<int32_t> day = quorvex::saveNextDay(session.answersOwner(), session.ownAnswers().records());
+    const quorvex::Bytes owner = session.answersOwner();
+    const auto answers = session.ownAnswers().records();
+    std::vector<quorvex::Treslts> records(answers.begin(), answers.end());
+    const size_t count = records.size();
+    // A save the user stopped waiting for may still land: the answers count as saved then,
+    // unless more were given meanwhile, which the next save writes with them.
+    const auto landedLate = [this, owner, count](const quorvex::Result<int32_t>& day) {
+        if (day && session.unsaved() && session.answersOwner() == owner
+            && session.ownAnswers().records().size() == count)
+            session.markSaved(selectedStudent());
+    };
+    const std::optional<quorvex::Result<int32_t>> day = folderwait::runOffWindow<quorvex::Result<int32_t>>(
+        this, { .text = tr("Saving %1's answers...").arg(toQt(owner)), .title = tr("Save") },
+        [owner, records = std::move(records)] { return quorvex::saveNextDay(owner, records); }, landedLate);
     reportLockNotices(this);
     if (!day) {
-        reportFileError(this, day.error());
+        userDialogs().reportError(this,
+            tr("%1's answers could not be saved: the class folder did not answer. They are kept, to be saved at "
+               "the next occasion.")
+                .arg(toQt(owner)));
+        return;
+    }
+    if (!*day) {
+        reportFileError(this, day->error());
         return;
     }
     session.markSaved(selectedStudent());
@@ -71,7 +92,20 @@ void Tflashcardfrm::namecbChange()
 
 void Tflashcardfrm::loadSavedDays()
 {
-    const quorvex::Result<quorvex::FluencyReport> saved = quorvex::readFluencyReport(session.answersOwner());
+    const quorvex::Bytes owner = session.answersOwner();
+    // Read late, they still serve the pupil they were read for.
+    const auto readLate = [this, owner](const quorvex::Result<quorvex::FluencyReport>& saved) {
+        if (saved && session.answersOwner() == owner)
+            session.setSavedDays(*saved);
+    };
+    const std::optional<quorvex::Result<quorvex::FluencyReport>> read
+        = folderwait::runOffWindow<quorvex::Result<quorvex::FluencyReport>>(
+            this,
+            { .text = tr("Reading %1\'s saved days...").arg(toQt(owner)), .title = windowTitle(), .stoppable = true },
+            [owner] { return quorvex::readFluencyReport(owner); }, readLate);
+    if (!read)
+        return; // the drill goes on with what this sitting shows
+    const quorvex::Result<quorvex::FluencyReport>& saved = *read;
     if (!saved) {
         // The drill goes on with what this sitting shows.
         reportFileError(this, saved.error());
@@ -90,7 +124,12 @@ void Tflashcardfrm::showhistorycbClick()
     if (ticked) {
         session.showHistory();
         ui.hiscb->clear();
-        const int32_t days = quorvex::countDays(selectedStudent());
+        const quorvex::Bytes student = selectedStudent();
+        const int32_t days = folderwait::runOffWindow<int32_t>(this,
+            { .text = tr("Reading %1's saved days...").arg(toQt(student)), .title = windowTitle(), .stoppable = true },
+            [student] {
+                return quorvex::countDays(student);
+            }).value_or(0);
         for (int32_t day = 1; day <= days; ++day)
             //: An item of the list of earlier days on the results tab. Room: about 65 px.
             ui.hiscb->addItem(tr("Day %1").arg(day));
@@ -116,9 +155,17 @@ void Tflashcardfrm::hisbtClick()
         return;
     const quorvex::Bytes student = selectedStudent();
     const int32_t day = item + 1;
-    if (!quorvex::dayExists(student, day))
+    using Day = std::optional<quorvex::Result<std::vector<quorvex::Treslts>>>;
+    std::optional<Day> read = folderwait::runOffWindow<Day>(this,
+        { .text = tr("Reading %1\'s saved days...").arg(toQt(student)), .title = windowTitle(), .stoppable = true },
+        [student, day]() -> Day {
+            if (!quorvex::dayExists(student, day))
+                return std::nullopt;
+            return quorvex::loadDay(student, day);
+        });
+    if (!read || !*read)
         return;
-    quorvex::Result<std::vector<quorvex::Treslts>> records = quorvex::loadDay(student, day);
+    quorvex::Result<std::vector<quorvex::Treslts>> records = std::move(**read);
     if (!records) {
         // The page keeps showing what it showed.
         reportFileError(this, records.error());

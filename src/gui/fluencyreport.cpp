@@ -97,6 +97,9 @@ TFluencyReportfrm::TFluencyReportfrm(QWidget* parent)
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     Printreport1 = addMenuCommand(MainMenu1, "Printreport1", tr("Print"), this, &TFluencyReportfrm::Printreport1Click);
     Printreport1->setShortcut(QKeySequence::Print);
+    Refreshreport1
+        = addMenuCommand(MainMenu1, "Refreshreport1", tr("Refresh"), this, &TFluencyReportfrm::Refreshreport1Click);
+    Refreshreport1->setShortcut(QKeySequence::Refresh);
     Closereport1 = addMenuCommand(MainMenu1, "Closereport1", tr("Close"), this, &TFluencyReportfrm::Closereport1Click);
 
     reportim = new FluencyPageView(this);
@@ -130,6 +133,14 @@ void TFluencyReportfrm::setReport(FluencyReport report, const QString& student)
     m_student = student;
     setWindowTitle(tr("Fluency Report - %1").arg(student));
     reportim->setReport(&m_report, student);
+}
+
+void TFluencyReportfrm::Refreshreport1Click()
+{
+    if (!readAgain)
+        return;
+    if (std::optional<FluencyReport> report = readAgain())
+        setReport(std::move(*report), m_student);
 }
 
 void TFluencyReportfrm::Printreport1Click()

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 class QAction;
 class QMenuBar;
@@ -28,7 +30,8 @@ private:
 };
 
 // The report window, shown modally by the main window's "Fluency Report". "Print" (Ctrl+P)
-// prints it; "Close" or Escape closes it.
+// prints it; "Refresh" (F5) reads every day file again, a day edited in place included; "Close"
+// or Escape closes it.
 class TFluencyReportfrm : public QDialog {
     Q_OBJECT
 public:
@@ -37,9 +40,12 @@ public:
 
     void setReport(quorvex::FluencyReport report, const QString& student);
     const quorvex::FluencyReport& report() const { return m_report; }
+    // Reads every day of the pupil again; none when that failed or the user stopped waiting.
+    std::function<std::optional<quorvex::FluencyReport>()> readAgain;
 
 public Q_SLOTS:
     void Printreport1Click();
+    void Refreshreport1Click();
     void Closereport1Click();
 
 protected:
@@ -48,6 +54,7 @@ protected:
 private:
     QMenuBar* MainMenu1 = nullptr;
     QAction* Printreport1 = nullptr;
+    QAction* Refreshreport1 = nullptr;
     QAction* Closereport1 = nullptr;
     FluencyPageView* reportim = nullptr;
     quorvex::FluencyReport m_report;

@@ -7,6 +7,7 @@
 
 #include "../core/filesizelimit.h"
 #include "gui/flashcardfrm.h"
+#include "gui/folderwait.h"
 #include "guitest.h"
 
 #include <QAction>
@@ -16,7 +17,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <future>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -157,6 +160,7 @@ private Q_SLOTS:
     void passwordSetOnAnotherComputer_data();
     void passwordSetOnAnotherComputer();
     void rosterChangesOfAnotherComputerAreMerged();
+    void classFolderThatStopsAnswering();
 };
 
 void TestFaults::failedRosterWrite_data()
@@ -445,6 +449,62 @@ void TestFaults::dayGoneWhileTheViewListsIt()
 }
 
 QTEST_MAIN(TestFaults)
+// Work on a share that stops answering: the window tells so and lets the user stop waiting,
+// while the work goes on and hands in what it brings when the share answers again.
+void TestFaults::classFolderThatStopsAnswering()
+{
+    TestFolder folder;
+    Program program(folder);
+    const auto tenSeconds = std::exchange(folderwait::notAnsweringAfter(), std::chrono::milliseconds(300));
+    std::promise<int> share;
+    std::shared_future<int> answered = share.get_future().share();
+    QString told;
+    bool escapeTried = false;
+    bool escapeIgnored = false; // the dialog was seen again after Escape
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, program.window.get(), [&] {
+        auto* dialog = program.window->findChild<QProgressDialog*>(QStringLiteral("folderwaitprogress"));
+        if (!dialog || !dialog->isVisible())
+            return;
+        if (!escapeTried) {
+            // Not before the folder has stopped answering: a save is not broken off lightly.
+            escapeTried = true;
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            return;
+        }
+        escapeIgnored = true;
+        auto* stop = dialog->findChild<QPushButton*>();
+        if (!dialog->labelText().contains(folderwait::notAnsweringText()) || !stop)
+            return;
+        told = dialog->labelText();
+        QTest::mouseClick(stop, Qt::LeftButton);
+    });
+    user.start(20);
+    // Should the window never offer to stop, the share answers after a while and the test fails.
+    bool shareAnswered = false;
+    QTimer::singleShot(5000, program.window.get(), [&] {
+        if (!std::exchange(shareAnswered, true))
+            share.set_value(-1);
+    });
+    std::optional<int> late;
+    const std::optional<int> waited = folderwait::runOffWindow<int>(
+        program.window.get(), { .text = QStringLiteral("Saving Ann's answers...") },
+        [answered] { return answered.get(); }, [&](int value) { late = value; });
+    user.stop();
+    folderwait::notAnsweringAfter() = tenSeconds;
+
+    QVERIFY(!waited);
+    QVERIFY(escapeIgnored);
+    QCOMPARE(told,
+        QStringLiteral("Saving Ann's answers...\n\nThe class folder %1 has not answered for 0 seconds: the network, "
+                       "or the computer that shares it, may be down. Nothing is lost. You may go on waiting, or "
+                       "stop waiting and try again later.")
+            .arg(QDir::toNativeSeparators(QDir::currentPath())));
+    QVERIFY(!std::exchange(shareAnswered, true));
+    share.set_value(7);
+    QTRY_COMPARE(late, std::optional<int>(7));
+}
+
 #include "tst_faults.moc"
 
 void TestFaults::specialFileAtStart_data()

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -73,6 +74,7 @@ private Q_SLOTS:
     void printsLandscapePagesWithTheHeadingRepeated();
     void exportsTheRowsAsCsv();
     void notesUnreadableDays();
+    void refreshReadsADayEditedInPlace();
 };
 
 void TestOverview::sortsByHeadingAndOpensAReport()
@@ -210,4 +212,49 @@ void TestOverview::notesUnreadableDays()
 }
 
 QTEST_MAIN(TestOverview)
+// A day edited in place keeps its size and time, so only reading every day again sees it:
+// Refresh in the overview and in the report does.
+void TestOverview::refreshReadsADayEditedInPlace()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\n");
+    folder.write(QStringLiteral("Ann1.txt"), annDay1);
+    const auto dated = QDateTime::currentDateTime().addSecs(-3600);
+    const auto editInPlace = [&](const QByteArray& from, const QByteArray& to) {
+        QByteArray day = folder.read(QStringLiteral("Ann1.txt"));
+        day.replace(from, to);
+        folder.write(QStringLiteral("Ann1.txt"), day);
+        QFile file(folder.path() + QStringLiteral("/Ann1.txt"));
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.setFileTime(dated, QFileDevice::FileModificationTime));
+    };
+    editInPlace({}, {});
+    auto window = startProgram();
+    QVERIFY(whileOverviewShown(*window, [&](TClassOverviewfrm& overview) {
+        auto* grid = control<QTableWidget>(&overview, "overviewgrid");
+        QCOMPARE(column(grid, 3), (QStringList { QStringLiteral("67%"), QString() }));
+        editInPlace("Addition ,1 ,", "Addition ,0 ,");
+        control<QAction>(&overview, "Refreshoverview1")->trigger();
+        QCOMPARE(column(grid, 3), (QStringList { QStringLiteral("33%"), QString() }));
+
+        editInPlace("Multiplication ,1 ,", "Multiplication ,0 ,");
+        std::optional<int32_t> shown;
+        std::optional<int32_t> refreshed;
+        QTimer inReport;
+        QObject::connect(&inReport, &QTimer::timeout, &overview, [&] {
+            auto* report = qobject_cast<TFluencyReportfrm*>(QApplication::activeModalWidget());
+            if (!report)
+                return;
+            inReport.stop();
+            shown = report->report().days().front().right;
+            control<QAction>(report, "Refreshreport1")->trigger();
+            refreshed = report->report().days().front().right;
+            report->accept();
+        });
+        inReport.start(5);
+        overview.openReport("Ann");
+        QCOMPARE(shown, std::optional<int32_t>(1));
+        QCOMPARE(refreshed, std::optional<int32_t>(0));
+    }));
+}
+
 #include "tst_overview.moc"
