@@ -5,6 +5,7 @@
 #include "core/operations.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -68,7 +69,8 @@ std::vector<Treslts> busyDay(std::mt19937& random, size_t size)
     return day;
 }
 
-// A year of days of 3,000 answers each: what the report reads when it opens.
+// A year of days of 3,000 answers each, every one read: what the report reads when it opens
+// without a summary of the days (the first time, or Refresh).
 void BM_ReadFluencyReport365x3000(benchmark::State& state)
 {
     FluencyScratchFolder folder;
@@ -80,7 +82,7 @@ void BM_ReadFluencyReport365x3000(benchmark::State& state)
         }
     }
     for (auto _ : state) {
-        Result<FluencyReport> report = readFluencyReport("Pupil");
+        Result<FluencyReport> report = readFluencyReport("Pupil", true);
         if (!report.ok() || report->days().size() != 365) {
             state.SkipWithError("could not read the days");
             return;
@@ -91,8 +93,10 @@ void BM_ReadFluencyReport365x3000(benchmark::State& state)
 }
 BENCHMARK(BM_ReadFluencyReport365x3000)->Unit(benchmark::kMillisecond);
 
-// The class overview of 30 pupils with a year of 3,000-answer days each, read on two threads as
-// the window reads it. The pupils' files are copies of one pupil's, read from the page cache.
+// The class overview of 30 pupils with a year of 3,000-answer days each, read on one or two
+// threads, every day file read (Refresh) or through the pupils' summaries (the second argument
+// 1: as it opens once they stand). The pupils' files are copies of one pupil's, read from the
+// page cache.
 void BM_ReadClassOverview30x365x3000(benchmark::State& state)
 {
     FluencyScratchFolder folder;
@@ -109,10 +113,15 @@ void BM_ReadClassOverview30x365x3000(benchmark::State& state)
         for (int32_t day = 1; day <= 365; ++day)
             std::filesystem::copy_file(dayFileName("Guest", day), dayFileName(roster.back(), day));
     }
+    // Saved on earlier days, as a summary covers only days of more than a moment ago.
+    const auto yesterday = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    for (const Bytes& pupil : roster)
+        for (int32_t day = 1; day <= 365; ++day)
+            std::filesystem::last_write_time(dayFileName(pupil, day), yesterday);
     for (auto _ : state) {
         OverviewProgress progress;
-        const std::vector<PupilSummary> rows
-            = readClassOverview(roster, std::nullopt, progress, static_cast<unsigned>(state.range(0)));
+        const std::vector<PupilSummary> rows = readClassOverview(roster, std::nullopt, progress,
+            static_cast<unsigned>(state.range(0)), state.range(1) ? DayReading::Summarised : DayReading::Everything);
         if (rows.size() != 30 || rows.front().days != 365) {
             state.SkipWithError("could not read the days");
             return;
@@ -120,6 +129,11 @@ void BM_ReadClassOverview30x365x3000(benchmark::State& state)
         benchmark::DoNotOptimize(rows);
     }
 }
-BENCHMARK(BM_ReadClassOverview30x365x3000)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadClassOverview30x365x3000)
+    ->Args({ 1, 0 })
+    ->Args({ 2, 0 })
+    ->Args({ 2, 1 })
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
