@@ -47,6 +47,17 @@ std::optional<long long> number(BytesView text)
 // the file server's clock, and a day written later is read again by the next reader.
 constexpr long long settledSeconds = 2;
 
+// What this computer's clock takes for a day saved a moment ago, by whatever computer: well
+// beyond settledSeconds, for clocks that differ by a little. A clock far behind the file
+// server's only has a day read again for longer.
+constexpr long long recentSeconds = 60;
+
+long long nanosecondsNow()
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
 // Writes the summary under the student's lock when that is free this moment, leaving out a last
 // day too recent to be told from a later version of it; a second such day is not left out but
 // left to the next reader.
@@ -185,7 +196,12 @@ SavedDays readSavedDays(const Bytes& student, const DayListing& listing, DayRead
         summary.report.addDayFile(*contents);
         summary.stamps.push_back(stamp);
     }
-    if (saved.unreadable.empty() && (summary.stamps.size() > covered || how == DayReading::Everything))
+    // Only a day saved a moment ago is new: the summary would leave it out (see writeSummary),
+    // so it stays as it is, the lock untaken, and the day is read again until it has settled.
+    const bool onlyARecentDay = how == DayReading::Summarised && summary.stamps.size() == covered + 1
+        && summary.stamps.back().modified > nanosecondsNow() - recentSeconds * 1000000000LL;
+    if (saved.unreadable.empty() && !onlyARecentDay
+        && (summary.stamps.size() > covered || how == DayReading::Everything))
         writeSummary(student, summary, beforeLast ? &*beforeLast : nullptr,
             how == DayReading::Everything ? std::nullopt : std::optional<size_t>(covered));
     saved.report = std::move(summary.report);

@@ -9,6 +9,8 @@
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <map>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -480,9 +482,18 @@ Bytes networkShareOfWorkingFolder()
     char folder[PATH_MAX];
     if (::realpath(".", folder) == nullptr)
         return {};
+    // Asked before every count of days: the mount table is read once per folder, since a
+    // folder the program works in cannot be mounted over meanwhile.
+    static std::mutex mutex;
+    static std::map<Bytes, Bytes> known;
+    const std::scoped_lock guard(mutex);
+    if (const auto found = known.find(folder); found != known.end())
+        return found->second;
     // Linux's mount table; elsewhere none is read, and every folder counts as local.
     const Result<Bytes> table = readFile("/proc/self/mountinfo", 16 << 20);
-    return table ? networkShareIn(*table, folder) : Bytes();
+    const Bytes share = table ? networkShareIn(*table, folder) : Bytes();
+    known.emplace(folder, share);
+    return share;
 }
 
 namespace sys {

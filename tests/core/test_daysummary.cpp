@@ -198,9 +198,15 @@ TEST(DaySummary, LeavesOutADayTooRecentToBeToldFromItsNextVersion)
     setWritten("Ann5.txt", written);
     expectSameReport(summarisedRead("Ann"), everyDayRead("Ann"));
 
-    dateBack("Ann5.txt", std::chrono::minutes(1));
+    // Two days saved a moment ago, by the file server's clock: neither is summed up.
+    writeDayFile("Ann", 6, dayNumbered(6));
+    (void)summarisedRead("Ann");
+    EXPECT_EQ(daysSummarised("Ann"), 4u);
+
+    dateBack("Ann5.txt", std::chrono::minutes(2));
     (void)summarisedRead("Ann");
     EXPECT_EQ(daysSummarised("Ann"), 5u);
+    expectSameReport(summarisedRead("Ann"), everyDayRead("Ann"));
 }
 
 // A day edited in place keeping its size and time is no change any listing shows: the summary
