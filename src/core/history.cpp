@@ -275,8 +275,10 @@ std::optional<FileStamp> DayListing::stamp(const Bytes& student, int32_t day) co
 
 int32_t countDays(const Bytes& student)
 {
-    if (usableInFileName(student) && nameTaken(cleanupRecordName(student)))
-        (void)settleStudent(student, std::chrono::milliseconds(0));
+    const DayListing listing = DayListing::forOnePupil();
+    if (!usableInFileName(student) || !listing.has(cleanupRecordName(student)))
+        return listing.count(student);
+    (void)settleStudent(student, std::chrono::milliseconds(0));
     return countDayFiles(student);
 }
 
