@@ -1624,6 +1624,10 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>%1&apos;s answers could not be saved: the class folder did not answer. They are kept, to be saved at the next occasion.</source>
         <translation>Die Antworten von %1 konnten nicht gespeichert werden: Der Klassenordner hat nicht geantwortet. Sie bleiben erhalten und werden bei der nächsten Gelegenheit gespeichert.</translation>
     </message>
+    <message>
+        <source>The class folder has not yet answered the last save of %1&apos;s answers. They are kept, to be saved once it has.</source>
+        <translation>Der Klassenordner hat auf das letzte Speichern der Antworten von %1 noch nicht geantwortet. Sie bleiben erhalten und werden gespeichert, sobald er antwortet.</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

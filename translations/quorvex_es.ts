@@ -1624,6 +1624,10 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>%1&apos;s answers could not be saved: the class folder did not answer. They are kept, to be saved at the next occasion.</source>
         <translation>No se pudieron guardar las respuestas de %1: la carpeta de la clase no respondió. Se conservan y se guardarán en la próxima ocasión.</translation>
     </message>
+    <message>
+        <source>The class folder has not yet answered the last save of %1&apos;s answers. They are kept, to be saved once it has.</source>
+        <translation>La carpeta de la clase aún no ha respondido al último guardado de las respuestas de %1. Se conservan y se guardarán en cuanto responda.</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

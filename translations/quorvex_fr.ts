@@ -1624,6 +1624,10 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>%1&apos;s answers could not be saved: the class folder did not answer. They are kept, to be saved at the next occasion.</source>
         <translation>Les réponses de %1 n’ont pas pu être enregistrées&#xa0;: le dossier de la classe n’a pas répondu. Elles sont conservées et seront enregistrées à la prochaine occasion.</translation>
     </message>
+    <message>
+        <source>The class folder has not yet answered the last save of %1&apos;s answers. They are kept, to be saved once it has.</source>
+        <translation>Le dossier de la classe n’a pas encore répondu au dernier enregistrement des réponses de %1. Elles sont conservées et seront enregistrées dès qu’il aura répondu.</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

@@ -2,6 +2,7 @@
 
 #include "textlines.h"
 
+#include <array>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -63,8 +64,14 @@ long long nanosecondsNow()
 // left to the next reader.
 // onFile is the number of days the summary on file covers and holds for; none when it is to be
 // written anew whatever it covers.
-void writeSummary(
-    const Bytes& student, const DaySummary& summary, const DaySummary* beforeLast, std::optional<size_t> onFile)
+// The days were read without the lock, so a clean-up or a delete on another computer may have
+// renumbered them meanwhile, and the days read be no longer the days that stand. Such a change
+// moves another file to the last day the summary covers, or none, and takes that day's stamp
+// with it: the stamp looked up before the days were read (before) must still be the one read
+// and the one that stands once the lock is held, when no one can renumber them any more.
+// A stamp of a file saved within the same second is told apart by settledSeconds.
+void writeSummary(const Bytes& student, const DaySummary& summary, const DaySummary* beforeLast,
+    std::optional<size_t> onFile, const std::array<std::optional<FileStamp>, 2>& before)
 {
     Result<FolderLock> lock = FolderLock::take(studentLockName(student), std::chrono::milliseconds(0));
     if (!lock)
@@ -76,8 +83,13 @@ void writeSummary(
         return s.stamps.empty() || s.stamps.back().modified < (*now - settledSeconds) * 1000000000LL;
     };
     const DaySummary* written = settled(summary) ? &summary : beforeLast && settled(*beforeLast) ? beforeLast : nullptr;
-    if (written && !written->stamps.empty() && written->stamps.size() != onFile)
-        (void)lock->replaceDerivedFile(daySummaryName(student), written->text());
+    if (!written || written->stamps.empty() || written->stamps.size() == onFile)
+        return;
+    const std::optional<FileStamp> lookedUp = before[written == &summary ? 0 : 1];
+    const auto last = static_cast<int32_t>(written->stamps.size());
+    if (lookedUp != written->stamps.back() || fileStamp(dayFileName(student, last)) != lookedUp)
+        return;
+    (void)lock->replaceDerivedFile(daySummaryName(student), written->text());
 }
 
 } // namespace
@@ -160,6 +172,9 @@ SavedDays readSavedDays(const Bytes& student, const DayListing& listing, DayRead
     if (saved.count == 0)
         return saved;
     const Bytes summaryName = daySummaryName(student);
+    // The stamps of the last two days before any day is read: see writeSummary.
+    const std::array<std::optional<FileStamp>, 2> before { listing.stamp(student, saved.count),
+        saved.count > 1 ? listing.stamp(student, saved.count - 1) : std::nullopt };
     DaySummary summary;
     if (how == DayReading::Summarised && listing.has(summaryName)) {
         const Result<Bytes> text = readFile(summaryName, maxSummarySize);
@@ -175,7 +190,10 @@ SavedDays readSavedDays(const Bytes& student, const DayListing& listing, DayRead
                 if (listed && *listed != s.stamps[static_cast<size_t>(day - 1)])
                     return false;
             }
-            return covered == 0 || listing.stamp(student, covered) == s.stamps.back();
+            if (covered == 0)
+                return true;
+            const size_t fromLast = static_cast<size_t>(saved.count - covered);
+            return (fromLast < before.size() ? before[fromLast] : listing.stamp(student, covered)) == s.stamps.back();
         };
         if (kept && holds(*kept))
             summary = std::move(*kept);
@@ -203,7 +221,7 @@ SavedDays readSavedDays(const Bytes& student, const DayListing& listing, DayRead
     if (saved.unreadable.empty() && !onlyARecentDay
         && (summary.stamps.size() > covered || how == DayReading::Everything))
         writeSummary(student, summary, beforeLast ? &*beforeLast : nullptr,
-            how == DayReading::Everything ? std::nullopt : std::optional<size_t>(covered));
+            how == DayReading::Everything ? std::nullopt : std::optional<size_t>(covered), before);
     saved.report = std::move(summary.report);
     return saved;
 }

@@ -370,6 +370,9 @@ private:
     Taboutboxp* aboutbox = nullptr;
 
     quorvex::DrillSession session;
+    // A save the user stopped waiting for and that has not yet ended: no second save of the same
+    // answers starts meanwhile.
+    bool savePending = false;
     quorvex::TeacherAccess access;
     std::array<QCheckBox*, 4> opBoxes {}; // by operation code - 1
     std::array<bool, 144> dotGrid {}; // where the pupil placed dots, column + 12 x row

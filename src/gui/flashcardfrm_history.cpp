@@ -42,12 +42,20 @@ quorvex::Bytes Tflashcardfrm::selectedStudent() const
 void Tflashcardfrm::SaveData1Click()
 {
     const quorvex::Bytes owner = session.answersOwner();
+    if (savePending) {
+        userDialogs().reportError(this,
+            tr("The class folder has not yet answered the last save of %1's answers. They are kept, to be saved "
+               "once it has.")
+                .arg(toQt(owner)));
+        return;
+    }
     const auto answers = session.ownAnswers().records();
     std::vector<quorvex::Treslts> records(answers.begin(), answers.end());
     const size_t count = records.size();
     // A save the user stopped waiting for may still land: the answers count as saved then,
     // unless more were given meanwhile, which the next save writes with them.
     const auto landedLate = [this, owner, count](const quorvex::Result<int32_t>& day) {
+        savePending = false;
         if (day && session.unsaved() && session.answersOwner() == owner
             && session.ownAnswers().records().size() == count)
             session.markSaved(selectedStudent());
@@ -57,6 +65,7 @@ void Tflashcardfrm::SaveData1Click()
         [owner, records = std::move(records)] { return quorvex::saveNextDay(owner, records); }, landedLate);
     reportLockNotices(this);
     if (!day) {
+        savePending = true;
         userDialogs().reportError(this,
             tr("%1's answers could not be saved: the class folder did not answer. They are kept, to be saved at "
                "the next occasion.")

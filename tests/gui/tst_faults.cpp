@@ -161,6 +161,7 @@ private Q_SLOTS:
     void passwordSetOnAnotherComputer();
     void rosterChangesOfAnotherComputerAreMerged();
     void classFolderThatStopsAnswering();
+    void saveStoppedWhileTheFolderDoesNotAnswer();
 };
 
 void TestFaults::failedRosterWrite_data()
@@ -503,6 +504,44 @@ void TestFaults::classFolderThatStopsAnswering()
     QVERIFY(!std::exchange(shareAnswered, true));
     share.set_value(7);
     QTRY_COMPARE(late, std::optional<int>(7));
+}
+
+// A save the user stopped waiting for goes on: no second save of the answers starts meanwhile,
+// and once it lands the answers count as saved, so none is saved twice.
+void TestFaults::saveStoppedWhileTheFolderDoesNotAnswer()
+{
+    TestFolder folder;
+    folder.write(rosterFile, "Guest\r\nAnn\r\nCy\r\n");
+    folder.write(QStringLiteral(".~Cy.days.lock"), "computer pc-7\nprocess 4242\ntime 2026-12-08 09:15:00\n");
+    Program program(folder);
+    choose(program.find<QComboBox>("namecb"), 2);
+    program.answer(4);
+    const auto tenSeconds = std::exchange(folderwait::notAnsweringAfter(), std::chrono::milliseconds(300));
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, program.window.get(), [&] {
+        auto* dialog = program.window->findChild<QProgressDialog*>(QStringLiteral("folderwaitprogress"));
+        if (dialog && dialog->isVisible() && dialog->labelText().contains(folderwait::notAnsweringText()))
+            if (auto* stop = dialog->findChild<QPushButton*>())
+                QTest::mouseClick(stop, Qt::LeftButton);
+    });
+    user.start(20);
+    program.action("SaveData1")->trigger();
+    program.action("SaveData1")->trigger();
+    user.stop();
+    folderwait::notAnsweringAfter() = tenSeconds;
+    QCOMPARE(folder.dialogs().errors,
+        (QStringList { QStringLiteral("Cy's answers could not be saved: the class folder did not answer. They are "
+                                      "kept, to be saved at the next occasion."),
+            QStringLiteral("The class folder has not yet answered the last save of Cy's answers. They are kept, "
+                           "to be saved once it has.") }));
+
+    QVERIFY(QDir(folder.path()).remove(QStringLiteral(".~Cy.days.lock")));
+    QTRY_VERIFY(folder.exists(QStringLiteral("Cy1.txt")));
+    QTest::qWait(50); // the landing handed to the window
+    choose(program.find<QComboBox>("namecb"), 1);
+    QCOMPARE(folder.dialogs().errors.size(), 2);
+    QCOMPARE(ticksInDay(folder.read(QStringLiteral("Cy1.txt"))), std::vector<int32_t> { 4 });
+    QCOMPARE(folderEntries(folder), sorted({ rosterFile, QStringLiteral("Cy1.txt") }));
 }
 
 #include "tst_faults.moc"
