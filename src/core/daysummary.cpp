@@ -172,13 +172,18 @@ SavedDays readSavedDays(const Bytes& student, const DayListing& listing, DayRead
     if (saved.count == 0)
         return saved;
     const Bytes summaryName = daySummaryName(student);
-    // The stamps of the last two days before any day is read: see writeSummary.
-    const std::array<std::optional<FileStamp>, 2> before { listing.stamp(student, saved.count),
-        saved.count > 1 ? listing.stamp(student, saved.count - 1) : std::nullopt };
-    DaySummary summary;
+    std::optional<DaySummary> kept;
     if (how == DayReading::Summarised && listing.has(summaryName)) {
         const Result<Bytes> text = readFile(summaryName, maxSummarySize);
-        std::optional<DaySummary> kept = text ? DaySummary::parse(*text) : std::nullopt;
+        kept = text ? DaySummary::parse(*text) : std::nullopt;
+    }
+    // The stamps of the last two days before any day is read (see writeSummary); the one
+    // before the last only when a summary may be written that ends there.
+    const bool nothingToRead = kept && kept->stamps.size() == static_cast<size_t>(saved.count);
+    const std::array<std::optional<FileStamp>, 2> before { listing.stamp(student, saved.count),
+        saved.count > 1 && !nothingToRead ? listing.stamp(student, saved.count - 1) : std::nullopt };
+    DaySummary summary;
+    if (kept) {
         // It holds while every day it covers stands as it noted: the days the listing gives a
         // stamp for, and the last it covers, which a deletion or renumbering replaces.
         const auto holds = [&](const DaySummary& s) {
