@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -64,6 +65,14 @@ bool waitWhileWindowLives(QWidget* over, const Waiting& waiting, const std::func
     const QString stopText = QCoreApplication::translate("FolderWait", "Stop Waiting");
     QProgressDialog dialog(
         waiting.text, waiting.stoppable ? stopText : QString(), 0, waiting.steps ? waiting.steps->total : 0, over);
+    // The message of a folder that does not answer is long: wrapped, at a width that reads well
+    // and fits a small screen.
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        dialog.setFixedWidth(
+            std::min(label->fontMetrics().averageCharWidth() * 64, over ? over->width() * 9 / 10 : 520));
+    }
     dialog.setObjectName(waiting.objectName);
     dialog.setWindowTitle(waiting.title);
     dialog.setWindowModality(Qt::WindowModal);
