@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -36,6 +35,23 @@ private:
     const bool& m_stoppable;
 };
 
+// The text in lines of at most about 70 characters, broken at blanks: the dialog is as wide as
+// its longest line, and a long message would pass the screen's edge with its Stop Waiting.
+QString wrapped(const QString& text)
+{
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && line.size() + 1 + word.size() > 70) {
+            lines << line;
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 std::chrono::milliseconds& notAnsweringAfter()
@@ -65,14 +81,6 @@ bool waitWhileWindowLives(QWidget* over, const Waiting& waiting, const std::func
     const QString stopText = QCoreApplication::translate("FolderWait", "Stop Waiting");
     QProgressDialog dialog(
         waiting.text, waiting.stoppable ? stopText : QString(), 0, waiting.steps ? waiting.steps->total : 0, over);
-    // The message of a folder that does not answer is long: wrapped, at a width that reads well
-    // and fits a small screen.
-    if (auto* label = dialog.findChild<QLabel*>()) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        dialog.setFixedWidth(
-            std::min(label->fontMetrics().averageCharWidth() * 64, over ? over->width() * 9 / 10 : 520));
-    }
     dialog.setObjectName(waiting.objectName);
     dialog.setWindowTitle(waiting.title);
     dialog.setWindowModality(Qt::WindowModal);
@@ -95,7 +103,7 @@ bool waitWhileWindowLives(QWidget* over, const Waiting& waiting, const std::func
         if (!told && std::chrono::steady_clock::now() - start >= notAnsweringAfter()) {
             told = true;
             stoppable = true;
-            dialog.setLabelText(waiting.text + QStringLiteral("\n\n") + notAnsweringText());
+            dialog.setLabelText(waiting.text + QStringLiteral("\n\n") + wrapped(notAnsweringText()));
             dialog.setCancelButtonText(stopText);
         }
         if (finished() || stopped)
