@@ -1628,6 +1628,18 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>The class folder has not yet answered the last save of %1&apos;s answers. They are kept, to be saved once it has.</source>
         <translation>Der Klassenordner hat auf das letzte Speichern der Antworten von %1 noch nicht geantwortet. Sie bleiben erhalten und werden gespeichert, sobald er antwortet.</translation>
     </message>
+    <message>
+        <source>Cleaning up the days...</source>
+        <translation>Die Tage werden aufgeräumt...</translation>
+    </message>
+    <message>
+        <source>Writing the list of names...</source>
+        <translation>Die Namensliste wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Deleting the students and their days...</source>
+        <translation>Die Schüler und ihre Tage werden gelöscht...</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

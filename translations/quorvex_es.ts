@@ -1628,6 +1628,18 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>The class folder has not yet answered the last save of %1&apos;s answers. They are kept, to be saved once it has.</source>
         <translation>La carpeta de la clase aún no ha respondido al último guardado de las respuestas de %1. Se conservan y se guardarán en cuanto responda.</translation>
     </message>
+    <message>
+        <source>Cleaning up the days...</source>
+        <translation>Limpiando los días...</translation>
+    </message>
+    <message>
+        <source>Writing the list of names...</source>
+        <translation>Escribiendo la lista de nombres...</translation>
+    </message>
+    <message>
+        <source>Deleting the students and their days...</source>
+        <translation>Borrando los alumnos y sus días...</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

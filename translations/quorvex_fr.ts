@@ -1628,6 +1628,18 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>The class folder has not yet answered the last save of %1&apos;s answers. They are kept, to be saved once it has.</source>
         <translation>Le dossier de la classe n’a pas encore répondu au dernier enregistrement des réponses de %1. Elles sont conservées et seront enregistrées dès qu’il aura répondu.</translation>
     </message>
+    <message>
+        <source>Cleaning up the days...</source>
+        <translation>Nettoyage des jours...</translation>
+    </message>
+    <message>
+        <source>Writing the list of names...</source>
+        <translation>Écriture de la liste des noms...</translation>
+    </message>
+    <message>
+        <source>Deleting the students and their days...</source>
+        <translation>Suppression des élèves et de leurs jours...</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

@@ -2,6 +2,7 @@
 
 #include "core/cleanup.h"
 #include "flashcardfrm.h"
+#include "folderwait.h"
 #include "phrases.h"
 #include "textcodec.h"
 #include "userdialogs.h"
@@ -65,16 +66,23 @@ void Tflashcardfrm::cleanupbtClick()
     // The lists show 0 to 20 in order, so the number shown is the number that acts.
     const bool keepLast = ui.keeprb->isChecked();
     const int count = (keepLast ? ui.keepcb : ui.delfirstcb)->currentText().toInt();
-    const quorvex::DayFilesReport report = quorvex::cleanUp(
-        chosenForCleanup(), keepLast ? quorvex::CleanupMode::KeepLast : quorvex::CleanupMode::DeleteFirst, count);
-    ui.dlb->setVisible(report.deletedAny());
-    reportLockNotices(this);
-    if (!report.faults.empty()) {
-        QStringList refused;
-        for (const quorvex::DayFault& fault : report.faults)
-            refused << dayFaultText(fault);
-        userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
-    }
+    const auto mode = keepLast ? quorvex::CleanupMode::KeepLast : quorvex::CleanupMode::DeleteFirst;
+    // A clean-up the teacher stopped waiting for goes on, and tells what it did when it ends.
+    const auto done = [this](const quorvex::DayFilesReport& report) {
+        ui.dlb->setVisible(report.deletedAny());
+        reportLockNotices(this);
+        if (!report.faults.empty()) {
+            QStringList refused;
+            for (const quorvex::DayFault& fault : report.faults)
+                refused << dayFaultText(fault);
+            userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
+        }
+    };
+    const std::optional<quorvex::DayFilesReport> report = folderwait::runOffWindow<quorvex::DayFilesReport>(
+        this, { .text = tr("Cleaning up the days..."), .title = windowTitle() },
+        [students = chosenForCleanup(), mode, count] { return quorvex::cleanUp(students, mode, count); }, done);
+    if (report)
+        done(*report);
 }
 
 void Tflashcardfrm::cleanupcbChange()

@@ -6,6 +6,7 @@
 #include "core/roster.h"
 #include "core/studentnames.h"
 #include "flashcardfrm.h"
+#include "folderwait.h"
 #include "phrases.h"
 #include "textcodec.h"
 #include "userdialogs.h"
@@ -193,13 +194,26 @@ void Tflashcardfrm::reportSharedDayFiles(const std::vector<quorvex::Bytes>& rost
 bool Tflashcardfrm::writeRosterAsAdded(std::vector<quorvex::Bytes> added)
 {
     // The Add panel always files the built-in entry as "Guest".
-    auto written = quorvex::changeRoster({ std::move(added), {}, true, entriesOf(ui.namecb) });
+    using Written = quorvex::Result<std::vector<quorvex::Bytes>>;
+    // A change the teacher stopped waiting for shows once it is written.
+    const auto late = [this](const Written& written) {
+        if (written)
+            showWrittenRoster(ui.namecb, *written);
+    };
+    std::optional<Written> written = folderwait::runOffWindow<Written>(
+        this, { .text = tr("Writing the list of names..."), .title = windowTitle() },
+        [change = quorvex::RosterChange { std::move(added), {}, true, entriesOf(ui.namecb) }] {
+            return quorvex::changeRoster(change);
+        },
+        late);
     reportLockNotices(this);
-    if (!written) {
-        reportFileError(this, written.error());
+    if (!written)
+        return false;
+    if (!*written) {
+        reportFileError(this, written->error());
         return false;
     }
-    showWrittenRoster(ui.namecb, *written);
+    showWrittenRoster(ui.namecb, **written);
     return true;
 }
 
@@ -243,31 +257,51 @@ void Tflashcardfrm::ddbtClick()
 {
     // Names added meanwhile, here or on another computer, stay: only the students deleted
     // here go.
-    std::vector<quorvex::Bytes> roster;
-    if (rosterUnreadable) {
-        roster = quorvex::withoutDeletedStudents(entriesOf(ui.namecb), deletedStudents);
-    } else {
-        auto written = quorvex::changeRoster({ {}, deletedStudents, false, entriesOf(ui.namecb) });
+    struct Deletion {
+        std::optional<quorvex::FileError> error;
+        std::vector<quorvex::Bytes> roster;
+        std::vector<quorvex::DayFault> faults;
+    };
+    const auto deleteStudents
+        = [unreadable = rosterUnreadable, deleted = deletedStudents, shown = entriesOf(ui.namecb)] {
+              Deletion done;
+              if (unreadable) {
+                  done.roster = quorvex::withoutDeletedStudents(shown, deleted);
+              } else {
+                  auto written = quorvex::changeRoster({ {}, deleted, false, shown });
+                  if (!written) {
+                      done.error = written.error();
+                      return done;
+                  }
+                  done.roster = std::move(written).value();
+              }
+              for (const quorvex::Bytes& student : quorvex::namesNoLongerOnRoster(done.roster, deleted))
+                  for (const quorvex::DayFault& fault : quorvex::deleteAllDays(student).faults)
+                      done.faults.push_back(fault);
+              return done;
+          };
+    // What a deletion the teacher stopped waiting for did is shown when it ends.
+    const auto finish = [this](const Deletion& done) {
         reportLockNotices(this);
-        if (!written) {
-            reportFileError(this, written.error());
+        if (done.error) {
+            reportFileError(this, *done.error);
             return;
         }
-        roster = std::move(written).value();
-    }
-    QStringList refused;
-    for (const quorvex::Bytes& student : quorvex::namesNoLongerOnRoster(roster, deletedStudents)) {
-        for (const quorvex::DayFault& fault : quorvex::deleteAllDays(student).faults)
+        deletedStudents.clear();
+        setEntries(ui.namecb, done.roster);
+        ui.deletegb->hide();
+        ui.namecb->setEnabled(true);
+        ui.namecb->setCurrentIndex(0);
+        QStringList refused;
+        for (const quorvex::DayFault& fault : done.faults)
             refused << dayFaultText(fault);
-    }
-    deletedStudents.clear();
-
-    setEntries(ui.namecb, roster);
-    ui.deletegb->hide();
-    ui.namecb->setEnabled(true);
-    ui.namecb->setCurrentIndex(0);
-    if (!refused.isEmpty())
-        userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
+        if (!refused.isEmpty())
+            userDialogs().reportError(this, refused.join(QLatin1Char('\n')));
+    };
+    const std::optional<Deletion> done = folderwait::runOffWindow<Deletion>(this,
+        { .text = tr("Deleting the students and their days..."), .title = windowTitle() }, deleteStudents, finish);
+    if (done)
+        finish(*done);
 }
 
 void Tflashcardfrm::Button1Click()
