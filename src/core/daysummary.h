@@ -9,8 +9,10 @@
 // folder's listing, which gives the count of days everywhere and each day's stamp on Windows,
 // and against a look at day K. Days saved since are read and added to it; anything else (a day
 // deleted or renumbered by any copy of the program, one that knows no summary included) has
-// day K differ and all days are read again. A day edited in place keeps neither its size nor its
-// time only by chance; reading everything again (a Refresh) is the answer to that.
+// day K differ and all days are read again. A day before K edited in place is seen only where
+// the listing gives stamps (Windows); elsewhere reading everything again (Refresh) takes it.
+// The days are read without the pupil's lock, so a summary is written only once the lock is
+// held and day K still stands as it stood before the reading began (see daysummary.cpp).
 //
 // Copies that know no summary read the days as they always did and leave the file alone.
 
