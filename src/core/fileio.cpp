@@ -79,6 +79,21 @@ FileError tooLarge(const Bytes& name, size_t maxSize)
 
 } // namespace sys
 
+namespace sys {
+
+std::vector<Bytes> folderEntries(const Bytes& folder)
+{
+    std::vector<FolderEntry> entries;
+    (void)listFolder(folder, entries);
+    std::vector<Bytes> names;
+    names.reserve(entries.size());
+    for (FolderEntry& entry : entries)
+        names.push_back(std::move(entry.name));
+    return names;
+}
+
+} // namespace sys
+
 Result<std::vector<FolderEntry>> listWorkingFolder()
 {
     std::vector<FolderEntry> entries;
@@ -661,10 +676,16 @@ Status FolderLock::replaceFile(const Bytes& name, BytesView contents, FileMode n
     const Bytes target = sys::writeTarget(name, unreachable);
     if (target.empty())
         return unreachable;
+    return replaceAt(name, target, contents, newFileMode, fileExists(target) ? target : Bytes());
+}
+
+Status FolderLock::replaceAt(
+    const Bytes& name, const Bytes& target, BytesView contents, FileMode newFileMode, const Bytes& keepModeOf) const
+{
     const size_t slash = target.find_last_of("/\\");
     const Bytes scratch = ownPath((slash == Bytes::npos ? target : target.substr(slash + 1)) + ".saving");
     (void)removeName(scratch);
-    if (const int error = sys::writeWholeFile(scratch, contents, newFileMode, fileExists(target) ? target : Bytes()))
+    if (const int error = sys::writeWholeFile(scratch, contents, newFileMode, keepModeOf))
         return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
     if (const int error = sys::renameReplacing(scratch, target)) {
         (void)removeName(scratch);
@@ -683,15 +704,7 @@ std::optional<long long> FolderLock::serverTime() const
 
 Status FolderLock::replaceDerivedFile(const Bytes& name, BytesView contents) const
 {
-    const Bytes scratch = ownPath(name + ".saving");
-    (void)removeName(scratch);
-    if (const int error = sys::writeWholeFile(scratch, contents, 0666, Bytes()))
-        return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
-    if (const int error = sys::renameReplacing(scratch, name)) {
-        (void)removeName(scratch);
-        return sys::systemError(name, error == ENOENT && !held() ? ENOLCK : error);
-    }
-    return success();
+    return replaceAt(name, name, contents, 0666, Bytes());
 }
 
 int FolderLock::removeFile(const Bytes& name, long long expectedSize) const

@@ -203,6 +203,9 @@ private:
     FolderLock(Bytes name, Bytes token, Bytes note);
     void release();
     Bytes ownPath(const Bytes& entry) const;
+    // Writes the file aside in the own folder and moves it over target; errors name name.
+    Status replaceAt(const Bytes& name, const Bytes& target, BytesView contents, FileMode newFileMode,
+        const Bytes& keepModeOf) const;
     int passThrough(const Bytes& from, const Bytes& entry) const;
 
     Bytes m_name;

@@ -338,21 +338,6 @@ int removeFolder(const Bytes& name)
     return ::rmdir(name.c_str()) == 0 ? 0 : errno;
 }
 
-std::vector<Bytes> folderEntries(const Bytes& folder)
-{
-    std::vector<Bytes> names;
-    DIR* entries = ::opendir(folder.c_str());
-    if (!entries)
-        return names;
-    while (const dirent* entry = ::readdir(entries)) {
-        const Bytes name = entry->d_name;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    }
-    ::closedir(entries);
-    return names;
-}
-
 int listFolder(const Bytes& folder, std::vector<FolderEntry>& entries)
 {
     DIR* listing = ::opendir(folder.c_str());

@@ -281,12 +281,19 @@ private:
     bool m_published = false;
 };
 
-// A file time (100 ns since 1601) as nanoseconds since 1970.
+constexpr long long fileTimeTicksPerSecond = 10000000;
+constexpr long long fileTimeAtUnixEpoch = 116444736000000000LL;
+
+// A file time: 100 ns ticks since 1601.
+long long ticks(const FILETIME& time)
+{
+    return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
+}
+
+// A file time as nanoseconds since 1970.
 long long nanoseconds(const FILETIME& time)
 {
-    const auto ticks
-        = static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
-    return (ticks - 116444736000000000LL) * 100;
+    return (ticks(time) - fileTimeAtUnixEpoch) * 100;
 }
 
 } // namespace
@@ -457,14 +464,6 @@ namespace sys {
 
 namespace {
 
-constexpr long long fileTimeTicksPerSecond = 10000000;
-constexpr long long fileTimeAtUnixEpoch = 116444736000000000LL;
-
-long long ticks(const FILETIME& time)
-{
-    return static_cast<long long>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime);
-}
-
 bool identityOf(HANDLE file, FileIdentity& identity, BY_HANDLE_FILE_INFORMATION* details = nullptr)
 {
     BY_HANDLE_FILE_INFORMATION info {};
@@ -518,23 +517,6 @@ int makeFolder(const Bytes& name)
 int removeFolder(const Bytes& name)
 {
     return RemoveDirectoryW(winPath(name).c_str()) ? 0 : lastError();
-}
-
-std::vector<Bytes> folderEntries(const Bytes& folder)
-{
-    std::vector<Bytes> names;
-    WIN32_FIND_DATAW entry {};
-    const HANDLE search = FindFirstFileExW(
-        winPath(inFolder(folder, "*")).c_str(), FindExInfoBasic, &entry, FindExSearchNameMatch, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::optional<Bytes> name = narrowName(entry.cFileName);
-        if (name && *name != "." && *name != "..")
-            names.push_back(*name);
-    } while (FindNextFileW(search, &entry));
-    FindClose(search);
-    return names;
 }
 
 int listFolder(const Bytes& folder, std::vector<FolderEntry>& entries)

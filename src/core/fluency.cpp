@@ -1,6 +1,5 @@
 #include "fluency.h"
 
-#include "cleanup.h"
 #include "daysummary.h"
 #include "fileio.h"
 #include "history.h"
@@ -278,12 +277,8 @@ std::array<int32_t, 4> FluencyReport::stateCounts(Operation op) const
 
 Result<FluencyReport> readFluencyReport(const Bytes& student, bool readEverything)
 {
-    DayListing listing = DayListing::forOnePupil();
-    if (listing.has(cleanupRecordName(student))) {
-        (void)countDays(student); // finishes the interrupted clean-up first
-        listing = DayListing::forOnePupil();
-    }
-    SavedDays saved = readSavedDays(student, listing, readEverything ? DayReading::Everything : DayReading::Summarised);
+    SavedDays saved = readSavedDays(student, DayListing::settledForPupil(student),
+        readEverything ? DayReading::Everything : DayReading::Summarised);
     if (!saved.unreadable.empty())
         return saved.unreadable.front();
     return std::move(saved.report);

@@ -273,13 +273,19 @@ std::optional<FileStamp> DayListing::stamp(const Bytes& student, int32_t day) co
     return usableInFileName(student) ? fileStamp(dayFileName(student, day)) : std::nullopt;
 }
 
+DayListing DayListing::settledForPupil(const Bytes& student)
+{
+    DayListing listing = forOnePupil();
+    if (usableInFileName(student) && listing.has(cleanupRecordName(student))) {
+        (void)settleStudent(student, std::chrono::milliseconds(0));
+        listing = forOnePupil();
+    }
+    return listing;
+}
+
 int32_t countDays(const Bytes& student)
 {
-    const DayListing listing = DayListing::forOnePupil();
-    if (!usableInFileName(student) || !listing.has(cleanupRecordName(student)))
-        return listing.count(student);
-    (void)settleStudent(student, std::chrono::milliseconds(0));
-    return countDayFiles(student);
+    return DayListing::settledForPupil(student).count(student);
 }
 
 int32_t countDayFiles(const Bytes& student)
@@ -317,9 +323,8 @@ Result<int32_t> saveNextDay(const Bytes& student, std::span<const Treslts> recor
     // by a look at the last day the listing showed and at the one after it: a save adds days
     // after it, a deletion or renumbering (which may have made a day of that number again) takes
     // days away before it, and the folder is listed again.
-    std::future<DayListing> listing = networkShareOfWorkingFolder().empty()
-        ? std::async(std::launch::deferred, [] { return DayListing::forOnePupil(); })
-        : std::async(std::launch::async, &DayListing::readOrLookByName);
+    const auto when = networkShareOfWorkingFolder().empty() ? std::launch::deferred : std::launch::async;
+    std::future<DayListing> listing = std::async(when, &DayListing::forOnePupil);
     return underLock(student, 1, [&](const FolderLock& lock) {
         const int32_t listed = listing.get().count(student);
         const int32_t days = listed == 0 || dayExists(student, listed) ? listed : countDayFiles(student);

@@ -70,6 +70,9 @@ public:
     // and a listing a few for hundreds of names; looks by name on a local disk, where listing a
     // class folder of years of days takes longer than looking up one pupil's.
     static DayListing forOnePupil();
+    // The same, once a clean-up of the student that was interrupted is finished, when no one
+    // else holds the student's lock.
+    static DayListing settledForPupil(const Bytes& student);
     explicit DayListing(std::vector<FolderEntry> entries);
 
     // The number of days as dayExists would find them probing 1, 2, 3, ...: a name the listing
