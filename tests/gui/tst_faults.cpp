@@ -83,6 +83,40 @@ private:
     std::optional<FileSizeLimit> m_limit;
 };
 
+// A user facing a class folder that does not answer, the wait cut to 300 ms: presses Escape at
+// the first sight of the waiting dialog, then Stop Waiting once the dialog says the folder does
+// not answer, noting what it said.
+struct UserWhoStopsWaiting {
+    explicit UserWhoStopsWaiting(QWidget* window)
+        : tenSeconds(std::exchange(folderwait::notAnsweringAfter(), std::chrono::milliseconds(300)))
+    {
+        QObject::connect(&timer, &QTimer::timeout, window, [this, window] {
+            auto* dialog = window->findChild<QProgressDialog*>(QStringLiteral("folderwaitprogress"));
+            if (!dialog || !dialog->isVisible())
+                return;
+            if (!escapeTried) {
+                escapeTried = true;
+                QTest::keyClick(dialog, Qt::Key_Escape);
+                return;
+            }
+            escapeIgnored = true; // the dialog still shows after Escape
+            auto* stop = dialog->findChild<QPushButton*>();
+            if (!stop || !dialog->labelText().simplified().contains(folderwait::notAnsweringText()))
+                return;
+            told = dialog->labelText().simplified(); // broken into lines for the dialog's width
+            QTest::mouseClick(stop, Qt::LeftButton);
+        });
+        timer.start(20);
+    }
+    ~UserWhoStopsWaiting() { folderwait::notAnsweringAfter() = tenSeconds; }
+
+    std::chrono::milliseconds tenSeconds;
+    QTimer timer;
+    bool escapeTried = false;
+    bool escapeIgnored = false;
+    QString told;
+};
+
 struct Program {
     explicit Program(TestFolder& folder)
         : folder(folder)
@@ -456,31 +490,9 @@ void TestFaults::classFolderThatStopsAnswering()
 {
     TestFolder folder;
     Program program(folder);
-    const auto tenSeconds = std::exchange(folderwait::notAnsweringAfter(), std::chrono::milliseconds(300));
     std::promise<int> share;
     std::shared_future<int> answered = share.get_future().share();
-    QString told;
-    bool escapeTried = false;
-    bool escapeIgnored = false; // the dialog was seen again after Escape
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, program.window.get(), [&] {
-        auto* dialog = program.window->findChild<QProgressDialog*>(QStringLiteral("folderwaitprogress"));
-        if (!dialog || !dialog->isVisible())
-            return;
-        if (!escapeTried) {
-            // Not before the folder has stopped answering: a save is not broken off lightly.
-            escapeTried = true;
-            QTest::keyClick(dialog, Qt::Key_Escape);
-            return;
-        }
-        escapeIgnored = true;
-        auto* stop = dialog->findChild<QPushButton*>();
-        if (!dialog->labelText().simplified().contains(folderwait::notAnsweringText()) || !stop)
-            return;
-        told = dialog->labelText().simplified(); // broken into lines for the dialog's width
-        QTest::mouseClick(stop, Qt::LeftButton);
-    });
-    user.start(20);
+    UserWhoStopsWaiting user(program.window.get());
     // Should the window never offer to stop, the share answers after a while and the test fails.
     bool shareAnswered = false;
     QTimer::singleShot(5000, program.window.get(), [&] {
@@ -491,12 +503,10 @@ void TestFaults::classFolderThatStopsAnswering()
     const std::optional<int> waited = folderwait::runOffWindow<int>(
         program.window.get(), { .text = QStringLiteral("Saving Ann's answers...") },
         [answered] { return answered.get(); }, [&](int value) { late = value; });
-    user.stop();
-    folderwait::notAnsweringAfter() = tenSeconds;
 
     QVERIFY(!waited);
-    QVERIFY(escapeIgnored);
-    QCOMPARE(told,
+    QVERIFY(user.escapeIgnored);
+    QCOMPARE(user.told,
         QStringLiteral("Saving Ann's answers... The class folder %1 has not answered for 0 seconds: the network, "
                        "or the computer that shares it, may be down. Nothing is lost. You may go on waiting, or "
                        "stop waiting and try again later.")
@@ -516,19 +526,11 @@ void TestFaults::saveStoppedWhileTheFolderDoesNotAnswer()
     Program program(folder);
     choose(program.find<QComboBox>("namecb"), 2);
     program.answer(4);
-    const auto tenSeconds = std::exchange(folderwait::notAnsweringAfter(), std::chrono::milliseconds(300));
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, program.window.get(), [&] {
-        auto* dialog = program.window->findChild<QProgressDialog*>(QStringLiteral("folderwaitprogress"));
-        if (dialog && dialog->isVisible() && dialog->labelText().simplified().contains(folderwait::notAnsweringText()))
-            if (auto* stop = dialog->findChild<QPushButton*>())
-                QTest::mouseClick(stop, Qt::LeftButton);
-    });
-    user.start(20);
-    program.action("SaveData1")->trigger();
-    program.action("SaveData1")->trigger();
-    user.stop();
-    folderwait::notAnsweringAfter() = tenSeconds;
+    {
+        UserWhoStopsWaiting user(program.window.get());
+        program.action("SaveData1")->trigger();
+        program.action("SaveData1")->trigger();
+    }
     QCOMPARE(folder.dialogs().errors,
         (QStringList { QStringLiteral("Cy's answers could not be saved: the class folder did not answer. They are "
                                       "kept, to be saved at the next occasion."),
