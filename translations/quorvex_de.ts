@@ -1640,6 +1640,16 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>Deleting the students and their days...</source>
         <translation>Die Schüler und ihre Tage werden gelöscht...</translation>
     </message>
+    <message>
+        <source>Operation</source>
+        <extracomment>Read out by a screen reader as the name of the group of the four operations.</extracomment>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <comment>a choice just made, then the question</comment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

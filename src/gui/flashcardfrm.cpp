@@ -43,6 +43,7 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     installAccessibility();
     buildControls();
     tabToEveryRadioButton(this);
+    sayDropDownValues(this);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(ui.FluencyReport1, &QAction::triggered, this, &Tflashcardfrm::FluencyReport1Click);
@@ -214,6 +215,8 @@ bool Tflashcardfrm::eventFilter(QObject* watched, QEvent* event)
             return passebKeyPress(key);
         if (watched == ui.ttim)
             return boardKeyPress(key);
+        if (watched == ui.resltsim)
+            return resultsKeyPress(key);
     } else if (event->type() == QEvent::FocusIn) {
         if (watched == ui.anseb)
             ansebEnter();

@@ -326,6 +326,11 @@ private:
     // for good while hidden: its changes then send a screen reader nothing.
     static void quietWhileHidden(QLabel* label, bool hidden);
 
+    // Results area
+    bool resultsKeyPress(QKeyEvent* event);
+    // The frame around the line the keyboard is on, while the page has the focus.
+    void showResultsCursor();
+
     // Board area
     void drawDot(int column, int row, const QColor& colour);
     bool boardKeyPress(QKeyEvent* event);
@@ -374,6 +379,8 @@ private:
     // answers starts meanwhile.
     bool savePending = false;
     quorvex::TeacherAccess access;
+    // A drop-down's new value that asks the next question ("Tables of 6"), said before it.
+    QString choiceThatAsks;
     std::array<QCheckBox*, 4> opBoxes {}; // by operation code - 1
     std::array<bool, 144> dotGrid {}; // where the pupil placed dots, column + 12 x row
     int boardCursor = 0; // the cell the keyboard is on, column + 12 x row

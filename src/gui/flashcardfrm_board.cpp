@@ -88,14 +88,21 @@ bool Tflashcardfrm::boardKeyPress(QKeyEvent* event)
         break;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: {
+        const QString before = ui.ttim->items().value(boardCursor);
         ttimMouseDown(Qt::NoButton, event->modifiers(), quorvex::dotBoxLeft(column) + quorvex::dotSize / 2,
             quorvex::dotBoxTop(row) + quorvex::dotSize / 2);
+        if (ui.ttim->items().value(boardCursor) == before)
+            ui.ttim->repeatCurrentItem(); // a dot of the question stays where the pupil adds one
         return true;
+    }
     default:
         return false;
     }
-    boardCursor = column + quorvex::boardCells * row;
+    const int moved = column + quorvex::boardCells * row;
+    if (moved == boardCursor)
+        ui.ttim->repeatCurrentItem(); // at the edge, the cell is said again
+    boardCursor = moved;
     showBoardCursor();
     return true;
 }
@@ -106,18 +113,23 @@ void Tflashcardfrm::showBoardCursor()
     const int row = boardCursor / quorvex::boardCells;
     ui.ttim->setFocusMark(QRect(quorvex::gridOrigin + quorvex::boardPitch * column + 1,
         quorvex::gridOrigin + quorvex::boardPitch * row + 1, quorvex::boardPitch - 1, quorvex::boardPitch - 1));
-    // Set before the focus event goes out (this runs on the focus-in event), so that the focus
-    // brings the cell; each move and each dot then changes the name, which is announced. The
-    // picture in words is the name, or, while the board has the focus, the description.
-    const bool focused = ui.ttim->hasFocus();
+    // A screen reader hears the picture in words as the board's name, the dots the pupil drew as
+    // its description, and each cell as an item of the board: the one under the cursor when the
+    // focus comes, as the cursor moves and as a dot is placed or taken away.
     const QString picture = spokenBoardText(session.question());
     const QString drawn = std::count(dotGrid.begin(), dotGrid.end(), true) > 0 ? ui.totalseelb->text() : QString();
-    const QString description = !focused ? drawn : (drawn.isEmpty() ? picture : picture + QStringLiteral(", ") + drawn);
-    if (ui.ttim->accessibleDescription() != description)
-        ui.ttim->setAccessibleDescription(description);
-    const QString name = focused ? spokenCellText(column, row, dotShownAt(column, row)) : picture;
-    if (ui.ttim->accessibleName() != name)
-        ui.ttim->setAccessibleName(name);
+    if (ui.ttim->accessibleName() != picture)
+        ui.ttim->setAccessibleName(picture);
+    if (ui.ttim->accessibleDescription() != drawn)
+        ui.ttim->setAccessibleDescription(drawn);
+    QStringList cells;
+    for (int cell = 0; cell < quorvex::boardCells * quorvex::boardCells; ++cell) {
+        const int cellColumn = cell % quorvex::boardCells;
+        const int cellRow = cell / quorvex::boardCells;
+        cells << spokenCellText(cellColumn, cellRow, dotShownAt(cellColumn, cellRow));
+    }
+    ui.ttim->setItems(std::move(cells));
+    ui.ttim->setCurrentItem(boardCursor);
 }
 
 // A dot is where the picture shows one, whether the question's or the pupil's.

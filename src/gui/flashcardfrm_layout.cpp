@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTimer>
 #include <functional>
@@ -379,6 +380,10 @@ void Tflashcardfrm::buildMenus()
     { MM(About1),             MenuKind::Item,      "MainMenu1",    QT_TR_NOOP("A&bout"),              nullptr,                                     0, ItemShown },
     }, bar);
     // clang-format on
+    // F10 opens the first menu, as on every desktop.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    menuKey->setObjectName(QStringLiteral("menuKey"));
+    connect(menuKey, &QShortcut::activated, bar, [this, bar] { bar->setActiveAction(ui.File1->menuAction()); });
 }
 
 void Tflashcardfrm::buildControls()
@@ -534,6 +539,10 @@ void Tflashcardfrm::setAccessibleNamesAndTabOrder()
         { ui.anseb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Answer") },
         { ui.ttcb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Tables of") },
         { ui.uptocb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Practice with up to") },
+        { ui.prb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Practice with up to") },
+        { ui.GroupBox1,
+            /*: Read out by a screen reader as the name of the group of the four operations. */
+            QT_TR_NOOP("Operation") },
         { ui.namecb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("User Name") },
         { ui.qtcb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Question Type") },
         { ui.tlb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Time") },
@@ -571,6 +580,9 @@ void Tflashcardfrm::setAccessibleNamesAndTabOrder()
         label->setBuddy(list);
     }
     ui.resltsim->setAccessibleDescription(tr("No answers"));
+    // The board and the results page are read cell by cell and line by line.
+    ui.ttim->setItems({});
+    ui.resltsim->setItems({});
 
     // The board takes the keyboard too: arrows move over the cells, space places or removes a dot.
     ui.ttim->setFocusPolicy(Qt::TabFocus);

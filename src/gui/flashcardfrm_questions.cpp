@@ -1,6 +1,7 @@
 // Drill settings and the next question: Start / Next Question, the table number, the practice
 // bound, the operations, Mix and Match and how often wrong answers come back.
 
+#include "accessibility.h"
 #include "controlhelpers.h"
 #include "core/board.h"
 #include "core/spoken.h"
@@ -9,6 +10,7 @@
 #include "textcodec.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -38,9 +40,16 @@ void Tflashcardfrm::wireQuestions()
     connect(ui.prb, &QRadioButton::toggled, this, &Tflashcardfrm::ttrbClick);
     // A radio button reports both its checking and the unchecking of the one before; only the
     // newly checked one acts.
-    for (QRadioButton* radio : { ui.addrb, ui.subrb, ui.Multirb, ui.divrb }) {
-        connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked)
+    const QList<QRadioButton*> operations { ui.addrb, ui.subrb, ui.Multirb, ui.divrb };
+    for (QRadioButton* radio : operations) {
+        connect(radio, &QRadioButton::toggled, this, [this, radio, operations](bool checked) {
+            if (!checked)
+                return;
+            // An arrow key checks the next button before it moves the focus there: the question,
+            // which takes the focus to the answer box, waits until the focus has moved.
+            if (operations.contains(QApplication::focusWidget()) && QApplication::focusWidget() != radio)
+                QMetaObject::invokeMethod(this, &Tflashcardfrm::divrbClick, Qt::QueuedConnection);
+            else
                 divrbClick();
         });
     }
@@ -82,6 +91,12 @@ void Tflashcardfrm::showStrip(QWidget* next)
     ui.Questionbt->setText(state == quorvex::StripState::Idle ? tr("&Start") : nextCaption);
     const bool asking = state == quorvex::StripState::Asking;
     (asking ? ui.checkbt : ui.Questionbt)->setEnabled(true);
+    if (next == ui.anseb && isActiveWindow() && !ui.anseb->hasFocus()) {
+        // Emptied as the focus comes (and not when it is there already), but before, and then a
+        // new object to a screen reader, so that the focus brings the question and nothing else.
+        ansebEnter();
+        renewAccessibleObject(ui.anseb);
+    }
     if (next)
         next->setFocus();
     (asking ? ui.Questionbt : ui.checkbt)->setEnabled(false);
@@ -106,9 +121,13 @@ void Tflashcardfrm::QuestionbtClick()
     setCaption(ui.qlb, toQt(quorvex::questionLine(asked.question)));
     const QString spoken = spokenQuestionText(asked.question);
     ui.qlb->setAccessibleName(spoken);
-    // The answer box says the question when the focus arrives; the result said by the button
-    // belongs to the question before.
-    ui.anseb->setAccessibleDescription(spoken);
+    // The answer box says the question when the focus arrives, after the choice that asked it, if
+    // one did: the focus leaves the list before a screen reader could say the new value. The
+    // result said by the button belongs to the question before.
+    ui.anseb->setAccessibleDescription(choiceThatAsks.isEmpty()
+            ? spoken
+            : tr("%1. %2", "a choice just made, then the question").arg(choiceThatAsks, spoken));
+    choiceThatAsks.clear();
     ttimbtClick();
     showStrip(ui.anseb);
     ui.Questionbt->setAccessibleDescription(QString());
@@ -117,11 +136,13 @@ void Tflashcardfrm::QuestionbtClick()
 void Tflashcardfrm::ttcbChange()
 {
     ui.uptocb->setCurrentIndex(ui.ttcb->currentIndex());
+    choiceThatAsks = ui.ttcb->accessibleName() + QLatin1Char(' ') + ui.ttcb->currentText();
     QuestionbtClick();
 }
 
 void Tflashcardfrm::uptocbChange()
 {
+    choiceThatAsks = ui.uptocb->accessibleName() + QLatin1Char(' ') + ui.uptocb->currentText();
     QuestionbtClick();
 }
 

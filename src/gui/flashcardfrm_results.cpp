@@ -10,6 +10,7 @@
 #include "textcodec.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,14 +40,12 @@ void writeOnWhite(QPainter& painter, int left, int top, const QString& text, con
     painter.drawText(left, top + metrics.ascent(), text);
 }
 
-// Draws one record in its line of the page; returns the line as a screen reader speaks it.
-QString drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, bool withBars)
+// Draws one record in its line of the page.
+void drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, bool withBars)
 {
     const QColor& mark = record.correct ? green : red;
-    const QString type = shownLogWord(record.questionType);
-    const QString operation = shownLogWord(record.operation);
-    writeOnWhite(painter, typeLeft, top, type, Qt::black);
-    writeOnWhite(painter, operationLeft, top, operation, Qt::black);
+    writeOnWhite(painter, typeLeft, top, shownLogWord(record.questionType), Qt::black);
+    writeOnWhite(painter, operationLeft, top, shownLogWord(record.operation), Qt::black);
     writeOnWhite(painter, questionLeft, top, toQt(record.question), mark);
     writeOnWhite(painter, answerLeft, top, toQt(record.answer), mark);
     // One pixel per tenth of a second; a time below zero (only a hand-made day file holds
@@ -54,12 +53,17 @@ QString drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, b
     const int pageWidth = painter.device()->width();
     if (withBars && record.ticks > 0)
         painter.fillRect(barLeft, top, std::min(record.ticks, pageWidth - barLeft), barHeight, mark);
+}
+
+// A record's line as a screen reader speaks it.
+QString spokenRecord(const quorvex::Treslts& record, bool withBars)
+{
     //: A line of the results page read out: question type, operation, the fact in words, the
     //: answer given, then "right" or "wrong".
-    QString spoken
-        = Tflashcardfrm::tr("%1, %2, %3, answered %4, %5")
-              .arg(type.trimmed(), operation.trimmed(), spokenFactText(record.question), toQt(record.answer).trimmed(),
-                  record.correct ? Tflashcardfrm::tr("right") : Tflashcardfrm::tr("wrong"));
+    QString spoken = Tflashcardfrm::tr("%1, %2, %3, answered %4, %5")
+                         .arg(shownLogWord(record.questionType).trimmed(), shownLogWord(record.operation).trimmed(),
+                             spokenFactText(record.question), toQt(record.answer).trimmed(),
+                             record.correct ? Tflashcardfrm::tr("right") : Tflashcardfrm::tr("wrong"));
     if (withBars)
         //: Added to a line of the results page read out: the time the answer took.
         spoken += Tflashcardfrm::tr(", %1 seconds").arg(toQt(quorvex::tenthsText(record.ticks)));
@@ -80,6 +84,7 @@ void Tflashcardfrm::wireResults()
         });
     }
     connect(ui.resltsbt, &QPushButton::clicked, this, &Tflashcardfrm::resltsbtClick);
+    ui.resltsim->installEventFilter(this);
     connect(ui.sortbt, &QPushButton::clicked, this, &Tflashcardfrm::sortbtClick);
 }
 
@@ -101,12 +106,66 @@ void Tflashcardfrm::resltsbtClick()
     QFont font = ui.resltsim->font();
     font.setStyleStrategy(QFont::NoAntialias); // pure green and red, as the bars
     painter.setFont(font);
-    QStringList spoken; // the visible lines, for a screen reader
     for (int slot = 0; slot < pageLines && first + slot <= count; ++slot)
-        spoken << drawRecord(painter, firstLineTop + lineHeight * slot, log.slot(first + slot), withBars);
+        drawRecord(painter, firstLineTop + lineHeight * slot, log.slot(first + slot), withBars);
     painter.end();
-    ui.resltsim->update();
-    ui.resltsim->setAccessibleDescription(spoken.isEmpty() ? tr("No answers") : spoken.join(QLatin1Char('\n')));
+    // A screen reader reads the page line by line, every line of the log, and hears the lines
+    // in view at once as the page's description.
+    QStringList lines;
+    for (int32_t line = 1; line <= count; ++line)
+        lines << spokenRecord(log.slot(line), withBars);
+    ui.resltsim->setAccessibleDescription(
+        lines.isEmpty() ? tr("No answers") : lines.mid(first - 1, pageLines).join(QLatin1Char('\n')));
+    ui.resltsim->setItems(std::move(lines));
+    showResultsCursor();
+}
+
+// The keyboard steps through the lines of the page, which scrolls to keep the line in view.
+bool Tflashcardfrm::resultsKeyPress(QKeyEvent* event)
+{
+    int line = ui.resltsim->currentItem();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        --line;
+        break;
+    case Qt::Key_Down:
+        ++line;
+        break;
+    case Qt::Key_PageUp:
+        line -= pageLines;
+        break;
+    case Qt::Key_PageDown:
+        line += pageLines;
+        break;
+    case Qt::Key_Home:
+        line = 0;
+        break;
+    case Qt::Key_End:
+        line = static_cast<int>(ui.resltsim->items().size()) - 1;
+        break;
+    default:
+        return false;
+    }
+    const int before = ui.resltsim->currentItem();
+    ui.resltsim->setCurrentItem(line);
+    line = ui.resltsim->currentItem();
+    if (line == before)
+        ui.resltsim->repeatCurrentItem(); // at the first or last line, it is said again
+    const int first = ui.resltssb->value();
+    if (line < first)
+        ui.resltssb->setValue(line);
+    else if (line >= first + pageLines)
+        ui.resltssb->setValue(line - (pageLines - 1));
+    showResultsCursor();
+    return true;
+}
+
+void Tflashcardfrm::showResultsCursor()
+{
+    const int slot = ui.resltsim->currentItem() - ui.resltssb->value();
+    ui.resltsim->setFocusMark(ui.resltsim->items().isEmpty() || slot < 0 || slot >= pageLines
+            ? QRect()
+            : QRect(1, firstLineTop + lineHeight * slot - 2, ui.resltsim->width() - 2, lineHeight));
 }
 
 void Tflashcardfrm::resltssbChange()

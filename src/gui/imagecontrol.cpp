@@ -1,7 +1,9 @@
 #include "imagecontrol.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 ImageControl::ImageControl(QWidget* parent)
     : QWidget(parent)
@@ -97,4 +99,45 @@ void ImageControl::resizeEvent(QResizeEvent*)
     painter.drawImage(0, 0, m_picture);
     painter.end();
     m_picture = grown;
+}
+
+void ImageControl::setItems(QStringList items)
+{
+    const QString before = m_items.value(m_current);
+    m_hasItems = true;
+    m_items = std::move(items);
+    m_current = std::clamp(m_current, 0, std::max<int>(0, m_items.size() - 1));
+    if (m_items.value(m_current) != before)
+        announceCurrentItem();
+}
+
+void ImageControl::setCurrentItem(int index)
+{
+    index = std::clamp(index, 0, std::max<int>(0, m_items.size() - 1));
+    if (index == m_current)
+        return;
+    m_current = index;
+    announceCurrentItem();
+}
+
+void ImageControl::repeatCurrentItem()
+{
+    ++m_repeats;
+    announceCurrentItem();
+}
+
+// Qt announces the control itself only after this returns; the item follows it.
+void ImageControl::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    QMetaObject::invokeMethod(this, &ImageControl::announceCurrentItem, Qt::QueuedConnection);
+}
+
+void ImageControl::announceCurrentItem()
+{
+    if (!hasFocus() || m_current >= m_items.size())
+        return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(m_current);
+    QAccessible::updateAccessibility(&event);
 }

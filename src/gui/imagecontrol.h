@@ -25,6 +25,22 @@ public:
     // of the picture.
     void setFocusMark(const QRect& mark);
 
+    // What a screen reader finds in the picture one item at a time, such as the board's cells or
+    // the lines of the results page, and the item the keyboard is on. While the control has the
+    // focus, the item it is on is announced as an object that takes the focus: when the focus
+    // arrives, when the keyboard moves, and when the item's words change. Without items the
+    // picture is one graphic. A screen reader learns once what an object is, so a control is read
+    // item by item from the first call on, even while it has no items.
+    void setItems(QStringList items);
+    bool hasItems() const { return m_hasItems; }
+    void setCurrentItem(int index);
+    const QStringList& items() const { return m_items; }
+    int currentItem() const { return m_current; }
+    // Announces the current item again, its words unchanged: a key that changed nothing is
+    // answered too. Each time, the item is a new object to a screen reader.
+    void repeatCurrentItem();
+    int repeats() const { return m_repeats; }
+
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
 
@@ -32,12 +48,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void makePicture() const;
+    void announceCurrentItem();
 
     mutable QImage m_picture;
     mutable std::function<QImage()> m_source;
     mutable bool m_blank = true; // the picture is the white canvas, not made yet
     QRect m_focusMark;
+    QStringList m_items;
+    int m_current = 0;
+    int m_repeats = 0;
+    bool m_hasItems = false;
 };

@@ -62,6 +62,8 @@ private Q_SLOTS:
     void dropDownsAreLabelled_data();
     void dropDownsAreLabelled();
     void boardSaysTheCellUnderTheCursor();
+    void resultsPageLineByLine();
+    void dropDownSaysItsValue();
     void hiddenControlsAreSilent();
     void oneObjectHasTheFocus();
 };
@@ -234,30 +236,101 @@ void TestAccessibility::dropDownsAreLabelled()
     QVERIFY2(labels.contains(label), qPrintable(labels.join(QLatin1Char('|'))));
 }
 
+// A screen reader speaks an object as it takes the focus: each key on the board or the results
+// page gives the focus to an object saying the cell or line, a new one even where the words stay
+// the same, so that it is said again.
+QString focusedItem(QAccessibleInterface* list)
+{
+    QAccessibleInterface* item = list->focusChild();
+    return item && item->state().focused && item->role() == QAccessible::ListItem ? item->text(QAccessible::Name)
+                                                                                  : QStringLiteral("<no item>");
+}
+
 void TestAccessibility::boardSaysTheCellUnderTheCursor()
 {
     TestFolder folder;
     auto window = startProgram();
     auto* ttim = control<ImageControl>(window.get(), "ttim");
     QVERIFY(askUntil(*window, QStringLiteral("3 x 4 = ?")));
-    FocusLog heard;
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(ttim);
+    QCOMPARE(board->role(), QAccessible::List);
+    QCOMPARE(board->childCount(), 144);
+    QCOMPARE(focusedItem(board), QStringLiteral("<no item>"));
     ttim->setFocus(Qt::TabFocusReason);
-    QCOMPARE(heard.arrivals.size(), 1);
-    QCOMPARE(heard.arrivals[0].name, QStringLiteral("row 1, column 1, dot"));
-    QCOMPARE(heard.arrivals[0].description, QStringLiteral("3 rows of 4 dots"));
-    const std::pair<Qt::Key, const char*> moves[]
+    QCOMPARE(board->text(QAccessible::Name), QStringLiteral("3 rows of 4 dots"));
+    QCOMPARE(focusedItem(board), QStringLiteral("row 1, column 1, dot"));
+    const std::pair<Qt::Key, const char*> keys[]
         = { { Qt::Key_Left, "row 1, column 1, dot" }, { Qt::Key_Down, "row 2, column 1, dot" },
-              { Qt::Key_Right, "row 2, column 2, dot" }, { Qt::Key_Down, "row 3, column 2, dot" },
-              { Qt::Key_Down, "row 4, column 2, empty" }, { Qt::Key_Space, "row 4, column 2, dot" } };
-    for (const auto& [key, cell] : moves) {
+              { Qt::Key_Right, "row 2, column 2, dot" }, { Qt::Key_Space, "row 2, column 2, dot" },
+              { Qt::Key_Down, "row 3, column 2, dot" }, { Qt::Key_Down, "row 4, column 2, empty" },
+              { Qt::Key_Space, "row 4, column 2, dot" }, { Qt::Key_Space, "row 4, column 2, empty" } };
+    for (const auto& [key, cell] : keys) {
+        const QAccessible::Id before = QAccessible::uniqueId(board->focusChild());
         QTest::keyClick(ttim, key);
-        QCOMPARE(spoken(ttim), QString::fromLatin1(cell));
+        QCOMPARE(focusedItem(board), QString::fromLatin1(cell));
+        QVERIFY2(QAccessible::uniqueId(board->focusChild()) != before, cell);
     }
-    QCOMPARE(spoken(ttim, QAccessible::Description), QStringLiteral("3 rows of 4 dots, 1 dots drawn"));
+    QCOMPARE(board->text(QAccessible::Description), QStringLiteral("1 dots drawn"));
+    QCOMPARE(board->child(0)->text(QAccessible::Name), QStringLiteral("row 1, column 1, dot"));
+    QCOMPARE(board->child(143)->text(QAccessible::Name), QStringLiteral("row 12, column 12, empty"));
     control<QLineEdit>(window.get(), "anseb")->setFocus();
-    QCOMPARE(spoken(ttim), QStringLiteral("3 rows of 4 dots"));
-    QCOMPARE(spoken(ttim, QAccessible::Description), QStringLiteral("1 dots drawn"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(ttim)->role(), QAccessible::Graphic);
+    QCOMPARE(focusedItem(board), QStringLiteral("<no item>"));
+}
+
+void TestAccessibility::resultsPageLineByLine()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* resltsim = control<ImageControl>(window.get(), "resltsim");
+    auto* resltssb = control<QScrollBar>(window.get(), "resltssb");
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(resltsim);
+    QCOMPARE(page->role(), QAccessible::List);
+    QCOMPARE(page->childCount(), 0);
+    MainWindowTestAccess::seed(*window, 20261209);
+    auto* anseb = control<QLineEdit>(window.get(), "anseb");
+    for (int asked = 1; asked <= 23; ++asked) {
+        invoke(window.get(), "QuestionbtClick");
+        const int right = rightAnswer(control<QLabel>(window.get(), "qlb")->text());
+        QTest::keyClicks(anseb, QString::number(asked == 2 ? right + 1 : right));
+        QTest::keyClick(anseb, Qt::Key_Return);
+    }
+    QCOMPARE(page->childCount(), 23);
+    control<QTabWidget>(window.get(), "TabbedNotebook1")->setCurrentIndex(1);
+    resltsim->setFocus(Qt::TabFocusReason);
+    QVERIFY(focusedItem(page).startsWith(QStringLiteral("Practice, Multiplication, ")));
+    // Each key says a line, a new object each time; the page scrolls to keep it in view.
+    const struct {
+        Qt::Key key;
+        int line;
+        int firstShown;
+    } keys[] = { { Qt::Key_Up, 0, 0 }, { Qt::Key_Down, 1, 0 }, { Qt::Key_End, 22, 3 }, { Qt::Key_End, 22, 3 },
+        { Qt::Key_PageUp, 2, 2 }, { Qt::Key_Home, 0, 0 }, { Qt::Key_PageDown, 20, 1 } };
+    for (const auto& [key, line, firstShown] : keys) {
+        const QAccessible::Id before = QAccessible::uniqueId(page->focusChild());
+        QTest::keyClick(resltsim, key);
+        QCOMPARE(focusedItem(page), page->child(line)->text(QAccessible::Name));
+        QVERIFY(QAccessible::uniqueId(page->focusChild()) != before);
+        QCOMPARE(resltssb->value(), firstShown);
+    }
+    QVERIFY(page->child(1)->text(QAccessible::Name).endsWith(QStringLiteral(", wrong")));
+}
+
+void TestAccessibility::dropDownSaysItsValue()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    auto* ttcb = control<QComboBox>(window.get(), "ttcb");
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(ttcb);
+    QVERIFY(list->textInterface());
+    QCOMPARE(list->textInterface()->text(0, list->textInterface()->characterCount()), QStringLiteral("5"));
+    QCOMPARE(list->child(1)->text(QAccessible::Name), QStringLiteral("5"));
+    ttcb->setFocus();
+    QTest::keyClick(ttcb, Qt::Key_Down);
+    QCOMPARE(list->textInterface()->text(0, list->textInterface()->characterCount()), QStringLiteral("6"));
+    // The value is said before the question that the change asks, which takes the focus.
+    QVERIFY(control<QLineEdit>(window.get(), "anseb")->hasFocus());
+    QVERIFY(spoken(control<QLineEdit>(window.get(), "anseb"), QAccessible::Description)
+                .startsWith(QStringLiteral("Tables of 6. ")));
 }
 
 void TestAccessibility::hiddenControlsAreSilent()
