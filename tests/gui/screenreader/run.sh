@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Starts the program as a blind pupil's desktop would have it, on a private X server and a
 # private accessibility bus, and lets hear.py check what a screen reader gets from it.
-# Usage: run.sh PROGRAM
+# Usage: run.sh PROGRAM [orca LANGUAGE]
+# With orca, the screen reader itself runs beside the program, both in LANGUAGE (en, de), with a
+# window manager and a speech server whose only voice is silent, and listen.py checks what it
+# would say.
 # Exits 77 (skipped) when a tool is missing or the bus cannot be started.
 set -u
 skip() {
@@ -9,6 +12,8 @@ skip() {
     exit 77
 }
 program=$(realpath "$1")
+listener=${2:-}
+language=${3:-en}
 here=$(cd "$(dirname "$0")" && pwd)
 
 if [[ -z "${QUORVEX_PRIVATE_BUS:-}" ]]; then
@@ -16,6 +21,13 @@ if [[ -z "${QUORVEX_PRIVATE_BUS:-}" ]]; then
         command -v "$tool" >/dev/null || skip "$tool is missing (packages: xvfb xdotool dbus-x11 at-spi2-core)"
     done
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is missing"
+    if [[ $listener == orca ]]; then
+        for tool in orca openbox speech-dispatcher; do
+            command -v "$tool" >/dev/null || skip "$tool is missing (packages: orca openbox speech-dispatcher)"
+        done
+        # The screen reader refuses to start beside another of the same user.
+        pgrep -u "$(id -u)" -x orca >/dev/null && skip "a screen reader of this user is running already"
+    fi
     # The X server, the buses and the program are separate processes that start in their own
     # time; on a loaded machine one of them now and then comes up too late, so a failed run is
     # tried once more from scratch. A fault of the program fails both runs. A program that cannot
@@ -83,17 +95,41 @@ pids+=($!)
 # strndup stops at its count, but strict string checks report it, so they are off here.
 [[ -n "${ASAN_OPTIONS:-}" ]] && export ASAN_OPTIONS="${ASAN_OPTIONS//strict_string_checks=1/strict_string_checks=0}"
 
-# The class folder is the working folder; the program starts there with nothing in it.
-mkdir "$work/class"
-(cd "$work/class" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb exec "$program") >"$work/program.log" 2>&1 &
-pids+=($!)
-
-/usr/bin/python3 "$here/hear.py"
-status=$?
+if [[ $listener == orca ]]; then
+    # A desktop as a blind pupil has it: a window manager that gives the focus to new windows,
+    # a speech server with only its silent voice, and the screen reader, in its own settings
+    # folder, writing what it would say to its debug log. Key echo is off: the log then holds
+    # what the program makes it say.
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+    mkdir -p "$XDG_CONFIG_HOME" "$work/orca"
+    openbox >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    cp -r /etc/speech-dispatcher "$work/speechd"
+    printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' >>"$work/speechd/speechd.conf"
+    speech-dispatcher -s -t 0 -C "$work/speechd" -L "$work" -c unix_socket -S default >"$work/speechd.log" 2>&1 &
+    pids+=($!)
+    cat >"$work/orca/user-settings.conf" <<'SETTINGS'
+{"general": {}, "pronunciations": {}, "keybindings": {},
+ "profiles": {"default": {"profile": ["Default", "default"], "enableKeyEcho": false, "enableSound": false,
+                          "enableBraille": false, "enableTutorialMessages": false}}}
+SETTINGS
+    LANGUAGE=$language "$here/orca-by-line" -u "$work/orca" --debug-file="$work/orca.log" >"$work/orca-stdout.log" 2>&1 &
+    pids+=($!)
+    /usr/bin/python3 "$here/listen.py" "$program" "$work" "$language"
+    status=$?
+else
+    # The class folder is the working folder; the program starts there with nothing in it.
+    mkdir "$work/class"
+    (cd "$work/class" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb exec "$program") >"$work/program.log" 2>&1 &
+    pids+=($!)
+    /usr/bin/python3 "$here/hear.py"
+    status=$?
+fi
 if [[ $status -ne 0 && $status -ne 77 ]]; then
     echo "--- program output"
     tail -20 "$work/program.log"
-    for log in xvfb launcher registry; do
+    for log in xvfb launcher registry openbox speechd orca-stdout; do
+        [[ -e "$work/$log.log" ]] || continue
         echo "--- $log output"
         tail -5 "$work/$log.log"
     done
