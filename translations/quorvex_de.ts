@@ -778,6 +778,26 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>A lock was taken over from a holder that stopped halfway; a file it had moved into its own folder could not go back. %1 is the file&apos;s name, %2 the lock&apos;s, %3 the system&apos;s reason, %4 where the file is now.</extracomment>
         <translation>Die Datei „%1“, die der Inhaber der Sperre „%2“ beiseitegelegt hatte, konnte nicht zurückgelegt werden (%3); sie bleibt als „%4“ erhalten.</translation>
     </message>
+    <message>
+        <source>Click here to create &amp;Password</source>
+        <extracomment>Teacher menu item while no password exists. &amp; marks the Alt key letter.</extracomment>
+        <translation>Hier klicken: &amp;Passwort anlegen</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <extracomment>Teacher menu item while the teacher commands are locked, from the program&apos;s start on.</extracomment>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <extracomment>Teacher menu item once a teacher logged out: the same, with an Alt key letter.</extracomment>
+        <translation>&amp;Anmelden</translation>
+    </message>
+    <message>
+        <source>&amp;Logout</source>
+        <extracomment>Teacher menu item while a teacher is logged in. &amp; marks the Alt key letter.</extracomment>
+        <translation>&amp;Abmelden</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

@@ -778,6 +778,26 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>A lock was taken over from a holder that stopped halfway; a file it had moved into its own folder could not go back. %1 is the file&apos;s name, %2 the lock&apos;s, %3 the system&apos;s reason, %4 where the file is now.</extracomment>
         <translation>No se ha podido devolver a su sitio el archivo &quot;%1&quot; que había apartado el titular del bloqueo &quot;%2&quot; (%3); se conserva como &quot;%4&quot;.</translation>
     </message>
+    <message>
+        <source>Click here to create &amp;Password</source>
+        <extracomment>Teacher menu item while no password exists. &amp; marks the Alt key letter.</extracomment>
+        <translation>Haz clic aquí para crear la &amp;contraseña</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <extracomment>Teacher menu item while the teacher commands are locked, from the program&apos;s start on.</extracomment>
+        <translation>Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <extracomment>Teacher menu item once a teacher logged out: the same, with an Alt key letter.</extracomment>
+        <translation>&amp;Iniciar sesión</translation>
+    </message>
+    <message>
+        <source>&amp;Logout</source>
+        <extracomment>Teacher menu item while a teacher is logged in. &amp; marks the Alt key letter.</extracomment>
+        <translation>&amp;Cerrar sesión</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

@@ -778,6 +778,26 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>A lock was taken over from a holder that stopped halfway; a file it had moved into its own folder could not go back. %1 is the file&apos;s name, %2 the lock&apos;s, %3 the system&apos;s reason, %4 where the file is now.</extracomment>
         <translation>Le fichier «&#xa0;%1&#xa0;», mis de côté par le détenteur du verrou «&#xa0;%2&#xa0;», n’a pas pu être remis en place (%3)&#xa0;; il est conservé sous le nom «&#xa0;%4&#xa0;».</translation>
     </message>
+    <message>
+        <source>Click here to create &amp;Password</source>
+        <extracomment>Teacher menu item while no password exists. &amp; marks the Alt key letter.</extracomment>
+        <translation>Cliquer ici pour créer un &amp;mot de passe</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <extracomment>Teacher menu item while the teacher commands are locked, from the program&apos;s start on.</extracomment>
+        <translation>Se connecter</translation>
+    </message>
+    <message>
+        <source>&amp;Login</source>
+        <extracomment>Teacher menu item once a teacher logged out: the same, with an Alt key letter.</extracomment>
+        <translation>&amp;Se connecter</translation>
+    </message>
+    <message>
+        <source>&amp;Logout</source>
+        <extracomment>Teacher menu item while a teacher is logged in. &amp; marks the Alt key letter.</extracomment>
+        <translation>Se &amp;déconnecter</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

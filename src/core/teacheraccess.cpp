@@ -58,17 +58,17 @@ AccessPanel TeacherAccess::panel() const
     return AccessPanel::LogOut;
 }
 
-std::string_view TeacherAccess::menuCaption() const
+AccessOffer TeacherAccess::offer() const
 {
     switch (m_state) {
     case AccessState::NoPassword:
-        return "Click here to create &Password";
+        return AccessOffer::CreatePassword;
     case AccessState::Locked:
-        return m_loggedOut ? "&Login" : "Login";
+        return m_loggedOut ? AccessOffer::LogInAgain : AccessOffer::LogIn;
     case AccessState::LoggedIn:
         break;
     }
-    return "&Logout";
+    return AccessOffer::LogOut;
 }
 
 } // namespace quorvex

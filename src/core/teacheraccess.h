@@ -19,6 +19,10 @@ enum class AccessState {
 // The panel the access menu item opens.
 enum class AccessPanel { CreatePassword, LogIn, LogOut };
 
+// What the access menu item offers. A program locked after a teacher logged out offers to log in
+// with a shortcut letter; one locked from its start, without.
+enum class AccessOffer { CreatePassword, LogIn, LogInAgain, LogOut };
+
 class TeacherAccess {
 public:
     // At start-up, from the password file: no value when there is none.
@@ -38,9 +42,9 @@ public:
     AccessPanel panel() const;
     // Delete a student, Add a Student and File clean up.
     bool teacherCommandsEnabled() const { return m_state != AccessState::Locked; }
-    // The access menu item's caption, which also tells a locked program freshly started or
+    // What the access menu item offers, which also tells a locked program freshly started or
     // given a password from one a teacher logged out of.
-    std::string_view menuCaption() const;
+    AccessOffer offer() const;
 
 private:
     AccessState m_state = AccessState::NoPassword;

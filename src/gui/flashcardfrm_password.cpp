@@ -4,6 +4,7 @@
 #include "core/fileio.h"
 #include "core/password.h"
 #include "flashcardfrm.h"
+#include "phrases.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -71,7 +72,7 @@ bool Tflashcardfrm::followPasswordSetElsewhere()
 
 void Tflashcardfrm::showAccess()
 {
-    ui.logintoaccess1->setText(toQt(access.menuCaption()));
+    ui.logintoaccess1->setText(accessOfferCaption(access.offer()));
     const bool enabled = access.teacherCommandsEnabled();
     ui.Deleteastudent1->setEnabled(enabled);
     ui.AddaStudent1->setEnabled(enabled);

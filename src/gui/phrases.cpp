@@ -462,6 +462,25 @@ QString roundLengthCaption(int seconds)
     return phrase(QT_TRANSLATE_NOOP("Phrases", "Time: %1 min %2 s")).arg(seconds / 60).arg(seconds % 60);
 }
 
+QString accessOfferCaption(quorvex::AccessOffer offer)
+{
+    switch (offer) {
+    case quorvex::AccessOffer::CreatePassword:
+        //: Teacher menu item while no password exists. & marks the Alt key letter.
+        return phrase(QT_TRANSLATE_NOOP("Phrases", "Click here to create &Password"));
+    case quorvex::AccessOffer::LogIn:
+        //: Teacher menu item while the teacher commands are locked, from the program's start on.
+        return phrase(QT_TRANSLATE_NOOP("Phrases", "Login"));
+    case quorvex::AccessOffer::LogInAgain:
+        //: Teacher menu item once a teacher logged out: the same, with an Alt key letter.
+        return phrase(QT_TRANSLATE_NOOP("Phrases", "&Login"));
+    case quorvex::AccessOffer::LogOut:
+        break;
+    }
+    //: Teacher menu item while a teacher is logged in. & marks the Alt key letter.
+    return phrase(QT_TRANSLATE_NOOP("Phrases", "&Logout"));
+}
+
 QString spokenQuestionText(const quorvex::Question& question)
 {
     if (!translated)

@@ -5,6 +5,7 @@
 #include "core/operations.h"
 #include "core/result.h"
 #include "core/studentnames.h"
+#include "core/teacheraccess.h"
 
 #include <QString>
 
@@ -44,6 +45,9 @@ QString dayFaultText(const quorvex::DayFault& fault);
 
 // "Time: 90 s", "Time: 1 min 30 s" above the speed round's scroll bar.
 QString roundLengthCaption(int seconds);
+
+// The teacher menu's access item: "Click here to create &Password", "Login", "&Login", "&Logout".
+QString accessOfferCaption(quorvex::AccessOffer offer);
 
 // What a screen reader says for the drill (see core/spoken.h for the English).
 QString spokenQuestionText(const quorvex::Question& question);

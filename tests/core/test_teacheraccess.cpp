@@ -8,7 +8,7 @@ namespace {
 
 struct Seen {
     AccessState state;
-    std::string_view caption;
+    AccessOffer offer;
     bool commands;
     AccessPanel panel;
 };
@@ -16,15 +16,15 @@ struct Seen {
 void expectSeen(const TeacherAccess& access, const Seen& seen)
 {
     EXPECT_EQ(access.state(), seen.state);
-    EXPECT_EQ(access.menuCaption(), seen.caption);
+    EXPECT_EQ(access.offer(), seen.offer);
     EXPECT_EQ(access.teacherCommandsEnabled(), seen.commands);
     EXPECT_EQ(access.panel(), seen.panel);
 }
 
-const Seen noPassword { AccessState::NoPassword, "Click here to create &Password", true, AccessPanel::CreatePassword };
-const Seen lockedAtStart { AccessState::Locked, "Login", false, AccessPanel::LogIn };
-const Seen lockedByLogOut { AccessState::Locked, "&Login", false, AccessPanel::LogIn };
-const Seen loggedIn { AccessState::LoggedIn, "&Logout", true, AccessPanel::LogOut };
+const Seen noPassword { AccessState::NoPassword, AccessOffer::CreatePassword, true, AccessPanel::CreatePassword };
+const Seen lockedAtStart { AccessState::Locked, AccessOffer::LogIn, false, AccessPanel::LogIn };
+const Seen lockedByLogOut { AccessState::Locked, AccessOffer::LogInAgain, false, AccessPanel::LogIn };
+const Seen loggedIn { AccessState::LoggedIn, AccessOffer::LogOut, true, AccessPanel::LogOut };
 
 } // namespace
 

@@ -136,12 +136,17 @@ void TestLanguages::windowInTheLanguage_data()
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("next");
     QTest::addColumn<QString>("multiplication");
+    QTest::addColumn<QString>("createPassword");
+    QTest::addColumn<QString>("logIn");
     QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("&Start") << QStringLiteral("&Nächste Aufgabe")
-                        << QStringLiteral("Multiplikation");
+                        << QStringLiteral("Multiplikation") << QStringLiteral("Hier klicken: &Passwort anlegen")
+                        << QStringLiteral("Anmelden");
     QTest::newRow("fr") << QStringLiteral("fr") << QStringLiteral("&Commencer") << QStringLiteral("&Question suivante")
-                        << QStringLiteral("Multiplication");
+                        << QStringLiteral("Multiplication") << QStringLiteral("Cliquer ici pour créer un &mot de passe")
+                        << QStringLiteral("Se connecter");
     QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("&Empezar") << QStringLiteral("Nueva pre&gunta")
-                        << QStringLiteral("Multiplicación");
+                        << QStringLiteral("Multiplicación") << QStringLiteral("Haz clic aquí para crear la &contraseña")
+                        << QStringLiteral("Iniciar sesión");
 }
 
 void TestLanguages::windowInTheLanguage()
@@ -150,11 +155,17 @@ void TestLanguages::windowInTheLanguage()
     QFETCH(QString, start);
     QFETCH(QString, next);
     QFETCH(QString, multiplication);
+    QFETCH(QString, createPassword);
+    QFETCH(QString, logIn);
     QVERIFY(useLanguage(language));
     QVERIFY(programTranslated());
     TestFolder folder;
     auto window = startProgram();
     Tflashcardfrm* w = window.get();
+    // The teacher menu's access item follows the access state in the language too.
+    QCOMPARE(control<QAction>(w, "logintoaccess1")->text(), createPassword);
+    folder.write(QStringLiteral("password.txt"), "Owl\r\n");
+    QCOMPARE(control<QAction>(startProgram().get(), "logintoaccess1")->text(), logIn);
     QCOMPARE(control<QPushButton>(w, "Questionbt")->text(), start);
     QCOMPARE(control<QRadioButton>(w, "Multirb")->text(), multiplication);
     QCOMPARE(operationText(quorvex::Operation::Multiplication), multiplication);
