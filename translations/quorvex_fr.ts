@@ -798,6 +798,11 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>Teacher menu item while a teacher is logged in. &amp; marks the Alt key letter.</extracomment>
         <translation>Se &amp;déconnecter</translation>
     </message>
+    <message>
+        <source>.</source>
+        <extracomment>The decimal separator of the numbers shown: &quot;,&quot; where &quot;12,5 s&quot; is written.</extracomment>
+        <translation>,</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>
@@ -1263,7 +1268,7 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     <message>
         <source>Total Time: 0.0 s</source>
         <extracomment>Replaced while the clock runs. Room: 115 px.</extracomment>
-        <translation>Temps total&#xa0;: 0.0 s</translation>
+        <translation>Temps total&#xa0;: 0,0 s</translation>
     </message>
     <message>
         <source>&amp;Results</source>

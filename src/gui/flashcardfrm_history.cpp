@@ -11,6 +11,7 @@
 #include "core/history.h"
 #include "flashcardfrm.h"
 #include "folderwait.h"
+#include "phrases.h"
 #include "textcodec.h"
 #include "userdialogs.h"
 
@@ -81,8 +82,8 @@ void Tflashcardfrm::SaveData1Click()
 
 void Tflashcardfrm::namecbChange()
 {
-    setCaption(ui.tlb, QStringLiteral("0.0"));
-    setCaption(ui.ttimelb, tr("Total time: %1 s").arg(QStringLiteral("0.0")));
+    setCaption(ui.tlb, shownTenths(0));
+    setCaption(ui.ttimelb, tr("Total time: %1 s").arg(shownTenths(0)));
     if (session.unsaved())
         SaveData1Click();
     if (session.changeStudent(selectedStudent()) == quorvex::DrillSession::StudentChange::KeptUnsaved) {

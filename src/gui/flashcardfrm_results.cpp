@@ -3,7 +3,6 @@
 #include "controlhelpers.h"
 #include "core/resultsorder.h"
 #include "core/spoken.h"
-#include "core/tenths.h"
 #include "flashcardfrm.h"
 #include "imagecontrol.h"
 #include "phrases.h"
@@ -66,7 +65,7 @@ QString spokenRecord(const quorvex::Treslts& record, bool withBars)
                              record.correct ? Tflashcardfrm::tr("right") : Tflashcardfrm::tr("wrong"));
     if (withBars)
         //: Added to a line of the results page read out: the time the answer took.
-        spoken += Tflashcardfrm::tr(", %1 seconds").arg(toQt(quorvex::tenthsText(record.ticks)));
+        spoken += Tflashcardfrm::tr(", %1 seconds").arg(shownTenths(record.ticks));
     return spoken;
 }
 

@@ -2,7 +2,6 @@
 // 100 ms timers, never read from a clock.
 
 #include "controlhelpers.h"
-#include "core/tenths.h"
 #include "flashcardfrm.h"
 #include "phrases.h"
 #include "textcodec.h"
@@ -14,13 +13,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-
-namespace {
-QString tenths(int32_t count)
-{
-    return toQt(quorvex::tenthsText(count));
-}
-} // namespace
 
 void Tflashcardfrm::wireTiming()
 {
@@ -62,7 +54,7 @@ void Tflashcardfrm::ctrTimer()
 {
     session.tick();
     //: The time since the drill began. Room: about 115 px.
-    setCaption(ui.ttimelb, tr("Total time: %1 s").arg(tenths(session.elapsedTenths())));
+    setCaption(ui.ttimelb, tr("Total time: %1 s").arg(shownTenths(session.elapsedTenths())));
     showTimeOfQuestion();
 }
 
@@ -71,13 +63,13 @@ void Tflashcardfrm::ctrTimer()
 void Tflashcardfrm::showTimeOfQuestion()
 {
     //: Seconds, after a number: "12.5 s".
-    ui.tlb->setText(tr("%1 s").arg(tenths(session.questionTenths())));
+    ui.tlb->setText(tr("%1 s").arg(shownTenths(session.questionTenths())));
 }
 
 void Tflashcardfrm::srtrTimer()
 {
     const quorvex::DrillSession::RoundTicked ticked = session.roundTick();
-    ui.tlb->setText(tenths(ticked.tenthsLeft));
+    ui.tlb->setText(shownTenths(ticked.tenthsLeft));
     setTextColour(ui.tlb, ticked.lastTenSeconds ? red : green);
     if (!ticked.ended)
         return;
@@ -98,7 +90,7 @@ void Tflashcardfrm::srsbChange()
     ui.ydlb->hide();
     ui.speedtlb->hide();
     ui.srtlb->setText(roundLengthCaption(seconds));
-    ui.tlb->setText(QStringLiteral("%1.0").arg(seconds));
+    ui.tlb->setText(shownTenths(seconds * 10));
 }
 
 void Tflashcardfrm::qtcbChange()
@@ -113,7 +105,7 @@ void Tflashcardfrm::qtcbChange()
         ui.Showtimer1->setEnabled(true);
         ui.Timegb->setVisible(ui.Showtimer1->isChecked());
     } else {
-        ui.tlb->setText(QStringLiteral("%1.0").arg(ui.srsb->value()));
+        ui.tlb->setText(shownTenths(ui.srsb->value() * 10));
         ui.ydlb->hide();
         ui.speedtlb->hide();
         ui.ttimelb->hide();

@@ -2,6 +2,7 @@
 // the right practice answers, day by day.
 
 #include "fluencyplan.h"
+#include "phrases.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -145,7 +146,7 @@ void drawChart(QPainter& painter, const FluencyReport& report)
     painter.setPen(timeColour);
     for (double seconds = 0; seconds <= secondsTop + secondsStep / 2; seconds += secondsStep)
         painter.drawText(QRectF(plotArea.right() + 6, yOfSeconds(seconds) - 8, 60, 16),
-            Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("FluencyReport", "%1 s").arg(seconds));
+            Qt::AlignLeft | Qt::AlignVCenter, QCoreApplication::translate("FluencyReport", "%1 s").arg(shownNumber(seconds)));
     // The line a fluent answer stays under.
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
     const double fluentY = yOfSeconds(quorvex::fluentTenths / 10.0);

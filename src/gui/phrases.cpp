@@ -448,6 +448,26 @@ QString dayFaultText(const quorvex::DayFault& fault)
         .arg(student, number(fault.day), number(fault.newDay), reason);
 }
 
+namespace {
+QString withDecimalSeparator(QString number)
+{
+    if (!translated)
+        return number;
+    //: The decimal separator of the numbers shown: "," where "12,5 s" is written.
+    return number.replace(QLatin1Char('.'), phrase(QT_TRANSLATE_NOOP("Phrases", ".")));
+}
+} // namespace
+
+QString shownTenths(int32_t tenths)
+{
+    return withDecimalSeparator(toQt(quorvex::tenthsText(tenths)));
+}
+
+QString shownNumber(double value)
+{
+    return withDecimalSeparator(QString::number(value));
+}
+
 QString roundLengthCaption(int seconds)
 {
     if (!translated)

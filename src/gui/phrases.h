@@ -43,6 +43,12 @@ QString lockNoticeText(const quorvex::Bytes& notice);
 // A clean-up of day files that was refused: "Could not delete Ann's day 3: Permission denied".
 QString dayFaultText(const quorvex::DayFault& fault);
 
+// A time in tenths of a second as shown, "12.5", with the decimal separator of the program's
+// language ("12,5" in German, French and Spanish). Files keep the point.
+QString shownTenths(int32_t tenths);
+// Any number as shown, with that separator.
+QString shownNumber(double value);
+
 // "Time: 90 s", "Time: 1 min 30 s" above the speed round's scroll bar.
 QString roundLengthCaption(int seconds);
 
