@@ -386,7 +386,7 @@
     </message>
     <message>
         <source>Windows keeps this name for itself</source>
-        <translation>Diesen Namen braucht Windows selbst</translation>
+        <translation>Name für Windows reserviert</translation>
     </message>
     <message>
         <source>Name too long, please abbreviate</source>

@@ -670,7 +670,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>A name cannot begin with .~</source>
         <extracomment>The program&apos;s hidden files begin with a dot and a tilde. Room: 281 px.</extracomment>
-        <translation>Un nom ne peut pas commencer par .~</translation>
+        <translation>Pas de .~ au début du nom</translation>
     </message>
     <message>
         <source>Would share history files with %1</source>

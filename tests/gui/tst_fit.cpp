@@ -153,8 +153,9 @@ void TestFit::textsFitTheirControls()
     // Each name shows its own caption: added, or why it was refused.
     trigger("AddaStudent1");
     for (const QString& name :
-        { QStringLiteral("Ann"), QStringLiteral("A/B"), QStringLiteral("A:B"), QStringLiteral("A\x01"),
-            QStringLiteral(".."), QStringLiteral("A2"), QString(300, QLatin1Char('a')), QStringLiteral("A\u0141") }) {
+        { QStringLiteral("Ann"), QString(), QStringLiteral("A/B"), QStringLiteral("A:B"), QStringLiteral("A\x01"),
+            QStringLiteral(".."), QStringLiteral(".~Ann"), QStringLiteral("A2"), QStringLiteral("CON"),
+            QString(300, QLatin1Char('a')), QStringLiteral("A\u0141") }) {
         type("nstudeb", name);
         click("asbt");
         look("Add a Student");
