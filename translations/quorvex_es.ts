@@ -1125,7 +1125,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>&amp;Delete a student</source>
-        <translation>&amp;Borrar un alumno</translation>
+        <translation>&amp;Eliminar un alumno</translation>
     </message>
     <message>
         <source>&amp;Add a Student</source>
@@ -1430,17 +1430,17 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     <message>
         <source>Delete a student</source>
         <extracomment>Title of the teacher panel that removes a pupil from the list.</extracomment>
-        <translation>Borrar un alumno</translation>
+        <translation>Eliminar un alumno</translation>
     </message>
     <message>
         <source>Select student to delete</source>
         <extracomment>Room: 178 px.</extracomment>
-        <translation>Elija qué alumno borrar</translation>
+        <translation>Alumno a eliminar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
         <extracomment>Button. Room: 97 px.</extracomment>
-        <translation>&amp;Borrar</translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
