@@ -1,9 +1,9 @@
 // The certificate's start-up cost: decoding the embedded sheet happens once, when the
 // certificate window is made, before the main window shows.
 
-#include "core/certificateart.h"
-#include "core/certificatetext.h"
-#include "core/jpegdecode.h"
+#include "core/reports/certificateart.h"
+#include "core/reports/certificatetext.h"
+#include "core/reports/jpegdecode.h"
 
 #include <benchmark/benchmark.h>
 

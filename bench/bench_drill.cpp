@@ -1,8 +1,8 @@
-#include "core/answerlog.h"
-#include "core/answers.h"
-#include "core/drillsession.h"
-#include "core/operations.h"
-#include "core/questiondraw.h"
+#include "core/drill/answerlog.h"
+#include "core/drill/answers.h"
+#include "core/drill/drillsession.h"
+#include "core/drill/operations.h"
+#include "core/drill/questiondraw.h"
 
 #include <benchmark/benchmark.h>
 

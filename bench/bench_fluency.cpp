@@ -1,8 +1,8 @@
-#include "core/classoverview.h"
-#include "core/fileio.h"
-#include "core/fluency.h"
-#include "core/history.h"
-#include "core/operations.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
+#include "core/drill/operations.h"
+#include "core/reports/classoverview.h"
+#include "core/reports/fluency.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>

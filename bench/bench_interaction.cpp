@@ -3,7 +3,7 @@
 // twenty lines in view. Run by hand (it is not a test):
 //   QT_QPA_PLATFORM=offscreen build/bench/quorvex_interaction_bench
 
-#include "gui/flashcardfrm.h"
+#include "gui/mainwindow/flashcardfrm.h"
 #include "guitest.h"
 
 #include <QApplication>

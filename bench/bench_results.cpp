@@ -1,5 +1,5 @@
-#include "core/history.h"
-#include "core/resultsorder.h"
+#include "core/classfolder/history.h"
+#include "core/drill/resultsorder.h"
 #include "exchangesort.h"
 
 #include <benchmark/benchmark.h>

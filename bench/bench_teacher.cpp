@@ -1,7 +1,7 @@
-#include "core/cleanup.h"
-#include "core/fileio.h"
-#include "core/history.h"
-#include "core/roster.h"
+#include "core/classfolder/cleanup.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
+#include "core/classfolder/roster.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -5,12 +5,12 @@
 //
 //   quorvex_folder_actions count|save|change|report|overview|reread [pupil] [--repeat N]
 
-#include "core/classoverview.h"
-#include "core/fileio.h"
-#include "core/fluency.h"
-#include "core/history.h"
-#include "core/reask.h"
-#include "core/roster.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
+#include "core/classfolder/roster.h"
+#include "core/drill/reask.h"
+#include "core/reports/classoverview.h"
+#include "core/reports/fluency.h"
 
 #include <algorithm>
 #include <chrono>

@@ -8,8 +8,8 @@
 // until the program has seen every fact answered right within 3.0 s, as the fluency report
 // would show it.
 
-#include "core/answers.h"
-#include "core/drillsession.h"
+#include "core/drill/answers.h"
+#include "core/drill/drillsession.h"
 
 #include <algorithm>
 #include <cstdio>

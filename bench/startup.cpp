@@ -3,9 +3,9 @@
 // empty folder (or give it a class folder, as the program takes one): the first activation
 // creates the roster there. bench/run-startup compares it with startup_floor.
 
-#include "gui/flashcardfrm.h"
-#include "gui/fonts.h"
-#include "gui/programwindows.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/fonts.h"
+#include "gui/windows/programwindows.h"
 #include "startupprobe.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // is not a whole number fails the day with its text, and a day the program saves loads back as
 // the records it saved.
 
-#include "core/fileio.h"
-#include "core/history.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
 #include "fuzzsupport.h"
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // exit()), it either fails with a reason or hands back a whole picture of RGB rows, and a
 // failure leaves nothing behind that a later decode could trip over.
 
-#include "core/jpegdecode.h"
+#include "core/reports/jpegdecode.h"
 #include "fuzzsupport.h"
 
 #include <cstdint>

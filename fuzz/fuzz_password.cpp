@@ -1,8 +1,8 @@
 // The teacher password file, password.txt, from any bytes: the password is exactly the first
 // line, it never carries a line end, and a password written by Set Password reads back as itself.
 
-#include "core/fileio.h"
-#include "core/password.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/password.h"
 #include "fuzzsupport.h"
 
 #include <cstdint>

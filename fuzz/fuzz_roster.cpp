@@ -1,9 +1,9 @@
 // The roster file, studnames.txt, from any bytes at all: every line becomes exactly one entry,
 // nothing is invented or lost, and what the program writes reads back as the same roster.
 
-#include "core/fileio.h"
-#include "core/roster.h"
-#include "core/textlines.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/roster.h"
+#include "core/classfolder/textlines.h"
 #include "fuzzsupport.h"
 
 #include <cstdint>

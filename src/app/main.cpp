@@ -1,6 +1,6 @@
-#include "gui/flashcardfrm.h"
-#include "gui/fonts.h"
-#include "gui/programwindows.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/fonts.h"
+#include "gui/windows/programwindows.h"
 
 #include <QApplication>
 

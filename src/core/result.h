@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bytes.h"
+#include "core/bytes.h"
 
 #include <cassert>
 #include <optional>

@@ -2,7 +2,7 @@
 // when something is first printed (gui/printsupport.h says why). It holds no texts and makes no
 // decisions; the windows do both.
 
-#include "gui/printsupport.h"
+#include "gui/platform/printsupport.h"
 
 #include <QPrintDialog>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/bytes.h"
-#include "core/history.h"
+#include "core/classfolder/history.h"
 
 #include <cstdint>
 

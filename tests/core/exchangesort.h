@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/resultsorder.h"
+#include "core/drill/resultsorder.h"
 
 #include <utility>
 #include <vector>

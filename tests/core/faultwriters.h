@@ -3,11 +3,11 @@
 // What the fault tests have the program write, on POSIX and on Windows alike: days that tell
 // their writer apart, and the files a killed writer alternates between.
 
-#include "core/fileio.h"
-#include "core/history.h"
-#include "core/password.h"
-#include "core/roster.h"
-#include "core/textlines.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
+#include "core/classfolder/password.h"
+#include "core/classfolder/roster.h"
+#include "core/classfolder/textlines.h"
 #include "scratchfolder.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "core/certificatetext.h"
+#include "core/reports/certificatetext.h"
 
 #include <gtest/gtest.h>
 

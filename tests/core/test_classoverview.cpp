@@ -1,6 +1,6 @@
-#include "core/classoverview.h"
-#include "core/fileio.h"
-#include "core/history.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
+#include "core/reports/classoverview.h"
 #include "dayline.h"
 #include "scratchfolder.h"
 

@@ -1,6 +1,6 @@
-#include "core/cleanup.h"
-#include "core/fileio.h"
-#include "core/history.h"
+#include "core/classfolder/cleanup.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
 #include "immutableflag.h"
 #include "scratchfolder.h"
 

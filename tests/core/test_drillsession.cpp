@@ -1,4 +1,4 @@
-#include "core/drillsession.h"
+#include "core/drill/drillsession.h"
 
 #include <gtest/gtest.h>
 

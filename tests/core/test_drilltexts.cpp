@@ -1,6 +1,6 @@
-#include "core/answers.h"
-#include "core/board.h"
-#include "core/tenths.h"
+#include "core/drill/answers.h"
+#include "core/drill/board.h"
+#include "core/drill/tenths.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // for one student in one folder at the same moment, and a process killed while it replaces a
 // file. Each runs the program's own writers in child processes.
 
-#include "core/cleanup.h"
-#include "core/fileio.h"
-#include "core/history.h"
-#include "core/password.h"
-#include "core/roster.h"
-#include "core/textlines.h"
+#include "core/classfolder/cleanup.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
+#include "core/classfolder/password.h"
+#include "core/classfolder/roster.h"
+#include "core/classfolder/textlines.h"
 #include "faultwriters.h"
 #include "immutableflag.h"
 #include "scratchfolder.h"

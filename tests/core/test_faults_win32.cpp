@@ -3,7 +3,7 @@
 // saving days for one student at the same moment, a writer terminated in the middle of a
 // replacement, a lock whose process has ended, and a day deleted while another copy reads it.
 
-#include "core/cleanup.h"
+#include "core/classfolder/cleanup.h"
 #include "faultwriters.h"
 #include "scratchfolder.h"
 

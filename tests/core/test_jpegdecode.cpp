@@ -1,5 +1,5 @@
-#include "core/certificateart.h"
-#include "core/jpegdecode.h"
+#include "core/reports/certificateart.h"
+#include "core/reports/jpegdecode.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/operations.h"
-#include "core/questiondraw.h"
+#include "core/drill/operations.h"
+#include "core/drill/questiondraw.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,6 +1,6 @@
-#include "core/drillsession.h"
-#include "core/history.h"
-#include "core/reask.h"
+#include "core/classfolder/history.h"
+#include "core/drill/drillsession.h"
+#include "core/drill/reask.h"
 
 #include <gtest/gtest.h>
 

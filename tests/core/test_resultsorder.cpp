@@ -1,4 +1,4 @@
-#include "core/resultsorder.h"
+#include "core/drill/resultsorder.h"
 #include "exchangesort.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "core/fileio.h"
-#include "core/roster.h"
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/roster.h"
 #include "filesizelimit.h"
 #include "scratchfolder.h"
 #include "skiponwindows.h"

@@ -1,4 +1,4 @@
-#include "core/spoken.h"
+#include "core/drill/spoken.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/studentnames.h"
+#include "core/classfolder/studentnames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/teacheraccess.h"
+#include "core/drill/teacheraccess.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/textlines.h"
+#include "core/classfolder/textlines.h"
 
 #include <gtest/gtest.h>
 

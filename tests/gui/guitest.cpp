@@ -1,8 +1,8 @@
 #include "guitest.h"
 
-#include "gui/flashcardfrm.h"
-#include "gui/imagecontrol.h"
-#include "gui/programwindows.h"
+#include "gui/controls/imagecontrol.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/windows/programwindows.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -3,8 +3,8 @@
 // Helpers shared by the window tests: a fresh working folder per test, a recorder in place of
 // every message box and system dialog, and finding controls by name as a user would see them.
 
-#include "gui/flashcardfrm.h"
-#include "gui/userdialogs.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/windows/userdialogs.h"
 
 #include <QObject>
 #include <QStringList>

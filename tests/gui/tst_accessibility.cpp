@@ -1,7 +1,7 @@
 // What a screen reader hears and what a keyboard alone can do, through Qt's accessibility
 // interface.
 
-#include "gui/imagecontrol.h"
+#include "gui/controls/imagecontrol.h"
 #include "guitest.h"
 
 #include <QAccessible>

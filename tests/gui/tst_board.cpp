@@ -1,6 +1,6 @@
 // The array board by its pixels: the dots of a question, the grid, and the pupil's dots.
 
-#include "gui/imagecontrol.h"
+#include "gui/controls/imagecontrol.h"
 #include "guitest.h"
 
 #include <QLabel>

@@ -1,14 +1,14 @@
 // The certificate: its wording from the main window's settings, the drawing of its lines over
 // the background sheet, printing through a PDF printer, and the name dialog.
 
-#include "core/certificateart.h"
-#include "gui/certificatefrm.h"
-#include "gui/flashcardfrm.h"
-#include "gui/imagecontrol.h"
-#include "gui/pdffile.h"
-#include "gui/printpicture.h"
-#include "gui/printsupport.h"
-#include "gui/whoami.h"
+#include "core/reports/certificateart.h"
+#include "gui/controls/imagecontrol.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/pdffile.h"
+#include "gui/platform/printpicture.h"
+#include "gui/platform/printsupport.h"
+#include "gui/windows/certificatefrm.h"
+#include "gui/windows/whoami.h"
 #include "guitest.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // The class folder: started from the desktop menu ("--class-folder") the program keeps its
 // files in a per-user folder it creates; started plainly it works in its current folder.
 
-#include "gui/classfolder.h"
+#include "gui/platform/classfolder.h"
 #include "guitest.h"
 
 #include <QDir>

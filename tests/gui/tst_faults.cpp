@@ -6,8 +6,8 @@
 // the same command succeeds.
 
 #include "../core/filesizelimit.h"
-#include "gui/flashcardfrm.h"
-#include "gui/folderwait.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/windows/folderwait.h"
 #include "guitest.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // each label, button, radio button, check box and panel title, in every state that changes a
 // caption or shows a control.
 
-#include "gui/flashcardfrm.h"
-#include "gui/translations.h"
-#include "gui/wrappingradiobutton.h"
+#include "gui/controls/wrappingradiobutton.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/translations.h"
 #include "guitest.h"
 
 #include <QAction>
@@ -152,10 +152,9 @@ void TestFit::textsFitTheirControls()
     click("Button2");
     // Each name shows its own caption: added, or why it was refused.
     trigger("AddaStudent1");
-    for (const QString& name :
-        { QStringLiteral("Ann"), QString(), QStringLiteral("A/B"), QStringLiteral("A:B"), QStringLiteral("A\x01"),
-            QStringLiteral(".."), QStringLiteral(".~Ann"), QStringLiteral("A2"), QStringLiteral("CON"),
-            QString(300, QLatin1Char('a')), QStringLiteral("A\u0141") }) {
+    for (const QString& name : { QStringLiteral("Ann"), QString(), QStringLiteral("A/B"), QStringLiteral("A:B"),
+             QStringLiteral("A\x01"), QStringLiteral(".."), QStringLiteral(".~Ann"), QStringLiteral("A2"),
+             QStringLiteral("CON"), QString(300, QLatin1Char('a')), QStringLiteral("A\u0141") }) {
         type("nstudeb", name);
         click("asbt");
         look("Add a Student");

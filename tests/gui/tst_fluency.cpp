@@ -2,8 +2,8 @@
 // facts read from that student's days as the window shows them, and printing through a PDF
 // printer onto one landscape page.
 
-#include "gui/flashcardfrm.h"
-#include "gui/fluencyreport.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/windows/fluencyreport.h"
 #include "guitest.h"
 
 #include <QAction>

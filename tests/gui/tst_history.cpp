@@ -1,7 +1,7 @@
 // Saving days and the history view through the real window: a pupil answers, picks another
 // student or closes, and looks at earlier days; the day files are compared byte for byte.
 
-#include "gui/flashcardfrm.h"
+#include "gui/mainwindow/flashcardfrm.h"
 #include "guitest.h"
 
 #include <QCheckBox>

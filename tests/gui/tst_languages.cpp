@@ -1,12 +1,12 @@
 // The program in German, French and Spanish: the language chosen at start, the windows in it,
 // and the files exactly as in English.
 
-#include "core/certificatetext.h"
-#include "core/fileio.h"
-#include "gui/certificatefrm.h"
-#include "gui/fluencyplan.h"
-#include "gui/phrases.h"
-#include "gui/translations.h"
+#include "core/classfolder/fileio.h"
+#include "core/reports/certificatetext.h"
+#include "gui/platform/translations.h"
+#include "gui/windows/certificatefrm.h"
+#include "gui/windows/fluencyplan.h"
+#include "gui/wording/phrases.h"
 #include "guitest.h"
 
 #include <QAction>

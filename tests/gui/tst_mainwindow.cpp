@@ -1,11 +1,11 @@
 // Start-up, the main window's controls and menus, and the drill settings, driven through the
 // controls' names as a user would.
 
-#include "core/history.h"
-#include "gui/controlhelpers.h"
-#include "gui/deferredicons.h"
-#include "gui/flashcardfrm.h"
-#include "gui/whoami.h"
+#include "core/classfolder/history.h"
+#include "gui/controls/controlhelpers.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/deferredicons.h"
+#include "gui/windows/whoami.h"
 #include "guitest.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 // The class overview: opened from the teacher menu, sorted by its headings, a double-click
 // opening a pupil's fluency report, printed on landscape pages and exported as a CSV file.
 
-#include "gui/classoverviewfrm.h"
-#include "gui/flashcardfrm.h"
-#include "gui/fluencyreport.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/windows/classoverviewfrm.h"
+#include "gui/windows/fluencyreport.h"
 #include "guitest.h"
 
 #include <QAction>

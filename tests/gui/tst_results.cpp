@@ -2,8 +2,8 @@
 // bar and the four orders. The records come from day files shown in the history view, so every
 // time and mark is exactly known.
 
-#include "gui/flashcardfrm.h"
-#include "gui/imagecontrol.h"
+#include "gui/controls/imagecontrol.h"
+#include "gui/mainwindow/flashcardfrm.h"
 #include "guitest.h"
 
 #include <QAction>

@@ -4,7 +4,7 @@
 
 #include "../core/filesizelimit.h"
 #include "../core/immutableflag.h"
-#include "gui/flashcardfrm.h"
+#include "gui/mainwindow/flashcardfrm.h"
 #include "guitest.h"
 
 #include <QAction>

@@ -1,0 +1,24 @@
+#include "core/drill/tenths.h"
+
+#include <cstdlib>
+
+namespace quorvex {
+
+Bytes tenthsText(int32_t tenths)
+{
+    // Both parts truncate toward zero; a negative count keeps its sign in front.
+    const Bytes sign = tenths < 0 && tenths > -10 ? "-" : "";
+    return sign + decimal(tenths / 10) + "." + decimal(std::abs(tenths % 10));
+}
+
+Bytes roundLengthText(int32_t seconds)
+{
+    if (seconds <= 60)
+        return "Time: " + decimal(seconds) + " s";
+    Bytes text = "Time: " + decimal(seconds / 60) + " min ";
+    if (seconds % 60 != 0)
+        text += decimal(seconds % 60) + " s";
+    return text;
+}
+
+} // namespace quorvex

@@ -1,0 +1,180 @@
+// The teacher password and access to the three teacher commands: the panels through which a
+// password is created, a teacher logs in and logs out, as views of the access state.
+
+#include "core/classfolder/fileio.h"
+#include "core/classfolder/password.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/textcodec.h"
+#include "gui/windows/userdialogs.h"
+#include "gui/wording/phrases.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+bool isCarriageReturn(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+bool passwordFileStands()
+{
+    return quorvex::fileKind(quorvex::passwordFileName) == quorvex::FileKind::Regular;
+}
+
+QString passwordSetElsewhere()
+{
+    return Tflashcardfrm::tr(
+        "A teacher password has been set on another computer meanwhile. Log in with that password.");
+}
+
+} // namespace
+
+void Tflashcardfrm::wirePassword()
+{
+    connect(ui.logintoaccess1, &QAction::triggered, this, &Tflashcardfrm::logintoaccess1Click);
+    connect(ui.Button3, &QPushButton::clicked, this, &Tflashcardfrm::Button3Click);
+    connect(ui.cspbt, &QPushButton::clicked, this, &Tflashcardfrm::cspbtClick);
+    connect(ui.Button5, &QPushButton::clicked, this, &Tflashcardfrm::Button5Click);
+    connect(ui.clibt, &QPushButton::clicked, this, &Tflashcardfrm::clibtClick);
+    connect(ui.Button4, &QPushButton::clicked, this, &Tflashcardfrm::Button4Click);
+    connect(ui.clobt, &QPushButton::clicked, this, &Tflashcardfrm::clobtClick);
+    ui.newpasseb->installEventFilter(this);
+    ui.passeb->installEventFilter(this);
+}
+
+void Tflashcardfrm::loadTeacherPassword()
+{
+    auto stored = quorvex::readPasswordFile();
+    if (stored)
+        access.loadStored(*std::move(stored));
+    else {
+        reportFileError(this, stored.error());
+        access.loadUnreadable();
+    }
+    showAccess();
+}
+
+bool Tflashcardfrm::followPasswordSetElsewhere()
+{
+    // Another computer may have set a password since this one started: it counts here too.
+    if (access.state() != quorvex::AccessState::NoPassword || !passwordFileStands())
+        return false;
+    userDialogs().reportError(this, passwordSetElsewhere());
+    loadTeacherPassword();
+    return true;
+}
+
+void Tflashcardfrm::showAccess()
+{
+    ui.logintoaccess1->setText(accessOfferCaption(access.offer()));
+    const bool enabled = access.teacherCommandsEnabled();
+    ui.Deleteastudent1->setEnabled(enabled);
+    ui.AddaStudent1->setEnabled(enabled);
+    ui.Filecleanup1->setEnabled(enabled);
+    ui.ClassOverview1->setEnabled(enabled);
+}
+
+void Tflashcardfrm::logintoaccess1Click()
+{
+    followPasswordSetElsewhere();
+    switch (access.panel()) {
+    case quorvex::AccessPanel::LogIn:
+        ui.passeb->clear();
+        ui.logingb->show();
+        ui.passeb->setFocus();
+        break;
+    case quorvex::AccessPanel::CreatePassword:
+        ui.nologingb->show();
+        ui.newpasseb->setFocus();
+        break;
+    case quorvex::AccessPanel::LogOut:
+        ui.logoutgb->show();
+        break;
+    }
+}
+
+void Tflashcardfrm::Button3Click()
+{
+    const std::optional<quorvex::Bytes> password = toBytes(ui.newpasseb->text());
+    if (!password || !quorvex::passwordFitsOneLine(*password)) {
+        userDialogs().reportError(
+            this, tr("This password cannot be stored: it holds a character the password file cannot keep."));
+        return;
+    }
+    bool existed = false;
+    if (auto written = quorvex::createPasswordFile(*password, &existed); !written) {
+        reportLockNotices(this);
+        if (existed && passwordFileStands()) {
+            // Nothing was written: the password set elsewhere is the password here too.
+            ui.nologingb->hide();
+            userDialogs().reportError(this, passwordSetElsewhere());
+            loadTeacherPassword();
+            return;
+        }
+        reportFileError(this, written.error());
+        return;
+    }
+    reportLockNotices(this);
+    access.passwordSet(*password);
+    showAccess();
+    ui.nologingb->hide();
+}
+
+bool Tflashcardfrm::newpassebKeyPress(QKeyEvent* event)
+{
+    if (isCarriageReturn(event))
+        Button3Click();
+    return false;
+}
+
+void Tflashcardfrm::cspbtClick()
+{
+    ui.nologingb->hide();
+}
+
+void Tflashcardfrm::Button5Click()
+{
+    const std::optional<quorvex::Bytes> typed = toBytes(ui.passeb->text());
+    if (!typed || !access.logIn(*typed)) {
+        ui.pfailedlb->show();
+        return;
+    }
+    showAccess();
+    ui.logingb->hide();
+}
+
+bool Tflashcardfrm::passebKeyPress(QKeyEvent* event)
+{
+    if (isCarriageReturn(event))
+        Button5Click();
+    return false;
+}
+
+void Tflashcardfrm::passebEnter()
+{
+    ui.pfailedlb->hide();
+}
+
+void Tflashcardfrm::clibtClick()
+{
+    ui.pfailedlb->hide();
+    ui.logingb->hide();
+}
+
+void Tflashcardfrm::Button4Click()
+{
+    access.logOut();
+    showAccess();
+    ui.logoutgb->hide();
+}
+
+void Tflashcardfrm::clobtClick()
+{
+    ui.logoutgb->hide();
+}

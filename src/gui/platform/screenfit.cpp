@@ -1,0 +1,39 @@
+#include "gui/platform/screenfit.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+QMargins frameOf(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect client = window->geometry();
+    return { client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+        frame.bottom() - client.bottom() };
+}
+
+} // namespace
+
+QPoint topLeftWithin(const QRect& area, QSize frame, QPoint wanted)
+{
+    const int left = std::max(area.left(), std::min(wanted.x(), area.right() + 1 - frame.width()));
+    const int top = std::max(area.top(), std::min(wanted.y(), area.bottom() + 1 - frame.height()));
+    return { left, top };
+}
+
+QRect placeOnScreen(const QWidget* window, QSize client, QPoint frameTopLeft)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return { frameTopLeft, client };
+    const QRect area = screen->availableGeometry();
+    QMargins frame = frameOf(window);
+    if (frame.isNull() && window->parentWidget() && window->parentWidget()->window()->isVisible())
+        frame = frameOf(window->parentWidget()->window());
+    const QSize room = area.size().shrunkBy(frame);
+    const QSize given = client.boundedTo(room.expandedTo(QSize(1, 1)));
+    return { topLeftWithin(area, given.grownBy(frame), frameTopLeft), given };
+}
