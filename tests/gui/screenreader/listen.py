@@ -96,9 +96,11 @@ class ScreenReader:
         self.offset += end
         return data[:end].decode("utf-8", errors="replace").splitlines()
 
-    def listen(self, wait=8.0, quiet=1.0):
+    def listen(self, wait=8.0, quiet=1.0, longest=15.0):
         """What is said from now until nothing more is said for `quiet` seconds, or nothing at all
-        within `wait` seconds."""
+        within `wait` seconds. While the screen reader still logs anything, it may still be working
+        towards an utterance, so the quiet is of the whole log; a log kept busy by events that are
+        never spoken, such as a running clock's, ends the listening after `longest` seconds."""
         said = []
         start = last = time.monotonic()
         while True:
@@ -107,7 +109,7 @@ class ScreenReader:
             if lines:
                 last = now
                 said += [m[1] for m in map(SPOKEN.search, lines) if m]
-            if (said and now - last > quiet) or (not said and now - start > wait):
+            if (said and now - last > quiet) or (not said and now - start > wait) or now - start > longest:
                 return said
             time.sleep(0.05)
 
