@@ -101,22 +101,31 @@ void ImageControl::resizeEvent(QResizeEvent*)
     m_picture = grown;
 }
 
-void ImageControl::setItems(QStringList items)
+void ImageControl::setItems(int count, std::function<QString(int)> words)
 {
-    const QString before = m_items.value(m_current);
     m_hasItems = true;
-    m_items = std::move(items);
-    m_current = std::clamp(m_current, 0, std::max<int>(0, m_items.size() - 1));
-    if (m_items.value(m_current) != before)
-        announceCurrentItem();
+    m_itemCount = count;
+    m_itemWords = std::move(words);
+    m_current = std::clamp(m_current, 0, std::max(0, m_itemCount - 1));
+    const QString now = item(m_current);
+    if (now == m_currentWords)
+        return;
+    m_currentWords = now;
+    announceCurrentItem();
+}
+
+QString ImageControl::item(int index) const
+{
+    return index >= 0 && index < m_itemCount && m_itemWords ? m_itemWords(index) : QString();
 }
 
 void ImageControl::setCurrentItem(int index)
 {
-    index = std::clamp(index, 0, std::max<int>(0, m_items.size() - 1));
+    index = std::clamp(index, 0, std::max(0, m_itemCount - 1));
     if (index == m_current)
         return;
     m_current = index;
+    m_currentWords = item(m_current);
     announceCurrentItem();
 }
 
@@ -135,7 +144,7 @@ void ImageControl::focusInEvent(QFocusEvent* event)
 
 void ImageControl::announceCurrentItem()
 {
-    if (!hasFocus() || m_current >= m_items.size())
+    if (!hasFocus() || m_current >= m_itemCount)
         return;
     QAccessibleEvent event(this, QAccessible::Focus);
     event.setChild(m_current);

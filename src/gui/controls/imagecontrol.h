@@ -31,10 +31,13 @@ public:
     // arrives, when the keyboard moves, and when the item's words change. Without items the
     // picture is one graphic. A screen reader learns once what an object is, so a control is read
     // item by item from the first call on, even while it has no items.
-    void setItems(QStringList items);
+    // The items are counted at once but worded only when asked for, so that a long results page
+    // costs nothing until a screen reader reads it.
+    void setItems(int count, std::function<QString(int)> words);
     bool hasItems() const { return m_hasItems; }
+    int itemCount() const { return m_itemCount; }
+    QString item(int index) const;
     void setCurrentItem(int index);
-    const QStringList& items() const { return m_items; }
     int currentItem() const { return m_current; }
     // Announces the current item again, its words unchanged: a key that changed nothing is
     // answered too. Each time, the item is a new object to a screen reader.
@@ -58,8 +61,10 @@ private:
     mutable std::function<QImage()> m_source;
     mutable bool m_blank = true; // the picture is the white canvas, not made yet
     QRect m_focusMark;
-    QStringList m_items;
+    int m_itemCount = 0;
+    std::function<QString(int)> m_itemWords;
     int m_current = 0;
+    QString m_currentWords; // as last announced or set, to tell a change
     int m_repeats = 0;
     bool m_hasItems = false;
 };

@@ -89,10 +89,10 @@ bool Tflashcardfrm::boardKeyPress(QKeyEvent* event)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter: {
-        const QString before = ui.ttim->items().value(boardCursor);
+        const QString before = ui.ttim->item(boardCursor);
         ttimMouseDown(Qt::NoButton, event->modifiers(), quorvex::dotBoxLeft(column) + quorvex::dotSize / 2,
             quorvex::dotBoxTop(row) + quorvex::dotSize / 2);
-        if (ui.ttim->items().value(boardCursor) == before)
+        if (ui.ttim->item(boardCursor) == before)
             ui.ttim->repeatCurrentItem(); // a dot of the question stays where the pupil adds one
         return true;
     }
@@ -122,13 +122,11 @@ void Tflashcardfrm::showBoardCursor()
         ui.ttim->setAccessibleName(picture);
     if (ui.ttim->accessibleDescription() != drawn)
         ui.ttim->setAccessibleDescription(drawn);
-    QStringList cells;
-    for (int cell = 0; cell < quorvex::boardCells * quorvex::boardCells; ++cell) {
+    ui.ttim->setItems(quorvex::boardCells * quorvex::boardCells, [this](int cell) {
         const int cellColumn = cell % quorvex::boardCells;
         const int cellRow = cell / quorvex::boardCells;
-        cells << spokenCellText(cellColumn, cellRow, dotShownAt(cellColumn, cellRow));
-    }
-    ui.ttim->setItems(std::move(cells));
+        return spokenCellText(cellColumn, cellRow, dotShownAt(cellColumn, cellRow));
+    });
     ui.ttim->setCurrentItem(boardCursor);
 }
 

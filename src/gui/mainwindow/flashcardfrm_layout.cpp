@@ -581,8 +581,8 @@ void Tflashcardfrm::setAccessibleNamesAndTabOrder()
     }
     ui.resltsim->setAccessibleDescription(tr("No answers"));
     // The board and the results page are read cell by cell and line by line.
-    ui.ttim->setItems({});
-    ui.resltsim->setItems({});
+    ui.ttim->setItems(0, {});
+    ui.resltsim->setItems(0, {});
 
     // The board takes the keyboard too: arrows move over the cells, space places or removes a dot.
     ui.ttim->setFocusPolicy(Qt::TabFocus);

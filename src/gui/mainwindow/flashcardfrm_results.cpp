@@ -110,12 +110,12 @@ void Tflashcardfrm::resltsbtClick()
     painter.end();
     // A screen reader reads the page line by line, every line of the log, and hears the lines
     // in view at once as the page's description.
-    QStringList lines;
-    for (int32_t line = 1; line <= count; ++line)
-        lines << spokenRecord(log.slot(line), withBars);
-    ui.resltsim->setAccessibleDescription(
-        lines.isEmpty() ? tr("No answers") : lines.mid(first - 1, pageLines).join(QLatin1Char('\n')));
-    ui.resltsim->setItems(std::move(lines));
+    QStringList shown;
+    for (int32_t line = first; line < first + pageLines && line <= count; ++line)
+        shown << spokenRecord(log.slot(line), withBars);
+    ui.resltsim->setAccessibleDescription(shown.isEmpty() ? tr("No answers") : shown.join(QLatin1Char('\n')));
+    ui.resltsim->setItems(
+        count, [this, withBars](int line) { return spokenRecord(session.log().slot(line + 1), withBars); });
     showResultsCursor();
 }
 
@@ -140,7 +140,7 @@ bool Tflashcardfrm::resultsKeyPress(QKeyEvent* event)
         line = 0;
         break;
     case Qt::Key_End:
-        line = static_cast<int>(ui.resltsim->items().size()) - 1;
+        line = ui.resltsim->itemCount() - 1;
         break;
     default:
         return false;
@@ -162,7 +162,7 @@ bool Tflashcardfrm::resultsKeyPress(QKeyEvent* event)
 void Tflashcardfrm::showResultsCursor()
 {
     const int slot = ui.resltsim->currentItem() - ui.resltssb->value();
-    ui.resltsim->setFocusMark(ui.resltsim->items().isEmpty() || slot < 0 || slot >= pageLines
+    ui.resltsim->setFocusMark(ui.resltsim->itemCount() == 0 || slot < 0 || slot >= pageLines
             ? QRect()
             : QRect(1, firstLineTop + lineHeight * slot - 2, ui.resltsim->width() - 2, lineHeight));
 }

@@ -201,7 +201,7 @@ public:
 QString itemWords(QWidget* owner, int index)
 {
     if (auto* picture = qobject_cast<ImageControl*>(owner))
-        return picture->items().value(index);
+        return picture->item(index);
     if (auto* list = qobject_cast<QComboBox*>(owner))
         return index == 0 ? list->currentText() : QString();
     return {};
@@ -309,7 +309,7 @@ public:
     {
     }
     QAccessible::Role role() const override { return picture()->hasItems() ? QAccessible::List : QAccessible::Graphic; }
-    int childCount() const override { return static_cast<int>(picture()->items().size()); }
+    int childCount() const override { return picture()->itemCount(); }
     QAccessibleInterface* child(int index) const override
     {
         return index >= 0 && index < childCount() ? m_items.at(widget(), index) : nullptr;
@@ -328,7 +328,7 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        if (!picture()->items().isEmpty())
+        if (picture()->itemCount() > 0)
             state.focused = false;
         return state;
     }
