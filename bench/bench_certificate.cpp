@@ -2,7 +2,6 @@
 // certificate window is made, before the main window shows.
 
 #include "core/reports/certificateart.h"
-#include "core/reports/certificatetext.h"
 #include "core/reports/jpegdecode.h"
 
 #include <benchmark/benchmark.h>
@@ -29,14 +28,3 @@ static void RejectTruncatedSheet(benchmark::State& state)
     }
 }
 BENCHMARK(RejectTruncatedSheet)->Unit(benchmark::kMillisecond);
-
-static void ComposeCertificate(benchmark::State& state)
-{
-    CertificateInputs in;
-    in.mixAndMatch = true;
-    in.ticked = { true, true, true, true };
-    in.studentName = "Guest";
-    for (auto _ : state)
-        benchmark::DoNotOptimize(composeCertificate(in));
-}
-BENCHMARK(ComposeCertificate);

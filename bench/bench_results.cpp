@@ -1,6 +1,8 @@
 #include "core/classfolder/history.h"
 #include "core/drill/resultsorder.h"
 #include "exchangesort.h"
+#include "fileerrors.h"
+#include "scratchfolder.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -92,39 +94,18 @@ BENCHMARK_CAPTURE(BM_ExchangeSort, ShortestFirst, ResultsOrder::ShortestFirst)
     ->Unit(benchmark::kMillisecond);
 
 // The working folder is the program's only place for files, so the day files go into a
-// fresh temporary one for the length of the benchmark.
-class TemporaryWorkingFolder {
-public:
-    TemporaryWorkingFolder()
-        : m_previous(std::filesystem::current_path())
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-bench-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-        std::filesystem::current_path(m_path);
-    }
-    ~TemporaryWorkingFolder()
-    {
-        std::filesystem::current_path(m_previous);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TemporaryWorkingFolder(const TemporaryWorkingFolder&) = delete;
-    TemporaryWorkingFolder& operator=(const TemporaryWorkingFolder&) = delete;
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_path;
-};
+// fresh ScratchFolder for the length of the benchmark, made in the temporary folder even when
+// the tests' shared folder (QUORVEX_SHARE_A and _B) is set.
 
 // Includes the flush to the disk that keeps a crash from leaving half a day behind.
 void BM_SaveDay(benchmark::State& state)
 {
-    TemporaryWorkingFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     const std::vector<Treslts> log = answeredLog(3000);
     for (auto _ : state) {
         const Result<int32_t> day = saveDayFrom("Ann", 1, log);
         if (!day.ok()) {
-            state.SkipWithError(day.error().reason.c_str());
+            state.SkipWithError(described(day.error()).c_str());
             break;
         }
         state.PauseTiming();
@@ -136,7 +117,7 @@ BENCHMARK(BM_SaveDay)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadDay(benchmark::State& state)
 {
-    TemporaryWorkingFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     if (!saveNextDay("Ann", answeredLog(3000)).ok()) {
         state.SkipWithError("could not write the day");
         return;

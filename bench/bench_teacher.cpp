@@ -2,6 +2,8 @@
 #include "core/classfolder/fileio.h"
 #include "core/classfolder/history.h"
 #include "core/classfolder/roster.h"
+#include "fileerrors.h"
+#include "scratchfolder.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -13,29 +15,8 @@ using namespace quorvex;
 
 namespace {
 
-// The program works in its current folder: each benchmark gets a fresh temporary one.
-class TeacherScratchFolder {
-public:
-    TeacherScratchFolder()
-        : m_previous(std::filesystem::current_path())
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-bench-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-        std::filesystem::current_path(m_path);
-    }
-    ~TeacherScratchFolder()
-    {
-        std::filesystem::current_path(m_previous);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    TeacherScratchFolder(const TeacherScratchFolder&) = delete;
-    TeacherScratchFolder& operator=(const TeacherScratchFolder&) = delete;
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_path;
-};
+// The program works in its current folder: each benchmark gets a fresh ScratchFolder, made in
+// the temporary folder even when the tests' shared folder (QUORVEX_SHARE_A and _B) is set.
 
 Bytes studentName(int k)
 {
@@ -69,7 +50,7 @@ void writeDays(const Bytes& student, int days)
 
 void BM_LoadRoster1000(benchmark::State& state)
 {
-    TeacherScratchFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     std::vector<Bytes> roster { guestName };
     for (int k = 1; k <= 1000; ++k)
         roster.push_back(studentName(k));
@@ -83,7 +64,7 @@ BENCHMARK(BM_LoadRoster1000)->Unit(benchmark::kMicrosecond);
 
 void BM_CountDays365(benchmark::State& state)
 {
-    TeacherScratchFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     writeDays("Ann", 365);
     for (auto _ : state)
         benchmark::DoNotOptimize(countDays("Ann"));
@@ -94,7 +75,7 @@ BENCHMARK(BM_CountDays365)->Unit(benchmark::kMicrosecond);
 // and 300 renames per run. The files are written again, untimed, before every run.
 void BM_CleanUpAll30x365(benchmark::State& state)
 {
-    TeacherScratchFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     std::vector<Bytes> students { guestName };
     for (int k = 1; k < 30; ++k)
         students.push_back(studentName(k));
@@ -112,7 +93,7 @@ BENCHMARK(BM_CleanUpAll30x365)->Unit(benchmark::kMillisecond)->Iterations(3);
 // Taking a student's lock and giving it back: a file created exclusively, with its note.
 void BM_FolderLock(benchmark::State& state)
 {
-    TeacherScratchFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     for (auto _ : state) {
         Result<FolderLock> lock = FolderLock::take(studentLockName("Ann"));
         benchmark::DoNotOptimize(lock.ok());
@@ -125,7 +106,7 @@ BENCHMARK(BM_FolderLock)->Unit(benchmark::kMicrosecond);
 // flushed and moved in. The new day is removed again, untimed.
 void BM_SaveNextDayWithLock(benchmark::State& state)
 {
-    TeacherScratchFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     writeDays("Ann", 365);
     std::vector<Treslts> day(100);
     for (Treslts& record : day) {
@@ -138,7 +119,7 @@ void BM_SaveNextDayWithLock(benchmark::State& state)
     for (auto _ : state) {
         const Result<int32_t> saved = saveNextDay("Ann", day);
         if (!saved.ok()) {
-            state.SkipWithError(saved.error().reason.c_str());
+            state.SkipWithError(described(saved.error()).c_str());
             break;
         }
         state.PauseTiming();

@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>3.0 s</source>
-        <translation>3.0 s</translation>
+        <translation>3,0 s</translation>
     </message>
     <message>
         <source>today</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>fluent: right within 3.0 s</source>
-        <translation>sicher: richtig in max. 3.0 s</translation>
+        <translation>sicher: richtig in max. 3,0 s</translation>
     </message>
     <message>
         <source>answered today, not yet saved</source>
@@ -417,8 +417,8 @@
         <translation>Zeit: %1 s</translation>
     </message>
     <message>
-        <source>Time: %1 min</source>
-        <extracomment>The length of a speed round in whole minutes. Room: 130 px.</extracomment>
+        <source>Time: %1 min </source>
+        <extracomment>The length of a speed round in whole minutes (the blank at the end is the English text&apos;s own). Room: 130 px.</extracomment>
         <translation>Zeit: %1 min</translation>
     </message>
     <message>
@@ -554,6 +554,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>A link to a file that cannot be reached (%1)</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Eine Verknüpfung auf eine unerreichbare Datei (%1)</translation>
     </message>
     <message>
@@ -566,6 +567,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
+        <extracomment>A time in a day file that is no whole number; %1 is the text found.</extracomment>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
@@ -574,23 +576,26 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>it is being changed (%1); try again in a moment</source>
+        <extracomment>The student list or the password cannot be changed now; %1 says who holds its lock.</extracomment>
         <translation>wird gerade geändert (%1); bitte gleich noch einmal versuchen</translation>
     </message>
     <message>
         <source>could not be locked (%1: %2)</source>
+        <extracomment>%1 is the lock&apos;s file name, %2 why it could not be taken.</extracomment>
         <translation>konnte nicht gesperrt werden (%1: %2)</translation>
     </message>
     <message>
         <source>%1&apos;s days are in use by %2; the answers are kept, save again in a moment</source>
+        <extracomment>A save waited for a pupil&apos;s days in vain. %1 is the pupil, %2 who holds the lock.</extracomment>
         <translation>Die Tage von %1 werden von %2 verwendet; die Antworten bleiben erhalten, bitte gleich noch einmal speichern</translation>
     </message>
     <message>
         <source>could not lock %1&apos;s days (%2: %3)</source>
+        <extracomment>%1 is the pupil, %2 the lock&apos;s file name, %3 why it could not be taken.</extracomment>
         <translation>die Tage von %1 konnten nicht gesperrt werden (%2: %3)</translation>
     </message>
     <message>
         <source>its process has ended</source>
-        <extracomment>Why a lock left behind was removed.</extracomment>
         <translation>ihr Prozess ist beendet</translation>
     </message>
     <message>
@@ -665,6 +670,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>A link to a file outside the class folder (%1); it is read but never written</source>
+        <extracomment>%1 is the file the link points to.</extracomment>
         <translation>Eine Verknüpfung auf eine Datei außerhalb des Klassenordners (%1); sie wird gelesen, aber nie geschrieben</translation>
     </message>
     <message>
@@ -730,7 +736,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>the clean-up note was not carried out (%1)</source>
-        <extracomment>As above, but the note could not even be renamed. %1 is why it was not carried out.</extracomment>
+        <extracomment>As below, but the note could not even be renamed. %1 is why it was not carried out.</extracomment>
         <translation>die Aufräumnotiz wurde nicht ausgeführt (%1)</translation>
     </message>
     <message>
@@ -803,6 +809,33 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>The decimal separator of the numbers shown: &quot;,&quot; where &quot;12,5 s&quot; is written.</extracomment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>The name is longer than %1 bytes, so its day files could pass the limit of 255 bytes for a file name</source>
+        <extracomment>A pupil&apos;s name is too long to save under: %1 is the most bytes a name may have.</extracomment>
+        <translation>Der Name ist länger als %1 Byte, so könnten seine Tagesdateien die Grenze von 255 Byte für einen Dateinamen überschreiten</translation>
+    </message>
+    <message>
+        <source>Cannot load the JPEG library %1: %2</source>
+        <extracomment>The certificate&apos;s picture cannot be drawn. %1 is the library&apos;s file name, %2 the system&apos;s reason.</extracomment>
+        <translation>Die JPEG-Bibliothek %1 kann nicht geladen werden: %2</translation>
+    </message>
+    <message>
+        <source>unknown reason</source>
+        <translation>unbekannter Grund</translation>
+    </message>
+    <message>
+        <source>The JPEG library %1 has no %2</source>
+        <extracomment>%1 is the library&apos;s file name, %2 a function it should have.</extracomment>
+        <translation>Der JPEG-Bibliothek %1 fehlt %2</translation>
+    </message>
+    <message>
+        <source>Picture too large</source>
+        <translation>Bild zu groß</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown in RGB</source>
+        <translation>Bild kann nicht in RGB gezeigt werden</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>
@@ -844,7 +877,9 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <name>TClassOverviewfrm</name>
     <message>
         <source>Name</source>
-        <extracomment>Column headings of the class overview; a column is as wide as its widest entry.</extracomment>
+        <extracomment>Column headings of the class overview; a column is as wide as its widest entry.
+----------
+Column headings of the exported class overview (a spreadsheet file).</extracomment>
         <translation>Name</translation>
     </message>
     <message>
@@ -901,6 +936,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>Class Overview</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Klassenübersicht</translation>
     </message>
     <message>
@@ -936,7 +972,6 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>The class overview</source>
-        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Die Klassenübersicht</translation>
     </message>
     <message>
@@ -959,11 +994,45 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>Refresh</source>
         <translation>Aktualisieren</translation>
     </message>
+    <message>
+        <source>Last day % right</source>
+        <translation>Letzter Tag % richtig</translation>
+    </message>
+    <message>
+        <source>Addition fluent of %1</source>
+        <translation>Addition sicher von %1</translation>
+    </message>
+    <message>
+        <source>Subtraction fluent of %1</source>
+        <translation>Subtraktion sicher von %1</translation>
+    </message>
+    <message>
+        <source>Multiplication fluent of %1</source>
+        <translation>Multiplikation sicher von %1</translation>
+    </message>
+    <message>
+        <source>Division fluent of %1</source>
+        <translation>Division sicher von %1</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <extracomment>A pupil&apos;s trend in the exported class overview: the share of right answers goes down, stays, goes up.</extracomment>
+        <translation>fallend</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>steigend</translation>
+    </message>
 </context>
 <context>
     <name>TFluencyReportfrm</name>
     <message>
         <source>Fluency Report</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Rechensicherheit</translation>
     </message>
     <message>
@@ -980,7 +1049,6 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>The fluency report</source>
-        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Der Bericht zur Rechensicherheit</translation>
     </message>
     <message>

@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>3.0 s</source>
-        <translation>3.0 s</translation>
+        <translation>3,0 s</translation>
     </message>
     <message>
         <source>today</source>
@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>fluent: right within 3.0 s</source>
-        <translation>acquis&#xa0;: juste en 3.0 s au plus</translation>
+        <translation>acquis&#xa0;: juste en 3,0 s au plus</translation>
     </message>
     <message>
         <source>answered today, not yet saved</source>
@@ -417,8 +417,8 @@
         <translation>Durée&#xa0;: %1 s</translation>
     </message>
     <message>
-        <source>Time: %1 min</source>
-        <extracomment>The length of a speed round in whole minutes. Room: 130 px.</extracomment>
+        <source>Time: %1 min </source>
+        <extracomment>The length of a speed round in whole minutes (the blank at the end is the English text&apos;s own). Room: 130 px.</extracomment>
         <translation>Durée&#xa0;: %1 min</translation>
     </message>
     <message>
@@ -554,6 +554,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>A link to a file that cannot be reached (%1)</source>
+        <extracomment>%1 is the system&apos;s reason.</extracomment>
         <translation>Un lien vers un fichier inaccessible (%1)</translation>
     </message>
     <message>
@@ -566,6 +567,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
+        <extracomment>A time in a day file that is no whole number; %1 is the text found.</extracomment>
         <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valide</translation>
     </message>
     <message>
@@ -574,23 +576,26 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>it is being changed (%1); try again in a moment</source>
+        <extracomment>The student list or the password cannot be changed now; %1 says who holds its lock.</extracomment>
         <translation>il est en cours de modification (%1)&#xa0;; réessayez dans un instant</translation>
     </message>
     <message>
         <source>could not be locked (%1: %2)</source>
+        <extracomment>%1 is the lock&apos;s file name, %2 why it could not be taken.</extracomment>
         <translation>impossible de le verrouiller (%1&#xa0;: %2)</translation>
     </message>
     <message>
         <source>%1&apos;s days are in use by %2; the answers are kept, save again in a moment</source>
+        <extracomment>A save waited for a pupil&apos;s days in vain. %1 is the pupil, %2 who holds the lock.</extracomment>
         <translation>les jours de %1 sont utilisés par %2&#xa0;; les réponses sont conservées, enregistrez de nouveau dans un instant</translation>
     </message>
     <message>
         <source>could not lock %1&apos;s days (%2: %3)</source>
+        <extracomment>%1 is the pupil, %2 the lock&apos;s file name, %3 why it could not be taken.</extracomment>
         <translation>impossible de verrouiller les jours de %1 (%2&#xa0;: %3)</translation>
     </message>
     <message>
         <source>its process has ended</source>
-        <extracomment>Why a lock left behind was removed.</extracomment>
         <translation>son processus est terminé</translation>
     </message>
     <message>
@@ -665,6 +670,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>A link to a file outside the class folder (%1); it is read but never written</source>
+        <extracomment>%1 is the file the link points to.</extracomment>
         <translation>Un lien vers un fichier hors du dossier de la classe (%1)&#xa0;; il est lu, mais jamais écrit</translation>
     </message>
     <message>
@@ -730,7 +736,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>the clean-up note was not carried out (%1)</source>
-        <extracomment>As above, but the note could not even be renamed. %1 is why it was not carried out.</extracomment>
+        <extracomment>As below, but the note could not even be renamed. %1 is why it was not carried out.</extracomment>
         <translation>la note de nettoyage n’a pas été exécutée (%1)</translation>
     </message>
     <message>
@@ -803,6 +809,33 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>The decimal separator of the numbers shown: &quot;,&quot; where &quot;12,5 s&quot; is written.</extracomment>
         <translation>,</translation>
     </message>
+    <message>
+        <source>The name is longer than %1 bytes, so its day files could pass the limit of 255 bytes for a file name</source>
+        <extracomment>A pupil&apos;s name is too long to save under: %1 is the most bytes a name may have.</extracomment>
+        <translation>Le nom dépasse %1 octets, ses fichiers de jours pourraient donc dépasser la limite de 255 octets d’un nom de fichier</translation>
+    </message>
+    <message>
+        <source>Cannot load the JPEG library %1: %2</source>
+        <extracomment>The certificate&apos;s picture cannot be drawn. %1 is the library&apos;s file name, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible de charger la bibliothèque JPEG %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>unknown reason</source>
+        <translation>raison inconnue</translation>
+    </message>
+    <message>
+        <source>The JPEG library %1 has no %2</source>
+        <extracomment>%1 is the library&apos;s file name, %2 a function it should have.</extracomment>
+        <translation>La bibliothèque JPEG %1 n’a pas %2</translation>
+    </message>
+    <message>
+        <source>Picture too large</source>
+        <translation>Image trop grande</translation>
+    </message>
+    <message>
+        <source>Picture cannot be shown in RGB</source>
+        <translation>L’image ne peut pas être affichée en RVB</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>
@@ -844,7 +877,9 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <name>TClassOverviewfrm</name>
     <message>
         <source>Name</source>
-        <extracomment>Column headings of the class overview; a column is as wide as its widest entry.</extracomment>
+        <extracomment>Column headings of the class overview; a column is as wide as its widest entry.
+----------
+Column headings of the exported class overview (a spreadsheet file).</extracomment>
         <translation>Nom</translation>
     </message>
     <message>
@@ -901,6 +936,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>Class Overview</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Aperçu de la classe</translation>
     </message>
     <message>
@@ -936,7 +972,6 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>The class overview</source>
-        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>L’aperçu de la classe</translation>
     </message>
     <message>
@@ -959,11 +994,45 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>Refresh</source>
         <translation>Actualiser</translation>
     </message>
+    <message>
+        <source>Last day % right</source>
+        <translation>Dernier jour % justes</translation>
+    </message>
+    <message>
+        <source>Addition fluent of %1</source>
+        <translation>Addition acquis sur %1</translation>
+    </message>
+    <message>
+        <source>Subtraction fluent of %1</source>
+        <translation>Soustraction acquis sur %1</translation>
+    </message>
+    <message>
+        <source>Multiplication fluent of %1</source>
+        <translation>Multiplication acquis sur %1</translation>
+    </message>
+    <message>
+        <source>Division fluent of %1</source>
+        <translation>Division acquis sur %1</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <extracomment>A pupil&apos;s trend in the exported class overview: the share of right answers goes down, stays, goes up.</extracomment>
+        <translation>en baisse</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>stable</translation>
+    </message>
+    <message>
+        <source>up</source>
+        <translation>en hausse</translation>
+    </message>
 </context>
 <context>
     <name>TFluencyReportfrm</name>
     <message>
         <source>Fluency Report</source>
+        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Bilan des acquis</translation>
     </message>
     <message>
@@ -980,7 +1049,6 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     </message>
     <message>
         <source>The fluency report</source>
-        <extracomment>Subject of the sentence &quot;%1 was saved as ...&quot;.</extracomment>
         <translation>Le bilan des acquis</translation>
     </message>
     <message>

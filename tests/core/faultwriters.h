@@ -8,6 +8,7 @@
 #include "core/classfolder/password.h"
 #include "core/classfolder/roster.h"
 #include "core/classfolder/textlines.h"
+#include "fileerrors.h"
 #include "scratchfolder.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ SaveOutcome outcomeOf(int32_t writer, int32_t save, const Result<int32_t>& day)
 {
     SaveOutcome outcome { writer, save, day.ok() ? *day : 0, {} };
     if (!day.ok()) {
-        const Bytes said = day.error().file + ": " + day.error().reason;
+        const Bytes said = described(day.error());
         said.copy(outcome.reason, sizeof outcome.reason - 1);
     }
     return outcome;

@@ -168,10 +168,13 @@ TEST(ClassOverview, ExportsTheExactBytesWithQuoting)
     guest.fluent = {};
     const std::vector<PupilSummary> rows { pupil("Smith, Jo", 12, 2.0 / 3, Trend::Up),
         pupil("Ren\xE9\x80 \"RJ\"", 7, 0.125, Trend::Down), guest };
-    EXPECT_EQ(overviewCsv(rows),
-        "Name,Days,Answers,Last day % right,Addition fluent of 156,Subtraction fluent of 156,"
-        "Multiplication fluent of 156,Division fluent of 156,Trend\r\n"
-        "\"Smith, Jo\",3,12,67,1,2,156,0,up\r\n"
-        "\"Ren\xC3\xA9\xE2\x82\xAC \"\"RJ\"\"\",3,7,13,1,2,156,0,down\r\n"
+    // The words come from the window, in the teacher's language, and are quoted like any field.
+    const OverviewCsvWords words { { "Name", "Tage", "Antworten", "Letzter Tag, % richtig", "Addition", "Subtraktion",
+                                       "Multiplikation", "Division", "Trend" },
+        { "fallend", "gleich", "steigend" } };
+    EXPECT_EQ(overviewCsv(rows, words),
+        "Name,Tage,Antworten,\"Letzter Tag, % richtig\",Addition,Subtraktion,Multiplikation,Division,Trend\r\n"
+        "\"Smith, Jo\",3,12,67,1,2,156,0,steigend\r\n"
+        "\"Ren\xC3\xA9\xE2\x82\xAC \"\"RJ\"\"\",3,7,13,1,2,156,0,fallend\r\n"
         "Guest,0,0,,0,0,0,0,\r\n");
 }

@@ -1,9 +1,11 @@
 #include "core/classfolder/cleanup.h"
 #include "core/classfolder/fileio.h"
 #include "core/classfolder/history.h"
+#include "fileerrors.h"
 #include "immutableflag.h"
 #include "scratchfolder.h"
 
+#include <cerrno>
 #include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
@@ -95,8 +97,8 @@ TEST(DeleteAllDays, ReportsARefusedDeletionWithStudentAndDay)
     const DayFilesReport report = carryOut(plan);
     EXPECT_EQ(report.deleted, 2);
     ASSERT_EQ(report.faults.size(), 1u);
-    EXPECT_EQ(report.faults[0], (DayFault { DayFault::Action::Delete, "Ann", 2, 0, { "Ann2.txt", "Is a directory" } }));
-    EXPECT_EQ(dayFaultMessage(report.faults[0]), "Could not delete Ann's day 2: Is a directory");
+    EXPECT_EQ(
+        report.faults[0], (DayFault { DayFault::Action::Delete, "Ann", 2, 0, FileError::system("Ann2.txt", EISDIR) }));
     EXPECT_TRUE(isFolder("Ann2.txt"));
     EXPECT_TRUE(daysOnDisk("Ann").empty());
 }
@@ -198,9 +200,10 @@ TEST(CleanUp, ReportsARefusedRenameAndOverwritesNothing)
     const DayFilesReport report = carryOut(plan);
     EXPECT_EQ(report.deleted, 1);
     ASSERT_EQ(report.faults.size(), 2u);
-    EXPECT_EQ(report.faults[0], (DayFault { DayFault::Action::Delete, "Ann", 1, 0, { "Ann1.txt", "Is a directory" } }));
-    EXPECT_EQ(report.faults[1], (DayFault { DayFault::Action::Renumber, "Ann", 3, 1, { "Ann3.txt", "File exists" } }));
-    EXPECT_EQ(dayFaultMessage(report.faults[1]), "Could not renumber Ann's day 3 as day 1: File exists");
+    EXPECT_EQ(
+        report.faults[0], (DayFault { DayFault::Action::Delete, "Ann", 1, 0, FileError::system("Ann1.txt", EISDIR) }));
+    EXPECT_EQ(report.faults[1],
+        (DayFault { DayFault::Action::Renumber, "Ann", 3, 1, FileError::system("Ann3.txt", EEXIST) }));
     // Day 3 stays where it was and day 4 follows it, so their order survives.
     EXPECT_TRUE(isFolder("Ann1.txt"));
     EXPECT_EQ(daysOnDisk("Ann"), (std::map<int, int> { { 3, 3 }, { 4, 4 } }));
@@ -241,8 +244,10 @@ TEST(CleanUp, AFileThatCannotBeDeletedIsReportedAndTheOrderKept)
     const DayFilesReport report = cleanUp({ "Ann" }, CleanupMode::DeleteFirst, 3);
     EXPECT_EQ(report.deleted, 2);
     ASSERT_EQ(report.faults.size(), 2u);
-    EXPECT_EQ(dayFaultMessage(report.faults[0]), "Could not delete Ann's day 2: Operation not permitted");
-    EXPECT_EQ(dayFaultMessage(report.faults[1]), "Could not renumber Ann's day 2 as day 1: Operation not permitted");
+    EXPECT_EQ(
+        report.faults[0], (DayFault { DayFault::Action::Delete, "Ann", 2, 0, FileError::system("Ann2.txt", EPERM) }));
+    EXPECT_EQ(
+        report.faults[1], (DayFault { DayFault::Action::Renumber, "Ann", 2, 1, FileError::system("Ann2.txt", EPERM) }));
     EXPECT_EQ(daysOnDisk("Ann"), (std::map<int, int> { { 2, 2 }, { 3, 4 }, { 4, 5 } }));
 }
 
@@ -252,7 +257,7 @@ struct CraftedNote {
     const char* name;
     const char* noteFile;
     Bytes contents;
-    Bytes why;
+    FileError why; // of the note, which is named here
 };
 
 std::ostream& operator<<(std::ostream& out, const CraftedNote& note)
@@ -281,9 +286,14 @@ TEST_P(CraftedNotes, AreSetAsideAndReportedOnceAndNoDayChanges)
     const DayFilesReport settled = settleClassFolder();
     ASSERT_EQ(settled.faults.size(), 1u);
     const Bytes student = Bytes(crafted.noteFile).substr(2, std::strlen(crafted.noteFile) - 10);
-    EXPECT_EQ(dayFaultMessage(settled.faults[0]),
-        student + "'s days were left as they are: the clean-up note was not carried out (" + crafted.why
-            + "); it was set aside as \"" + crafted.noteFile + ".refused\"");
+    FileError why = crafted.why;
+    why.file = crafted.noteFile;
+    EXPECT_EQ(settled.faults[0],
+        (DayFault { DayFault::Action::Start, student, 0, 0,
+            { .file = crafted.noteFile,
+                .why = Failure::NoteNotCarriedOut,
+                .text = Bytes(crafted.noteFile) + ".refused",
+                .cause = causedBy(why) } }));
     EXPECT_EQ(daysOnDisk("Ann"), renumbered(1, 10));
     EXPECT_FALSE(nameTaken(crafted.noteFile));
     EXPECT_EQ(readFile(Bytes(crafted.noteFile) + ".refused").value(), crafted.contents);
@@ -294,22 +304,24 @@ TEST_P(CraftedNotes, AreSetAsideAndReportedOnceAndNoDayChanges)
 INSTANTIATE_TEST_SUITE_P(NotesOfAnyKind, CraftedNotes,
     ::testing::Values(
         CraftedNote { "HugeDayCount", ".~Ann.cleanup", "clean-up 2\nstudent Ann\ndays 2147483647\ndelete 1\nend\n",
-            "it is not one this program wrote" },
+            { .why = Failure::NoteGarbled } },
         CraftedNote { "EarlierFormatHugeCount", ".~Ann.cleanup", "clean-up\n2147483647\n1\nend\n",
-            "it is not one this program wrote" },
+            { .why = Failure::NoteGarbled } },
         CraftedNote { "CutShort", ".~Ann.cleanup", "clean-up 2\nstudent Ann\ndays 10\ndelete 8\nsize 1 7\n",
-            "it is not one this program wrote" },
-        CraftedNote { "Garbage", ".~Ann.cleanup", Bytes("\0\xff\n\n", 4), "it is not one this program wrote" },
+            { .why = Failure::NoteGarbled } },
+        CraftedNote { "Garbage", ".~Ann.cleanup", Bytes("\0\xff\n\n", 4), { .why = Failure::NoteGarbled } },
         CraftedNote { "FewerDaysThanOnDisk", ".~Ann.cleanup",
             "clean-up 2\nstudent Ann\ndays 5\ndelete 2\n" + sizesOfTenDays(5) + "end\n",
-            "the note counts 5 days, but day 6 is there" },
+            { .why = Failure::NoteCountsFewerDays, .number = 5 } },
         CraftedNote { "SizesOfOtherDays", ".~Ann.cleanup",
             "clean-up 2\nstudent Ann\ndays 10\ndelete 2\n" + sizesOfTenDays(9) + "size 10 9\nend\n",
-            "day 10 is not the day the note counted" },
+            { .why = Failure::DayNotCounted, .number = 10 } },
         CraftedNote { "AnotherPupilNamedInside", ".~Ann.cleanup",
-            "clean-up 2\nstudent Bob\ndays 10\ndelete 2\n" + sizesOfTenDays(10) + "end\n", "it names another pupil" },
+            "clean-up 2\nstudent Bob\ndays 10\ndelete 2\n" + sizesOfTenDays(10) + "end\n",
+            { .why = Failure::NoteNamesAnother } },
         CraftedNote { "APupilNotOnTheList", ".~Ann1.cleanup",
-            "clean-up 2\nstudent Ann1\ndays 5\ndelete 2\n" + sizesOfTenDays(5) + "end\n", "Ann1 is not on the list" }),
+            "clean-up 2\nstudent Ann1\ndays 5\ndelete 2\n" + sizesOfTenDays(5) + "end\n",
+            { .why = Failure::NotOnRoster, .text = "Ann1" } }),
     [](const ::testing::TestParamInfo<CraftedNote>& info) { return info.param.name; });
 
 TEST(CleanUp, AnInterruptedCleanUpIsFinishedWhenTheDaysAreNextCounted)
@@ -334,8 +346,14 @@ struct SharedFilesCase {
     const char* name;
     std::function<DayFilesReport()> work;
     std::map<int, int> left; // Ann's days afterwards
-    std::vector<Bytes> messages;
+    std::vector<DayFault> faults;
 };
+
+DayFault mayBeAnothers(const Bytes& student, int32_t day, const Bytes& other)
+{
+    return { DayFault::Action::Delete, student, day, 0,
+        { .file = dayFileName(student, day), .why = Failure::MayBeSharersDay, .text = other } };
+}
 
 std::ostream& operator<<(std::ostream& out, const SharedFilesCase& c)
 {
@@ -351,26 +369,19 @@ TEST_P(PupilsSharingFiles, KeepEveryFileTheOtherCouldOwn)
     ASSERT_TRUE(replaceFile("studnames.txt", "Guest\r\nAnn\r\nAnn1\r\n").ok());
     writeDays("Ann", 1, 13);
     const DayFilesReport report = c.work();
-    std::vector<Bytes> messages;
-    for (const DayFault& fault : report.faults)
-        messages.push_back(dayFaultMessage(fault));
-    EXPECT_EQ(messages, c.messages);
+    EXPECT_EQ(report.faults, c.faults);
     EXPECT_EQ(daysOnDisk("Ann"), c.left);
 }
 
 INSTANTIATE_TEST_SUITE_P(AnnAndAnn1, PupilsSharingFiles,
     ::testing::Values(
         SharedFilesCase { "DeletingAnn1LeavesAnnsDays", [] { return deleteAllDays("Ann1"); }, renumbered(1, 13),
-            { "Could not delete Ann1's day 1: it may be a history file of Ann too",
-                "Could not delete Ann1's day 2: it may be a history file of Ann too",
-                "Could not delete Ann1's day 3: it may be a history file of Ann too" } },
+            { mayBeAnothers("Ann1", 1, "Ann"), mayBeAnothers("Ann1", 2, "Ann"), mayBeAnothers("Ann1", 3, "Ann") } },
         SharedFilesCase { "DeletingAnnLeavesWhatMayBeAnn1s", [] { return deleteAllDays("Ann"); },
             { { 11, 11 }, { 12, 12 }, { 13, 13 } },
-            { "Could not delete Ann's day 11: it may be a history file of Ann1 too",
-                "Could not delete Ann's day 12: it may be a history file of Ann1 too",
-                "Could not delete Ann's day 13: it may be a history file of Ann1 too" } },
+            { mayBeAnothers("Ann", 11, "Ann1"), mayBeAnothers("Ann", 12, "Ann1"), mayBeAnothers("Ann", 13, "Ann1") } },
         SharedFilesCase { "CleaningUpAnnRenumbersNothing", [] { return cleanUp({ "Ann" }, CleanupMode::KeepLast, 3); },
             renumbered(1, 13),
-            { "Ann's days were left as they are: the list also holds Ann1, whose history files may be the same "
-              "files" } }),
+            { { DayFault::Action::Start, "Ann", 0, 0,
+                { .file = "Ann13.txt", .why = Failure::RosterHoldsSharer, .text = "Ann1" } } } }),
     [](const ::testing::TestParamInfo<SharedFilesCase>& info) { return info.param.name; });

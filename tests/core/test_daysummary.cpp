@@ -3,6 +3,7 @@
 #include "core/classfolder/history.h"
 #include "core/reports/fluency.h"
 #include "dayline.h"
+#include "fileerrors.h"
 #include "scratchfolder.h"
 #include "skiponwindows.h"
 
@@ -85,7 +86,7 @@ void expectSameReport(const FluencyReport& actual, const FluencyReport& expected
 FluencyReport summarisedRead(const Bytes& student)
 {
     Result<FluencyReport> report = readFluencyReport(student);
-    EXPECT_TRUE(report.ok()) << (report.ok() ? "" : report.error().reason);
+    EXPECT_TRUE(report.ok()) << (report.ok() ? "" : described(report.error()));
     return report.ok() ? std::move(report).value() : FluencyReport {};
 }
 

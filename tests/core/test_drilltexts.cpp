@@ -16,14 +16,6 @@ TEST(TenthsText, ShowsWholeSecondsAndTenths)
     EXPECT_EQ(tenthsText(3000), "300.0");
 }
 
-TEST(RoundLengthText, UsesMinutesAboveSixtySeconds)
-{
-    const std::pair<int, const char*> cases[] = { { 1, "Time: 1 s" }, { 60, "Time: 60 s" }, { 61, "Time: 1 min 1 s" },
-        { 90, "Time: 1 min 30 s" }, { 120, "Time: 2 min " }, { 300, "Time: 5 min " }, { 299, "Time: 4 min 59 s" } };
-    for (const auto& [seconds, text] : cases)
-        EXPECT_EQ(roundLengthText(seconds), text) << seconds;
-}
-
 TEST(ParseAnswer, TakesDigitsOnly)
 {
     EXPECT_EQ(parseAnswer("12"), 12);

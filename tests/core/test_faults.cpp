@@ -9,6 +9,7 @@
 #include "core/classfolder/roster.h"
 #include "core/classfolder/textlines.h"
 #include "faultwriters.h"
+#include "fileerrors.h"
 #include "immutableflag.h"
 #include "scratchfolder.h"
 
@@ -790,7 +791,7 @@ TEST_P(PausedHolder, WakesToFindItsLockTakenOverAndDestroysNothing)
             ended = !WIFSTOPPED(status); // done before the pause
             ageLock(studentLockName("Ann"), 120);
             const Result<int32_t> day = saveNextDay("Ann", dayOf(9, trial));
-            ASSERT_TRUE(day.ok()) << day.error().reason;
+            ASSERT_TRUE(day.ok()) << described(day.error());
             saved = *day;
             ::kill(sleeper, SIGCONT);
         }

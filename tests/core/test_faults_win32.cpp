@@ -5,6 +5,7 @@
 
 #include "core/classfolder/cleanup.h"
 #include "faultwriters.h"
+#include "fileerrors.h"
 #include "scratchfolder.h"
 
 #include <algorithm>
@@ -217,7 +218,7 @@ TEST_P(TerminateWhileWriting, LeavesTheOldFileOrTheNewOneNeverAMixOrNothing)
                 continue;
             }
             const Result<Bytes> contents = readFile(name);
-            ASSERT_TRUE(contents.ok()) << contents.error().reason;
+            ASSERT_TRUE(contents.ok()) << described(contents.error());
             EXPECT_TRUE(whole.contains(*contents)) << name << " holds " << contents->size() << " bytes of a mix";
             if (day) {
                 ASSERT_EQ(removeName(name), 0) << name;

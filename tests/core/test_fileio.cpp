@@ -4,6 +4,7 @@
 #include "core/classfolder/password.h"
 #include "core/classfolder/roster.h"
 #include "core/classfolder/studentnames.h"
+#include "fileerrors.h"
 #include "scratchfolder.h"
 #include "skiponwindows.h"
 
@@ -50,7 +51,7 @@ TEST(FileIo, ReplaceFileOverAFolderFailsAndKeepsIt)
     auto status = replaceFile("a.txt", "x");
     ASSERT_FALSE(status.ok());
     EXPECT_EQ(status.error().file, "a.txt");
-    EXPECT_FALSE(status.error().reason.empty());
+    EXPECT_NE(status.error().code, 0);
     EXPECT_FALSE(fileExists("a.txt"));
     EXPECT_EQ(entriesInFolder(), 1u);
 }
@@ -94,8 +95,8 @@ enum class Hostile { Fifo, LinkToDevice, Folder, Oversized };
 struct HostileCase {
     const char* name;
     Hostile kind;
-    const char* reason; // for the roster and the password; a day may be larger
-    const char* dayReason;
+    FileError reason; // for the roster and the password; a day may be larger
+    FileError dayReason;
 };
 
 void putHostile(const std::string& name, Hostile kind, off_t oversize)
@@ -114,6 +115,12 @@ void putHostile(const std::string& name, Hostile kind, off_t oversize)
 }
 
 class HostileFile : public ::testing::TestWithParam<HostileCase> { };
+
+FileError named(FileError error, Bytes file)
+{
+    error.file = std::move(file);
+    return error;
+}
 
 } // namespace
 
@@ -134,25 +141,25 @@ TEST_P(HostileFile, IsReportedNamingTheFileAndNeverWaitedFor)
 
     const auto roster = loadOrCreateRoster();
     ASSERT_FALSE(roster.ok());
-    EXPECT_EQ(roster.error(), (FileError { rosterFileName, c.reason }));
+    EXPECT_EQ(roster.error(), named(c.reason, rosterFileName));
     const auto password = readPasswordFile();
     ASSERT_FALSE(password.ok());
-    EXPECT_EQ(password.error(), (FileError { passwordFileName, c.reason }));
+    EXPECT_EQ(password.error(), named(c.reason, passwordFileName));
     const auto day = loadDay("Ann", 1);
     ASSERT_FALSE(day.ok());
-    EXPECT_EQ(day.error(), (FileError { "Ann1.txt", c.dayReason }));
+    EXPECT_EQ(day.error(), named(c.dayReason, "Ann1.txt"));
     // A roster that could not be read is never replaced by a change.
     EXPECT_FALSE(changeRoster({ { "Bob" }, {}, true, {} }).ok());
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, HostileFile,
-    ::testing::Values(HostileCase { "Fifo", Hostile::Fifo, "Not a regular file (a pipe, a device or the like)",
-                          "Not a regular file (a pipe, a device or the like)" },
-        HostileCase { "LinkToDevZero", Hostile::LinkToDevice, "Not a regular file (a pipe, a device or the like)",
-            "Not a regular file (a pipe, a device or the like)" },
-        HostileCase { "Folder", Hostile::Folder, "Is a directory", "Is a directory" },
-        HostileCase {
-            "Oversized", Hostile::Oversized, "File too large: more than 4 MB", "File too large: more than 64 MB" }),
+    ::testing::Values(
+        HostileCase { "Fifo", Hostile::Fifo, { .why = Failure::NotRegularFile }, { .why = Failure::NotRegularFile } },
+        HostileCase { "LinkToDevZero", Hostile::LinkToDevice, { .why = Failure::NotRegularFile },
+            { .why = Failure::NotRegularFile } },
+        HostileCase { "Folder", Hostile::Folder, { .code = EISDIR }, { .code = EISDIR } },
+        HostileCase { "Oversized", Hostile::Oversized, { .why = Failure::TooLarge, .number = 4 },
+            { .why = Failure::TooLarge, .number = 64 } }),
     [](const auto& info) { return info.param.name; });
 
 #ifndef _WIN32
@@ -234,7 +241,8 @@ TEST(SymbolicLinks, ARosterOrPasswordLinkIsWrittenThroughAndStaysALink)
     const Status password = writePasswordFile("Owl");
     ASSERT_FALSE(password.ok());
     EXPECT_EQ(password.error().file, "password.txt");
-    EXPECT_EQ(password.error().reason, "A link to a file that cannot be reached (No such file or directory)");
+    EXPECT_EQ(
+        password.error(), (FileError { .file = "password.txt", .why = Failure::UnreachableLink, .code = ENOENT }));
     EXPECT_TRUE(std::filesystem::is_symlink("password.txt"));
 #endif
 }
@@ -276,15 +284,14 @@ TEST_P(RosterLinks, AreWrittenThroughOnlyWithinTheClassFolder)
     const std::filesystem::path pointedAt = std::filesystem::canonical("studnames.txt");
     std::filesystem::current_path(top);
     if (c.written) {
-        ASSERT_TRUE(written.ok()) << written.error().reason;
+        ASSERT_TRUE(written.ok()) << described(written.error());
         EXPECT_EQ(readFile(c.written).value(), "Guest\r\nAnn\r\nBob\r\n");
         EXPECT_EQ(pointedAt, top / c.written);
         return;
     }
     ASSERT_FALSE(written.ok());
-    EXPECT_EQ(written.error().file, "studnames.txt");
-    EXPECT_EQ(written.error().reason,
-        "A link to a file outside the class folder (" + pointedAt.string() + "); it is read but never written");
+    EXPECT_EQ(written.error(),
+        (FileError { .file = "studnames.txt", .why = Failure::LinkOutsideFolder, .text = pointedAt.string() }));
     EXPECT_EQ(readFile(pointedAt.string()).value(), "Guest\r\nBob\r\n");
     // Nothing was prepared beside the file either, and the roster still loads from it.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(pointedAt.parent_path()), {}), 1);
@@ -319,9 +326,8 @@ TEST(SymbolicLinks, APasswordLinkOutsideTheClassFolderIsReadButNeverWritten)
     std::filesystem::current_path("class");
     const Status password = writePasswordFile("Cat");
     ASSERT_FALSE(password.ok());
-    EXPECT_EQ(password.error().file, "password.txt");
-    EXPECT_EQ(password.error().reason,
-        "A link to a file outside the class folder (" + target + "); it is read but never written");
+    EXPECT_EQ(
+        password.error(), (FileError { .file = "password.txt", .why = Failure::LinkOutsideFolder, .text = target }));
     EXPECT_EQ(readFile(target).value(), "Owl\r\n");
     EXPECT_EQ(readFile("password.txt").value(), "Owl\r\n");
     EXPECT_TRUE(std::filesystem::is_symlink("password.txt"));
@@ -363,10 +369,11 @@ TEST(FolderLocks, ALockOfAProcessThatEndedIsRemovedAndReported)
     ASSERT_TRUE(nameTaken(".~Ann.days.lock"));
     (void)takeLockNotices();
     EXPECT_EQ(saveNextDay("Ann", {}).value(), 1);
-    const std::vector<Bytes> notices = takeLockNotices();
+    const std::vector<LockNotice> notices = takeLockNotices();
     ASSERT_EQ(notices.size(), 1u);
-    EXPECT_TRUE(notices[0].starts_with("The lock \".~Ann.days.lock\" of computer ")) << notices[0];
-    EXPECT_TRUE(notices[0].ends_with(" was removed: its process has ended.")) << notices[0];
+    EXPECT_EQ(notices[0].lock, ".~Ann.days.lock");
+    EXPECT_FALSE(notices[0].holder.computer.empty());
+    EXPECT_EQ(notices[0].unrenewedSeconds, -1); // its process has ended
 #endif
 }
 
@@ -377,10 +384,12 @@ TEST(FolderLocks, ASaveWaitsForAnotherComputerBrieflyThenReportsAndWritesNothing
         replaceFile(".~Ann.days.lock", "computer pc-7\nprocess 4242\nstarted 1\ntime 2026-12-08 09:15:00\n").ok());
     const Result<int32_t> saved = saveNextDay("Ann", {});
     ASSERT_FALSE(saved.ok());
+    const LockHolder pc7 { "pc-7", "4242", "2026-12-08 09:15:00" };
     EXPECT_EQ(saved.error(),
-        (FileError { "Ann1.txt",
-            "Ann's days are in use by computer pc-7, process 4242, since 2026-12-08 09:15:00; the answers are "
-            "kept, save again in a moment" }));
+        (FileError { .file = "Ann1.txt",
+            .why = Failure::DaysInUse,
+            .text = "Ann",
+            .cause = causedBy({ .file = ".~Ann.days.lock", .why = Failure::InUse, .holder = pc7 }) }));
     EXPECT_FALSE(nameTaken("Ann1.txt"));
 
     // The same lock, not renewed for longer than a holder ever leaves it, is stale.
@@ -395,11 +404,11 @@ TEST(FolderLocks, ASaveWaitsForAnotherComputerBrieflyThenReportsAndWritesNothing
 #endif
     (void)takeLockNotices();
     EXPECT_EQ(saveNextDay("Ann", {}).value(), 1);
-    const std::vector<Bytes> notices = takeLockNotices();
+    const std::vector<LockNotice> notices = takeLockNotices();
     ASSERT_EQ(notices.size(), 1u);
-    EXPECT_TRUE(notices[0].starts_with("The lock \".~Ann.days.lock\" of computer pc-7, process 4242, since "
-                                       "2026-12-08 09:15:00 was removed: it was not renewed for "))
-        << notices[0];
+    EXPECT_EQ(notices[0].lock, ".~Ann.days.lock");
+    EXPECT_EQ(notices[0].holder, pc7);
+    EXPECT_GT(notices[0].unrenewedSeconds, staleLockSeconds);
     EXPECT_EQ(entriesInFolder(), 1u);
 }
 
@@ -408,7 +417,8 @@ TEST(FolderLocks, ASaveWaitsForAnotherComputerBrieflyThenReportsAndWritesNothing
 struct NoLock {
     const char* name;
     std::function<void()> place;
-    Bytes what; // empty: taken over
+    Failure what; // System: taken over
+    Bytes entry = {}; // for a folder: the name it holds
 };
 
 std::ostream& operator<<(std::ostream& out, const NoLock& lock)
@@ -426,7 +436,7 @@ TEST_P(LockNameTaken, IsReportedAsWhatItIsOrTakenOver)
     GetParam().place();
     const auto start = std::chrono::steady_clock::now();
     const Result<int32_t> saved = saveNextDay("Ann", {});
-    if (GetParam().what.empty()) {
+    if (GetParam().what == Failure::System) {
         EXPECT_EQ(saved.value(), 1);
         EXPECT_FALSE(nameTaken(".~Ann.days.lock"));
         return;
@@ -435,9 +445,10 @@ TEST_P(LockNameTaken, IsReportedAsWhatItIsOrTakenOver)
     EXPECT_LT(std::chrono::steady_clock::now() - start, lockWait);
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.error(),
-        (FileError { "Ann1.txt",
-            "could not lock Ann's days (.~Ann.days.lock: this is " + GetParam().what
-                + ", not a lock of the program's; delete it when no computer is using the program)" }));
+        (FileError { .file = "Ann1.txt",
+            .why = Failure::DaysNotLockable,
+            .text = "Ann",
+            .cause = causedBy({ .file = ".~Ann.days.lock", .why = GetParam().what, .text = GetParam().entry }) }));
     EXPECT_FALSE(nameTaken("Ann1.txt"));
 #endif
 }
@@ -446,8 +457,8 @@ TEST_P(LockNameTaken, IsReportedAsWhatItIsOrTakenOver)
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(LockNameTaken);
 #else
 INSTANTIATE_TEST_SUITE_P(PipesLinksAndFolders, LockNameTaken,
-    ::testing::Values(NoLock { "Pipe", [] { ASSERT_EQ(::mkfifo(".~Ann.days.lock", 0644), 0); }, "a pipe (FIFO)" },
-        NoLock { "DanglingLink", [] { ASSERT_EQ(::symlink("nowhere", ".~Ann.days.lock"), 0); }, "a link" },
+    ::testing::Values(NoLock { "Pipe", [] { ASSERT_EQ(::mkfifo(".~Ann.days.lock", 0644), 0); }, Failure::PipeForLock },
+        NoLock { "DanglingLink", [] { ASSERT_EQ(::symlink("nowhere", ".~Ann.days.lock"), 0); }, Failure::LinkForLock },
         NoLock { "FolderWithAFile",
             [] {
                 ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
@@ -455,15 +466,15 @@ INSTANTIATE_TEST_SUITE_P(PipesLinksAndFolders, LockNameTaken,
                 const timespec old[2] = { { std::time(nullptr) - 120, 0 }, { std::time(nullptr) - 120, 0 } };
                 ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
             },
-            "a folder the program did not make (it holds \"notes.txt\")" },
+            Failure::FolderForLock, "notes.txt" },
         NoLock { "EmptyFolderTwoMinutesOld",
             [] {
                 ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
                 const timespec old[2] = { { std::time(nullptr) - 120, 0 }, { std::time(nullptr) - 120, 0 } };
                 ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
             },
-            "" },
-        NoLock { "EmptyFolderJustMade", [] { ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0); }, "" },
+            Failure::System },
+        NoLock { "EmptyFolderJustMade", [] { ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0); }, Failure::System },
         NoLock { "HolderNoteThatIsAFolder",
             [] {
                 ASSERT_EQ(::mkdir(".~Ann.days.lock", 0755), 0);
@@ -471,7 +482,7 @@ INSTANTIATE_TEST_SUITE_P(PipesLinksAndFolders, LockNameTaken,
                 const timespec old[2] = { { std::time(nullptr) - 120, 0 }, { std::time(nullptr) - 120, 0 } };
                 ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", old, 0), 0);
             },
-            "a folder the program did not make (it holds \"holder\")" },
+            Failure::FolderForLock, "holder" },
         // A copy killed before it wrote its note: the lock folder itself looks fresh, as every
         // copy that waits for it looks inside.
         NoLock { "HoldersFolderWithoutANoteTwoMinutesOld",
@@ -484,7 +495,7 @@ INSTANTIATE_TEST_SUITE_P(PipesLinksAndFolders, LockNameTaken,
                 const timespec looked[2] = { { std::time(nullptr) - 10, 0 }, { std::time(nullptr) - 10, 0 } };
                 ASSERT_EQ(::utimensat(AT_FDCWD, ".~Ann.days.lock", looked, 0), 0);
             },
-            "" }),
+            Failure::System }),
     [](const ::testing::TestParamInfo<NoLock>& info) { return info.param.name; });
 #endif
 
@@ -496,10 +507,7 @@ TEST(LongNames, TheLongestNameSavesEveryDayNumberALongerOneIsRefusedNamingTheLim
     const Bytes longer(maxStudentNameLength + 1, 'a');
     const Result<int32_t> saved = saveNextDay(longer, {});
     ASSERT_FALSE(saved.ok());
-    EXPECT_EQ(saved.error(),
-        (FileError { longer + "1.txt",
-            "The name is longer than 237 bytes, so its day files could pass the limit of 255 bytes for a file "
-            "name" }));
+    EXPECT_EQ(saved.error(), (FileError { .file = longer + "1.txt", .why = Failure::NameTooLong, .number = 237 }));
 }
 
 TEST(EightBitNames, EveryNameTheAddPanelAcceptsKeepsItsDayFileByteForByte)

@@ -1,10 +1,12 @@
 #include "core/classfolder/fileio.h"
 #include "core/classfolder/history.h"
+#include "fileerrors.h"
 #include "filesizelimit.h"
 #include "scratchfolder.h"
 #include "skiponwindows.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -90,7 +92,7 @@ class ReadDayLine : public testing::TestWithParam<LineCase> { };
 TEST_P(ReadDayLine, WalksTheFieldsByteForByte)
 {
     const Result<Treslts> record = readDayLine(GetParam().line, "Ann1.txt");
-    ASSERT_TRUE(record.ok()) << record.error().reason;
+    ASSERT_TRUE(record.ok()) << described(record.error());
     EXPECT_EQ(*record, GetParam().record);
 }
 
@@ -139,7 +141,8 @@ TEST_P(ReadMalformedDayLine, NamesTheFileAndTheText)
 {
     const Result<Treslts> record = readDayLine(GetParam().line, "Ann1.txt");
     ASSERT_FALSE(record.ok());
-    EXPECT_EQ(record.error(), (FileError { "Ann1.txt", "'" + GetParam().text + "' is not a valid integer value" }));
+    EXPECT_EQ(
+        record.error(), (FileError { .file = "Ann1.txt", .why = Failure::InvalidInteger, .text = GetParam().text }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, ReadMalformedDayLine,
@@ -166,7 +169,7 @@ class ParseDay : public testing::TestWithParam<DayCase> { };
 TEST_P(ParseDay, ReadsEveryLineAsARecordOfTheStudent)
 {
     const auto records = parseDay(GetParam().contents, "Ann", "Ann1.txt");
-    ASSERT_TRUE(records.ok()) << records.error().reason;
+    ASSERT_TRUE(records.ok()) << described(records.error());
     EXPECT_EQ(*records, GetParam().records);
 }
 
@@ -206,7 +209,7 @@ TEST(ParseDay, RefusesTheWholeDayAtAMalformedLine)
 {
     const auto records = parseDay("Addition ,1 ,q ,a ,1\r\nAddition ,1 ,q ,a ,x\r\n", "Ann", "Ann3.txt");
     ASSERT_FALSE(records.ok());
-    EXPECT_EQ(records.error(), (FileError { "Ann3.txt", "'x' is not a valid integer value" }));
+    EXPECT_EQ(records.error(), (FileError { .file = "Ann3.txt", .why = Failure::InvalidInteger, .text = "x" }));
 }
 
 TEST(ParseDay, KeepsEveryLineOfALongDay)
@@ -241,7 +244,7 @@ TEST(Days, SaveAndLoadRoundTrip)
         answered("Division", false, "12 \xf7 3 = 4", "04", 0),
     };
     const Result<int32_t> day = saveNextDay("Ann", log);
-    ASSERT_TRUE(day.ok()) << day.error().reason;
+    ASSERT_TRUE(day.ok()) << described(day.error());
     EXPECT_EQ(*day, 1);
     EXPECT_EQ(*readFile("Ann1.txt"),
         "Multiplication ,1 ,3 x 4 = 12 ,12 ,35\r\n"
@@ -310,7 +313,7 @@ TEST(Days, AFullDiskLeavesNoHalfWrittenDayBehind)
         day = saveNextDay("Ann", log);
     }
     ASSERT_FALSE(day.ok());
-    EXPECT_EQ(day.error(), (FileError { "Ann1.txt", "File too large" }));
+    EXPECT_EQ(day.error(), FileError::system("Ann1.txt", EFBIG));
     EXPECT_TRUE(folderEntries().empty());
     EXPECT_EQ(countDays("Ann"), 0);
 }
@@ -323,7 +326,7 @@ TEST(Days, AFolderInTheWayIsReportedAndNothingIsLeftBehind)
     EXPECT_EQ(countDays("Ann"), 1);
     const Result<int32_t> day = saveNextDay("Ann", {});
     ASSERT_FALSE(day.ok());
-    EXPECT_EQ(day.error(), (FileError { "Ann2.txt", "Is a directory" }));
+    EXPECT_EQ(day.error(), FileError::system("Ann2.txt", EISDIR));
     EXPECT_EQ(folderEntries(), (std::vector<std::string> { "Ann1.txt", "Ann2.txt" }));
 }
 
@@ -347,7 +350,7 @@ TEST(Days, LoadingAMalformedDayNamesTheFile)
     writeDay("Ann1.txt", "Addition ,1 ,1 + 1 = 2 ,2 ,1,5\r\n");
     const auto records = loadDay("Ann", 1);
     ASSERT_FALSE(records.ok());
-    EXPECT_EQ(records.error(), (FileError { "Ann1.txt", "'1,' is not a valid integer value" }));
+    EXPECT_EQ(records.error(), (FileError { .file = "Ann1.txt", .why = Failure::InvalidInteger, .text = "1," }));
 }
 
 TEST(Days, LoadingAMissingDayIsAnError)

@@ -1,5 +1,6 @@
 #include "core/reports/certificateart.h"
 #include "core/reports/jpegdecode.h"
+#include "fileerrors.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,7 @@ Rgb pixelAt(const RgbImage& image, int x, int y)
 TEST(CertificateArt, IsAnA4LandscapeSheetAt100Dpi)
 {
     const Result<RgbImage> art = decodeJpeg(certificateArtJpeg(), certificateArtName);
-    ASSERT_TRUE(art.ok()) << art.error().reason;
+    ASSERT_TRUE(art.ok()) << described(art.error());
     EXPECT_EQ(art->width, 1169);
     EXPECT_EQ(art->height, 827);
     EXPECT_EQ(art->fileComponents, 3);
@@ -80,6 +81,7 @@ size_t frameHeader(const Bytes& jpeg)
 struct DamageCase {
     const char* name;
     Bytes data;
+    Failure failure = Failure::PictureUndecodable;
 };
 
 std::vector<DamageCase> damagedBuffers()
@@ -104,7 +106,7 @@ std::vector<DamageCase> damagedBuffers()
         { "CutHalfway", whole.substr(0, whole.size() / 2) },
         { "CutBeforeEnd", whole.substr(0, whole.size() - 40) },
         { "MarkersInCodedData", scrambled },
-        { "ClaimsHugeSize", huge },
+        { "ClaimsHugeSize", huge, Failure::PictureTooLarge },
     };
 }
 
@@ -115,7 +117,11 @@ TEST_P(DamagedJpeg, IsReportedWithItsName)
     const Result<RgbImage> decoded = decodeJpeg(GetParam().data, "broken.jpg");
     ASSERT_FALSE(decoded.ok());
     EXPECT_EQ(decoded.error().file, "broken.jpg");
-    EXPECT_FALSE(decoded.error().reason.empty());
+    EXPECT_EQ(decoded.error().why, GetParam().failure) << described(decoded.error());
+    // The library's own words say what was wrong.
+    if (GetParam().failure == Failure::PictureUndecodable) {
+        EXPECT_FALSE(decoded.error().detail.empty());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Decoder, DamagedJpeg, testing::ValuesIn(damagedBuffers()),

@@ -4,6 +4,7 @@
 #include "scratchfolder.h"
 #include "skiponwindows.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -70,7 +71,7 @@ TEST(ReadPasswordFile, SomethingUnreadableUnderTheNameIsAnError)
     ASSERT_EQ(::mkdir("password.txt", 0755), 0);
     auto password = readPasswordFile();
     ASSERT_FALSE(password.ok());
-    EXPECT_EQ(password.error(), (FileError { "password.txt", "Is a directory" }));
+    EXPECT_EQ(password.error(), FileError::system("password.txt", EISDIR));
 }
 
 TEST(WritePasswordFile, WritesOneLineEndingInCrLf)
@@ -93,7 +94,7 @@ TEST(WritePasswordFile, AFailedWriteLeavesTheOldPasswordWhole)
         return writePasswordFile("A much longer password");
     }();
     ASSERT_FALSE(written.ok());
-    EXPECT_EQ(written.error(), (FileError { "password.txt", "File too large" }));
+    EXPECT_EQ(written.error(), FileError::system("password.txt", EFBIG));
     EXPECT_EQ(readFile("password.txt").value(), "Owl\r\n");
 }
 

@@ -1,7 +1,9 @@
 #include "core/classfolder/fileio.h"
 #include "core/classfolder/roster.h"
+#include "fileerrors.h"
 #include "scratchfolder.h"
 
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -31,7 +33,7 @@ TEST(LoadOrCreateRoster, ReportsAFolderInTheWayAndLeavesItAlone)
     auto roster = loadOrCreateRoster();
     ASSERT_FALSE(roster.ok());
     EXPECT_EQ(roster.error().file, "studnames.txt");
-    EXPECT_EQ(roster.error().reason, "Is a directory");
+    EXPECT_EQ(roster.error(), FileError::system(rosterFileName, EISDIR));
     struct stat info { };
     ASSERT_EQ(::stat("studnames.txt", &info), 0);
     EXPECT_TRUE(S_ISDIR(info.st_mode));

@@ -2,6 +2,7 @@
 
 #include "gui/controls/imagecontrol.h"
 #include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/translations.h"
 #include "gui/windows/programwindows.h"
 
 #include <QComboBox>
@@ -12,6 +13,18 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+
+namespace {
+
+// The program's language as start-up chooses it in the tests' C locale: English, with its plural
+// forms ("1 dot", "3 dots").
+void startInEnglish()
+{
+    useLanguage(QString());
+}
+Q_COREAPP_STARTUP_FUNCTION(startInEnglish)
+
+} // namespace
 
 TestFolder::TestFolder()
     : m_previous(QDir::currentPath())

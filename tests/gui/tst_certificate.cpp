@@ -114,10 +114,17 @@ bool sameRegion(const QImage& a, const QImage& b, const QRect& region)
     return true;
 }
 
-quorvex::CertificateLines linesWith(const QString& name, const QString& score)
+CertificateWords linesWith(const QString& name, const QString& score)
 {
-    return { name.toStdString(), score.toStdString(), "in Practice", "Involving Multiplication",
-        "Using all the numbers up to 5!" };
+    return { name, score, QStringLiteral("in Practice"), QStringLiteral("Involving Multiplication"),
+        QStringLiteral("Using all the numbers up to 5!") };
+}
+
+// The lines as written on a certificate.
+CertificateWords lines(const char* name, const char* score, const char* type, const char* involve, const char* table)
+{
+    return { QString::fromUtf8(name), QString::fromUtf8(score), QString::fromUtf8(type), QString::fromUtf8(involve),
+        QString::fromUtf8(table) };
 }
 
 // Where the picture must land on a rendered page, in that rendering's pixels: 150 device
@@ -389,7 +396,7 @@ void TestCertificate::longNameStaysClearOfTheRosette()
     QFETCH(QString, name);
     TestFolder folder;
     TCertificatefrm certificate;
-    certificate.setComposedLines(linesWith(name, QStringLiteral("1 correct out of 1 asked!")));
+    certificate.setComposedWords(linesWith(name, QStringLiteral("1 correct out of 1 asked!")));
     QVERIFY(showAlone(certificate));
     const QImage shown = certificate.controls().certim->picture();
     const QImage background = certificate.controls().certimjpeg->picture();
@@ -467,7 +474,7 @@ void TestCertificate::nameStartsAt518()
     QFETCH(bool, reachesPastCentre);
     TestFolder folder;
     TCertificatefrm certificate;
-    certificate.setComposedLines(linesWith(name, QStringLiteral("1 correct out of 1 asked!")));
+    certificate.setComposedWords(linesWith(name, QStringLiteral("1 correct out of 1 asked!")));
     QVERIFY(showAlone(certificate));
     const QImage shown = certificate.controls().certim->picture();
     const QImage background = certificate.controls().certimjpeg->picture();
@@ -490,7 +497,7 @@ void TestCertificate::composedLineIsCentredOn584()
     QFETCH(QString, score);
     TestFolder folder;
     TCertificatefrm certificate;
-    certificate.setComposedLines(linesWith(QStringLiteral("Guest"), score));
+    certificate.setComposedWords(linesWith(QStringLiteral("Guest"), score));
     QVERIFY(showAlone(certificate));
     const QLabel* numlb = certificate.controls().numlb;
     QCOMPARE(numlb->width(), textWidth(numlb, score));
@@ -506,7 +513,7 @@ void TestCertificate::fixedLinesAtTheirPlaces()
 {
     TestFolder folder;
     TCertificatefrm certificate;
-    certificate.setComposedLines(linesWith(QStringLiteral("Guest"), QStringLiteral("1 correct out of 1 asked!")));
+    certificate.setComposedWords(linesWith(QStringLiteral("Guest"), QStringLiteral("1 correct out of 1 asked!")));
     QVERIFY(showAlone(certificate));
     const QImage shown = certificate.controls().certim->picture();
     const QImage background = certificate.controls().certimjpeg->picture();
@@ -530,9 +537,9 @@ void TestCertificate::backgroundShowsThroughWhereNoTextIs()
 {
     TestFolder folder;
     TCertificatefrm certificate;
-    certificate.setComposedLines({ "Guest", "7 correct out of 10 asked!", "in Speed Round",
+    certificate.setComposedWords(lines("Guest", "7 correct out of 10 asked!", "in Speed Round",
         "Involving Addition, Subtraction, Multiplication and Division",
-        "Using only the number 12 and numbers up to 12!" });
+        "Using only the number 12 and numbers up to 12!"));
     QVERIFY(showAlone(certificate));
     const QImage shown = certificate.controls().certim->picture();
     const QImage background = certificate.controls().certimjpeg->picture();
@@ -548,19 +555,19 @@ void TestCertificate::backgroundShowsThroughWhereNoTextIs()
 void TestCertificate::secondShowingLeavesNoTraceOfTheFirst()
 {
     TestFolder folder;
-    const quorvex::CertificateLines second { "Al", "1 correct in 5 s!", "in Speed Round", "Involving Division",
-        "Using all the numbers up to 2!" };
+    const CertificateWords second
+        = lines("Al", "1 correct in 5 s!", "in Speed Round", "Involving Division", "Using all the numbers up to 2!");
     TCertificatefrm certificate;
-    certificate.setComposedLines({ "Bartholomew Fitzgerald", "1234 correct out of 99999 asked!", "in Practice",
+    certificate.setComposedWords(lines("Bartholomew Fitzgerald", "1234 correct out of 99999 asked!", "in Practice",
         "Involving Addition, Subtraction, Multiplication and Division",
-        "Using only the number 12 and numbers up to 12!" });
+        "Using only the number 12 and numbers up to 12!"));
     QVERIFY(showAlone(certificate));
     const QImage first = certificate.controls().certim->picture();
-    certificate.setComposedLines(second);
+    certificate.setComposedWords(second);
     QVERIFY(showAlone(certificate));
 
     TCertificatefrm fresh;
-    fresh.setComposedLines(second);
+    fresh.setComposedWords(second);
     QVERIFY(showAlone(fresh));
     QVERIFY(first != fresh.controls().certim->picture());
     QVERIFY(certificate.controls().certim->picture() == fresh.controls().certim->picture());
@@ -574,7 +581,7 @@ void TestCertificate::givenArtworkIsKeptAsGiven()
     quorvex::Bytes art(quorvex::certificateArtJpeg());
     TCertificatefrm certificate(nullptr, art);
     std::fill(art.begin(), art.end(), '\0');
-    certificate.setComposedLines(linesWith(QStringLiteral("Guest"), QStringLiteral("1 correct out of 1 asked!")));
+    certificate.setComposedWords(linesWith(QStringLiteral("Guest"), QStringLiteral("1 correct out of 1 asked!")));
     QVERIFY(showAlone(certificate));
     QCOMPARE(folder.dialogs().errors.size(), 0);
     const TCertificatefrm builtIn;
@@ -587,7 +594,7 @@ void TestCertificate::damagedArtworkIsReported()
     const quorvex::Bytes art(quorvex::certificateArtJpeg());
     const quorvex::Bytes truncated = art.substr(0, art.size() / 2);
     TCertificatefrm certificate(nullptr, truncated);
-    certificate.setComposedLines(linesWith(QStringLiteral("Guest"), QStringLiteral("1 correct out of 1 asked!")));
+    certificate.setComposedWords(linesWith(QStringLiteral("Guest"), QStringLiteral("1 correct out of 1 asked!")));
     QVERIFY(showAlone(certificate));
     QCOMPARE(folder.dialogs().errors.size(), 1);
     QVERIFY(folder.dialogs().errors.first().contains(QStringLiteral("certificate.jpg")));

@@ -205,7 +205,7 @@ void TestOverview::notesUnreadableDays()
     QVERIFY(whileOverviewShown(*window, [&](TClassOverviewfrm& overview) {
         auto* note = control<QLabel>(&overview, "notelb");
         QVERIFY(note->isVisible());
-        QCOMPARE(note->text(), QStringLiteral("1 day file(s) could not be read and are left out: Ann1.txt."));
+        QCOMPARE(note->text(), QStringLiteral("1 day file could not be read and is left out: Ann1.txt."));
         QCOMPARE(control<QTableWidget>(&overview, "overviewgrid")->item(0, 2)->text(), QStringLiteral("1"));
     }));
     QVERIFY(folder.dialogs().errors.isEmpty());

@@ -18,7 +18,7 @@ namespace {
 
 DayFault fault(DayFault::Action action, const Bytes& student, int32_t day, int32_t newDay, int error)
 {
-    return { action, student, day, newDay, { dayFileName(student, day), errorReason(error), error } };
+    return { action, student, day, newDay, FileError::system(dayFileName(student, day), error) };
 }
 
 DayFault notStarted(const Bytes& student, FileError error)
@@ -77,7 +77,7 @@ std::optional<long long> number(std::optional<BytesView> field)
 // The note as written, or why it is none: every number bounded, every line in its place.
 Result<CleanupNote> parseNote(const Bytes& noteName, BytesView text)
 {
-    const FileError garbled { noteName, "The clean-up note is not one this program wrote" };
+    const FileError garbled { .file = noteName, .why = Failure::NoteGarbled };
     std::vector<BytesView> lines;
     for (size_t at = 0; at < text.size();) {
         const size_t end = text.find('\n', at);
@@ -254,7 +254,7 @@ public:
             --k;
         }
         if (const int error = m_lock.removeFile(m_noteName); error != 0 && error != ENOENT)
-            m_report.faults.push_back(notStarted(m_note.student, { m_noteName, errorReason(error), error }));
+            m_report.faults.push_back(notStarted(m_note.student, FileError::system(m_noteName, error)));
     }
 
     bool renumbering() const { return m_note.renumbering; }
@@ -275,17 +275,18 @@ private:
 };
 
 // The first disagreement between a note and the days on disk, or nothing.
-std::optional<Bytes> disagreement(const CleanupNote& note)
+std::optional<FileError> disagreement(const Bytes& noteName, const CleanupNote& note)
 {
     auto day = [&](int32_t number) { return dayFileName(note.student, number); };
+    auto fault
+        = [&](Failure why, int32_t number) { return FileError { .file = noteName, .why = why, .number = number }; };
     if (nameTaken(day(note.dayCount + 1)))
-        return "the note counts " + decimal(note.dayCount) + " days, but day " + decimal(note.dayCount + 1)
-            + " is there";
+        return fault(Failure::NoteCountsFewerDays, note.dayCount);
     auto holds = [&](int32_t number, int32_t original) { return fileSize(day(number)) == note.sizeOf(original); };
     if (!note.renumbering) {
         for (int32_t number = 1; number <= note.dayCount; ++number) {
             if ((number > note.deleteCount || nameTaken(day(number))) && !holds(number, number))
-                return "day " + decimal(number) + " is not the day the note counted";
+                return fault(Failure::DayNotCounted, number);
         }
         return std::nullopt;
     }
@@ -293,22 +294,23 @@ std::optional<Bytes> disagreement(const CleanupNote& note)
     for (size_t k = 0; k < note.moves.size(); ++k) {
         const auto [from, to] = note.moves[k];
         if (k < pending ? !holds(to, from) : !holds(from, from))
-            return "day " + decimal(from) + " is neither where the note had it nor where it was going";
+            return fault(Failure::DayNotFound, from);
     }
     return std::nullopt;
 }
 
 // Renames a note that is not acted on, so that it is looked at once and kept for the teacher.
-DayFault setAside(const Bytes& student, const Bytes& noteName, const Bytes& why)
+DayFault setAside(const Bytes& student, const Bytes& noteName, FileError why)
 {
+    FileError refused { .file = noteName, .why = Failure::NoteNotCarriedOut, .cause = causedBy(std::move(why)) };
     for (int k = 1; k <= 100; ++k) {
         const Bytes aside = noteName + ".refused" + (k == 1 ? Bytes() : "." + decimal(k));
-        if (renameWithoutReplacing(noteName, aside) == 0)
-            return notStarted(student,
-                { noteName,
-                    "the clean-up note was not carried out (" + why + "); it was set aside as \"" + aside + "\"" });
+        if (renameWithoutReplacing(noteName, aside) == 0) {
+            refused.text = aside;
+            break;
+        }
     }
-    return notStarted(student, { noteName, "the clean-up note was not carried out (" + why + ")" });
+    return notStarted(student, std::move(refused));
 }
 
 DayFilesReport carryOutLocked(const Bytes& student, int32_t dayCount, int32_t deleteCount, FolderLock& lock)
@@ -320,8 +322,7 @@ DayFilesReport carryOutLocked(const Bytes& student, int32_t dayCount, int32_t de
         if (deleteCount < dayCount) {
             // Renumbering would move files that may be the other's days.
             report.faults.push_back(notStarted(student,
-                { dayFileName(student, dayCount),
-                    "the list also holds " + *other + ", whose history files may be the same files" }));
+                { .file = dayFileName(student, dayCount), .why = Failure::RosterHoldsSharer, .text = *other }));
             return report;
         }
         // Deleting every day: those that may be another's stay.
@@ -330,7 +331,7 @@ DayFilesReport carryOutLocked(const Bytes& student, int32_t dayCount, int32_t de
             lock.renew();
             if (dayFileCouldBelongToAnother(roster, student, day)) {
                 report.faults.push_back({ DayFault::Action::Delete, student, day, 0,
-                    { dayFileName(student, day), "it may be a history file of " + *other + " too" } });
+                    { .file = dayFileName(student, day), .why = Failure::MayBeSharersDay, .text = *other } });
             } else if (const int error = lock.removeFile(dayFileName(student, day))) {
                 report.faults.push_back(fault(DayFault::Action::Delete, student, day, 0, error));
             } else {
@@ -446,21 +447,19 @@ DayFilesReport settleStudentLocked(const Bytes& student, FolderLock& lock)
             return text.error();
         return parseNote(noteName, *text);
     }();
-    std::optional<Bytes> why;
+    std::optional<FileError> why;
     if (!note)
-        why = note.error().reason == "The clean-up note is not one this program wrote"
-            ? "it is not one this program wrote"
-            : note.error().reason;
+        why = note.error();
     else if (note->student != student)
-        why = "it names another pupil";
+        why = FileError { .file = noteName, .why = Failure::NoteNamesAnother };
     else if (!onRoster(student))
-        why = student + " is not on the list";
+        why = FileError { .file = noteName, .why = Failure::NotOnRoster, .text = student };
     else if (const std::optional<Bytes> other = sharingDayFiles(student))
-        why = "the list also holds " + *other + ", whose history files may be the same files";
+        why = FileError { .file = noteName, .why = Failure::RosterHoldsSharer, .text = *other };
     else
-        why = disagreement(*note);
+        why = disagreement(noteName, *note);
     if (why) {
-        report.faults.push_back(setAside(student, noteName, *why));
+        report.faults.push_back(setAside(student, noteName, std::move(*why)));
         return report;
     }
     const size_t pending = note->renumbering ? firstPendingMove(*note) : 0;
@@ -505,16 +504,6 @@ DayFilesReport settleClassFolder()
             (void)removeName(entry);
     }
     return report;
-}
-
-Bytes dayFaultMessage(const DayFault& fault)
-{
-    if (fault.action == DayFault::Action::Start)
-        return fault.student + "'s days were left as they are: " + fault.error.reason;
-    const Bytes whose = fault.student + "'s day " + decimal(fault.day);
-    if (fault.action == DayFault::Action::Delete)
-        return "Could not delete " + whose + ": " + fault.error.reason;
-    return "Could not renumber " + whose + " as day " + decimal(fault.newDay) + ": " + fault.error.reason;
 }
 
 } // namespace quorvex

@@ -86,9 +86,4 @@ DayFilesReport settleStudentLocked(const Bytes& student, FolderLock& lock);
 // writes whose file nobody is writing now.
 DayFilesReport settleClassFolder();
 
-// One line for the teacher, naming the student and the day:
-// "Could not delete Ann's day 3: Is a directory"; for Start: "Ann's days were left as they
-// are: <reason>".
-Bytes dayFaultMessage(const DayFault& fault);
-
 } // namespace quorvex

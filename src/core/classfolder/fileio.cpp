@@ -19,62 +19,16 @@ constexpr char scratchSuffix[] = ".saving";
 
 } // namespace
 
-Bytes errorReason(int error)
-{
-    // The C library's words differ between systems; the errors the file layer meets read
-    // alike everywhere, so a report looks the same on a classroom's Windows computers.
-    switch (error) {
-    case EPERM:
-        return "Operation not permitted";
-    case ENOENT:
-        return "No such file or directory";
-    case EIO:
-        return "Input/output error";
-    case EACCES:
-        return "Permission denied";
-    case EBUSY:
-        return "Device or resource busy";
-    case EEXIST:
-        return "File exists";
-    case EXDEV:
-        return "Invalid cross-device link";
-    case ENOTDIR:
-        return "Not a directory";
-    case EISDIR:
-        return "Is a directory";
-    case EINVAL:
-        return "Invalid argument";
-    case EMFILE:
-        return "Too many open files";
-    case EFBIG:
-        return "File too large";
-    case ENOSPC:
-        return "No space left on device";
-    case EROFS:
-        return "Read-only file system";
-    case ENAMETOOLONG:
-        return "File name too long";
-    case ENOTEMPTY:
-        return "Directory not empty";
-    case ENOLCK:
-        return "The lock was taken over meanwhile: this computer had not renewed it for over a minute";
-    case fileChangedMeanwhile:
-        return "The file changed since the work began";
-    default:
-        return std::strerror(error);
-    }
-}
-
 namespace sys {
 
 FileError systemError(const Bytes& name, int error)
 {
-    return { name, errorReason(error), error };
+    return FileError::system(name, error);
 }
 
 FileError tooLarge(const Bytes& name, size_t maxSize)
 {
-    return { name, "File too large: more than " + decimal(static_cast<long long>(maxSize >> 20)) + " MB" };
+    return { .file = name, .why = Failure::TooLarge, .number = static_cast<long long>(maxSize >> 20) };
 }
 
 } // namespace sys
@@ -144,13 +98,13 @@ std::mutex& lockMemoryMutex()
     return mutex;
 }
 
-std::vector<Bytes>& lockNotices()
+std::vector<LockNotice>& lockNotices()
 {
-    static std::vector<Bytes> notices;
+    static std::vector<LockNotice> notices;
     return notices;
 }
 
-void addLockNotice(Bytes notice)
+void addLockNotice(LockNotice notice)
 {
     const std::scoped_lock guard(lockMemoryMutex());
     lockNotices().push_back(std::move(notice));
@@ -216,11 +170,9 @@ HolderNote parseNote(const Bytes& note)
     return { field(note, "computer"), field(note, "process"), field(note, "started"), field(note, "time") };
 }
 
-Bytes describe(const HolderNote& holder)
+LockHolder holderOf(const HolderNote& note)
 {
-    if (holder.host.empty())
-        return "another copy of the program";
-    return "computer " + holder.host + ", process " + holder.pid + ", since " + holder.time;
+    return { note.host, note.host.empty() ? Bytes() : note.pid, note.host.empty() ? Bytes() : note.time };
 }
 
 Bytes holderNote(const Bytes& token)
@@ -283,29 +235,30 @@ struct LockLook {
     };
     State state = State::Gone;
     int error = 0; // Unreadable
-    Bytes what; // Foreign: what stands there
+    Failure what = Failure::OtherForLock; // Foreign: what stands there
+    Bytes entry; // Foreign, a folder: a name it holds
     bool oldLockFile = false; // a file, as earlier versions of the program took their locks
     sys::FileIdentity identity;
     HolderNote note;
     std::vector<Bytes> tokens; // the holder's own folder, when the note names one that stands
     bool abandoned = false; // not renewed for staleLockSeconds
     Bytes noteBytes;
-    Bytes why; // Stale
+    long long unrenewed = -1; // Stale: seconds without renewal; -1 when its process has ended
 };
 
-Bytes kindWords(sys::NameLook::Kind kind)
+Failure strangerKind(sys::NameLook::Kind kind)
 {
     switch (kind) {
     case sys::NameLook::Kind::Link:
-        return "a link";
+        return Failure::LinkForLock;
     case sys::NameLook::Kind::Pipe:
-        return "a pipe (FIFO)";
+        return Failure::PipeForLock;
     case sys::NameLook::Kind::Socket:
-        return "a socket";
+        return Failure::SocketForLock;
     case sys::NameLook::Kind::Device:
-        return "a device";
+        return Failure::DeviceForLock;
     default:
-        return "something that is no file";
+        return Failure::OtherForLock;
     }
 }
 
@@ -346,12 +299,6 @@ void letWaitersGoFirst(const Bytes& lockName)
     }
     if (pause > std::chrono::steady_clock::duration::zero())
         std::this_thread::sleep_for(pause);
-}
-
-// What a lock folder holding an entry no copy of the program makes is.
-Bytes unmadeFolder(const Bytes& entry)
-{
-    return "a folder the program did not make (it holds \"" + entry + "\")";
 }
 
 bool transientError(int error)
@@ -395,7 +342,8 @@ LockLook inspect(const Bytes& lockName)
             // holder's folder as it gives the lock up, and keep that from going.
             if (holderLook.kind != sys::NameLook::Kind::Regular) {
                 lock.state = LockLook::State::Foreign;
-                lock.what = unmadeFolder(holderEntry);
+                lock.what = Failure::FolderForLock;
+                lock.entry = holderEntry;
                 return lock;
             }
             written = holderLook;
@@ -407,7 +355,7 @@ LockLook inspect(const Bytes& lockName)
             lock.tokens.push_back(token);
     } else {
         lock.state = look.kind == sys::NameLook::Kind::Missing ? LockLook::State::Gone : LockLook::State::Foreign;
-        lock.what = kindWords(look.kind);
+        lock.what = strangerKind(look.kind);
         return lock;
     }
     lock.note = parseNote(note);
@@ -417,7 +365,6 @@ LockLook inspect(const Bytes& lockName)
         const std::optional<Bytes> started = sys::processStart(std::atoll(lock.note.pid.c_str()));
         if (!started || (!started->empty() && !lock.note.started.empty() && *started != lock.note.started)) {
             lock.state = LockLook::State::Stale;
-            lock.why = "its process has ended";
             return lock;
         }
     }
@@ -429,14 +376,17 @@ LockLook inspect(const Bytes& lockName)
     const long long limit = !lock.oldLockFile && lock.tokens.empty() ? unheldLockSeconds : staleLockSeconds;
     if (age > limit) {
         lock.state = LockLook::State::Stale;
-        lock.why = "it was not renewed for " + decimal(age) + " seconds";
+        lock.unrenewed = age;
     }
     return lock;
 }
 
 void noteTakenOver(const Bytes& lockName, const LockLook& lock)
 {
-    addLockNotice("The lock \"" + lockName + "\" of " + describe(lock.note) + " was removed: " + lock.why + ".");
+    addLockNotice({ .kind = LockNotice::Kind::Removed,
+        .lock = lockName,
+        .holder = holderOf(lock.note),
+        .unrenewedSeconds = lock.unrenewed });
 }
 
 // Writes the holder's note whole: prepared in the holder's own folder and renamed into place,
@@ -464,9 +414,11 @@ void inherit(const Bytes& lockName, const Bytes& own)
         if (entry.ends_with(".gone") || entry.ends_with(".saving") || entry.ends_with(".new")) {
             (void)removeName(path);
         } else if (const int error = renameWithoutReplacing(path, entry)) {
-            addLockNotice("The file \"" + entry + "\" that the holder of the lock \"" + lockName
-                + "\" had set aside could not be put back (" + errorReason(error) + "); it is kept as \"" + path
-                + "\".");
+            addLockNotice({ .kind = LockNotice::Kind::NotPutBack,
+                .lock = lockName,
+                .file = entry,
+                .code = error,
+                .keptAs = path });
         }
     }
 }
@@ -802,30 +754,27 @@ Result<FolderLock> FolderLock::take(const Bytes& lockName, std::chrono::millisec
             std::this_thread::sleep_for(std::chrono::milliseconds(20 + random() % 80));
             continue;
         case LockLook::State::Foreign:
-            return FileError { lockName,
-                "this is " + lock.what
-                    + ", not a lock of the program's; delete it when no computer is using the program" };
+            return FileError { .file = lockName, .why = lock.what, .text = lock.entry };
         case LockLook::State::Stale: {
             Bytes foreign;
             if (takeOver(lockName, lock, token, note, foreign) && !lock.oldLockFile)
                 return FolderLock(lockName, token, note);
             if (!foreign.empty())
-                return FileError { lockName,
-                    "this is " + unmadeFolder(foreign)
-                        + ", not a lock of the program's; delete it when no computer is using the program" };
+                return FileError { .file = lockName, .why = Failure::FolderForLock, .text = foreign };
             break;
         }
         case LockLook::State::Held:
             break;
         }
         if (std::chrono::steady_clock::now() >= deadline)
-            return FileError { lockName,
-                "in use by " + describe(lock.note.host.empty() ? parseNote(noteIn(lockName)) : lock.note) };
+            return FileError { .file = lockName,
+                .why = Failure::InUse,
+                .holder = holderOf(lock.note.host.empty() ? parseNote(noteIn(lockName)) : lock.note) };
         std::this_thread::sleep_for(std::chrono::microseconds(500 + random() % 4000));
     }
 }
 
-std::vector<Bytes> takeLockNotices()
+std::vector<LockNotice> takeLockNotices()
 {
     const std::scoped_lock guard(lockMemoryMutex());
     return std::exchange(lockNotices(), {});

@@ -22,9 +22,6 @@ using FileMode = unsigned int;
 // Beside errno's values, the layer's own: a file that is no longer the one a step was meant for.
 inline constexpr int fileChangedMeanwhile = 0x4000;
 
-// The words for an errno value, the same on every system ("File exists", "Is a directory").
-Bytes errorReason(int error);
-
 // Reading never takes more than this: a roster or a password is a few kilobytes, a real day
 // under 200 kB. Anything larger is refused as not the program's own.
 inline constexpr size_t maxSmallFileSize = size_t { 4 } << 20;
@@ -79,7 +76,7 @@ Status replaceFile(const Bytes& name, BytesView contents, FileMode newFileMode =
 
 // Creates a file that must not exist yet, with its whole contents in one step: the bytes are
 // written aside and then moved in under the name, which fails if the name appeared in the
-// meantime (error reason "File exists", and existedAlready is set). A crash never leaves a
+// meantime (EEXIST, and existedAlready is set). A crash never leaves a
 // half-written file under the name. The same rule on the scratch file as for replaceFile.
 Status createNewFile(
     const Bytes& name, BytesView contents, bool* existedAlready = nullptr, FileMode newFileMode = 0666);
@@ -214,8 +211,23 @@ private:
     std::chrono::steady_clock::time_point m_renewed;
 };
 
-// The stale locks taken over since the last call, one line each for the teacher.
-std::vector<Bytes> takeLockNotices();
+// A stale lock this copy took over, told to the teacher: the lock removed, or a file its old
+// holder had set aside that could not be put back.
+struct LockNotice {
+    enum class Kind { Removed, NotPutBack };
+    Kind kind = Kind::Removed;
+    Bytes lock {};
+    LockHolder holder {}; // Removed
+    long long unrenewedSeconds = -1; // Removed: how long it went unrenewed; -1 when its process had ended
+    Bytes file {}; // NotPutBack: the file, and where it is kept instead
+    int code = 0; // NotPutBack: the system's errno
+    Bytes keptAs {};
+
+    friend bool operator==(const LockNotice&, const LockNotice&) = default;
+};
+
+// The stale locks taken over since the last call.
+std::vector<LockNotice> takeLockNotices();
 
 // The size of a regular file, or -1.
 long long fileSize(const Bytes& name);

@@ -153,7 +153,7 @@ Result<Bytes> readFile(const Bytes& name, size_t maxSize, FileStamp* stamp)
             return systemError(name, EISDIR);
         if (info.st_mode == 0)
             return systemError(name, error);
-        return FileError { name, "Not a regular file (a pipe, a device or the like)" };
+        return FileError { .file = name, .why = Failure::NotRegularFile };
     }
     if (static_cast<unsigned long long>(info.st_size) > maxSize) {
         ::close(fd);
@@ -290,7 +290,7 @@ Bytes writeTarget(const Bytes& name, FileError& error)
     char resolved[PATH_MAX];
     if (::realpath(name.c_str(), resolved) == nullptr) {
         const int failed = errno;
-        error = { name, "A link to a file that cannot be reached (" + errorReason(failed) + ")", failed };
+        error = { .file = name, .why = Failure::UnreachableLink, .code = failed };
         return {};
     }
     char folder[PATH_MAX];
@@ -301,8 +301,7 @@ Bytes writeTarget(const Bytes& name, FileError& error)
     const BytesView target = resolved;
     const Bytes within = BytesView(folder) == "/" ? Bytes("/") : Bytes(folder) + "/";
     if (target != folder && !target.starts_with(within)) {
-        error = { name,
-            "A link to a file outside the class folder (" + Bytes(target) + "); it is read but never written" };
+        error = { .file = name, .why = Failure::LinkOutsideFolder, .text = Bytes(target) };
         return {};
     }
     return Bytes(target);

@@ -345,7 +345,7 @@ Result<Bytes> readFile(const Bytes& name, size_t maxSize, FileStamp* stamp)
     if (!file.valid())
         return systemError(name, lastError());
     if (GetFileType(file.get()) != FILE_TYPE_DISK)
-        return FileError { name, "Not a regular file (a pipe, a device or the like)" };
+        return FileError { .file = name, .why = Failure::NotRegularFile };
     LARGE_INTEGER size {};
     if (!GetFileSizeEx(file.get(), &size))
         return systemError(name, lastError());

@@ -22,14 +22,14 @@ bool usableInFileName(const Bytes& student)
 
 FileError unusableName(const Bytes& student, int32_t day)
 {
-    return { dayFileName(student, day), "Invalid file name" };
+    return { .file = dayFileName(student, day), .why = Failure::InvalidFileName };
 }
 
 FileError nameTooLong(const Bytes& student, int32_t day)
 {
-    return { dayFileName(student, day),
-        "The name is longer than " + decimal(static_cast<long long>(maxStudentNameLength))
-            + " bytes, so its day files could pass the limit of 255 bytes for a file name" };
+    return { .file = dayFileName(student, day),
+        .why = Failure::NameTooLong,
+        .number = static_cast<long long>(maxStudentNameLength) };
 }
 
 void shorten(Bytes& text)
@@ -57,7 +57,7 @@ Result<int32_t> saveLocked(const FolderLock& lock, const Bytes& student, int32_t
         if (!fileExists(name)) {
             // Not a day that appeared meanwhile but something else under the name.
             if (fileKind(name) == FileKind::Folder)
-                return FileError { name, "Is a directory", EISDIR };
+                return FileError::system(name, EISDIR);
             return created.error();
         }
         // An earlier version of the program, which takes no lock, saved this day a moment
@@ -75,11 +75,10 @@ template <class Save> Result<int32_t> underLock(const Bytes& student, int32_t fi
         return nameTooLong(student, std::max(firstDay, countDayFiles(student) + 1));
     Result<FolderLock> lock = FolderLock::take(studentLockName(student));
     if (!lock) {
-        const Bytes& reason = lock.error().reason;
-        return FileError { dayFileName(student, std::max(firstDay, countDayFiles(student) + 1)),
-            reason.starts_with("in use by")
-                ? student + "'s days are " + reason + "; the answers are kept, save again in a moment"
-                : "could not lock " + student + "'s days (" + lock.error().file + ": " + reason + ")" };
+        return FileError { .file = dayFileName(student, std::max(firstDay, countDayFiles(student) + 1)),
+            .why = lock.error().why == Failure::InUse ? Failure::DaysInUse : Failure::DaysNotLockable,
+            .text = student,
+            .cause = causedBy(lock.error()) };
     }
     FolderLock held = std::move(lock).value();
     (void)settleStudentLocked(student, held);
@@ -139,11 +138,6 @@ DayLineFields splitDayLine(BytesView line)
     return fields;
 }
 
-Bytes invalidIntegerMessage(BytesView text)
-{
-    return "'" + Bytes(text) + "' is not a valid integer value";
-}
-
 std::optional<int32_t> parseTicks(BytesView text)
 {
     const bool negative = !text.empty() && text.front() == '-';
@@ -178,7 +172,7 @@ Result<Treslts> readDayLine(BytesView line, const Bytes& fileName)
     if (fields.count >= 5) {
         const std::optional<int32_t> ticks = parseTicks(fields.texts[4]);
         if (!ticks)
-            return FileError { fileName, invalidIntegerMessage(fields.texts[4]) };
+            return FileError { .file = fileName, .why = Failure::InvalidInteger, .text = std::move(fields.texts[4]) };
         record.ticks = *ticks;
     }
     return record;
@@ -302,8 +296,7 @@ Result<std::vector<Treslts>> loadDay(const Bytes& student, int32_t day)
     if (!contents)
         return contents.error();
     if (static_cast<size_t>(std::ranges::count(*contents, '\n')) > maxDayLines)
-        return FileError { name,
-            "Too many lines for a day: more than " + decimal(static_cast<long long>(maxDayLines)) };
+        return FileError { .file = name, .why = Failure::TooManyLines, .number = static_cast<long long>(maxDayLines) };
     Result<std::vector<Treslts>> records = parseDay(*contents, student, name);
     if (!records)
         return records;

@@ -38,9 +38,6 @@ struct DayLineFields {
 };
 DayLineFields splitDayLine(BytesView line);
 
-// "'<text>' is not a valid integer value": how a time that is not a whole number is reported.
-Bytes invalidIntegerMessage(BytesView text);
-
 // An optional sign and decimal digits that fit 32 bits; nothing else.
 std::optional<int32_t> parseTicks(BytesView text);
 

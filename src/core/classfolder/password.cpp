@@ -3,6 +3,8 @@
 #include "core/classfolder/fileio.h"
 #include "core/classfolder/roster.h"
 
+#include <cerrno>
+
 namespace quorvex {
 
 namespace {
@@ -48,10 +50,9 @@ Status createPasswordFile(BytesView password, bool* existedAlready)
     if (nameTaken(passwordFileName)) {
         *existedAlready = true;
         const FileKind kind = fileKind(passwordFileName);
-        return FileError { passwordFileName,
-            kind == FileKind::Regular      ? "File exists"
-                : kind == FileKind::Folder ? "Is a directory"
-                                           : "Not a regular file, or a link to a file that cannot be reached" };
+        if (kind == FileKind::Regular || kind == FileKind::Folder)
+            return FileError::system(passwordFileName, kind == FileKind::Regular ? EEXIST : EISDIR);
+        return FileError { .file = passwordFileName, .why = Failure::NotRegularOrUnreachable };
     }
     return lock->createFile(passwordFileName, Bytes(password) + "\r\n", existedAlready, 0600);
 }

@@ -30,9 +30,9 @@ std::vector<Bytes> parseRoster(BytesView contents)
 
 FileError lockedOut(const Bytes& file, const FileError& lockError)
 {
-    if (lockError.reason.starts_with("in use by"))
-        return { file, "it is being changed (" + lockError.reason + "); try again in a moment" };
-    return { file, "could not be locked (" + lockError.file + ": " + lockError.reason + ")" };
+    return { .file = file,
+        .why = lockError.why == Failure::InUse ? Failure::BeingChanged : Failure::NotLockable,
+        .cause = causedBy(lockError) };
 }
 
 Result<std::vector<Bytes>> loadOrCreateRoster()

@@ -133,37 +133,6 @@ NameProblem checkStudentName(BytesView name)
     return NameProblem::None;
 }
 
-Bytes nameProblemMessage(NameProblem problem, BytesView other)
-{
-    switch (problem) {
-    case NameProblem::None:
-        return {};
-    case NameProblem::Empty:
-        return "Type a name first";
-    case NameProblem::PathSeparator:
-        return "No / or \\ in a name";
-    case NameProblem::ForbiddenCharacter:
-        return "No < > : \" | ? * in a name";
-    case NameProblem::ControlCharacter:
-        return "No control characters in a name";
-    case NameProblem::DotName:
-        return "A name cannot be . or ..";
-    case NameProblem::OwnFilePrefix:
-        return "A name cannot begin with .~";
-    case NameProblem::EndsInDigit:
-        return "A name cannot end in a digit";
-    case NameProblem::ReservedDeviceName:
-        return "Windows keeps this name for itself";
-    case NameProblem::TooLong:
-        return "Name too long, please abbreviate";
-    case NameProblem::NotInCharacterSet:
-        return "A character cannot be stored";
-    case NameProblem::SharesDayFiles:
-        return "Would share history files with " + Bytes(other);
-    }
-    return {};
-}
-
 bool rosterNameLess(BytesView a, BytesView b)
 {
     return std::ranges::lexicographical_compare(
@@ -265,14 +234,6 @@ std::vector<DayFileOverlap> rosterDayFileOverlaps(const std::vector<Bytes>& rost
 int32_t firstSharedDay(const DayFileOverlap& overlap)
 {
     return dayMeetingFirstDay(overlap.student, overlap.other).value_or(0);
-}
-
-Bytes dayFileOverlapMessage(const DayFileOverlap& overlap)
-{
-    return overlap.student + " and " + overlap.other
-        + " are both on the student list, but their history files overlap: " + overlap.student + "'s day "
-        + decimal(firstSharedDay(overlap)) + " is the same file as " + overlap.other + "'s day 1 ("
-        + dayFileName(overlap.other, 1) + ").";
 }
 
 } // namespace quorvex

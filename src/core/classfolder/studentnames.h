@@ -40,10 +40,6 @@ inline constexpr size_t maxStudentNameLength = 255 - 2 - 5 - 4 - 7;
 
 NameProblem checkStudentName(BytesView name);
 
-// The words shown in the Add panel for a refused name; empty for NameProblem::None. For
-// SharesDayFiles, other is the roster entry the name would share day files with.
-Bytes nameProblemMessage(NameProblem problem, BytesView other = {});
-
 // Roster order: byte by byte as unsigned values; a name that begins another sorts first.
 bool rosterNameLess(BytesView a, BytesView b);
 
@@ -97,9 +93,5 @@ std::vector<DayFileOverlap> rosterDayFileOverlaps(const std::vector<Bytes>& rost
 
 // The first day of the student that is the other's day 1: Ann's day 11 for Ann and Ann1.
 int32_t firstSharedDay(const DayFileOverlap& overlap);
-
-// For the teacher at start: "Ann and Ann1 are both on the student list, but their history
-// files overlap: Ann's day 11 is the same file as Ann1's day 1 (Ann11.txt)."
-Bytes dayFileOverlapMessage(const DayFileOverlap& overlap);
 
 } // namespace quorvex

@@ -11,14 +11,4 @@ Bytes tenthsText(int32_t tenths)
     return sign + decimal(tenths / 10) + "." + decimal(std::abs(tenths % 10));
 }
 
-Bytes roundLengthText(int32_t seconds)
-{
-    if (seconds <= 60)
-        return "Time: " + decimal(seconds) + " s";
-    Bytes text = "Time: " + decimal(seconds / 60) + " min ";
-    if (seconds % 60 != 0)
-        text += decimal(seconds % 60) + " s";
-    return text;
-}
-
 } // namespace quorvex

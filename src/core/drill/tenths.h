@@ -10,8 +10,4 @@ namespace quorvex {
 // 7 is "0.7", 600 is "60.0".
 Bytes tenthsText(int32_t tenths);
 
-// The speed round's length as its label shows it: "Time: 60 s", "Time: 1 min 30 s", and
-// "Time: 2 min " (with its blank) for whole minutes.
-Bytes roundLengthText(int32_t seconds);
-
 } // namespace quorvex

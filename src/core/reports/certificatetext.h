@@ -11,7 +11,6 @@ namespace quorvex {
 // comes from the answer log: the certificate states the counters and settings as they stand.
 struct CertificateInputs {
     int questionTypeIndex = 0; // item of the question-type list: 0 Practice, else Speed Round
-    Bytes questionTypeText = "Practice"; // its displayed text
     int32_t correctCount = 0;
     int32_t askedCount = 0;
     int32_t roundRightCount = 0;
@@ -25,24 +24,8 @@ struct CertificateInputs {
     Bytes studentName;
 };
 
-// The five lines that change from one certificate to the next.
-struct CertificateLines {
-    Bytes name; // "Guest"
-    Bytes score; // "7 correct out of 10 asked!" or "12 correct in 60 s!"
-    Bytes type; // "in Practice"
-    Bytes involve; // "Involving Addition, Subtraction and Multiplication"
-    Bytes table; // "Using all the numbers up to 5!"
-
-    friend bool operator==(const CertificateLines&, const CertificateLines&) = default;
-};
-
-CertificateLines composeCertificate(const CertificateInputs& in);
-
-// "Addition", "Addition and Division", "Addition, Subtraction and Division": the ticked
-// operations in the fixed order of their codes, whatever order they were ticked in.
-Bytes joinOperationNames(const std::array<bool, 4>& ticked);
-
-// The operations the "Involving" line names, in that order.
+// The operations the "Involving" line names: the current one, or with Mix and Match the ticked
+// ones in the fixed order of their codes, whatever order they were ticked in.
 std::vector<Operation> involvedOperations(const CertificateInputs& in);
 
 } // namespace quorvex

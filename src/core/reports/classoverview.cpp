@@ -169,46 +169,7 @@ void sortOverview(std::vector<PupilSummary>& rows, OverviewColumn column, bool d
     });
 }
 
-const char* trendWord(Trend trend)
-{
-    switch (trend) {
-    case Trend::Up:
-        return "up";
-    case Trend::Level:
-        return "level";
-    case Trend::Down:
-        return "down";
-    case Trend::None:
-        break;
-    }
-    return "";
-}
-
-Bytes csvHeading(OverviewColumn column)
-{
-    switch (column) {
-    case OverviewColumn::Name:
-        return "Name";
-    case OverviewColumn::Days:
-        return "Days";
-    case OverviewColumn::Answers:
-        return "Answers";
-    case OverviewColumn::LastDay:
-        return "Last day % right";
-    case OverviewColumn::Addition:
-    case OverviewColumn::Subtraction:
-    case OverviewColumn::Multiplication:
-    case OverviewColumn::Division: {
-        const auto op = allOperations[static_cast<size_t>(column) - static_cast<size_t>(OverviewColumn::Addition)];
-        return operationName(op) + " fluent of " + decimal(factsPerOperation);
-    }
-    case OverviewColumn::Trend:
-        return "Trend";
-    }
-    return {};
-}
-
-Bytes csvCell(const PupilSummary& row, OverviewColumn column)
+Bytes csvCell(const PupilSummary& row, OverviewColumn column, const OverviewCsvWords& words)
 {
     switch (column) {
     case OverviewColumn::Name:
@@ -216,13 +177,13 @@ Bytes csvCell(const PupilSummary& row, OverviewColumn column)
     case OverviewColumn::LastDay:
         return row.lastShare ? decimal(std::lround(*row.lastShare * 100)) : Bytes {};
     case OverviewColumn::Trend:
-        return trendWord(row.trend);
+        return row.trend == Trend::None ? Bytes() : words.trends[static_cast<size_t>(row.trend) - 1];
     default:
         return decimal(static_cast<long long>(sortKey(row, column)));
     }
 }
 
-Bytes overviewCsv(const std::vector<PupilSummary>& rows)
+Bytes overviewCsv(const std::vector<PupilSummary>& rows, const OverviewCsvWords& words)
 {
     Bytes out;
     const auto line = [&](auto cell) {
@@ -230,9 +191,9 @@ Bytes overviewCsv(const std::vector<PupilSummary>& rows)
             out += (c ? "," : "") + quoted(cell(static_cast<OverviewColumn>(c)));
         out += "\r\n";
     };
-    line([](OverviewColumn c) { return csvHeading(c); });
+    line([&](OverviewColumn c) { return words.headings[static_cast<size_t>(c)]; });
     for (const PupilSummary& row : rows)
-        line([&](OverviewColumn c) { return csvCell(row, c); });
+        line([&](OverviewColumn c) { return csvCell(row, c, words); });
     return out;
 }
 

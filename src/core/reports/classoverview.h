@@ -86,15 +86,18 @@ inline constexpr int overviewColumnCount = 9;
 // stays last whichever the order, and a missing value is smaller than any.
 void sortOverview(std::vector<PupilSummary>& rows, OverviewColumn column, bool descending);
 
-// The texts of one cell in the exported file; names in UTF-8.
-Bytes csvCell(const PupilSummary& row, OverviewColumn column);
-Bytes csvHeading(OverviewColumn column);
+// The words of the exported file in the teacher's language, UTF-8: the column headings, and
+// the trends Down, Level and Up.
+struct OverviewCsvWords {
+    std::array<Bytes, overviewColumnCount> headings;
+    std::array<Bytes, 3> trends;
+};
+
+// The texts of one cell in the exported file; names in UTF-8, numbers plain.
+Bytes csvCell(const PupilSummary& row, OverviewColumn column, const OverviewCsvWords& words);
 
 // The whole file: a heading row and one row per pupil, UTF-8, CR LF line ends, a field quoted
 // when it holds a comma, a quote or a line end, its quotes doubled.
-Bytes overviewCsv(const std::vector<PupilSummary>& rows);
-
-// "up", "level", "down", or nothing.
-const char* trendWord(Trend trend);
+Bytes overviewCsv(const std::vector<PupilSummary>& rows, const OverviewCsvWords& words);
 
 } // namespace quorvex

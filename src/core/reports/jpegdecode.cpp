@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <dlfcn.h>
+#include <optional>
 #include <string>
 // jpeglib.h needs size_t and FILE declared before it.
 #include <jpeglib.h>
@@ -30,15 +31,16 @@ struct JpegLibrary {
     decltype(&::jpeg_read_scanlines) read_scanlines = nullptr;
     decltype(&::jpeg_finish_decompress) finish_decompress = nullptr;
     decltype(&::jpeg_destroy_decompress) destroy_decompress = nullptr;
-    std::string failure; // why the library could not be used; empty when it can
+    // Why the library could not be used (the file named is the library's): none when it can.
+    std::optional<FileError> failure;
 };
 
 // Notes the first entry point missing in the failure.
-template <typename F> void find(void* handle, F& entry, const char* name, std::string& failure)
+template <typename F> void find(void* handle, F& entry, const char* name, std::optional<FileError>& failure)
 {
     entry = reinterpret_cast<F>(::dlsym(handle, name));
-    if (!entry && failure.empty())
-        failure = std::string("The JPEG library ") + jpegLibraryName + " has no " + name;
+    if (!entry && !failure)
+        failure = FileError { .file = jpegLibraryName, .why = Failure::JpegFunctionMissing, .detail = name };
 }
 
 // Opened once, on first use, and kept for the rest of the run.
@@ -49,11 +51,12 @@ const JpegLibrary& jpegLibrary()
         void* handle = ::dlopen(jpegLibraryName, RTLD_NOW | RTLD_LOCAL);
         if (!handle) {
             const char* reason = ::dlerror();
-            found.failure = std::string("Cannot load the JPEG library ") + jpegLibraryName + ": "
-                + (reason ? reason : "unknown reason");
+            found.failure = FileError {
+                .file = jpegLibraryName, .why = Failure::JpegLibraryMissing, .detail = reason ? reason : ""
+            };
             return found;
         }
-        std::string& failure = found.failure;
+        std::optional<FileError>& failure = found.failure;
         find(handle, found.std_error, "jpeg_std_error", failure);
         find(handle, found.CreateDecompress, "jpeg_CreateDecompress", failure);
         find(handle, found.mem_src, "jpeg_mem_src", failure);
@@ -71,13 +74,15 @@ const JpegLibrary& jpegLibrary()
 // damaged header claiming 65000 x 65000 is refused instead of allocating gigabytes.
 constexpr unsigned long maxPixels = 4096UL * 4096;
 
-// libjpeg's default error handler prints and calls exit(). This one keeps the message and
-// jumps back to the decoding step that was running. Everything alive between the setjmp
+// libjpeg's default error handler prints and calls exit(). This one keeps the failure (the
+// library's own message, or the decoder's own refusal) and jumps back to the decoding step that
+// was running. Everything alive between the setjmp
 // and the longjmp is plain C data: the steps below hold no object with a destructor.
 struct ErrorTrap {
     jpeg_error_mgr manager; // first, so libjpeg's pointer to it is a pointer to the trap
     std::jmp_buf resume;
     char message[JMSG_LENGTH_MAX];
+    Failure failure;
 };
 
 ErrorTrap* trapOf(j_common_ptr info)
@@ -89,6 +94,7 @@ extern "C" void failDecoding(j_common_ptr info)
 {
     ErrorTrap* trap = trapOf(info);
     (*info->err->format_message)(info, trap->message);
+    trap->failure = Failure::PictureUndecodable;
     std::longjmp(trap->resume, 1);
 }
 
@@ -100,13 +106,8 @@ extern "C" void warnDecoding(j_common_ptr info, int level)
         failDecoding(info);
 }
 
-void setMessage(ErrorTrap& trap, const char* text)
-{
-    std::snprintf(trap.message, sizeof trap.message, "%s", text);
-}
-
-// Reads the header and starts decompression into RGB. False, with the trap's message
-// set, when the data cannot be decoded.
+// Reads the header and starts decompression into RGB. False, with the trap's failure set,
+// when the data cannot be decoded.
 bool startDecoding(const JpegLibrary& jpeg, jpeg_decompress_struct* info, ErrorTrap* trap, const unsigned char* data,
     unsigned long size)
 {
@@ -116,13 +117,13 @@ bool startDecoding(const JpegLibrary& jpeg, jpeg_decompress_struct* info, ErrorT
     jpeg.read_header(info, TRUE);
     if (info->image_width == 0 || info->image_height == 0
         || static_cast<unsigned long>(info->image_width) > maxPixels / info->image_height) {
-        setMessage(*trap, "Picture too large");
+        trap->failure = Failure::PictureTooLarge;
         return false;
     }
     info->out_color_space = JCS_RGB;
     jpeg.start_decompress(info);
     if (info->output_components != 3) {
-        setMessage(*trap, "Picture cannot be shown in RGB");
+        trap->failure = Failure::PictureNotRgb;
         return false;
     }
     return true;
@@ -146,8 +147,10 @@ bool readRows(
 Result<RgbImage> decodeJpeg(BytesView data, const Bytes& sourceName)
 {
     const JpegLibrary& jpeg = jpegLibrary();
-    if (!jpeg.failure.empty())
-        return FileError { sourceName, jpeg.failure };
+    if (jpeg.failure)
+        return FileError {
+            .file = sourceName, .why = jpeg.failure->why, .text = jpeg.failure->file, .detail = jpeg.failure->detail
+        };
     // Both structures live in this frame, outside every jump, and hold no C++ objects.
     jpeg_decompress_struct info;
     ErrorTrap trap;
@@ -176,7 +179,9 @@ Result<RgbImage> decodeJpeg(BytesView data, const Bytes& sourceName)
     }
     jpeg.destroy_decompress(&info);
     if (!decoded)
-        return FileError { sourceName, trap.message };
+        return FileError { .file = sourceName,
+            .why = trap.failure,
+            .detail = trap.failure == Failure::PictureUndecodable ? Bytes(trap.message) : Bytes() };
     return image;
 }
 

@@ -16,6 +16,7 @@
 #include "gui/platform/textcodec.h"
 #include "gui/windows/aboutbox.h"
 #include "gui/windows/userdialogs.h"
+#include "gui/wording/faultwords.h"
 #include "gui/wording/phrases.h"
 
 #include <QAction>

@@ -1,7 +1,6 @@
 // The answer box and marking.
 
 #include "core/drill/answers.h"
-#include "core/drill/spoken.h"
 #include "gui/controls/controlhelpers.h"
 #include "gui/mainwindow/flashcardfrm.h"
 #include "gui/platform/textcodec.h"

@@ -2,7 +2,6 @@
 // pupil places dots.
 
 #include "core/drill/board.h"
-#include "core/drill/spoken.h"
 #include "gui/controls/controlhelpers.h"
 #include "gui/controls/imagecontrol.h"
 #include "gui/mainwindow/flashcardfrm.h"

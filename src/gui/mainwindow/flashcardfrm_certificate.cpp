@@ -21,7 +21,6 @@ void Tflashcardfrm::Printcertificate1Click()
 {
     quorvex::CertificateInputs in;
     in.questionTypeIndex = ui.qtcb->currentIndex();
-    in.questionTypeText = toBytesLossy(ui.qtcb->currentText());
     in.correctCount = session.correct();
     in.askedCount = session.log().askedCount();
     in.roundRightCount = session.roundRight();

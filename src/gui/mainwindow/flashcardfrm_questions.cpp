@@ -2,7 +2,6 @@
 // bound, the operations, Mix and Match and how often wrong answers come back.
 
 #include "core/drill/board.h"
-#include "core/drill/spoken.h"
 #include "gui/controls/controlhelpers.h"
 #include "gui/mainwindow/flashcardfrm.h"
 #include "gui/platform/accessibility.h"

@@ -1,7 +1,6 @@
 // The results page: the answer log drawn twenty lines at a time, and its four orders.
 
 #include "core/drill/resultsorder.h"
-#include "core/drill/spoken.h"
 #include "gui/controls/controlhelpers.h"
 #include "gui/controls/imagecontrol.h"
 #include "gui/mainwindow/flashcardfrm.h"

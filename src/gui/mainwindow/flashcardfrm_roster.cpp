@@ -9,6 +9,7 @@
 #include "gui/platform/textcodec.h"
 #include "gui/windows/folderwait.h"
 #include "gui/windows/userdialogs.h"
+#include "gui/wording/faultwords.h"
 #include "gui/wording/phrases.h"
 
 #include <QAction>

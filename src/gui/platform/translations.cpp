@@ -1,7 +1,5 @@
 #include "gui/platform/translations.h"
 
-#include "gui/wording/phrases.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
@@ -69,6 +67,8 @@ QStringList translatedLanguages()
         if (file.startsWith(prefix, Qt::CaseInsensitive) && file.endsWith(suffix, Qt::CaseInsensitive))
             languages << file.section(QLatin1Char('_'), 1).section(QLatin1Char('.'), 0, 0);
     }
+    // English is the texts' own language: its file holds only the plural forms ("1 dot", "3 dots").
+    languages.removeAll(QStringLiteral("en"));
     return languages;
 }
 
@@ -90,18 +90,17 @@ bool useLanguage(const QString& language)
 {
     removeTranslator(programTranslator());
     removeTranslator(toolkitTranslator());
-    setProgramTranslated(false);
-    if (language.isEmpty())
-        return true;
-    if (!translatedLanguages().contains(language))
+    if (!language.isEmpty() && !translatedLanguages().contains(language))
         return false;
 
     auto program = std::make_unique<QTranslator>();
-    if (!program->load(QStringLiteral(":/i18n/quorvex_%1.qm").arg(language)))
+    if (!program->load(
+            QStringLiteral(":/i18n/quorvex_%1.qm").arg(language.isEmpty() ? QStringLiteral("en") : language)))
         return false;
     QCoreApplication::installTranslator(program.get());
     programTranslator() = std::move(program);
-    setProgramTranslated(true);
+    if (language.isEmpty())
+        return true;
 
     // The toolkit's own texts, where the system has them: the print and file dialogs'.
     auto toolkit = std::make_unique<QTranslator>();

@@ -15,6 +15,7 @@ QStringList translatedLanguages();
 // or one of the translated languages decides; empty for English.
 QString chosenLanguage(const QStringList& arguments);
 
-// Installs the translations of the language (empty: English, which installs nothing) and
-// removes any installed before. False when the program has no translation for it.
+// Installs the translations of the language (empty: English, whose texts are the sources and
+// which installs only its plural forms) and removes any installed before. False when the
+// program has no translation for it.
 bool useLanguage(const QString& language);

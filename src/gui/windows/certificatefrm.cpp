@@ -233,11 +233,6 @@ void TCertificatefrm::sizeLabels()
         setSizedText(label, label->text());
 }
 
-void TCertificatefrm::setComposedLines(const quorvex::CertificateLines& lines)
-{
-    setComposedWords({ toQt(lines.name), toQt(lines.score), toQt(lines.type), toQt(lines.involve), toQt(lines.table) });
-}
-
 void TCertificatefrm::setComposedWords(const CertificateWords& words)
 {
     sizeLabels();
@@ -323,7 +318,7 @@ void TCertificatefrm::Print1Click()
         return;
     const Printer& target = *made;
     target.pages().setPageOrientation(QPageLayout::Landscape);
-    proposePdfFile(target, QStringLiteral("Certificate"), ui.namelb->text());
+    proposePdfFile(target, tr("Certificate"), ui.namelb->text());
     if (!userDialogs().runPrintDialog(this, target.printer()))
         return;
     const QString printedBy = Whoami ? Whoami->name() : QString();

@@ -50,9 +50,7 @@ public:
     };
     const Controls& controls() const { return ui; }
 
-    // Writes the five lines that change from one certificate to the next.
-    void setComposedLines(const quorvex::CertificateLines& lines);
-    // The same lines, already in the language the program is shown in.
+    // Writes the five lines that change from one certificate to the next, in the program's language.
     void setComposedWords(const CertificateWords& words);
 
     // The name dialog whose name goes on printouts; without one, printouts carry no name line.

@@ -7,6 +7,7 @@
 #include "gui/platform/textcodec.h"
 #include "gui/windows/fluencypage.h"
 #include "gui/windows/userdialogs.h"
+#include "gui/wording/faultwords.h"
 #include "gui/wording/phrases.h"
 
 #include <QAction>
@@ -28,9 +29,6 @@ using quorvex::PupilSummary;
 
 namespace {
 
-// The document's name in the proposed file names, which stay the same in every language.
-const QString document = QStringLiteral("Class Overview");
-
 constexpr int firstOperation = static_cast<int>(OverviewColumn::Addition);
 constexpr int lastOperation = static_cast<int>(OverviewColumn::Division);
 
@@ -48,6 +46,32 @@ QString heading(int column)
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "Subtraction"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Multiplication"),
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "Division"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Trend") };
     return TClassOverviewfrm::tr(headings[column]);
+}
+
+// The exported file's words in the teacher's language.
+quorvex::OverviewCsvWords csvWords()
+{
+    //: Column headings of the exported class overview (a spreadsheet file).
+    static const char* const headings[quorvex::overviewColumnCount] = { QT_TRANSLATE_NOOP("TClassOverviewfrm", "Name"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Days"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Answers"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Last day % right"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Addition fluent of %1"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Subtraction fluent of %1"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Multiplication fluent of %1"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Division fluent of %1"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Trend") };
+    //: A pupil's trend in the exported class overview: the share of right answers goes down, stays, goes up.
+    static const char* const trends[] = { QT_TRANSLATE_NOOP("TClassOverviewfrm", "down"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "level"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "up") };
+    quorvex::OverviewCsvWords words;
+    for (size_t column = 0; column < words.headings.size(); ++column) {
+        const QString heading = TClassOverviewfrm::tr(headings[column]);
+        words.headings[column]
+            = (isOperation(static_cast<int>(column)) ? heading.arg(quorvex::factsPerOperation) : heading).toStdString();
+    }
+    for (size_t trend = 0; trend < words.trends.size(); ++trend)
+        words.trends[trend] = TClassOverviewfrm::tr(trends[trend]).toStdString();
+    return words;
 }
 
 int fluentCount(const PupilSummary& row, int column)
@@ -319,8 +343,8 @@ void TClassOverviewfrm::showEvent(QShowEvent* event)
 void TClassOverviewfrm::Printoverview1Click()
 {
     //: Subject of the sentence "%1 was saved as ...".
-    printLandscape(
-        this, document, m_className, tr("The class overview"), [this](QPainter& painter, QPagedPaintDevice& printer) {
+    printLandscape(this, tr("Class Overview"), m_className, tr("The class overview"),
+        [this](QPainter& painter, QPagedPaintDevice& printer) {
             const QRectF page(0, 0, printer.width(), printer.height());
             const QString title = windowTitle() + QStringLiteral(" - ") + QLocale().toString(QDate::currentDate());
             const size_t perPage = overviewRowsPerPage(painter, page.height());
@@ -336,7 +360,7 @@ void TClassOverviewfrm::Printoverview1Click()
 
 void TClassOverviewfrm::Exportoverview1Click()
 {
-    QString proposed = pdfFileName(document, m_className, QDate::currentDate());
+    QString proposed = pdfFileName(tr("Class Overview"), m_className, QDate::currentDate());
     proposed.chop(4);
     proposed = QDir(pdfFolder()).filePath(proposed + QStringLiteral(".csv"));
     const QString path
@@ -344,7 +368,7 @@ void TClassOverviewfrm::Exportoverview1Click()
     if (path.isEmpty())
         return;
     const quorvex::Status written
-        = quorvex::replaceFile(QFile::encodeName(path).toStdString(), quorvex::overviewCsv(m_rows));
+        = quorvex::replaceFile(QFile::encodeName(path).toStdString(), quorvex::overviewCsv(m_rows, csvWords()));
     if (!written) {
         userDialogs().reportError(this,
             tr("The file \"%1\" could not be written: %2.")

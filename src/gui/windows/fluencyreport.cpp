@@ -146,7 +146,7 @@ void TFluencyReportfrm::Refreshreport1Click()
 void TFluencyReportfrm::Printreport1Click()
 {
     //: Subject of the sentence "%1 was saved as ...".
-    printLandscape(this, QStringLiteral("Fluency Report"), m_student, tr("The fluency report"),
+    printLandscape(this, tr("Fluency Report"), m_student, tr("The fluency report"),
         [this](QPainter& painter, QPagedPaintDevice& printer) {
             painter.setTransform(fluencyPageTransform(QRectF(0, 0, printer.width(), printer.height())));
             drawFluencyPage(painter, m_report, m_student);

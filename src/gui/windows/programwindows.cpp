@@ -29,7 +29,7 @@ std::unique_ptr<Tflashcardfrm> prepareProgram()
     finishReadingFontConfiguration();
     QApplication::setApplicationName(QStringLiteral("Quorvex"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvex.Quorvex"));
-    // English needs nothing loaded; another language chosen and not found stays English.
+    // Another language chosen and not found stays English.
     useLanguage(chosenLanguage(QApplication::arguments()));
     if (const std::optional<QString> folder = classFolderFromArguments(QApplication::arguments())) {
         if (const std::optional<QString> failure = enterClassFolder(*folder)) {

@@ -3,6 +3,7 @@
 #include "core/classfolder/fileio.h"
 #include "gui/platform/printsupport.h"
 #include "gui/platform/textcodec.h"
+#include "gui/wording/faultwords.h"
 #include "gui/wording/phrases.h"
 
 #include <QCoreApplication>
@@ -80,7 +81,7 @@ void reportFileError(QWidget* parent, const quorvex::FileError& error)
 void reportLockNotices(QWidget* parent)
 {
     QStringList lines;
-    for (const quorvex::Bytes& notice : quorvex::takeLockNotices())
+    for (const quorvex::LockNotice& notice : quorvex::takeLockNotices())
         lines << lockNoticeText(notice);
     if (!lines.isEmpty())
         userDialogs().reportError(parent, lines.join(QLatin1Char('\n')));

@@ -1,22 +1,15 @@
 #pragma once
 
-#include "core/classfolder/cleanup.h"
 #include "core/classfolder/studentnames.h"
 #include "core/drill/operations.h"
 #include "core/drill/teacheraccess.h"
 #include "core/reports/certificatetext.h"
-#include "core/result.h"
 
 #include <QString>
 
-// The sentences the core words in English, in the language the program is shown in. The core
-// says what to say (which sentence, with which numbers and names); here the words are put
-// together from whole translated sentences. Without a translation loaded every function gives
-// the core's English text unchanged, byte for byte, so the English program reads as it always did.
-
-// Whether a translation of the program's texts is loaded (set by the loader in translations.h).
-bool programTranslated();
-void setProgramTranslated(bool translated);
+// The drill's words in the program's language. The core says what happened (a question, a
+// refused name, the settings of a certificate); each function here words one kind of it from
+// whole translated sentences. English is the sentences' source language.
 
 // "Multiplication" and the like.
 QString operationText(quorvex::Operation op);
@@ -30,19 +23,6 @@ QString shownLogWord(const quorvex::Bytes& word);
 // whose history files it would share.
 QString nameProblemText(quorvex::NameProblem problem, const quorvex::Bytes& other = {});
 
-// Two pupils of the roster whose history files overlap (see core/studentnames.h).
-QString dayFileOverlapText(const quorvex::DayFileOverlap& overlap);
-
-// The reason of a failed file operation, in the user's language where the system's reason is
-// a known one.
-QString fileErrorReason(const quorvex::FileError& error);
-
-// A stale lock of the class folder that was removed, as the core reports it.
-QString lockNoticeText(const quorvex::Bytes& notice);
-
-// A clean-up of day files that was refused: "Could not delete Ann's day 3: Permission denied".
-QString dayFaultText(const quorvex::DayFault& fault);
-
 // A time in tenths of a second as shown, "12.5", with the decimal separator of the program's
 // language ("12,5" in German, French and Spanish). Files keep the point.
 QString shownTenths(int32_t tenths);
@@ -55,12 +35,22 @@ QString roundLengthCaption(int seconds);
 // The teacher menu's access item: "Click here to create &Password", "Login", "&Login", "&Logout".
 QString accessOfferCaption(quorvex::AccessOffer offer);
 
-// What a screen reader says for the drill (see core/spoken.h for the English).
+// What a screen reader says for the drill, in words rather than signs.
+// "7 times 5 equals?", "12 divided by 3 equals?"
 QString spokenQuestionText(const quorvex::Question& question);
+// "right: 7 times 5 equals 35" or "wrong: 7 times 5 equals 35".
 QString spokenResultText(const quorvex::Question& question, bool right);
+// The dot board: "3 rows of 4 dots", "5 dots and 2 dots", "no dots", or, for subtraction and
+// division, "empty grid for your dots".
 QString spokenBoardText(const quorvex::Question& question);
+// Once an answer is marked: the result and the score so far, "right: 7 times 5 equals 35. 3
+// correct of 4."
 QString spokenMarkedText(const quorvex::Question& question, bool right, int correct, int asked);
+// A line of the results page read out: "7 x 5 = 35" as "7 times 5 equals 35"; any other word
+// or number stays as it is.
 QString spokenFactText(const quorvex::Bytes& shown);
+// The board's keyboard cursor, counted from 0 and said from 1: "row 2, column 3, dot" or
+// "row 2, column 3, empty".
 QString spokenCellText(int column, int row, bool dot);
 
 // The five lines of the certificate that change from one certificate to the next.
