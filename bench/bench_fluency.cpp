@@ -3,10 +3,10 @@
 #include "core/drill/operations.h"
 #include "core/reports/classoverview.h"
 #include "core/reports/fluency.h"
+#include "scratchfolder.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -16,29 +16,9 @@ using namespace quorvex;
 
 namespace {
 
-// The program works in its current folder: the benchmark writes the days into a fresh one.
-class FluencyScratchFolder {
-public:
-    FluencyScratchFolder()
-        : m_previous(std::filesystem::current_path())
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorvex-bench-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
-        std::filesystem::current_path(m_path);
-    }
-    ~FluencyScratchFolder()
-    {
-        std::filesystem::current_path(m_previous);
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    FluencyScratchFolder(const FluencyScratchFolder&) = delete;
-    FluencyScratchFolder& operator=(const FluencyScratchFolder&) = delete;
-
-private:
-    std::filesystem::path m_previous;
-    std::filesystem::path m_path;
-};
+// The program works in its current folder: the benchmark writes the days into a fresh
+// ScratchFolder, made in the temporary folder even when the tests' shared folder
+// (QUORVEX_SHARE_A and _B) is set.
 
 // A day of a busy pupil: every operation, numbers up to 12, a fifth of the answers in speed
 // rounds, about a quarter wrong.
@@ -73,7 +53,7 @@ std::vector<Treslts> busyDay(std::mt19937& random, size_t size)
 // without a summary of the days (the first time, or Refresh).
 void BM_ReadFluencyReport365x3000(benchmark::State& state)
 {
-    FluencyScratchFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     std::mt19937 random(7);
     for (int32_t day = 1; day <= 365; ++day) {
         if (!saveNextDay("Pupil", busyDay(random, 3000)).ok()) {
@@ -99,7 +79,7 @@ BENCHMARK(BM_ReadFluencyReport365x3000)->Unit(benchmark::kMillisecond);
 // page cache.
 void BM_ReadClassOverview30x365x3000(benchmark::State& state)
 {
-    FluencyScratchFolder folder;
+    ScratchFolder folder(std::filesystem::temp_directory_path());
     std::mt19937 random(7);
     std::vector<Bytes> roster { "Guest" };
     for (int32_t day = 1; day <= 365; ++day) {

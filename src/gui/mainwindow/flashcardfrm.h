@@ -201,8 +201,6 @@ public:
         QAction* About1 = nullptr;
     };
 
-    const Controls& controls() const { return ui; }
-
 public Q_SLOTS:
     // Lifecycle (flashcardfrm.cpp)
     void FormActivate();

@@ -20,7 +20,6 @@ public:
         QLabel* Label1 = nullptr;
         QPushButton* Button1 = nullptr;
     };
-    const Controls& controls() const { return ui; }
 
     QString name() const;
 
