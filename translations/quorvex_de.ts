@@ -191,6 +191,16 @@
         <extracomment>The fluency report&apos;s title; %1 is the pupil&apos;s name.</extracomment>
         <translation>Rechensicherheit: %1</translation>
     </message>
+    <message>
+        <source>Days 1 to %1</source>
+        <comment>two days</comment>
+        <translation>Tage 1 und %1</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1 and today (not yet saved)</source>
+        <comment>two days</comment>
+        <translation>Tage 1, %1 und heute (noch nicht gespeichert)</translation>
+    </message>
 </context>
 <context>
     <name>FolderWait</name>
@@ -518,17 +528,17 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>Involving %1</source>
         <extracomment>Certificate line: the operations the questions involved. Room: about 600 px.</extracomment>
-        <translation>Mit %1</translation>
+        <translation>mit %1</translation>
     </message>
     <message>
         <source>Using all the numbers up to %1!</source>
         <extracomment>Certificate line. %1 is the table&apos;s number. Room: about 600 px.</extracomment>
-        <translation>Alle Zahlen bis %1!</translation>
+        <translation>und allen Zahlen bis %1!</translation>
     </message>
     <message>
         <source>Using only the number %1 and numbers up to %2!</source>
         <extracomment>Certificate line. %1 is the number practised, %2 the largest other number. Room: about 600 px.</extracomment>
-        <translation>Nur die Zahl %1 mit Zahlen bis %2!</translation>
+        <translation>für die Zahl %1 und Zahlen bis %2!</translation>
     </message>
     <message>
         <source>another copy of the program</source>
@@ -656,16 +666,16 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>%n correct out of %1 asked!</source>
         <extracomment>Certificate line under &quot;You got&quot;: %n right answers of %1 questions asked. Room: about 400 px.</extracomment>
         <translation>
-            <numerusform>%n von %1 richtig!</numerusform>
-            <numerusform>%n von %1 richtig!</numerusform>
+            <numerusform>%n von %1 Aufgaben richtig</numerusform>
+            <numerusform>%n von %1 Aufgaben richtig</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n correct in %1 s!</source>
         <extracomment>Certificate line under &quot;You got&quot;: %n right answers in a speed round of %1 seconds.</extracomment>
         <translation>
-            <numerusform>%n richtig in %1 s!</numerusform>
-            <numerusform>%n richtig in %1 s!</numerusform>
+            <numerusform>%n Aufgabe richtig in %1 s</numerusform>
+            <numerusform>%n Aufgaben richtig in %1 s</numerusform>
         </translation>
     </message>
     <message>
@@ -836,6 +846,30 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>Picture cannot be shown in RGB</source>
         <translation>Bild kann nicht in RGB gezeigt werden</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence (&quot;... with addition and division&quot;).</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>Division</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>
@@ -860,7 +894,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>Congratulations!!!</source>
         <extracomment>The certificate&apos;s heading, in large decorative capitals. Room: about 650 px at 67 px.</extracomment>
-        <translation>Glückwunsch!!!</translation>
+        <translation>Glückwunsch!</translation>
     </message>
     <message>
         <source>You got</source>
@@ -1560,7 +1594,7 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     <message>
         <source>Log in failed</source>
         <extracomment>Shown in red. Room: 93 px at 16 px bold.</extracomment>
-        <translation>Abgelehnt</translation>
+        <translation>Falsch!</translation>
     </message>
     <message>
         <source>Log in</source>

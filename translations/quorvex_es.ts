@@ -191,6 +191,16 @@
         <extracomment>The fluency report&apos;s title; %1 is the pupil&apos;s name.</extracomment>
         <translation>Informe de fluidez: %1</translation>
     </message>
+    <message>
+        <source>Days 1 to %1</source>
+        <comment>two days</comment>
+        <translation>Días 1 y %1</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1 and today (not yet saved)</source>
+        <comment>two days</comment>
+        <translation>Días 1, %1 y hoy (aún sin guardar)</translation>
+    </message>
 </context>
 <context>
     <name>FolderWait</name>
@@ -500,12 +510,12 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>in Practice</source>
         <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
-        <translation>en Práctica</translation>
+        <translation>en la práctica</translation>
     </message>
     <message>
         <source>in Speed Round</source>
         <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
-        <translation>a Contrarreloj</translation>
+        <translation>en la contrarreloj</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
@@ -518,17 +528,17 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>Involving %1</source>
         <extracomment>Certificate line: the operations the questions involved. Room: about 600 px.</extracomment>
-        <translation>Con %1</translation>
+        <translation>de %1</translation>
     </message>
     <message>
         <source>Using all the numbers up to %1!</source>
         <extracomment>Certificate line. %1 is the table&apos;s number. Room: about 600 px.</extracomment>
-        <translation>¡Usando todos los números hasta el %1!</translation>
+        <translation>con todos los números hasta el %1!</translation>
     </message>
     <message>
         <source>Using only the number %1 and numbers up to %2!</source>
         <extracomment>Certificate line. %1 is the number practised, %2 the largest other number. Room: about 600 px.</extracomment>
-        <translation>¡Usando solo el número %1 y los números hasta el %2!</translation>
+        <translation>con el número %1 y los números hasta el %2!</translation>
     </message>
     <message>
         <source>another copy of the program</source>
@@ -624,25 +634,25 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>Addition</source>
         <comment>results page</comment>
         <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
-        <translation>Sumar</translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Subtraction</source>
         <comment>results page</comment>
         <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
-        <translation>Restar</translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Multiplication</source>
         <comment>results page</comment>
         <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
-        <translation>Multiplicar</translation>
+        <translation>Multiplic.</translation>
     </message>
     <message>
         <source>Division</source>
         <comment>results page</comment>
         <extracomment>Operation in a column of the results page. Room: 85 px at 13 px.</extracomment>
-        <translation>Dividir</translation>
+        <translation>División</translation>
     </message>
     <message numerus="yes">
         <source>%1. %n correct of %2.</source>
@@ -656,16 +666,16 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>%n correct out of %1 asked!</source>
         <extracomment>Certificate line under &quot;You got&quot;: %n right answers of %1 questions asked. Room: about 400 px.</extracomment>
         <translation>
-            <numerusform>¡%n acierto de %1 preguntas!</numerusform>
-            <numerusform>¡%n aciertos de %1 preguntas!</numerusform>
+            <numerusform>%n de %1 preguntas</numerusform>
+            <numerusform>%n de %1 preguntas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n correct in %1 s!</source>
         <extracomment>Certificate line under &quot;You got&quot;: %n right answers in a speed round of %1 seconds.</extracomment>
         <translation>
-            <numerusform>¡%n acierto en %1 s!</numerusform>
-            <numerusform>¡%n aciertos en %1 s!</numerusform>
+            <numerusform>%n pregunta en %1 s</numerusform>
+            <numerusform>%n preguntas en %1 s</numerusform>
         </translation>
     </message>
     <message>
@@ -836,6 +846,30 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>Picture cannot be shown in RGB</source>
         <translation>La imagen no se puede mostrar en RGB</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence (&quot;... with addition and division&quot;).</extracomment>
+        <translation>suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>división</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>
@@ -855,17 +889,17 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>Exit</source>
         <extracomment>Menu command: closes the certificate.</extracomment>
-        <translation>Salir</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Congratulations!!!</source>
         <extracomment>The certificate&apos;s heading, in large decorative capitals. Room: about 650 px at 67 px.</extracomment>
-        <translation>¡¡¡Felicidades!!!</translation>
+        <translation>¡Felicidades!</translation>
     </message>
     <message>
         <source>You got</source>
         <extracomment>Certificate line, followed by the score on the next line (&quot;7 correct out of 10 asked!&quot;).</extracomment>
-        <translation>Has acertado</translation>
+        <translation>¡Has acertado</translation>
     </message>
     <message>
         <source>The certificate</source>

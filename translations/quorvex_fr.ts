@@ -191,6 +191,16 @@
         <extracomment>The fluency report&apos;s title; %1 is the pupil&apos;s name.</extracomment>
         <translation>Bilan des acquis&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Days 1 to %1</source>
+        <comment>two days</comment>
+        <translation>Jours 1 et %1</translation>
+    </message>
+    <message>
+        <source>Days 1 to %1 and today (not yet saved)</source>
+        <comment>two days</comment>
+        <translation>Jours 1, %1 et aujourd’hui (pas encore enregistré)</translation>
+    </message>
 </context>
 <context>
     <name>FolderWait</name>
@@ -352,7 +362,7 @@
     <message>
         <source>Practice</source>
         <extracomment>Question type on the results page. Room: about 75 px.</extracomment>
-        <translation>Entraîn.</translation>
+        <translation>Exercice</translation>
     </message>
     <message>
         <source>S. Round</source>
@@ -500,12 +510,12 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>in Practice</source>
         <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
-        <translation>à l’Entraînement</translation>
+        <translation>à l’entraînement</translation>
     </message>
     <message>
         <source>in Speed Round</source>
         <extracomment>Certificate line in large decorative capitals. Room: about 500 px at 40 px.</extracomment>
-        <translation>au Défi chrono</translation>
+        <translation>au défi chrono</translation>
     </message>
     <message>
         <source>%1, %2 and %3</source>
@@ -518,17 +528,17 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>Involving %1</source>
         <extracomment>Certificate line: the operations the questions involved. Room: about 600 px.</extracomment>
-        <translation>Au programme&#xa0;: %1</translation>
+        <translation>en %1</translation>
     </message>
     <message>
         <source>Using all the numbers up to %1!</source>
         <extracomment>Certificate line. %1 is the table&apos;s number. Room: about 600 px.</extracomment>
-        <translation>Avec tous les nombres jusqu’à %1&#xa0;!</translation>
+        <translation>avec tous les nombres jusqu’à %1&#xa0;!</translation>
     </message>
     <message>
         <source>Using only the number %1 and numbers up to %2!</source>
         <extracomment>Certificate line. %1 is the number practised, %2 the largest other number. Room: about 600 px.</extracomment>
-        <translation>Avec le nombre %1 et les nombres jusqu’à %2&#xa0;!</translation>
+        <translation>avec le nombre %1 et les nombres jusqu’à %2&#xa0;!</translation>
     </message>
     <message>
         <source>another copy of the program</source>
@@ -656,16 +666,16 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>%n correct out of %1 asked!</source>
         <extracomment>Certificate line under &quot;You got&quot;: %n right answers of %1 questions asked. Room: about 400 px.</extracomment>
         <translation>
-            <numerusform>%n bonne réponse sur %1 !</numerusform>
-            <numerusform>%n bonnes réponses sur %1 !</numerusform>
+            <numerusform>%n bonne réponse sur %1</numerusform>
+            <numerusform>%n bonnes réponses sur %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n correct in %1 s!</source>
         <extracomment>Certificate line under &quot;You got&quot;: %n right answers in a speed round of %1 seconds.</extracomment>
         <translation>
-            <numerusform>%n bonne réponse en %1 s !</numerusform>
-            <numerusform>%n bonnes réponses en %1 s !</numerusform>
+            <numerusform>%n bonne réponse en %1 s</numerusform>
+            <numerusform>%n bonnes réponses en %1 s</numerusform>
         </translation>
     </message>
     <message>
@@ -836,6 +846,30 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <source>Picture cannot be shown in RGB</source>
         <translation>L’image ne peut pas être affichée en RVB</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence (&quot;... with addition and division&quot;).</extracomment>
+        <translation>addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <comment>in the certificate&apos;s sentence</comment>
+        <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
+        <translation>division</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>
@@ -860,7 +894,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>Congratulations!!!</source>
         <extracomment>The certificate&apos;s heading, in large decorative capitals. Room: about 650 px at 67 px.</extracomment>
-        <translation>Félicitations&#xa0;!!!</translation>
+        <translation>Félicitations !</translation>
     </message>
     <message>
         <source>You got</source>

@@ -1,16 +1,20 @@
-// quorvex-screenshots FOLDER: writes main-window.png and fluency-report.png into FOLDER.
+// quorvex-screenshots FOLDER: writes main-window.png, fluency-report.png and a certificate in
+// each language (certificate-en.png, certificate-de.png ...) into FOLDER.
 //
 // A pupil "Ann" with three weeks of multiplication practice (the tables of 2 to 6 first, the
 // later tables coming in, answers getting quicker) is made in a scratch class folder; the main
 // window is shown after a few answers of the day, the report from Ann's saved days.
 
-#include "core/fluency.h"
-#include "core/history.h"
-#include "core/operations.h"
-#include "gui/flashcardfrm.h"
-#include "gui/fluencyreport.h"
-#include "gui/programwindows.h"
-#include "gui/textcodec.h"
+#include "core/classfolder/history.h"
+#include "core/drill/operations.h"
+#include "core/reports/fluency.h"
+#include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/textcodec.h"
+#include "gui/platform/translations.h"
+#include "gui/windows/certificatefrm.h"
+#include "gui/windows/fluencyreport.h"
+#include "gui/windows/programwindows.h"
+#include "gui/wording/phrases.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -122,5 +126,24 @@ int main(int argc, char* argv[])
         return 1;
     ok = save(reportWindow, target + QStringLiteral("/fluency-report.png")) && ok;
     reportWindow.hide();
+
+    // A speed round of Ann's with two operations, in every language.
+    quorvex::CertificateInputs in;
+    in.questionTypeIndex = 1;
+    in.roundRightCount = 17;
+    in.roundSeconds = 60;
+    in.mixAndMatch = true;
+    in.ticked = { true, false, true, false };
+    in.studentName = "Ann";
+    for (const QString& language : QStringList { QString() } + translatedLanguages()) {
+        useLanguage(language);
+        TCertificatefrm certificate;
+        certificate.setComposedWords(certificateWords(in));
+        certificate.show();
+        if (!QTest::qWaitForWindowExposed(&certificate))
+            return 1;
+        const QString name = language.isEmpty() ? QStringLiteral("en") : language;
+        ok = save(certificate, target + QStringLiteral("/certificate-%1.png").arg(name)) && ok;
+    }
     return ok ? 0 : 1;
 }

@@ -207,12 +207,16 @@ QString fluencySummary(const FluencyReport& report)
     if (!report.hasUnsavedDay())
         //: The days a fluency report reads, beside its title; "today" is the answers not yet saved.
         dayText = saved == 1 ? QCoreApplication::translate("FluencyReport", "Day 1")
-                             : QCoreApplication::translate("FluencyReport", "Days 1 to %1").arg(saved);
+            //: Two days: a language may say "days 1 and 2" rather than "1 to 2".
+            : saved == 2 ? QCoreApplication::translate("FluencyReport", "Days 1 to %1", "two days").arg(saved)
+                         : QCoreApplication::translate("FluencyReport", "Days 1 to %1").arg(saved);
     else if (saved == 0)
         dayText = QCoreApplication::translate("FluencyReport", "Today (not yet saved)");
     else
-        dayText = saved == 1
-            ? QCoreApplication::translate("FluencyReport", "Day 1 and today (not yet saved)")
+        dayText = saved == 1 ? QCoreApplication::translate("FluencyReport", "Day 1 and today (not yet saved)")
+            : saved == 2
+            ? QCoreApplication::translate("FluencyReport", "Days 1 to %1 and today (not yet saved)", "two days")
+                  .arg(saved)
             : QCoreApplication::translate("FluencyReport", "Days 1 to %1 and today (not yet saved)").arg(saved);
     //: Beside the fluency report's title: the days read, then how many answers they hold.
     return answered == 1

@@ -55,6 +55,27 @@ QString spokenSum(const quorvex::Question& q, std::optional<int> answer)
 }
 
 // An operation in the results page's column, 85 pixels wide.
+// An operation within the certificate's sentence, "with multiplication", where a language
+// writes it in small letters.
+QString operationInSentence(quorvex::Operation op)
+{
+    switch (op) {
+    case quorvex::Operation::Addition:
+        //: Operation within the certificate's sentence ("... with addition and division").
+        return QCoreApplication::translate("Phrases", "Addition", "in the certificate's sentence");
+    case quorvex::Operation::Subtraction:
+        //: Operation within the certificate's sentence.
+        return QCoreApplication::translate("Phrases", "Subtraction", "in the certificate's sentence");
+    case quorvex::Operation::Multiplication:
+        //: Operation within the certificate's sentence.
+        return QCoreApplication::translate("Phrases", "Multiplication", "in the certificate's sentence");
+    case quorvex::Operation::Division:
+        //: Operation within the certificate's sentence.
+        return QCoreApplication::translate("Phrases", "Division", "in the certificate's sentence");
+    }
+    return {};
+}
+
 QString operationColumnText(quorvex::Operation op)
 {
     switch (op) {
@@ -286,7 +307,7 @@ CertificateWords certificateWords(const quorvex::CertificateInputs& in)
     }
     QStringList names;
     for (quorvex::Operation op : quorvex::involvedOperations(in))
-        names << operationText(op);
+        names << operationInSentence(op);
     QString joined;
     if (names.size() == 1)
         joined = names[0];
