@@ -246,10 +246,11 @@ TEST(FolderLocks, ALockOfATerminatedProcessIsRemovedAndReported)
     ASSERT_TRUE(nameTaken(".~Ann.days.lock"));
     (void)takeLockNotices();
     EXPECT_EQ(saveNextDay("Ann", {}).value(), 1);
-    const std::vector<Bytes> notices = takeLockNotices();
+    const std::vector<LockNotice> notices = takeLockNotices();
     ASSERT_EQ(notices.size(), 1u);
-    EXPECT_TRUE(notices[0].starts_with("The lock \".~Ann.days.lock\" of computer ")) << notices[0];
-    EXPECT_TRUE(notices[0].ends_with(" was removed: its process has ended.")) << notices[0];
+    EXPECT_EQ(notices[0].lock, ".~Ann.days.lock");
+    EXPECT_FALSE(notices[0].holder.computer.empty());
+    EXPECT_EQ(notices[0].unrenewedSeconds, -1); // its process has ended
 }
 
 TEST(CleanUp, ADayAnotherCopyIsReadingIsDeletedAndItsNumberReusedAtOnce)
@@ -263,7 +264,7 @@ TEST(CleanUp, ADayAnotherCopyIsReadingIsDeletedAndItsNumberReusedAtOnce)
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
     const DayFilesReport report = cleanUp({ "Ann" }, CleanupMode::DeleteFirst, 1);
     CloseHandle(reader);
-    EXPECT_TRUE(report.faults.empty()) << dayFaultMessage(report.faults.front());
+    EXPECT_TRUE(report.faults.empty()) << described(report.faults.front().error);
     EXPECT_EQ(report.deleted, 1);
     EXPECT_EQ(readFile("Ann1.txt").value(), dayContents(dayOf(0, 2)));
     EXPECT_EQ(readFile("Ann2.txt").value(), dayContents(dayOf(0, 3)));
