@@ -24,9 +24,12 @@ public:
     bool answerYes = false;
     // Runs instead of the system print dialog; the default cancels it.
     std::function<bool(QPrinter*)> printDialog = [](QPrinter*) { return false; };
-    // What the save-file dialog answers (empty: cancelled), and the path it proposed.
+    // What the save-file dialog answers (empty: cancelled), and the path, caption and filter
+    // it was opened with.
     QString saveFileName;
     QString proposedFileName;
+    QString saveCaption;
+    QString saveFilter;
 
     void reportError(QWidget*, const QString& message) override { errors << message; }
     bool askYesNo(QWidget*, const QString& question) override
@@ -36,9 +39,11 @@ public:
     }
     bool runPrintDialog(QWidget*, QPrinter* printer) override { return printDialog(printer); }
     void showNotice(QWidget*, const QString& message) override { notices << message; }
-    QString askSaveFileName(QWidget*, const QString&, const QString& proposed, const QString&) override
+    QString askSaveFileName(QWidget*, const QString& caption, const QString& proposed, const QString& filter) override
     {
+        saveCaption = caption;
         proposedFileName = proposed;
+        saveFilter = filter;
         return saveFileName;
     }
 };
