@@ -543,8 +543,12 @@ void locks(Texts& texts)
         trigger(w, "SaveData1");
     }
     QVERIFY(QFile::remove(inFolder(folder, ".~Cy.days.lock")));
-    QTRY_VERIFY(folder.exists(QStringLiteral("Cy1.txt")));
+    // The save the user stopped waiting for lands now. It is waited for even after a failed check
+    // (QTRY_VERIFY would not wait then): the folder must outlive it.
+    for (int k = 0; k < 500 && !folder.exists(QStringLiteral("Cy1.txt")); ++k)
+        QTest::qWait(10);
     QTest::qWait(50); // the landing handed to the window
+    QVERIFY(folder.exists(QStringLiteral("Cy1.txt")));
 
     writeLock(folder, ".~studnames.txt.lock");
     trigger(w, "AddaStudent1");
