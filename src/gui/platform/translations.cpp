@@ -92,6 +92,10 @@ bool useLanguage(const QString& language)
     removeTranslator(toolkitTranslator());
     if (!language.isEmpty() && !translatedLanguages().contains(language))
         return false;
+    // Dates follow the program's language, in the system's country: English as the system writes
+    // it, German on an Austrian desktop as Austria writes German.
+    QLocale::setDefault(language.isEmpty() ? QLocale::system()
+                                           : QLocale(QLocale::codeToLanguage(language), QLocale::system().territory()));
 
     auto program = std::make_unique<QTranslator>();
     if (!program->load(
