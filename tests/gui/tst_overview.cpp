@@ -75,6 +75,7 @@ private Q_SLOTS:
     void exportsTheRowsAsCsv();
     void notesUnreadableDays();
     void refreshReadsADayEditedInPlace();
+    void barsOnlyInTheOperationColumns();
 };
 
 void TestOverview::sortsByHeadingAndOpensAReport()
@@ -254,6 +255,35 @@ void TestOverview::refreshReadsADayEditedInPlace()
         overview.openReport("Ann");
         QCOMPARE(shown, std::optional<int32_t>(1));
         QCOMPARE(refreshed, std::optional<int32_t>(0));
+    }));
+}
+
+// A bar's frame is a line of dark pixels 40 or more long near the left of its cell: the
+// operations' cells have one, no other cell has.
+void TestOverview::barsOnlyInTheOperationColumns()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\n");
+    folder.write(QStringLiteral("Ann1.txt"), annDay1);
+    auto window = startProgram();
+    QVERIFY(whileOverviewShown(*window, [&](TClassOverviewfrm& overview) {
+        auto* grid = control<QTableWidget>(&overview, "overviewgrid");
+        grid->clearSelection();
+        const QImage shown = grid->viewport()->grab().toImage();
+        for (int column = 0; column < grid->columnCount(); ++column) {
+            const QRect cell = grid->visualRect(grid->model()->index(0, column));
+            int longest = 0;
+            for (int y = cell.top(); y <= cell.bottom(); ++y) {
+                int run = 0;
+                for (int x = cell.left(); x < std::min(cell.right(), cell.left() + 60); ++x) {
+                    run = qGray(shown.pixel(x, y)) < 128 ? run + 1 : 0;
+                    longest = std::max(longest, run);
+                }
+            }
+            const bool operation = column >= 4 && column <= 7;
+            QVERIFY2(
+                (longest >= 40) == operation, qPrintable(QStringLiteral("column %1: %2").arg(column).arg(longest)));
+        }
     }));
 }
 

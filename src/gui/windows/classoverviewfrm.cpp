@@ -243,7 +243,10 @@ TClassOverviewfrm::TClassOverviewfrm(QWidget* parent)
     overviewgrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     overviewgrid->setSelectionMode(QAbstractItemView::SingleSelection);
     overviewgrid->verticalHeader()->hide();
-    overviewgrid->setItemDelegate(new BarDelegate(overviewgrid));
+    // Only the operations have bars: the other cells are plain text.
+    auto* bars = new BarDelegate(overviewgrid);
+    for (int column = firstOperation; column <= lastOperation; ++column)
+        overviewgrid->setItemDelegateForColumn(column, bars);
     QHeaderView* header = overviewgrid->horizontalHeader();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
