@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QPainter>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -125,6 +126,9 @@ private Q_SLOTS:
     void linesStandInTheirSlots_data();
     void linesStandInTheirSlots();
     void rightIsGreenAndWrongIsRed();
+    void rightAndWrongDifferInShapeToo();
+    void longFactsAreNeverCovered_data();
+    void longFactsAreNeverCovered();
     void barsAppearWithTheTimerAtTheNextRedraw();
     void barsStayOnThePage();
     void scrollMaximum_data();
@@ -211,6 +215,69 @@ void TestResults::rightIsGreenAndWrongIsRed()
         QVERIFY(!name.contains(green));
         QVERIFY(!name.contains(red));
     }
+}
+
+// With the colours gone (every pixel that is not white taken as ink, as on a high-contrast or a
+// grey printout), a right line and a wrong one with the same fact and answer still differ.
+void TestResults::rightAndWrongDifferInShapeToo()
+{
+    TestFolder folder;
+    ResultsPage page(folder);
+    page.showDays({ "Multiplication ,1 ,3 x 4 = 12 ,12 ,5\r\nMultiplication ,0 ,3 x 4 = 12 ,12 ,5\r\n" });
+    const QImage picture = control<ImageControl>(page.w(), "resltsim")->picture();
+    const auto ink = [&picture](int slot) {
+        QList<bool> line;
+        for (int y = slotTop(slot); y < slotTop(slot) + 20; ++y)
+            for (int x = 0; x < 250; ++x)
+                line << (picture.pixelColor(x, y) != white);
+        return line;
+    };
+    QVERIFY(ink(0) != ink(1));
+}
+
+void TestResults::longFactsAreNeverCovered_data()
+{
+    QTest::addColumn<QByteArray>("fact");
+    QTest::addColumn<QByteArray>("answer");
+    QTest::newRow("three-digit product") << QByteArray("12 x 11 = 132") << QByteArray("132");
+    QTest::newRow("division") << QByteArray("144 \xf7 12 = 12") << QByteArray("12");
+    QTest::newRow("long typed answer") << QByteArray("12 x 12 = 144") << QByteArray("1444444");
+}
+
+// A fact wider than its column pushes the answers of its page to the right: every pixel of the
+// fact shows as it does alone on a white page, and the bar follows whole.
+void TestResults::longFactsAreNeverCovered()
+{
+    QFETCH(QByteArray, fact);
+    QFETCH(QByteArray, answer);
+    TestFolder folder;
+    ResultsPage page(folder);
+    page.showTimer();
+    page.showDays({ "Multiplication ,1 ," + fact + " ," + answer + " ,30\r\n" });
+    const auto* results = control<ImageControl>(page.w(), "resltsim");
+    const QImage picture = results->picture();
+    QFont font = results->font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(font);
+    const QString text = QString::fromLatin1(fact);
+    QImage alone(picture.size(), picture.format());
+    alone.fill(Qt::white);
+    {
+        QPainter painter(&alone);
+        painter.setFont(font);
+        painter.setPen(green);
+        painter.drawText(150, slotTop(0) + metrics.ascent(), text);
+    }
+    const QRect factBox(150, slotTop(0), metrics.horizontalAdvance(text), metrics.height());
+    QCOMPARE(picture.copy(factBox), alone.copy(factBox));
+    // The bar of 30 tenths shows whole after the answer and its mark.
+    int run = 0;
+    int longest = 0;
+    for (int x = factBox.right(); x < picture.width(); ++x) {
+        run = picture.pixelColor(x, slotTop(0) + 7) == green ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    QCOMPARE(longest, 30);
 }
 
 void TestResults::barsAppearWithTheTimerAtTheNextRedraw()

@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {
@@ -66,4 +68,28 @@ void setCaption(QLabel* label, const QString& text)
         FitWhenShown::watch(label);
     else
         fitToText(label);
+}
+
+void drawAnswerMark(QPainter& painter, const QRectF& square, bool right, const QColor& colour)
+{
+    painter.save();
+    QPen pen(colour, square.width() / 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const auto at = [&square](double x, double y) {
+        return QPointF(square.left() + x * square.width(), square.top() + y * square.height());
+    };
+    QPainterPath mark;
+    if (right) {
+        mark.moveTo(at(0.15, 0.55));
+        mark.lineTo(at(0.4, 0.8));
+        mark.lineTo(at(0.85, 0.2));
+    } else {
+        mark.moveTo(at(0.2, 0.2));
+        mark.lineTo(at(0.8, 0.8));
+        mark.moveTo(at(0.8, 0.2));
+        mark.lineTo(at(0.2, 0.8));
+    }
+    painter.drawPath(mark);
+    painter.restore();
 }

@@ -7,6 +7,8 @@
 #include <QString>
 
 class QLabel;
+class QPainter;
+class QRectF;
 class QWidget;
 
 // The colour a label or edit box draws its text in.
@@ -29,3 +31,8 @@ QAction* addMenuCommand(
     QObject::connect(action, &QAction::triggered, window, handler);
     return action;
 }
+
+// A right or wrong answer told by its shape as well as its colour, for eyes that do not tell
+// green from red and for high-contrast colours: a tick or a cross, drawn with lines in the
+// square (pen width a seventh of its side), in colour.
+void drawAnswerMark(QPainter& painter, const QRectF& square, bool right, const QColor& colour);

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -27,9 +28,32 @@ constexpr int questionLeft = 150;
 constexpr int answerLeft = 220;
 constexpr int barLeft = 250;
 constexpr int barHeight = 14;
+constexpr int markSize = 8;
 
-// Each text stands on a white box of its own size, so a text running into the next column is
-// partly covered by that column's text.
+// Where a page's columns after the question start: at the design's places, or further right
+// where a fact or an answer of the page, in the page's font, would run into the next column.
+struct Columns {
+    int answer = answerLeft;
+    int mark = 0;
+    int bar = barLeft;
+};
+
+Columns columnsOf(const QFontMetrics& metrics, const std::vector<const quorvex::Treslts*>& records)
+{
+    int question = 0;
+    int answer = 0;
+    for (const quorvex::Treslts* record : records) {
+        question = std::max(question, metrics.horizontalAdvance(toQt(record->question)));
+        answer = std::max(answer, metrics.horizontalAdvance(toQt(record->answer)));
+    }
+    Columns columns;
+    columns.answer = std::max(answerLeft, questionLeft + question + 6);
+    columns.mark = columns.answer + answer + 1;
+    columns.bar = std::max(barLeft, columns.mark + markSize + 2);
+    return columns;
+}
+
+// Each text stands on a white box of its own size.
 void writeOnWhite(QPainter& painter, int left, int top, const QString& text, const QColor& colour)
 {
     const QFontMetrics metrics = painter.fontMetrics();
@@ -38,19 +62,21 @@ void writeOnWhite(QPainter& painter, int left, int top, const QString& text, con
     painter.drawText(left, top + metrics.ascent(), text);
 }
 
-// Draws one record in its line of the page.
-void drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, bool withBars)
+// Draws one record in its line of the page: right and wrong told by a tick or a cross after the
+// answer as well as by colour.
+void drawRecord(QPainter& painter, int top, const quorvex::Treslts& record, const Columns& columns, bool withBars)
 {
     const QColor& mark = record.correct ? green : red;
     writeOnWhite(painter, typeLeft, top, shownLogWord(record.questionType), Qt::black);
     writeOnWhite(painter, operationLeft, top, shownLogWord(record.operation), Qt::black);
     writeOnWhite(painter, questionLeft, top, toQt(record.question), mark);
-    writeOnWhite(painter, answerLeft, top, toQt(record.answer), mark);
+    writeOnWhite(painter, columns.answer, top, toQt(record.answer), mark);
+    drawAnswerMark(painter, QRectF(columns.mark, top + 3, markSize, markSize), record.correct, mark);
     // One pixel per tenth of a second; a time below zero (only a hand-made day file holds
     // one) has no bar, and no bar runs past the page.
     const int pageWidth = painter.device()->width();
     if (withBars && record.ticks > 0)
-        painter.fillRect(barLeft, top, std::min(record.ticks, pageWidth - barLeft), barHeight, mark);
+        painter.fillRect(columns.bar, top, std::min(record.ticks, pageWidth - columns.bar), barHeight, mark);
 }
 
 // A record's line as a screen reader speaks it.
@@ -104,8 +130,12 @@ void Tflashcardfrm::resltsbtClick()
     QFont font = ui.resltsim->font();
     font.setStyleStrategy(QFont::NoAntialias); // pure green and red, as the bars
     painter.setFont(font);
-    for (int slot = 0; slot < pageLines && first + slot <= count; ++slot)
-        drawRecord(painter, firstLineTop + lineHeight * slot, log.slot(first + slot), withBars);
+    std::vector<const quorvex::Treslts*> page;
+    for (int32_t line = first; line < first + pageLines && line <= count; ++line)
+        page.push_back(&log.slot(line));
+    const Columns columns = columnsOf(painter.fontMetrics(), page);
+    for (size_t slot = 0; slot < page.size(); ++slot)
+        drawRecord(painter, firstLineTop + lineHeight * static_cast<int>(slot), *page[slot], columns, withBars);
     painter.end();
     // A screen reader reads the page line by line, every line of the log, and hears the lines
     // in view at once as the page's description.
