@@ -58,6 +58,7 @@ class TestDrill : public QObject {
 private Q_SLOTS:
     void rightAnswerTurnsGreenAndCounts();
     void wrongAnswerTurnsRedAndOnlyLogs();
+    void markedFactCarriesATickOrACross();
     void leadingZerosAndBackspace();
     void onlyDigitsGetIn();
     void pastedTextIsFiltered();
@@ -117,6 +118,35 @@ void TestDrill::wrongAnswerTurnsRedAndOnlyLogs()
     QCOMPARE(d.log().records()[0].question, "12 \xf7 3 = 4");
     QCOMPARE(d.log().records()[0].operation, "Division");
     QVERIFY(!d.log().records()[0].correct);
+}
+
+// Beside the marked fact a tick or a cross, which differ without their colours (as in a
+// high-contrast theme); the next question takes it away.
+void TestDrill::markedFactCarriesATickOrACross()
+{
+    Drill d;
+    auto* mark = d.operator()<QLabel>("qmarklb");
+    QVERIFY(!mark->isVisible());
+    const auto inkOfMark = [mark] {
+        const QImage picture = mark->pixmap().toImage();
+        QList<bool> ink;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                ink << (qAlpha(picture.pixel(x, y)) > 128);
+        return ink;
+    };
+    QVERIFY(askUntil(*d.window, QStringLiteral("3 x 4 = ?")));
+    d.answer(12);
+    QVERIFY(mark->isVisible());
+    const QList<bool> tick = inkOfMark();
+    QVERIFY(askUntil(*d.window, QStringLiteral("2 x 3 = ?")));
+    QVERIFY(!mark->isVisible());
+    d.answer(7);
+    QVERIFY(mark->isVisible());
+    QVERIFY(tick.contains(true));
+    QVERIFY(inkOfMark() != tick);
+    // Beside the fact, not over it.
+    QVERIFY(mark->geometry().right() < d.operator()<QLabel>("qlb")->geometry().left());
 }
 
 void TestDrill::leadingZerosAndBackspace()

@@ -120,6 +120,7 @@ public:
         QComboBox* namecb = nullptr;
         QGroupBox* questiongb = nullptr;
         QLabel* qlb = nullptr;
+        QLabel* qmarklb = nullptr; // a tick or a cross beside the marked fact
         QLineEdit* anseb = nullptr;
         QPushButton* Questionbt = nullptr;
         QPushButton* checkbt = nullptr;

@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 
 void Tflashcardfrm::wireAnswers()
@@ -86,6 +88,17 @@ void Tflashcardfrm::showMarked(const quorvex::Treslts& record, bool right)
 {
     setCaption(ui.qlb, toQt(record.question));
     setTextColour(ui.qlb, right ? green : red);
+    // Right and wrong told by shape as well as colour, beside the fact.
+    QPixmap mark(ui.qmarklb->size() * devicePixelRatioF());
+    mark.setDevicePixelRatio(devicePixelRatioF());
+    mark.fill(Qt::transparent);
+    {
+        QPainter painter(&mark);
+        painter.setRenderHint(QPainter::Antialiasing);
+        drawAnswerMark(painter, QRectF(QPointF(0, 0), ui.qmarklb->size()), right, right ? green : red);
+    }
+    ui.qmarklb->setPixmap(mark);
+    ui.qmarklb->show();
     if (right)
         setCaption(ui.qclb, tr("Questions Correct: %1").arg(session.correct()));
     ui.qlb->setAccessibleName(spokenResultText(session.question(), right));

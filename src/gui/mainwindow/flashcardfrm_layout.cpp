@@ -449,6 +449,7 @@ void Tflashcardfrm::buildControls()
     // The question strip, and the speed-round panel over its left part
     { M(questiongb),      Kind::Group,         "client",         {  16,   8, 905, 145 }, /*: Group title of the question strip. */ QT_TR_NOOP("Question"),                               arial16,    plain, Shown,                                        none },
     { M(qlb),             Kind::Label,         "questiongb",     {  32,  16, 322, 110 }, "? x ? = ?",                             narrow96,   plain, SeeThrough | AutoSize,                        none },
+    { M(qmarklb),         Kind::Label,         "questiongb",     {   6,  60,  22, 22 }, "",                                       parentFont, plain, Hidden,                                       none },
     { M(anseb),           Kind::Edit,          "questiongb",     { 512,  16, 193, 119 }, "?",                                     arial96,    plain, Shown,                                        none },
     { M(Questionbt),      Kind::Button,        "questiongb",     { 712,  16, 185, 57 }, /*: Button that starts the drill. Room: 185 px at 19 px bold. */ QT_TR_NOOP("&Start"),                                 arial19,    plain, Shown,                                        none },
     { M(checkbt),         Kind::Button,        "questiongb",     { 712,  88, 185, 49 }, /*: Button: check the typed answer. Room: 185 px. */ QT_TR_NOOP("&Check"),                                 parentFont, plain, Disabled,                                     none },

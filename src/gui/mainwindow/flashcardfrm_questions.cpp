@@ -116,6 +116,7 @@ void Tflashcardfrm::QuestionbtClick()
     dotGrid.fill(false);
     ui.anseb->setEnabled(true);
     setTextColour(ui.qlb, Qt::black);
+    ui.qmarklb->hide();
     ui.anseb->setText(QStringLiteral("?"));
     setCaption(ui.qlb, toQt(quorvex::questionLine(asked.question)));
     const QString spoken = spokenQuestionText(asked.question);
