@@ -2,8 +2,10 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -36,4 +38,22 @@ QRect placeOnScreen(const QWidget* window, QSize client, QPoint frameTopLeft)
     const QSize room = area.size().shrunkBy(frame);
     const QSize given = client.boundedTo(room.expandedTo(QSize(1, 1)));
     return { topLeftWithin(area, given.grownBy(frame), frameTopLeft), given };
+}
+
+void refitOnceFramed(QWidget* window, const std::function<void()>& refit)
+{
+    auto* look = new QTimer(window);
+    look->setInterval(20);
+    auto tries = std::make_shared<int>(100); // two seconds
+    QObject::connect(look, &QTimer::timeout, window, [window, look, refit, tries] {
+        const bool framed = !frameOf(window).isNull();
+        if (framed || --*tries <= 0 || !window->isVisible()) {
+            look->deleteLater();
+            const QScreen* screen = window->screen();
+            if (framed && screen && !screen->availableGeometry().contains(window->frameGeometry()))
+                refit();
+            return;
+        }
+    });
+    look->start();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <functional>
 
 class QWidget;
 
@@ -18,3 +19,9 @@ QRect placeOnScreen(const QWidget* window, QSize client, QPoint frameTopLeft);
 // The top left a frame of that size needs to lie within the area, as near to the one wanted
 // as it can be; a frame larger than the area starts at the area's top left.
 QPoint topLeftWithin(const QRect& area, QSize frame, QPoint wanted);
+
+// A shown window's own frame is known only once the window system has framed it; the stand-in
+// taken before may differ (a resizable window's frame is thicker than the main window's). For a
+// moment after the window shows, this looks at its frame and, as soon as it is known, calls
+// refit once if the frame reaches beyond the available area.
+void refitOnceFramed(QWidget* window, const std::function<void()>& refit);

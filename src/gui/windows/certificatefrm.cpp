@@ -254,6 +254,7 @@ void TCertificatefrm::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     fitToScreen();
+    refitOnceFramed(this, [this] { fitToScreen(); });
     FormShow();
 }
 

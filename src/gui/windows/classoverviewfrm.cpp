@@ -338,9 +338,13 @@ void TClassOverviewfrm::showEvent(QShowEvent* event)
     QPoint centred = pos();
     if (const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr)
         centred = over->frameGeometry().center() - QPoint(whole.width() / 2, whole.height() / 2);
-    const QRect placed = placeOnScreen(this, whole, centred);
-    resize(placed.size());
-    move(placed.topLeft());
+    const auto place = [this, whole, centred] {
+        const QRect placed = placeOnScreen(this, whole, centred);
+        resize(placed.size());
+        move(placed.topLeft());
+    };
+    place();
+    refitOnceFramed(this, place);
 }
 
 void TClassOverviewfrm::Printoverview1Click()

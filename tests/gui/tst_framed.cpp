@@ -1,0 +1,68 @@
+// The separate windows under a real window manager: each lies within the screen's available
+// area with its frame, which the window manager draws and tells only once the window shows.
+// Run by underwm.sh on a private X server of 1366 x 768 with openbox; skipped elsewhere.
+
+#include "guitest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+
+class TestFramed : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void withinTheScreen_data();
+    void withinTheScreen();
+};
+
+void TestFramed::initTestCase()
+{
+    if (QGuiApplication::platformName() != QStringLiteral("xcb") || qEnvironmentVariableIsEmpty("QUORVEX_WM"))
+        QSKIP("needs an X server with a window manager (underwm.sh)");
+}
+
+void TestFramed::withinTheScreen_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArray>("window");
+    QTest::newRow("certificate") << QByteArray("Printcertificate1") << QByteArray("Certificatefrm");
+    QTest::newRow("fluency report") << QByteArray("FluencyReport1") << QByteArray("FluencyReportfrm");
+}
+
+void TestFramed::withinTheScreen()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, window);
+    TestFolder folder;
+    auto main = startProgram();
+    QRect frame;
+    QRect area;
+    QTimer look;
+    connect(&look, &QTimer::timeout, this, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        if (!shown || shown->objectName() != QLatin1String(window) || !frame.isNull())
+            return;
+        // The window manager frames the window and tells its frame a moment after it shows.
+        QTest::qWait(1500);
+        frame = shown->frameGeometry();
+        area = shown->screen()->availableGeometry();
+        shown->close();
+    });
+    look.start(20);
+    control<QAction>(main.get(), command.constData())->trigger();
+    QVERIFY(!frame.isNull());
+    QVERIFY2(area.contains(frame),
+        qPrintable(QStringLiteral("frame %1,%2 %3x%4 in %5x%6")
+                       .arg(frame.x())
+                       .arg(frame.y())
+                       .arg(frame.width())
+                       .arg(frame.height())
+                       .arg(area.width())
+                       .arg(area.height())));
+}
+
+QTEST_MAIN(TestFramed)
+#include "tst_framed.moc"
