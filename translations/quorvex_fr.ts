@@ -1777,6 +1777,26 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <comment>a choice just made, then the question</comment>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <extracomment>Menu item: the whole window larger (Ctrl+Plus).</extracomment>
+        <translation>Zoom &amp;avant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <extracomment>Menu item: the whole window smaller (Ctrl+Minus).</extracomment>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Normal Size</source>
+        <extracomment>Menu item: the window at its normal size (Ctrl+0).</extracomment>
+        <translation>Taille &amp;normale</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <extracomment>Menu item: the window fills the whole screen (F11).</extracomment>
+        <translation>Plein é&amp;cran</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 
 namespace {
@@ -21,6 +22,10 @@ namespace {
 void startInEnglish()
 {
     useLanguage(QString());
+    // What the program remembers between runs (the zoom) is kept apart from the user's, and
+    // each test program starts as a program never run before.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings(QStringLiteral("Quorvex"), QStringLiteral("Quorvex")).clear();
 }
 Q_COREAPP_STARTUP_FUNCTION(startInEnglish)
 

@@ -116,6 +116,8 @@ class MainWindowTestAccess {
 public:
     static const quorvex::AnswerLog& answerLog(const Tflashcardfrm& window) { return window.session.log(); }
     static void seed(Tflashcardfrm& window, unsigned seed) { window.session.random().seed(seed); }
+    // The zoom as the Options menu sets it, at any factor.
+    static void zoom(Tflashcardfrm& window, double zoom) { window.zoomTo(zoom); }
     // For a benchmark that needs a long sitting behind the pupil without answering it all.
     static quorvex::AnswerLog& changeableAnswerLog(Tflashcardfrm& window) { return window.session.log(); }
 };

@@ -92,23 +92,32 @@ private Q_SLOTS:
     void textsFitTheirControls();
 };
 
-// In English and in every language the program is translated into.
+// In English and in every language the program is translated into, at the design's size, and
+// zoomed smaller and larger.
 void TestFit::textsFitTheirControls_data()
 {
     QTest::addColumn<QString>("language");
-    QTest::newRow("en") << QString();
+    QTest::addColumn<double>("zoom");
+    QTest::newRow("en") << QString() << 1.0;
     for (const QString& language : translatedLanguages())
-        QTest::newRow(qPrintable(language)) << language;
+        QTest::newRow(qPrintable(language)) << language << 1.0;
+    for (const double zoom : { 0.8, 1.5, 2.0 }) {
+        QTest::addRow("en at %g", zoom) << QString() << zoom;
+        QTest::addRow("de at %g", zoom) << QStringLiteral("de") << zoom;
+    }
 }
 
 void TestFit::textsFitTheirControls()
 {
     QFETCH(QString, language);
+    QFETCH(double, zoom);
     QVERIFY(useLanguage(language));
     TestFolder folder;
     folder.write(QStringLiteral("Guest1.txt"), "");
     auto window = startProgram();
     Tflashcardfrm* w = window.get();
+    MainWindowTestAccess::zoom(*w, zoom);
+    QCOMPARE(w->zoom(), zoom);
     QStringList clipped;
     const auto look = [&](const char* state) {
         for (const QString& why : clippedTexts(*w))

@@ -1,6 +1,7 @@
 // The separate windows under a real window manager: each lies within the screen's available
 // area with its frame, which the window manager draws and tells only once the window shows.
-// Run by underwm.sh on a private X server of 1366 x 768 with openbox; skipped elsewhere.
+// Run by underwm.sh on a private X server with openbox, at a laptop's 1366 x 768, a netbook's
+// 1024 x 600 and with the desktop's scale at 1.5 and 2; skipped elsewhere.
 
 #include "guitest.h"
 
@@ -16,6 +17,7 @@ private Q_SLOTS:
     void initTestCase();
     void withinTheScreen_data();
     void withinTheScreen();
+    void mainWindowFitsAtStart();
 };
 
 void TestFramed::initTestCase()
@@ -62,6 +64,31 @@ void TestFramed::withinTheScreen()
                        .arg(frame.height())
                        .arg(area.width())
                        .arg(area.height())));
+}
+
+// On a netbook's 1024 x 600, or with the desktop's text scaled up, the main window starts
+// zoomed out as a whole: with its frame on the screen, every control inside it.
+void TestFramed::mainWindowFitsAtStart()
+{
+    TestFolder folder;
+    auto main = startProgram();
+    QTest::qWait(1500); // framed by the window manager, and fitted again if need be
+    const QRect area = main->screen()->availableGeometry();
+    QVERIFY2(area.contains(main->frameGeometry()),
+        qPrintable(QStringLiteral("%1 x %2 at zoom %3 in %4 x %5")
+                       .arg(main->frameGeometry().width())
+                       .arg(main->frameGeometry().height())
+                       .arg(main->zoom())
+                       .arg(area.width())
+                       .arg(area.height())));
+    auto* client = control<QWidget>(main.get(), "client");
+    for (QWidget* shown : client->findChildren<QWidget*>()) {
+        if (!shown->isVisible() || shown->objectName().isEmpty())
+            continue;
+        const QRect place(shown->mapTo(client, QPoint()), shown->size());
+        QVERIFY2(client->rect().contains(place), qPrintable(shown->objectName()));
+    }
+    QVERIFY(main->zoom() <= 1);
 }
 
 QTEST_MAIN(TestFramed)

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Runs a window test on a private X server of 1366 x 768, a school laptop's screen, under the
-# openbox window manager, so that windows get real frames. Exits 77 (skipped) when Xvfb or
-# openbox is missing.
-# Usage: underwm.sh TEST_PROGRAM
+# Runs a window test on a private X server of SIZE (1366x768, a school laptop's screen), under
+# the openbox window manager, so that windows get real frames; SCALE is the desktop's scale of
+# the program (QT_SCALE_FACTOR, 1 unless given). Exits 77 (skipped) when Xvfb or openbox is
+# missing.
+# Usage: underwm.sh TEST_PROGRAM [SIZE [SCALE]]
 set -u
 for tool in Xvfb openbox; do
     command -v "$tool" >/dev/null || { echo "SKIPPED: $tool is missing (packages: xvfb openbox)"; exit 77; }
 done
 displayfd=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$displayfd" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${2:-1366x768}x24" -nolisten tcp 3>"$displayfd" 2>/dev/null &
 server=$!
 home=$(mktemp -d)
 trap 'kill $wm $server 2>/dev/null; wait 2>/dev/null; rm -rf "$displayfd" "$home"' EXIT
@@ -20,4 +21,4 @@ export DISPLAY=:$(head -1 "$displayfd")
 HOME=$home openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1
-QT_QPA_PLATFORM=xcb QUORVEX_WM=openbox HOME=$home "$1"
+QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=${3:-1} QUORVEX_WM=openbox HOME=$home "$1"

@@ -54,7 +54,7 @@ void ImageControl::makePicture() const
 {
     if (m_blank) {
         m_blank = false;
-        m_picture = whiteCanvas(size());
+        m_picture = whiteCanvas(pictureSize());
         return;
     }
     if (!m_source)
@@ -62,6 +62,17 @@ void ImageControl::makePicture() const
     const auto source = std::move(m_source);
     m_source = nullptr;
     m_picture = source();
+}
+
+void ImageControl::setZoom(double zoom, QSize designSize)
+{
+    m_designSize = zoom == 1 ? QSize() : designSize;
+    update();
+}
+
+QSize ImageControl::pictureSize() const
+{
+    return m_designSize.isValid() ? m_designSize : size();
 }
 
 void ImageControl::setFocusMark(const QRect& mark)
@@ -74,6 +85,10 @@ void ImageControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
+    if (m_designSize.isValid()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(double(width()) / m_designSize.width(), double(height()) / m_designSize.height());
+    }
     if (!m_blank)
         painter.drawImage(0, 0, picture());
     if (hasFocus() && !m_focusMark.isNull()) {
@@ -84,17 +99,19 @@ void ImageControl::paintEvent(QPaintEvent*)
 
 void ImageControl::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint at = event->position().toPoint();
-    Q_EMIT mousePressed(event->button(), event->modifiers(), at.x(), at.y());
+    QPointF at = event->position();
+    if (m_designSize.isValid())
+        at = QPointF(at.x() * m_designSize.width() / width(), at.y() * m_designSize.height() / height());
+    Q_EMIT mousePressed(event->button(), event->modifiers(), at.toPoint().x(), at.toPoint().y());
 }
 
 // The picture follows the control's size, as a fresh white canvas where it grows, keeping what
 // was drawn where it overlaps.
 void ImageControl::resizeEvent(QResizeEvent*)
 {
-    if (m_blank || m_source || m_picture.size() == size())
+    if (m_blank || m_source || m_picture.size() == pictureSize())
         return;
-    QImage grown = whiteCanvas(size());
+    QImage grown = whiteCanvas(pictureSize());
     QPainter painter(&grown);
     painter.drawImage(0, 0, m_picture);
     painter.end();

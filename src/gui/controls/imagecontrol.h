@@ -21,6 +21,12 @@ public:
     // window that may never be shown costs nothing at start-up.
     void setPictureSource(std::function<QImage()> source);
 
+    // The window's zoom: the picture keeps the control's size at zoom 1 (its design size), and is
+    // shown scaled to the control; mouse presses and the focus mark stay in the picture's
+    // coordinates. At zoom 1 the picture follows the control's size again.
+    void setZoom(double zoom, QSize designSize);
+    QSize pictureSize() const;
+
     // A frame drawn over the picture while the control has the keyboard focus; it is not part
     // of the picture.
     void setFocusMark(const QRect& mark);
@@ -61,6 +67,7 @@ private:
     mutable std::function<QImage()> m_source;
     mutable bool m_blank = true; // the picture is the white canvas, not made yet
     QRect m_focusMark;
+    QSize m_designSize; // while zoomed
     int m_itemCount = 0;
     std::function<QString(int)> m_itemWords;
     int m_current = 0;

@@ -62,6 +62,7 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     wireCleanup();
     wirePassword();
     wireCertificate();
+    wireZoom();
     condenseNarrowCaptions(this);
 
     FormCreate();
@@ -97,7 +98,9 @@ void Tflashcardfrm::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (activated)
         return;
-    // Centred on the desktop; on a screen smaller than the window, from its top left corner.
+    // As large as remembered where the screen has room, smaller where it has not; centred on
+    // the desktop.
+    zoomAtStart();
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -42,9 +42,12 @@
 #include "core/drill/teacheraccess.h"
 #include "core/reports/classoverview.h"
 
+#include <QFont>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class ImageControl;
 class MultiLineLabel;
@@ -199,6 +202,11 @@ public:
         QAction* n20q1 = nullptr;
         QAction* alwaysrandom1 = nullptr;
         QAction* SaveData1 = nullptr;
+        QAction* N6 = nullptr;
+        QAction* ZoomIn1 = nullptr;
+        QAction* ZoomOut1 = nullptr;
+        QAction* ActualSize1 = nullptr;
+        QAction* FullScreen1 = nullptr;
         QAction* About1 = nullptr;
     };
 
@@ -308,6 +316,16 @@ private:
     void wireCleanup();
     void wirePassword();
     void wireCertificate();
+    void wireZoom();
+
+    // Zoom (flashcardfrm_zoom.cpp)
+    // The whole window at zoom times its design size: every control's place and font, and the
+    // board's and results page's drawings. At zoom 1 it is the design, pixel for pixel.
+    void zoomTo(double zoom);
+    // The largest zoom at which the window with its frame fits the screen's available area.
+    double fittingZoom() const;
+    void zoomAtStart();
+    void setFullScreen(bool on);
 
     // Questions area
     quorvex::DrillSettings drillSettings() const;
@@ -394,4 +412,19 @@ private:
     std::vector<quorvex::Bytes> deletedStudents; // taken out in the Delete panel, until Done
 
     friend class MainWindowTestAccess;
+
+    // Zoom: the current factor, and the design (place and font) of each control it scales.
+    struct Design {
+        QPointer<QWidget> widget;
+        QRect place;
+        QFont font;
+        bool ownFont = false;
+        bool placed = false; // placed by the window, not by a layout of its parent
+    };
+    double m_zoom = 1;
+    double m_zoomBeforeFullScreen = 1;
+    std::vector<Design> m_design;
+
+public:
+    double zoom() const { return m_zoom; }
 };

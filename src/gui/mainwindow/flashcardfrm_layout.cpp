@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -377,6 +378,12 @@ void Tflashcardfrm::buildMenus()
     { MM(n20q1),              MenuKind::Item,      "Redow1",       QT_TR_NOOP("20 Questions"),        nullptr,                                    20, ItemRadio },
     { MM(alwaysrandom1),      MenuKind::Item,      "Redow1",       /*: Choice in "Redo Wrong after": questions never come back on purpose. */ QT_TR_NOOP("Always &Random"),      nullptr,                                 99999, ItemRadio },
     { MM(SaveData1),          MenuKind::Item,      "Opton1",       /*: Hidden menu item. */ QT_TR_NOOP("&Save Data"),          nullptr,                                     0, ItemHidden },
+    // The window larger or smaller, and on the whole screen (flashcardfrm_zoom.cpp).
+    { MM(N6),                 MenuKind::Separator, "Opton1",       nullptr,               nullptr,                                     0, ItemShown },
+    { MM(ZoomIn1),            MenuKind::Item,      "Opton1",       /*: Menu item: the whole window larger (Ctrl+Plus). */ QT_TR_NOOP("Zoom &In"),            nullptr,                                     0, ItemShown },
+    { MM(ZoomOut1),           MenuKind::Item,      "Opton1",       /*: Menu item: the whole window smaller (Ctrl+Minus). */ QT_TR_NOOP("Zoom &Out"),           nullptr,                                     0, ItemShown },
+    { MM(ActualSize1),        MenuKind::Item,      "Opton1",       /*: Menu item: the window at its normal size (Ctrl+0). */ QT_TR_NOOP("&Normal Size"),        nullptr,                                     0, ItemShown },
+    { MM(FullScreen1),        MenuKind::Item,      "Opton1",       /*: Menu item: the window fills the whole screen (F11). */ QT_TR_NOOP("F&ull Screen"),        nullptr,                                     0, ItemCheckable },
     { MM(About1),             MenuKind::Item,      "MainMenu1",    QT_TR_NOOP("A&bout"),              nullptr,                                     0, ItemShown },
     }, bar);
     // clang-format on
@@ -396,7 +403,15 @@ void Tflashcardfrm::buildControls()
     white.setColor(QPalette::Window, Qt::white);
     client->setPalette(white);
     client->setFont(pixelFont(QStringLiteral("MS Sans Serif"), 11));
-    setCentralWidget(client);
+    // The client lies centred on a stage, which is just its size, but for the whole screen.
+    auto* stage = new QWidget(this);
+    stage->setObjectName(QStringLiteral("stage"));
+    stage->setAutoFillBackground(true);
+    stage->setPalette(white);
+    auto* centred = new QGridLayout(stage);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addWidget(client, 0, 0, Qt::AlignCenter);
+    setCentralWidget(stage);
 
     const QColor* const plain = nullptr; // the parent's text colour
     // clang-format off

@@ -193,7 +193,7 @@ void Tflashcardfrm::showResultsCursor()
     const int slot = ui.resltsim->currentItem() - ui.resltssb->value();
     ui.resltsim->setFocusMark(ui.resltsim->itemCount() == 0 || slot < 0 || slot >= pageLines
             ? QRect()
-            : QRect(1, firstLineTop + lineHeight * slot - 2, ui.resltsim->width() - 2, lineHeight));
+            : QRect(1, firstLineTop + lineHeight * slot - 2, ui.resltsim->pictureSize().width() - 2, lineHeight));
 }
 
 void Tflashcardfrm::resltssbChange()

@@ -19,6 +19,14 @@ QMargins frameOf(const QWidget* window)
 
 } // namespace
 
+QMargins frameMarginsOf(const QWidget* window)
+{
+    QMargins frame = frameOf(window);
+    if (frame.isNull() && window->parentWidget() && window->parentWidget()->window()->isVisible())
+        frame = frameOf(window->parentWidget()->window());
+    return frame;
+}
+
 QPoint topLeftWithin(const QRect& area, QSize frame, QPoint wanted)
 {
     const int left = std::max(area.left(), std::min(wanted.x(), area.right() + 1 - frame.width()));
@@ -32,9 +40,7 @@ QRect placeOnScreen(const QWidget* window, QSize client, QPoint frameTopLeft)
     if (!screen)
         return { frameTopLeft, client };
     const QRect area = screen->availableGeometry();
-    QMargins frame = frameOf(window);
-    if (frame.isNull() && window->parentWidget() && window->parentWidget()->window()->isVisible())
-        frame = frameOf(window->parentWidget()->window());
+    const QMargins frame = frameMarginsOf(window);
     const QSize room = area.size().shrunkBy(frame);
     const QSize given = client.boundedTo(room.expandedTo(QSize(1, 1)));
     return { topLeftWithin(area, given.grownBy(frame), frameTopLeft), given };

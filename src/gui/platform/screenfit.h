@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <functional>
 
@@ -15,6 +16,10 @@ class QWidget;
 // the area allows. Before a window is first shown the window system has not told its frame;
 // the frame of its parent's window, which shows already, stands in for it.
 QRect placeOnScreen(const QWidget* window, QSize client, QPoint frameTopLeft);
+
+// The frame the window system draws round a window: its own once known, before that its
+// parent's window's, which shows already; none where neither is known.
+QMargins frameMarginsOf(const QWidget* window);
 
 // The top left a frame of that size needs to lie within the area, as near to the one wanted
 // as it can be; a frame larger than the area starts at the area's top left.

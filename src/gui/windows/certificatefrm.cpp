@@ -260,7 +260,9 @@ void TCertificatefrm::showEvent(QShowEvent* event)
 
 void TCertificatefrm::fitToScreen()
 {
-    QSize whole(clientWidth, clientHeight + ui.MainMenu1->sizeHint().height());
+    const QSize client = (QSizeF(clientWidth, clientHeight) * m_zoom).toSize();
+    ui.client->setFixedSize(client);
+    QSize whole(client.width(), client.height() + ui.MainMenu1->sizeHint().height());
     QRect placed = placeOnScreen(this, whole, designPosition);
     // A scroll bar in one direction takes room from the other: the window grows by its width
     // where the screen allows, so that a sheet too high for the screen scrolls only upwards.
@@ -279,7 +281,6 @@ void TCertificatefrm::FormShow()
 {
     sizeLabels();
     QImage picture = ui.certimjpeg->picture().copy();
-    ui.certimjpeg->resize(picture.size());
     if (artworkError) {
         reportFileError(this, *artworkError);
         artworkError.reset();
@@ -302,7 +303,12 @@ void TCertificatefrm::FormShow()
         drawOpaque(painter, ui.tablelb, centred(ui.tablelb));
     }
     ui.certim->setPicture(picture);
-    ui.certim->resize(picture.size());
+    // Shown at the main window's zoom; at zoom 1 the sheet's own pixels.
+    const QSize shown = (QSizeF(picture.size()) * m_zoom).toSize();
+    for (ImageControl* sheet : { ui.certimjpeg, ui.certim }) {
+        sheet->setZoom(m_zoom, picture.size());
+        sheet->resize(m_zoom == 1 ? picture.size() : shown);
+    }
 }
 
 const Printer* TCertificatefrm::printer()

@@ -53,6 +53,9 @@ public:
     // Writes the five lines that change from one certificate to the next, in the program's language.
     void setComposedWords(const CertificateWords& words);
 
+    // The main window's zoom: the sheet is shown at zoom times its size (printouts are not).
+    void setZoom(double zoom) { m_zoom = zoom; }
+
     // The name dialog whose name goes on printouts; without one, printouts carry no name line.
     void setNameDialog(TWhoami* whoami);
 
@@ -76,6 +79,7 @@ private:
     TWhoami* Whoami = nullptr;
     std::optional<quorvex::FileError> artworkError; // reported at the first showing
     bool labelsSized = false; // the labels' sizes wait for their faces, until first worded
+    double m_zoom = 1;
 };
 
 // Sets a label's text and, for a label that sizes itself to its text, its width to the text's

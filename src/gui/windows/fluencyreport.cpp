@@ -28,7 +28,8 @@ FluencyPageView::FluencyPageView(QWidget* parent)
 {
     setObjectName(QStringLiteral("reportim"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(fluencyPageSize / 2);
+    // Small enough for a netbook with the desktop's text at twice its size (683 x 384 left).
+    setMinimumSize(fluencyPageSize / 4);
     setFocusPolicy(Qt::StrongFocus);
 }
 
