@@ -3,6 +3,7 @@
 
 #include "gui/controls/controlhelpers.h"
 #include "gui/controls/imagecontrol.h"
+#include "gui/controls/wrappingradiobutton.h"
 #include "gui/mainwindow/flashcardfrm.h"
 #include "gui/platform/screenfit.h"
 #include "gui/windows/certificatefrm.h"
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -57,6 +59,8 @@ QFont scaled(QFont font, double zoom)
 // proportion) is condensed just enough to fit, as the design condenses a few at zoom 1.
 void condenseToFit(QWidget* control, const QFont& design)
 {
+    if (qobject_cast<WrappingRadioButton*>(control))
+        return; // it wraps instead
     QString text;
     int room = 0;
     if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap()) {
@@ -187,12 +191,27 @@ void Tflashcardfrm::setFullScreen(bool on)
         return;
     if (on) {
         m_zoomBeforeFullScreen = m_zoom;
+        // The window's fixed size is lifted so that it can take the screen.
         layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();
         zoomTo(largestZoom);
     } else {
         showNormal();
         layout()->setSizeConstraint(QLayout::SetFixedSize);
         zoomTo(m_zoomBeforeFullScreen);
+        // The window manager gives the window back the size it had before, after this: it takes
+        // its own size again once it has.
+        QTimer::singleShot(200, this, [this] {
+            if (isFullScreen())
+                return;
+            zoomTo(m_zoom);
+            if (const QScreen* shownOn = screen()) {
+                QRect frame = frameGeometry();
+                frame.moveCenter(shownOn->availableGeometry().center());
+                move(topLeftWithin(shownOn->availableGeometry(), frame.size(), frame.topLeft()));
+            }
+        });
     }
 }
