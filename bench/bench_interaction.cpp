@@ -1,7 +1,9 @@
 // The time from Enter in the answer box to the results page redrawn on screen, with a given
 // number of answers already in the log: marking appends one record and the page draws the
-// twenty lines in view. Run by hand (it is not a test):
-//   QT_QPA_PLATFORM=offscreen build/bench/quorvex_interaction_bench
+// twenty lines in view; and the time a zoom takes to lay the window out again and repaint it.
+// Run by hand (it is not a test), on a screen with room for twice the window:
+//   QT_QPA_PLATFORM=offscreen:configfile=tests/gui/projector-screen.json
+//       build/bench/quorvex_interaction_bench
 
 #include "gui/mainwindow/flashcardfrm.h"
 #include "guitest.h"
@@ -18,6 +20,8 @@ class BenchInteraction : public QObject {
 private Q_SLOTS:
     void enterToResultsRedrawn_data();
     void enterToResultsRedrawn();
+    void zoomRelaidAndRepainted_data();
+    void zoomRelaidAndRepainted();
 };
 
 void BenchInteraction::enterToResultsRedrawn_data()
@@ -65,6 +69,29 @@ void BenchInteraction::enterToResultsRedrawn()
     }
     QCOMPARE(log.askedCount(), held + 1);
     QVERIFY(log.slot(held + 1).correct);
+}
+
+void BenchInteraction::zoomRelaidAndRepainted_data()
+{
+    QTest::addColumn<double>("zoom");
+    for (const double zoom : { 0.8, 1.5, 2.0 })
+        QTest::addRow("to %g and back to 1", zoom) << zoom;
+}
+
+// Two zooms in each round: to the factor and back.
+void BenchInteraction::zoomRelaidAndRepainted()
+{
+    QFETCH(double, zoom);
+    TestFolder folder;
+    const std::unique_ptr<Tflashcardfrm> window = startProgram();
+    QBENCHMARK
+    {
+        MainWindowTestAccess::zoom(*window, zoom);
+        window->repaint();
+        MainWindowTestAccess::zoom(*window, 1);
+        window->repaint();
+    }
+    QCOMPARE(window->zoom(), 1.0);
 }
 
 QTEST_MAIN(BenchInteraction)
