@@ -5,7 +5,9 @@
 #include "gui/platform/translations.h"
 #include "gui/windows/programwindows.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -14,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -101,6 +104,25 @@ void invoke(QObject* window, const char* slot, int times)
 {
     for (int i = 0; i < times; ++i)
         QVERIFY(QMetaObject::invokeMethod(window, slot));
+}
+
+bool whileModal(const char* name, const std::function<void()>& open, const std::function<void(QWidget*)>& body)
+{
+    bool shown = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (shown || !modal || modal->objectName() != QLatin1String(name))
+            return;
+        shown = true;
+        poll.stop();
+        body(modal);
+        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
+            dialog->reject();
+    });
+    poll.start(5);
+    open();
+    return shown;
 }
 
 QColor pixelAt(QObject* window, const char* image, int x, int y)

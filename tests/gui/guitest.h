@@ -103,6 +103,10 @@ void choose(QComboBox* list, int index);
 // Runs a slot of the window by name, as a timer tick or a hidden button does.
 void invoke(QObject* window, const char* slot, int times = 1);
 
+// Runs open, which brings up the modal window of that name, and body while it is up; closes it
+// after. False when it never came up.
+bool whileModal(const char* name, const std::function<void()>& open, const std::function<void(QWidget*)>& body);
+
 // A PDF rendered with pdftoppm (poppler-utils): its pages as pictures at the given dots per
 // inch; none when it could not be rendered.
 QList<QImage> renderPdf(const QString& pdf, int dpi);

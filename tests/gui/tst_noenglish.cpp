@@ -20,9 +20,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHelpEvent>
@@ -41,211 +39,315 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolTip>
-#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 // Names the Add a Student panel refuses, each for a reason of its own.
-const QStringList refusedNames { QStringLiteral("a/b"), QStringLiteral("a?b"), QStringLiteral("a\tb"),
-    QStringLiteral("."), QStringLiteral("CON"), QStringLiteral(".~Ann"), QStringLiteral("Ann2"), QStringLiteral("ann"),
-    QStringLiteral("\u03a9"), QString(240, QLatin1Char('L')) };
+const QStringList refusedNames { u"a/b"_s, u"a?b"_s, u"a\tb"_s, u"."_s, u"CON"_s, u".~Ann"_s, u"Ann2"_s, u"ann"_s,
+    u"\u03a9"_s, QString(240, u'L') };
 
-// Names of pupils, passwords and files the walk types or writes: they stay as typed.
-const QStringList typedByTheWalk
-    = QString::fromLatin1("Ann Ann1 Bob Cy Dee Eve Tess Owl Cat f.pdf c.pdf o.pdf class.csv").split(QLatin1Char(' '))
+// Texts the same in every language: the names of pupils, passwords and files the walk types or
+// writes; the product's name, the built-in pupil (filed as "Guest" in every language, so that the
+// roster reads the same on every computer) and the certificate's web address.
+const QStringList alwaysSame
+    = u"Ann Ann1 Bob Cy Dee Eve Tess Owl Cat f.pdf c.pdf o.pdf class.csv Quorvex Guest quorvex.test"_s.split(u' ')
     + refusedNames;
 
-QString inFolder(const TestFolder& folder, const char* name)
+QString inFolder(const TestFolder& folder, const QString& name)
 {
-    return QDir(folder.path()).filePath(QLatin1String(name));
-}
-
-// What a user does, by the control's name.
-void click(QObject* in, const char* button)
-{
-    auto* found = in->findChild<QAbstractButton*>(QLatin1String(button));
-    QVERIFY2(found, button);
-    found->click();
-}
-
-void trigger(QObject* in, const char* action)
-{
-    control<QAction>(in, action)->trigger();
-}
-
-void type(QObject* in, const char* edit, const QString& text)
-{
-    control<QLineEdit>(in, edit)->setText(text);
+    return QDir(folder.path()).filePath(name);
 }
 
 // An object's place: the object names from its window down, an unnamed object by its kind and
 // its rank among unnamed siblings of that kind.
-QString placeOf(const QObject* object)
+QString placeOf(const QObject* o)
 {
-    QStringList names;
-    for (const QObject* o = object; o; o = o->parent()) {
-        QString name = o->objectName();
-        if (name.isEmpty()) {
-            int rank = 0;
-            for (const QObject* sibling : o->parent() ? o->parent()->children() : QObjectList {}) {
-                if (sibling == o)
-                    break;
-                rank += sibling->metaObject() == o->metaObject() && sibling->objectName().isEmpty() ? 1 : 0;
-            }
-            name = QStringLiteral("%1[%2]").arg(QLatin1String(o->metaObject()->className())).arg(rank);
-        }
-        names.prepend(name);
-        if (o->isWidgetType() && static_cast<const QWidget*>(o)->isWindow())
-            break;
+    QString name = o->objectName();
+    if (name.isEmpty()) {
+        const QObjectList siblings = o->parent() ? o->parent()->children() : QObjectList {};
+        const auto alike
+            = [o](const QObject* s) { return s->metaObject() == o->metaObject() && s->objectName().isEmpty(); };
+        const auto rank = std::count_if(siblings.begin(), std::find(siblings.begin(), siblings.end(), o), alike);
+        name = u"%1[%2]"_s.arg(QLatin1String(o->metaObject()->className())).arg(rank);
     }
-    return names.join(QLatin1Char('/'));
+    const bool top = !o->parent() || (o->isWidgetType() && static_cast<const QWidget*>(o)->isWindow());
+    return top ? name : placeOf(o->parent()) + u'/' + name;
 }
 
-// Runs open, which brings up the modal window of that name, and body while it is up; closes it
-// after. False when it never came up.
-bool whileModal(const char* name, const std::function<void()>& open, const std::function<void(QWidget*)>& body)
+// A lock as another computer holds it; aged, as one left behind long ago.
+void writeLock(TestFolder& folder, const QString& name, bool aged = false)
 {
-    bool shown = false;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (shown || !modal || modal->objectName() != QLatin1String(name))
-            return;
-        shown = true;
-        poll.stop();
-        body(modal);
-        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && dialog->isVisible())
-            dialog->reject();
-    });
-    poll.start(5);
-    open();
-    return shown;
+    folder.write(name, "computer pc-7\nprocess 4242\nstarted 1\ntime 2026-12-08 09:15:00\n");
+    QFile file(inFolder(folder, name));
+    if (aged)
+        QVERIFY(file.open(QIODevice::ReadWrite)
+            && file.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime));
 }
 
-// One text a user sees or hears: the step of the walk, where it shows, and its words.
+// A text a user sees or hears, keyed by the step of the walk and where it shows; a place noted
+// twice in a step counts its second noting apart.
 struct Shown {
-    QString step;
-    QString where;
-    QString text;
+    QString key, step, where, text;
 };
 
-// What a walk noted, in its order.
-class Texts {
+// The texts of a walk in their order, and by key.
+struct Walk {
+    QList<Shown> texts;
+    QHash<QString, QString> byKey;
+};
+
+// A user who acts as scripts say and notes every text that shows or is said.
+class Walker {
 public:
-    QList<Shown> shown;
+    Walk noted;
     TestFolder* folder = nullptr;
+
+    Walker()
+        : m_tenSeconds(folderwait::notAnsweringAfter())
+    {
+        QObject::connect(&m_watch, &QTimer::timeout, &m_watch, [this] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                auto* dialog = qobject_cast<QProgressDialog*>(window);
+                if (!dialog || !dialog->isVisible() || !dialog->labelText().contains(u"\n\n"_s))
+                    continue;
+                if (!std::exchange(m_looked, true))
+                    look(m_waitStep);
+                if (auto* button = dialog->findChild<QPushButton*>(); m_stopWaiting && button)
+                    button->click();
+            }
+        });
+    }
 
     void add(const QString& step, const QString& where, QString text)
     {
         if (text.isEmpty())
             return;
         // The walk's own folder and today's date differ from walk to walk.
-        text.replace(folder->path(), QStringLiteral("<folder>"));
-        text.replace(QDir(folder->path()).dirName(), QStringLiteral("<class>"));
-        text.replace(QDate::currentDate().toString(Qt::ISODate), QStringLiteral("<date>"));
-        shown.append({ step, where, text });
+        text.replace(folder->path(), u"<folder>"_s);
+        text.replace(QDir(folder->path()).dirName(), u"<class>"_s);
+        text.replace(QDate::currentDate().toString(Qt::ISODate), u"<date>"_s);
+        QString key = step + u" | "_s + where;
+        for (int k = 2; noted.byKey.contains(key); ++k)
+            key = step + u" | "_s + where + u" #%1"_s.arg(k);
+        noted.byKey.insert(key, text);
+        noted.texts.append({ key, step, where, text });
+    }
+
+    // A script's clauses, separated by semicolons, act in the main window unless a modal one is
+    // up. The window is gone at the end of the script, and any wait over.
+    void act(const QString& script)
+    {
+        static const QRegularExpression semicolon(u";\\s*"_s);
+        run(nullptr, script.split(semicolon, Qt::SkipEmptyParts));
+        wait(QString(), false);
+        m_window.reset();
+    }
+
+    // Everything the recorder caught since the scene began, in order.
+    void messages(const QString& step)
+    {
+        const RecordingDialogs& d = folder->dialogs();
+        for (const auto& [kind, list] : { std::pair { "error", &d.errors }, std::pair { "question", &d.questions },
+                 std::pair { "notice", &d.notices } }) {
+            for (qsizetype k = 0; k < list->size(); ++k)
+                add(step, u"%1 %2"_s.arg(QLatin1String(kind)).arg(k + 1), list->at(k));
+        }
+        add(step, u"save dialog caption"_s, d.saveCaption);
+        add(step, u"save dialog filter"_s, d.saveFilter);
+        add(step, u"save dialog proposed file"_s, QFileInfo(d.proposedFileName).fileName());
+    }
+
+private:
+    std::unique_ptr<Tflashcardfrm> m_window;
+    QTimer m_watch;
+    QString m_waitStep;
+    bool m_stopWaiting = false;
+    bool m_looked = false;
+    const std::chrono::milliseconds m_tenSeconds;
+
+    QString file(const QString& name) const { return inFolder(*folder, name); }
+
+    // The clauses, each a verb and what it acts on: a control's NAME, a FILE of the class folder.
+    void run(QObject* in, QStringList clauses)
+    {
+        while (!clauses.isEmpty()) {
+            const QString clause = clauses.takeFirst();
+            const QString verb = clause.section(u' ', 0, 0);
+            const QString rest = clause.section(u' ', 1);
+            const QByteArray id = rest.section(u' ', 0, 0).toLatin1();
+            const char* name = id.constData();
+            const QString value = rest.section(u' ', 1);
+            QObject* const at = in ? in : m_window.get();
+            if (verb == u"modal") { // NAME CLAUSE; ...; end: the clause brings it up, the others act in it
+                qsizetype end = 0;
+                for (int depth = 1; end < clauses.size(); ++end) {
+                    depth += clauses[end].startsWith(u"modal "_s) ? 1 : clauses[end] == u"end" ? -1 : 0;
+                    if (depth == 0)
+                        break;
+                }
+                const QStringList body = clauses.first(end);
+                clauses.remove(0, qMin(end + 1, clauses.size()));
+                const bool shown = whileModal(
+                    name, [&] { run(at, { value }); }, [&](QWidget* m) { run(m, body); });
+                QVERIFY2(shown, name);
+            } else if (verb == u"start") {
+                m_window.reset();
+                m_window = startProgram();
+            } else if (verb == u"close") { // refused: the program must stay open
+                QVERIFY(!m_window->close() || rest != u"refused");
+            } else if (verb == u"seed") { // for the questions
+                MainWindowTestAccess::seed(*m_window, rest.toUInt());
+            } else if (verb == u"look") { // every text that shows, noted at the step given
+                look(rest);
+            } else if (verb == u"click") {
+                auto* button = at->findChild<QAbstractButton*>(QLatin1String(name));
+                QVERIFY2(button, name);
+                button->click();
+            } else if (verb == u"press") {
+                QTest::mouseClick(control<QWidget>(at, name), Qt::LeftButton, {}, QPoint(40, 40));
+            } else if (verb == u"trigger") {
+                control<QAction>(at, name)->trigger();
+            } else if (verb == u"type") {
+                control<QLineEdit>(at, name)->setText(value);
+            } else if (verb == u"choose") { // a list's item, which runs its change handler
+                choose(control<QComboBox>(at, name), value.toInt());
+            } else if (verb == u"set") { // a list, tabs or slider moved from code, which runs none
+                auto* target = control<QWidget>(at, name);
+                target->setProperty(qobject_cast<QAbstractSlider*>(target) ? "value" : "currentIndex", value.toInt());
+            } else if (verb == u"invoke") { // a slot, as a timer's tick or a hidden button runs it
+                invoke(at, name, value.isEmpty() ? 1 : value.toInt());
+            } else if (verb == u"answer") { // right or wrong, after 1.2 s
+                run(at, { u"click Questionbt"_s, u"invoke ctrTimer 12"_s });
+                const int right = rightAnswer(control<QLabel>(at, "qlb")->text());
+                QTest::keyClicks(control<QLineEdit>(at, "anseb"), QString::number(right + (rest == u"right" ? 0 : 1)));
+                QTest::keyClick(control<QLineEdit>(at, "anseb"), Qt::Key_Return);
+            } else if (verb == u"tooltip") { // on a fluency report, that of the fact answered first
+                const quorvex::Treslts first = MainWindowTestAccess::answerLog(*m_window).records().front();
+                const std::optional<quorvex::Fact> fact = quorvex::factOf(first.operation, first.question);
+                QVERIFY(fact);
+                auto* view = control<QWidget>(at, "reportim");
+                const QPoint point = fluencyPageTransform(QRectF(view->rect()))
+                                         .map(fluencyCellRect(fact->op, fact->a, fact->b).center())
+                                         .toPoint();
+                QHelpEvent help(QEvent::ToolTip, point, view->mapToGlobal(point));
+                QApplication::sendEvent(view, &help);
+                add(rest, u"fact tooltip"_s, QToolTip::text());
+                QToolTip::hideText();
+            } else if (verb == u"report") { // a pupil's, from the class overview
+                qobject_cast<TClassOverviewfrm*>(at)->openReport(name);
+            } else if (verb == u"print") { // print dialogs print to FILE (none: the folder itself)
+                folder->dialogs().printDialog = [this, file = file(rest)](QPrinter* printer) {
+                    add(u"print"_s, u"print dialog proposed file"_s, QFileInfo(printer->outputFileName()).fileName());
+                    printer->setOutputFormat(QPrinter::PdfFormat);
+                    printer->setOutputFileName(file);
+                    return true;
+                };
+            } else if (verb == u"printed") { // what FILE says, read back
+                QProcess text;
+                text.start(u"pdftotext"_s, { file(rest), u"-"_s });
+                if (!text.waitForFinished(60000) || text.exitCode() != 0)
+                    QFAIL(qPrintable(u"pdftotext (poppler-utils) could not read "_s + rest));
+                const QString said = QString::fromUtf8(text.readAllStandardOutput());
+                add(u"print"_s, u"printed "_s + rest, said.split(u'\n', Qt::SkipEmptyParts).join(u'\n'));
+            } else if (verb == u"save") { // what the save dialog answers
+                folder->dialogs().saveFileName = file(rest);
+            } else if (verb == u"module") { // the print module looked for (none: the program's own)
+                setPrintSupportPath(rest.isEmpty() ? QString() : file(rest));
+            } else if (verb == u"headings") { // of a CSV file
+                const QList<QByteArray> headings = folder->read(rest).split('\n').value(0).trimmed().split(',');
+                for (qsizetype k = 0; k < headings.size(); ++k)
+                    add(u"export"_s, u"CSV heading %1"_s.arg(k), QString::fromUtf8(headings[k]));
+            } else if (verb == u"write") { // the FILE and its text, as another computer writes them
+                folder->write(QLatin1String(name), value.toLatin1());
+            } else if (verb == u"lock") {
+                writeLock(*folder, rest);
+            } else if (verb == u"unlock") {
+                QVERIFY2(QFile::remove(file(rest)), name);
+            } else if (verb == u"landed") {
+                // A save the user stopped waiting for. It is waited for even after a failed check
+                // (QTRY_VERIFY would not wait then): the folder must outlive it.
+                for (int k = 0; k < 500 && !folder->exists(rest); ++k)
+                    QTest::qWait(10);
+                QTest::qWait(50); // the landing handed to the window
+                QVERIFY2(folder->exists(rest), name);
+            } else if (verb == u"wait" || verb == u"stop-waiting" || verb == u"waited") {
+                wait(verb == u"waited" ? QString() : rest, verb == u"stop-waiting");
+            } else {
+                QFAIL(qPrintable(u"no such action: "_s + clause));
+            }
+        }
+    }
+
+    // From "wait STEP" or "stop-waiting STEP" to "waited", a user facing a class folder that keeps
+    // a lock: looks at the waiting dialog once it says the folder does not answer, and waits on or
+    // stops waiting.
+    void wait(const QString& step, bool stop)
+    {
+        m_waitStep = step;
+        m_stopWaiting = stop;
+        m_looked = false;
+        folderwait::notAnsweringAfter() = step.isEmpty() ? m_tenSeconds : std::chrono::milliseconds(300);
+        if (step.isEmpty())
+            m_watch.stop();
+        else
+            m_watch.start(20);
     }
 
     // Every text of every window that shows, menus included.
-    void look(const char* step)
+    void look(const QString& step)
     {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (!window->isVisible())
                 continue;
             // The certificate's lines are labels that never show themselves: their words are
             // painted onto the sheet.
-            const bool painted = window->objectName() == QStringLiteral("Certificatefrm");
-            widget(QLatin1String(step), window);
+            const bool painted = window->objectName() == u"Certificatefrm";
+            widget(step, window);
             for (QWidget* child : window->findChildren<QWidget*>()) {
                 if (child->window() == window && (child->isVisible() || (painted && qobject_cast<QLabel*>(child))))
-                    widget(QLatin1String(step), child);
+                    widget(step, child);
             }
         }
     }
 
-    // Everything the recorder caught since the scene began, in order.
-    void messages(const char* scene)
-    {
-        const QString step = QLatin1String(scene);
-        const RecordingDialogs& d = folder->dialogs();
-        for (const auto& [kind, list] : { std::pair { "error", &d.errors }, std::pair { "question", &d.questions },
-                 std::pair { "notice", &d.notices } }) {
-            for (qsizetype k = 0; k < list->size(); ++k)
-                add(step, QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(k + 1), list->at(k));
-        }
-        add(step, QStringLiteral("save dialog caption"), d.saveCaption);
-        add(step, QStringLiteral("save dialog filter"), d.saveFilter);
-        add(step, QStringLiteral("save dialog proposed file"), QFileInfo(d.proposedFileName).fileName());
-    }
-
-    // A print dialog that notes the file it proposes and prints to the file given.
-    void printTo(const char* file)
-    {
-        folder->dialogs().printDialog = [this, file = inFolder(*folder, file)](QPrinter* printer) {
-            add(QStringLiteral("print"), QStringLiteral("print dialog proposed file"),
-                QFileInfo(printer->outputFileName()).fileName());
-            printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(file);
-            return true;
-        };
-    }
-
-    // What a printout says, read back from it a line at a time.
-    void printed(const char* file)
-    {
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"), { inFolder(*folder, file), QStringLiteral("-") });
-        if (!text.waitForFinished(60000) || text.exitCode() != 0)
-            QFAIL(qPrintable(QStringLiteral("pdftotext (poppler-utils) could not read %1").arg(QLatin1String(file))));
-        const QString said = QString::fromUtf8(text.readAllStandardOutput());
-        add(QStringLiteral("print"), QStringLiteral("printed ") + QLatin1String(file),
-            said.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char('\n')));
-    }
-
-private:
     void widget(const QString& step, QWidget* w)
     {
         const QString at = placeOf(w);
-        const auto put
-            = [&](const QString& what, const QString& text) { add(step, at + QLatin1Char(' ') + what, text); };
+        const auto put = [&](const QString& what, const QString& text) { add(step, at + u' ' + what, text); };
         if (w->isWindow())
-            put(QStringLiteral("title"), w->windowTitle());
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            put(QStringLiteral("text"), label->text());
-        } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-            put(QStringLiteral("text"), button->text());
-        } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
-            put(QStringLiteral("title"), group->title());
-        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            put(u"window title"_s, w->windowTitle());
+        // A list's edit shows the list's item, noted with the list.
+        const bool listEdit = qobject_cast<QComboBox*>(w->parentWidget());
+        for (const char* property :
+            { "text", "title", "placeholderText", "toolTip", "accessibleName", "accessibleDescription" }) {
+            if (!listEdit || qstrcmp(property, "text") != 0)
+                put(QLatin1String(property), w->property(property).toString());
+        }
+        if (auto* list = qobject_cast<QComboBox*>(w)) {
             for (int k = 0; k < list->count(); ++k)
-                put(QStringLiteral("item %1").arg(k), list->itemText(k));
-        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-            put(QStringLiteral("placeholder"), edit->placeholderText());
-            if (!qobject_cast<QComboBox*>(w->parentWidget())) // a list's edit shows its item
-                put(QStringLiteral("text"), edit->text());
+                put(u"item %1"_s.arg(k), list->itemText(k));
+        } else if (auto* picture = qobject_cast<ImageControl*>(w)) {
+            for (int k = 0; k < picture->itemCount(); ++k)
+                put(u"item %1"_s.arg(k), picture->item(k));
         } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
             for (int k = 0; k < tabs->count(); ++k)
-                put(QStringLiteral("tab %1").arg(k), tabs->tabText(k));
+                put(u"tab %1"_s.arg(k), tabs->tabText(k));
         } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
             for (int c = 0; c < table->columnCount(); ++c) {
-                put(QStringLiteral("heading %1").arg(c), table->horizontalHeaderItem(c)->text());
+                put(u"heading %1"_s.arg(c), table->horizontalHeaderItem(c)->text());
                 for (int r = 0; r < table->rowCount(); ++r) {
-                    put(QStringLiteral("cell %1,%2").arg(r).arg(c), table->item(r, c)->text());
-                    put(QStringLiteral("cell %1,%2 spoken").arg(r).arg(c),
+                    put(u"cell %1,%2"_s.arg(r).arg(c), table->item(r, c)->text());
+                    put(u"cell %1,%2 spoken"_s.arg(r).arg(c),
                         table->item(r, c)->data(Qt::AccessibleTextRole).toString());
                 }
             }
-        } else if (auto* picture = qobject_cast<ImageControl*>(w)) {
-            for (int k = 0; k < picture->itemCount(); ++k)
-                put(QStringLiteral("item %1").arg(k), picture->item(k));
         } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
             menu(step, at, bar->actions(), false);
         }
-        put(QStringLiteral("tooltip"), w->toolTip());
-        put(QStringLiteral("accessible name"), w->accessibleName());
-        put(QStringLiteral("accessible description"), w->accessibleDescription());
     }
 
     // A menu's titles and items, those hidden left out; tooltips where the menu shows them.
@@ -254,359 +356,146 @@ private:
         for (QAction* action : actions) {
             if (action->isSeparator() || !action->isVisible())
                 continue;
-            const QString where = at + QLatin1Char('/') + action->objectName();
-            add(step, where + QStringLiteral(" text"), action->text());
-            if (tips && action->toolTip() != QString(action->text()).remove(QLatin1Char('&')))
-                add(step, where + QStringLiteral(" tooltip"), action->toolTip());
+            const QString where = at + u'/' + action->objectName();
+            add(step, where + u" text"_s, action->text());
+            if (tips && action->toolTip() != QString(action->text()).remove(u'&'))
+                add(step, where + u" tooltip"_s, action->toolTip());
             if (QMenu* sub = action->menu())
                 menu(step, where, sub->actions(), sub->toolTipsVisible());
         }
     }
 };
 
-// A pupil's answer to the next question, right or wrong, after 1.2 s.
-void answer(Tflashcardfrm* w, bool right)
+QString forEach(const QStringList& values, const QString& clauses)
 {
-    click(w, "Questionbt");
-    invoke(w, "ctrTimer", 12);
-    auto* anseb = control<QLineEdit>(w, "anseb");
-    QTest::keyClicks(anseb, QString::number(rightAnswer(control<QLabel>(w, "qlb")->text()) + (right ? 0 : 1)));
-    QTest::keyClick(anseb, Qt::Key_Return);
+    QString script;
+    for (const QString& value : values)
+        script += clauses.arg(value);
+    return script;
 }
 
-// A lock as another computer holds it; aged, as one left behind long ago.
-void writeLock(TestFolder& folder, const char* name, bool aged = false)
-{
-    folder.write(QLatin1String(name), "computer pc-7\nprocess 4242\nstarted 1\ntime 2026-12-08 09:15:00\n");
-    QFile file(inFolder(folder, name));
-    if (aged)
-        QVERIFY(file.open(QIODevice::ReadWrite)
-            && file.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFileDevice::FileModificationTime));
-}
+// A clean-up note the program did not write.
+const QByteArray notOurs("\0\xff\n\n", 4);
 
-// A user facing a class folder that keeps a lock: looks at the waiting dialog once it says the
-// folder does not answer, and stops waiting or waits on.
-class UserAtTheWait {
-public:
-    UserAtTheWait(Texts& texts, const char* step, bool stop)
-        : m_tenSeconds(std::exchange(folderwait::notAnsweringAfter(), std::chrono::milliseconds(300)))
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this, &texts, step, stop] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                auto* dialog = qobject_cast<QProgressDialog*>(window);
-                if (!dialog || !dialog->isVisible() || !dialog->labelText().contains(QStringLiteral("\n\n")))
-                    continue;
-                if (!std::exchange(m_looked, true))
-                    texts.look(step);
-                if (auto* button = dialog->findChild<QPushButton*>(); stop && button)
-                    button->click();
-            }
-        });
-        m_timer.start(20);
-    }
-    ~UserAtTheWait() { folderwait::notAnsweringAfter() = m_tenSeconds; }
-    UserAtTheWait(const UserAtTheWait&) = delete;
-    UserAtTheWait& operator=(const UserAtTheWait&) = delete;
-
-private:
-    std::chrono::milliseconds m_tenSeconds;
-    QTimer m_timer;
-    bool m_looked = false;
+// The scenes of the walk, each in a class folder of its own that is set up first, with the
+// messages it provokes.
+struct Scene {
+    const char* name;
+    void (*setUp)(Walker&, TestFolder&);
+    QString script;
+};
+const Scene scenes[] = {
+    // The drill, the notebook, the reports and their printouts, the certificate, the about box,
+    // and the teacher's panels and menus in every access state, with the refusals they meet. Ann
+    // and Ann1 share Ann11.txt; Bob's day 2 is garbled, his day 3 too large to read, his day 4
+    // longer than a day can be.
+    { "tour",
+        [](Walker&, TestFolder& folder) {
+            const QByteArray day = "Addition ,1 ,2 + 3 = 5 ,5 ,12\r\nDivision ,0 ,12 \xf7 3 = 4 ,5 ,31\r\n";
+            folder.write(u"studnames.txt"_s, "Guest\r\nAnn\r\nAnn1\r\nBob\r\n");
+            folder.write(u"Ann11.txt"_s, day);
+            folder.write(u"Bob1.txt"_s, day);
+            folder.write(u"Bob2.txt"_s, "Addition ,1 ,2 + 3 = 5 ,5 ,soon\r\n");
+            folder.write(u"Bob3.txt"_s, {});
+            QVERIFY(QFile::resize(inFolder(folder, u"Bob3.txt"_s), 65 << 20));
+            folder.write(u"Bob4.txt"_s, QByteArray(1000001, '\n'));
+        },
+        u"start; look start, no password; seed 7; click Questionbt; press ttim; look question open; answer right;"
+        "answer wrong; invoke Showtimer1Click; click mixcb; set TabbedNotebook1 1; click showwrongrb;"
+        "look answered, timer, mixed, results; click mixcb; print f.pdf;"
+        "modal FluencyReportfrm trigger FluencyReport1; look fluency report; tooltip fluency report;"
+        "trigger Printreport1; end; printed f.pdf;"
+        "modal Certificatefrm trigger Printcertificate1; look certificate;"
+        "modal Whoami trigger Printedby1; type Iam Tess; look who am I; end;"
+        "print c.pdf; trigger Print1; print; trigger Print1; end; printed c.pdf;"
+        "modal aboutboxp trigger About1; look about; end;"
+        "choose qtcb 1; set srsb 90; look speed round; click Questionbt; invoke srtrTimer 900; look speed round ended;"
+        "choose qtcb 0; choose namecb 3; click showhistorycb; look history; choose hiscb 1; choose hiscb 2;"
+        "choose hiscb 3; click showhistorycb; set TabbedNotebook1 0;"
+        // The teacher's panels while no password is set; Ann1 deleted, whose day is Ann's day 11 too.
+        "trigger AddaStudent1; look add a student;"_s
+            + forEach(refusedNames + QStringList { u"Cy"_s },
+                u"type nstudeb %1; click asbt; look add a student: a name typed;"_s)
+            + u"click addonebt; trigger Filecleanup1; look file clean up; click delrb; set delfirstcb 1;"
+              "click cleanupbt; look file clean up: deleted; click Button2; trigger Deleteastudent1;"
+              "look delete a student; set deletecb 2; click deletebt; click ddbt;"
+              "modal ClassOverviewfrm trigger ClassOverview1; look class overview; save class.csv;"
+              "trigger Exportoverview1; save no such folder/class.csv; trigger Exportoverview1;"
+              "module no module.so; trigger Printoverview1; module; print o.pdf; trigger Printoverview1;"
+              "modal FluencyReportfrm report Guest; look class overview: a pupil's report; end; end;"
+              "printed o.pdf; headings class.csv;"
+              // The password: created, which locks the teacher's commands; a wrong one, the right
+              // one; logged out again; and locked at the next start.
+              "trigger logintoaccess1; look create a password; type newpasseb \u03a9; click Button3;"
+              "type newpasseb Owl; click Button3; look password created, logged out; trigger logintoaccess1;"
+              "type passeb Cat; click Button5; look log in failed; type passeb Owl; click Button5; look logged in;"
+              "trigger logintoaccess1; look log out; click Button4; look logged out again; close; start;"
+              "look start, logged out; close"_s },
+    // A roster that cannot be read, reported at start; it refuses new names.
+    { "roster unreadable",
+        [](Walker&, TestFolder& folder) {
+            QVERIFY(QDir(folder.path()).mkdir(u"studnames.txt"_s));
+            folder.write(u".~Zed.cleanup"_s, notOurs);
+        },
+        u"start; trigger AddaStudent1; type nstudeb Dee; click asbt; look roster unreadable; close"_s },
+    // Files of pupils that are not what they should be, each reported at start: Ann's lock was
+    // left behind long ago and is taken over; neither clean-up note is one the program wrote; Bob's
+    // day 1 is not a file, nor is the password.
+    { "hostile files",
+        [](Walker&, TestFolder& folder) {
+            folder.write(u"studnames.txt"_s, "Guest\r\nAnn\r\nBob\r\n");
+            folder.write(u".~Ann.cleanup"_s, notOurs);
+            writeLock(folder, u".~Ann.days.lock"_s, true);
+            folder.write(u".~Bob.cleanup"_s, notOurs);
+            QVERIFY(QDir(folder.path()).mkdir(u"Bob1.txt"_s));
+            QVERIFY(::symlink("nowhere.txt", QFile::encodeName(inFolder(folder, u"password.txt"_s)).constData()) == 0);
+        },
+        u"start; choose namecb 2; click showhistorycb; look hostile files; close"_s },
+    // Days and the roster locked by another computer: saves, changes and clean-ups that wait, the
+    // waiting dialog, and the answers kept. Closing with answers unsaved asks, and the recorder
+    // answers no.
+    { "locks",
+        [](Walker&, TestFolder& folder) {
+            folder.write(u"studnames.txt"_s, "Guest\r\nCy\r\nDee\r\n");
+            writeLock(folder, u".~Cy.days.lock"_s);
+            QVERIFY(::mkfifo(QFile::encodeName(inFolder(folder, u".~Dee.days.lock"_s)).constData(), 0644) == 0);
+        },
+        u"start; choose namecb 2; answer right; choose namecb 0; unlock .~Dee.days.lock; choose namecb 0;"
+        "choose namecb 1; answer right; choose namecb 0; close refused;"
+        "stop-waiting saving, the folder does not answer; trigger SaveData1; trigger SaveData1; waited;"
+        "unlock .~Cy.days.lock; landed Cy1.txt; lock .~studnames.txt.lock; trigger AddaStudent1; type nstudeb Eve;"
+        "wait adding, the folder does not answer; click asbt; waited; trigger Deleteastudent1;"
+        "wait deleting, the folder does not answer; click deletebt; click ddbt; waited; click Button1;"
+        "unlock .~studnames.txt.lock; click addonebt; lock .~Cy.days.lock; trigger Filecleanup1;"
+        "wait cleaning up, the folder does not answer; click cleanupbt; waited; unlock .~Cy.days.lock;"
+        "click Button2; write password.txt Owl\r\n; trigger AddaStudent1; look password set elsewhere; close"_s },
+    // What is reported before or beside the main window: a class folder that cannot be entered, a
+    // certificate whose artwork is damaged.
+    { "damaged certificate artwork",
+        [](Walker& walker, TestFolder& folder) {
+            folder.write(u"a file"_s, "x");
+            for (const QString& path : { u"a file"_s, u"a file/class"_s })
+                walker.add(u"class folder"_s, path, enterClassFolder(inFolder(folder, path)).value_or(QString()));
+            TCertificatefrm certificate(nullptr, quorvex::BytesView("no picture"));
+            QVERIFY(whileModal(
+                "Certificatefrm", [&] { certificate.exec(); }, [](QWidget*) {}));
+        },
+        {} },
 };
 
-const QByteArray bobsDay = "Addition ,1 ,2 + 3 = 5 ,5 ,12\r\nDivision ,0 ,12 \xf7 3 = 4 ,5 ,31\r\n";
-
-// The drill, the notebook, the reports and their printouts, the certificate, the about box, and
-// the teacher's panels and menus in every access state, with the refusals and faults they meet.
-void tour(Texts& texts)
-{
-    TestFolder folder;
-    texts.folder = &folder;
-    // Ann and Ann1 share Ann11.txt; Bob's day 2 is garbled, his day 3 too large to read, his day 4
-    // longer than a day can be.
-    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\nAnn1\r\nBob\r\n");
-    folder.write(QStringLiteral("Ann11.txt"), bobsDay);
-    folder.write(QStringLiteral("Bob1.txt"), bobsDay);
-    folder.write(QStringLiteral("Bob2.txt"), "Addition ,1 ,2 + 3 = 5 ,5 ,soon\r\n");
-    folder.write(QStringLiteral("Bob3.txt"), {});
-    QVERIFY(QFile::resize(inFolder(folder, "Bob3.txt"), 65 << 20));
-    folder.write(QStringLiteral("Bob4.txt"), QByteArray(1000001, '\n'));
-    auto window = startProgram();
-    Tflashcardfrm* w = window.get();
-    texts.look("start, no password");
-
-    MainWindowTestAccess::seed(*w, 7);
-    click(w, "Questionbt");
-    QTest::mouseClick(control<ImageControl>(w, "ttim"), Qt::LeftButton, {}, QPoint(40, 40));
-    texts.look("question open");
-    answer(w, true);
-    answer(w, false);
-    invoke(w, "Showtimer1Click");
-    click(w, "mixcb");
-    control<QTabWidget>(w, "TabbedNotebook1")->setCurrentIndex(1);
-    click(w, "showwrongrb");
-    texts.look("answered, timer, mixed, results");
-    click(w, "mixcb");
-
-    const quorvex::Treslts first = MainWindowTestAccess::answerLog(*w).records().front();
-    texts.printTo("f.pdf");
-    QVERIFY(whileModal(
-        "FluencyReportfrm", [&] { trigger(w, "FluencyReport1"); },
-        [&](QWidget* report) {
-            texts.look("fluency report");
-            // The tooltip of the fact answered first, today.
-            auto* view = control<QWidget>(report, "reportim");
-            const std::optional<quorvex::Fact> fact = quorvex::factOf(first.operation, first.question);
-            QVERIFY(fact);
-            const QPoint at = fluencyPageTransform(QRectF(view->rect()))
-                                  .map(fluencyCellRect(fact->op, fact->a, fact->b).center())
-                                  .toPoint();
-            QHelpEvent help(QEvent::ToolTip, at, view->mapToGlobal(at));
-            QApplication::sendEvent(view, &help);
-            texts.add(QStringLiteral("fluency report"), QStringLiteral("fact tooltip"), QToolTip::text());
-            QToolTip::hideText();
-            trigger(report, "Printreport1");
-        }));
-    texts.printed("f.pdf");
-
-    QVERIFY(whileModal(
-        "Certificatefrm", [&] { trigger(w, "Printcertificate1"); },
-        [&](QWidget* certificate) {
-            texts.look("certificate");
-            QVERIFY(whileModal(
-                "Whoami", [&] { trigger(certificate, "Printedby1"); },
-                [&](QWidget* whoami) {
-                    type(whoami, "Iam", QStringLiteral("Tess"));
-                    texts.look("who am I");
-                }));
-            texts.printTo("c.pdf");
-            trigger(certificate, "Print1");
-            texts.printTo(""); // the folder, where no file can be written
-            trigger(certificate, "Print1");
-        }));
-    texts.printed("c.pdf");
-    QVERIFY(whileModal(
-        "aboutboxp", [&] { trigger(w, "About1"); }, [&](QWidget*) { texts.look("about"); }));
-
-    choose(control<QComboBox>(w, "qtcb"), 1);
-    control<QScrollBar>(w, "srsb")->setValue(90);
-    texts.look("speed round");
-    click(w, "Questionbt");
-    invoke(w, "srtrTimer", 900);
-    texts.look("speed round ended");
-    choose(control<QComboBox>(w, "qtcb"), 0);
-
-    choose(control<QComboBox>(w, "namecb"), 3); // Bob
-    click(w, "showhistorycb");
-    texts.look("history");
-    choose(control<QComboBox>(w, "hiscb"), 1);
-    choose(control<QComboBox>(w, "hiscb"), 2);
-    choose(control<QComboBox>(w, "hiscb"), 3);
-    click(w, "showhistorycb");
-    control<QTabWidget>(w, "TabbedNotebook1")->setCurrentIndex(0);
-
-    // The teacher's panels, while no password is set.
-    trigger(w, "AddaStudent1");
-    texts.look("add a student");
-    for (const QString& name : refusedNames + QStringList { QStringLiteral("Cy") }) {
-        type(w, "nstudeb", name);
-        click(w, "asbt");
-        texts.look("add a student: a name typed");
-    }
-    click(w, "addonebt");
-
-    trigger(w, "Filecleanup1");
-    texts.look("file clean up");
-    click(w, "delrb");
-    control<QComboBox>(w, "delfirstcb")->setCurrentIndex(1);
-    click(w, "cleanupbt");
-    texts.look("file clean up: deleted");
-    click(w, "Button2");
-
-    trigger(w, "Deleteastudent1");
-    texts.look("delete a student");
-    control<QComboBox>(w, "deletecb")->setCurrentIndex(2); // Ann1, whose day is Ann's day 11 too
-    click(w, "deletebt");
-    click(w, "ddbt");
-
-    QVERIFY(whileModal(
-        "ClassOverviewfrm", [&] { trigger(w, "ClassOverview1"); },
-        [&](QWidget* overview) {
-            texts.look("class overview");
-            folder.dialogs().saveFileName = inFolder(folder, "class.csv");
-            trigger(overview, "Exportoverview1");
-            folder.dialogs().saveFileName = inFolder(folder, "no such folder/class.csv");
-            trigger(overview, "Exportoverview1");
-            setPrintSupportPath(inFolder(folder, "no module.so"));
-            trigger(overview, "Printoverview1");
-            setPrintSupportPath(QString());
-            texts.printTo("o.pdf");
-            trigger(overview, "Printoverview1");
-            QVERIFY(whileModal(
-                "FluencyReportfrm", [&] { qobject_cast<TClassOverviewfrm*>(overview)->openReport("Guest"); },
-                [&](QWidget*) { texts.look("class overview: a pupil's report"); }));
-        }));
-    texts.printed("o.pdf");
-    const QList<QByteArray> headings
-        = folder.read(QStringLiteral("class.csv")).split('\n').value(0).trimmed().split(',');
-    for (qsizetype k = 0; k < headings.size(); ++k)
-        texts.add(QStringLiteral("export"), QStringLiteral("CSV heading %1").arg(k), QString::fromUtf8(headings[k]));
-
-    // The password: created, which locks the teacher's commands; a wrong one, the right one;
-    // logged out again; and locked at the next start.
-    trigger(w, "logintoaccess1");
-    texts.look("create a password");
-    type(w, "newpasseb", QStringLiteral("\u03a9"));
-    click(w, "Button3");
-    type(w, "newpasseb", QStringLiteral("Owl"));
-    click(w, "Button3");
-    texts.look("password created, logged out");
-    trigger(w, "logintoaccess1");
-    type(w, "passeb", QStringLiteral("Cat"));
-    click(w, "Button5");
-    texts.look("log in failed");
-    type(w, "passeb", QStringLiteral("Owl"));
-    click(w, "Button5");
-    texts.look("logged in");
-    trigger(w, "logintoaccess1");
-    texts.look("log out");
-    click(w, "Button4");
-    texts.look("logged out again");
-    window->close();
-    window.reset();
-    window = startProgram();
-    texts.look("start, logged out");
-    window->close();
-    texts.messages("tour");
-}
-
-// A class folder whose files are not what they should be: each is reported at start, and the
-// roster that could not be read refuses new names.
-void hostileFiles(Texts& texts)
-{
-    {
-        TestFolder folder;
-        texts.folder = &folder;
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("studnames.txt")));
-        folder.write(QStringLiteral(".~Zed.cleanup"), QByteArray("\0\xff\n\n", 4));
-        auto window = startProgram();
-        trigger(window.get(), "AddaStudent1");
-        type(window.get(), "nstudeb", QStringLiteral("Dee"));
-        click(window.get(), "asbt");
-        texts.look("roster unreadable");
-        window->close();
-        texts.messages("roster unreadable");
-    }
-    TestFolder folder;
-    texts.folder = &folder;
-    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\nBob\r\n");
-    // Ann's lock was left behind long ago and is taken over at start; Bob's clean-up note is not
-    // one the program wrote, nor is his day 1 a file.
-    folder.write(QStringLiteral(".~Ann.cleanup"), QByteArray("\0\xff\n\n", 4));
-    writeLock(folder, ".~Ann.days.lock", true);
-    folder.write(QStringLiteral(".~Bob.cleanup"), QByteArray("\0\xff\n\n", 4));
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Bob1.txt")));
-    QVERIFY(::symlink("nowhere.txt", QFile::encodeName(inFolder(folder, "password.txt")).constData()) == 0);
-    auto window = startProgram();
-    choose(control<QComboBox>(window.get(), "namecb"), 2);
-    click(window.get(), "showhistorycb");
-    texts.look("hostile files");
-    window->close();
-    texts.messages("hostile files");
-}
-
-// Days and the roster locked by another computer: saves, changes and clean-ups that wait, the
-// waiting dialog, and the answers kept.
-void locks(Texts& texts)
-{
-    TestFolder folder;
-    texts.folder = &folder;
-    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nCy\r\nDee\r\n");
-    writeLock(folder, ".~Cy.days.lock");
-    QVERIFY(::mkfifo(QFile::encodeName(inFolder(folder, ".~Dee.days.lock")).constData(), 0644) == 0);
-    auto window = startProgram();
-    Tflashcardfrm* w = window.get();
-    auto* namecb = control<QComboBox>(w, "namecb");
-    choose(namecb, 2);
-    answer(w, true);
-    choose(namecb, 0);
-    QVERIFY(QFile::remove(inFolder(folder, ".~Dee.days.lock")));
-    choose(namecb, 0);
-    choose(namecb, 1);
-    answer(w, true);
-    choose(namecb, 0);
-    folder.dialogs().answerYes = false;
-    QVERIFY(!window->close());
-    {
-        UserAtTheWait user(texts, "saving, the folder does not answer", true);
-        trigger(w, "SaveData1");
-        trigger(w, "SaveData1");
-    }
-    QVERIFY(QFile::remove(inFolder(folder, ".~Cy.days.lock")));
-    // The save the user stopped waiting for lands now. It is waited for even after a failed check
-    // (QTRY_VERIFY would not wait then): the folder must outlive it.
-    for (int k = 0; k < 500 && !folder.exists(QStringLiteral("Cy1.txt")); ++k)
-        QTest::qWait(10);
-    QTest::qWait(50); // the landing handed to the window
-    QVERIFY(folder.exists(QStringLiteral("Cy1.txt")));
-
-    writeLock(folder, ".~studnames.txt.lock");
-    trigger(w, "AddaStudent1");
-    type(w, "nstudeb", QStringLiteral("Eve"));
-    {
-        UserAtTheWait user(texts, "adding, the folder does not answer", false);
-        click(w, "asbt");
-    }
-    trigger(w, "Deleteastudent1");
-    {
-        UserAtTheWait user(texts, "deleting, the folder does not answer", false);
-        click(w, "deletebt");
-        click(w, "ddbt");
-    }
-    click(w, "Button1");
-    QVERIFY(QFile::remove(inFolder(folder, ".~studnames.txt.lock")));
-    click(w, "addonebt");
-    writeLock(folder, ".~Cy.days.lock");
-    trigger(w, "Filecleanup1");
-    {
-        UserAtTheWait user(texts, "cleaning up, the folder does not answer", false);
-        click(w, "cleanupbt");
-    }
-    QVERIFY(QFile::remove(inFolder(folder, ".~Cy.days.lock")));
-    click(w, "Button2");
-    folder.write(QStringLiteral("password.txt"), "Owl\r\n");
-    trigger(w, "AddaStudent1");
-    texts.look("password set elsewhere");
-    window->close();
-    texts.messages("locks");
-}
-
-// What is reported before or beside the main window: a class folder that cannot be entered, a
-// certificate whose artwork is damaged.
-void beside(Texts& texts)
-{
-    TestFolder folder;
-    texts.folder = &folder;
-    folder.write(QStringLiteral("a file"), "x");
-    for (const char* path : { "a file", "a file/class" })
-        texts.add(QStringLiteral("class folder"), QLatin1String(path),
-            enterClassFolder(inFolder(folder, path)).value_or(QString()));
-    TCertificatefrm certificate(nullptr, quorvex::BytesView("no picture"));
-    QVERIFY(whileModal(
-        "Certificatefrm", [&] { certificate.exec(); }, [](QWidget*) {}));
-    texts.messages("damaged certificate artwork");
-}
-
-QList<Shown> walk(const QString& language)
+Walk walk(const QString& language)
 {
     useLanguage(language);
-    Texts texts;
-    tour(texts);
-    hostileFiles(texts);
-    locks(texts);
-    beside(texts);
+    Walker walker;
+    for (const Scene& scene : scenes) {
+        TestFolder folder;
+        walker.folder = &folder;
+        scene.setUp(walker, folder);
+        walker.act(scene.script);
+        walker.messages(QLatin1String(scene.name));
+    }
     useLanguage(QString());
-    return texts.shown;
+    return std::move(walker.noted);
 }
 
 // Texts that read the same in the language as in English, rightly.
@@ -614,33 +503,19 @@ bool sameInTheLanguage(const QString& text, const QString& language)
 {
     // No word at all: numbers, signs and punctuation ("67%", "? x ? = ?"), with the times sign x
     // and the symbols of seconds, minutes and megabytes ("12.5 s", "1 min 30 s").
-    static const QRegularExpression symbols(QStringLiteral("(?<!\\p{L})(x|s|min|MB)(?!\\p{L})"));
-    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
-    if (!QString(text).remove(symbols).contains(letter) || typedByTheWalk.contains(text))
+    static const QRegularExpression symbols(u"(?<!\\p{L})(x|s|min|MB)(?!\\p{L})"_s);
+    static const QRegularExpression letter(u"\\p{L}"_s);
+    if (!QString(text).remove(symbols).contains(letter) || alwaysSame.contains(text))
         return true;
-    // The product's name, the built-in pupil (filed as "Guest" in every language, so that the
-    // roster reads the same on every computer) and the certificate's web address.
-    if (QStringList { QStringLiteral("Quorvex"), QStringLiteral("Guest"), QStringLiteral("quorvex.test") }.contains(
-            text))
-        return true;
-    // Words the language writes as English does, as its translator wrote them.
-    static const QHash<QString, QStringList> sameWords {
-        { QStringLiteral("de"),
-            QString::fromLatin1("Addition|Division|plus|minus|Name|Trend|&Start|Version:%1").split(QLatin1Char('|')) },
-        { QStringLiteral("fr"),
-            QString::fromLatin1("Addition|Multiplication|Division|plus|Question|&Options|5 questions|Version:%1")
-                .split(QLatin1Char('|')) },
+    // Words the language writes as English does, as its translator wrote them (.* an argument).
+    static const QHash<QString, QRegularExpression> sameWords {
+        { u"de"_s, QRegularExpression(u"\\A(Addition|Division|plus|minus|Name|Trend|&Start|Version:.*)\\z"_s) },
+        { u"fr"_s,
+            QRegularExpression(
+                u"\\A(Addition|Multiplication|Division|plus|Question|&Options|5 questions|Version:.*)\\z"_s) },
     };
-    for (const QString& words : sameWords.value(language)) {
-        QStringList parts = words.split(QStringLiteral("%1"));
-        for (QString& part : parts)
-            part = QRegularExpression::escape(part);
-        if (QRegularExpression(QRegularExpression::anchoredPattern(parts.join(QStringLiteral(".*"))))
-                .match(text)
-                .hasMatch())
-            return true;
-    }
-    return false;
+    const auto same = sameWords.find(language);
+    return same != sameWords.end() && same->match(text).hasMatch();
 }
 
 // The words of a library the program loads, which it has in English only: the JPEG library's
@@ -649,64 +524,36 @@ bool sameInTheLanguage(const QString& text, const QString& language)
 QString withoutLibraryWords(QString text)
 {
     static const QRegularExpression libraryWords(
-        QStringLiteral("Not a JPEG file: starts with 0x[0-9a-f]+ 0x[0-9a-f]+|\\(<folder>/[^:()]*: cannot open shared "
-                       "object file: No such file or directory\\)"));
+        u"Not a JPEG file: starts with 0x[0-9a-f]+ 0x[0-9a-f]+|\\(<folder>/[^:()]*: cannot open shared "
+        "object file: No such file or directory\\)"_s);
     return text.remove(libraryWords);
 }
 
-// English left inside a translated line: the longest run of three words or more that it shares
-// with the English line, two of them at least words that are not the same in the language.
+// English left inside a translated line: the run of three words or more that it shares with the
+// English line with the most words that are not the same in the language, at least two.
 QString englishInside(const QString& english, const QString& line, const QString& language)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    static const QRegularExpression notLetterOrDigit(QStringLiteral("[^\\p{L}\\p{N}]"));
+    static const QRegularExpression blanks(u"\\s+"_s);
+    static const QRegularExpression notLetterOrDigit(u"[^\\p{L}\\p{N}]"_s);
     const QStringList a = english.split(blanks, Qt::SkipEmptyParts);
     const QStringList b = line.split(blanks, Qt::SkipEmptyParts);
-    const auto counts = [&language](const QString& word) {
-        return !word.contains(QLatin1Char('<')) && !sameInTheLanguage(QString(word).remove(notLetterOrDigit), language);
-    };
-    // Runs ending at each word of the line: their length and their words that count.
-    QList<std::pair<int, int>> previous(b.size() + 1);
-    std::pair<int, int> best;
-    qsizetype end = 0;
-    for (const QString& word : a) {
-        QList<std::pair<int, int>> run(b.size() + 1);
+    QList<int> counts;
+    for (const QString& word : b)
+        counts << (!word.contains(u'<') && !sameInTheLanguage(QString(word).remove(notLetterOrDigit), language));
+    QStringList best;
+    qsizetype most = 1;
+    for (qsizetype i = 0; i < a.size(); ++i) {
         for (qsizetype j = 0; j < b.size(); ++j) {
-            if (word != b[j])
-                continue;
-            run[j + 1] = { previous[j].first + 1, previous[j].second + (counts(word) ? 1 : 0) };
-            if (run[j + 1].first >= 3 && run[j + 1].second >= 2 && run[j + 1].second > best.second) {
-                best = run[j + 1];
-                end = j + 1;
+            for (qsizetype n = 0, counted = 0; i + n < a.size() && j + n < b.size() && a[i + n] == b[j + n]; ++n) {
+                counted += counts[j + n];
+                if (n >= 2 && counted > most) {
+                    best = b.mid(j, n + 1);
+                    most = counted;
+                }
             }
         }
-        previous = run;
     }
-    return best.second > 0 ? b.mid(end - best.first, best.first).join(QLatin1Char(' ')) : QString();
-}
-
-// The texts in their order, each with its step and place as key; a place noted twice in a step
-// counts its second noting apart.
-QList<std::pair<QString, Shown>> keyed(const QList<Shown>& shown)
-{
-    QList<std::pair<QString, Shown>> texts;
-    QSet<QString> keys;
-    for (const Shown& s : shown) {
-        QString key = s.step + QStringLiteral(" | ") + s.where;
-        for (int k = 2; keys.contains(key); ++k)
-            key = s.step + QStringLiteral(" | ") + s.where + QStringLiteral(" #%1").arg(k);
-        keys.insert(key);
-        texts.append({ key, s });
-    }
-    return texts;
-}
-
-QHash<QString, QString> textByKey(const QList<std::pair<QString, Shown>>& texts)
-{
-    QHash<QString, QString> byKey;
-    for (const auto& [key, s] : texts)
-        byKey.insert(key, s.text);
-    return byKey;
+    return best.join(u' ');
 }
 
 } // namespace
@@ -716,63 +563,60 @@ class TestNoEnglish : public QObject {
 
 private Q_SLOTS:
     void cleanup() { useLanguage(QString()); }
-    void nothingShowsInEnglish_data();
+    void nothingShowsInEnglish_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : { u"de"_s, u"fr"_s, u"es"_s })
+            QTest::newRow(qPrintable(language)) << language;
+    }
     void nothingShowsInEnglish();
 };
-
-void TestNoEnglish::nothingShowsInEnglish_data()
-{
-    QTest::addColumn<QString>("language");
-    for (const QString& language : { QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es") })
-        QTest::newRow(qPrintable(language)) << language;
-}
 
 void TestNoEnglish::nothingShowsInEnglish()
 {
     QFETCH(QString, language);
     QVERIFY(translatedLanguages().contains(language));
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed: the printouts cannot be read back");
-    static const QList<std::pair<QString, Shown>> english = keyed(walk(QString()));
-    static const QHash<QString, QString> englishText = textByKey(english);
-    const QList<std::pair<QString, Shown>> translated = keyed(walk(language));
-    const QHash<QString, QString> translatedText = textByKey(translated);
-    QVERIFY(english.size() > 1000);
+    static const Walk english = walk(QString());
+    const Walk translated = walk(language);
+    QVERIFY(english.texts.size() > 1000);
 
     // Clocks run while the walk looks: their figures may differ from walk to walk.
-    static const QRegularExpression digits(QStringLiteral("\\d+"));
-    const auto masked = [](QString text) { return text.replace(digits, QStringLiteral("#")); };
+    static const QRegularExpression digits(u"\\d+"_s);
+    const auto masked = [](QString text) { return text.replace(digits, u"#"_s); };
     QStringList diverged;
     QStringList found;
     QSet<QString> told;
-    for (const auto& [key, s] : translated) {
-        if (!englishText.contains(key)) {
-            diverged << QStringLiteral("%1: shown only in %2: '%3'").arg(key, language, s.text);
+    for (const Shown& s : english.texts) {
+        if (!translated.byKey.contains(s.key))
+            diverged << u"%1: shown only in English: '%2'"_s.arg(s.key, s.text);
+    }
+    for (const Shown& s : translated.texts) {
+        if (!english.byKey.contains(s.key)) {
+            diverged << u"%1: shown only in %2: '%3'"_s.arg(s.key, language, s.text);
             continue;
         }
         // Line by line: a message may join several, a printout is read back in lines in no
         // order that holds from one language to the next.
-        const QStringList sourceLines = withoutLibraryWords(englishText[key]).split(QLatin1Char('\n'));
-        for (const QString& line : withoutLibraryWords(s.text).split(QLatin1Char('\n'))) {
+        const QStringList sourceLines = withoutLibraryWords(english.byKey.value(s.key)).split(u'\n');
+        for (const QString& line : withoutLibraryWords(s.text).split(u'\n')) {
             QString inside;
             for (const QString& source : sourceLines) {
                 if (masked(source) == masked(line)) {
                     inside = sameInTheLanguage(line, language) ? QString() : line;
                     break;
                 }
-                if (inside.isEmpty() && !englishInside(source, line, language).isEmpty())
-                    inside = QStringLiteral("%1' in '%2").arg(englishInside(source, line, language), line);
+                if (const QString run = inside.isEmpty() ? englishInside(source, line, language) : QString();
+                    !run.isEmpty())
+                    inside = u"%1' in '%2"_s.arg(run, line);
             }
             // The same words in the same place are told once, at the step they first show.
-            if (!inside.isEmpty() && !told.contains(s.where + QLatin1Char('\n') + inside)) {
-                told << s.where + QLatin1Char('\n') + inside;
-                found << QStringLiteral("%1: %2: %3: '%4'").arg(language, s.step, s.where, inside);
+            if (!inside.isEmpty() && !told.contains(s.where + u'\n' + inside)) {
+                told << s.where + u'\n' + inside;
+                found << u"%1: %2: %3: '%4'"_s.arg(language, s.step, s.where, inside);
             }
         }
-    }
-    for (const auto& [key, s] : english) {
-        if (!translatedText.contains(key))
-            diverged << QStringLiteral("%1: shown only in English: '%2'").arg(key, s.text);
     }
     // One line each: the message of a failed check is cut short.
     for (const QString& line : diverged + found)
