@@ -48,18 +48,20 @@ QRect placeOnScreen(const QWidget* window, QSize client, QPoint frameTopLeft)
 
 void refitOnceFramed(QWidget* window, const std::function<void()>& refit)
 {
+    // Looked at every 20 ms for two seconds: the window manager may still place the window
+    // after it has told its frame, so a frame that then lies outside is refitted too, up to
+    // three times.
     auto* look = new QTimer(window);
     look->setInterval(20);
-    auto tries = std::make_shared<int>(100); // two seconds
-    QObject::connect(look, &QTimer::timeout, window, [window, look, refit, tries] {
-        const bool framed = !frameOf(window).isNull();
-        if (framed || --*tries <= 0 || !window->isVisible()) {
+    auto tries = std::make_shared<int>(100);
+    auto refits = std::make_shared<int>(3);
+    QObject::connect(look, &QTimer::timeout, window, [window, look, refit, tries, refits] {
+        const QScreen* screen = window->screen();
+        if (!frameOf(window).isNull() && screen && !screen->availableGeometry().contains(window->frameGeometry())
+            && (*refits)-- > 0)
+            refit();
+        if (--*tries <= 0 || !window->isVisible())
             look->deleteLater();
-            const QScreen* screen = window->screen();
-            if (framed && screen && !screen->availableGeometry().contains(window->frameGeometry()))
-                refit();
-            return;
-        }
     });
     look->start();
 }

@@ -27,6 +27,6 @@ QPoint topLeftWithin(const QRect& area, QSize frame, QPoint wanted);
 
 // A shown window's own frame is known only once the window system has framed it; the stand-in
 // taken before may differ (a resizable window's frame is thicker than the main window's). For a
-// moment after the window shows, this looks at its frame and, as soon as it is known, calls
-// refit once if the frame reaches beyond the available area.
+// moment after the window shows, this looks at its frame and calls refit whenever the frame,
+// once known, reaches beyond the available area (a few times at most).
 void refitOnceFramed(QWidget* window, const std::function<void()>& refit);
