@@ -65,3 +65,17 @@ void refitOnceFramed(QWidget* window, const std::function<void()>& refit)
     });
     look->start();
 }
+
+void placeOverParent(QWidget* window, QSize client)
+{
+    QPoint centred = window->pos();
+    if (const QWidget* over = window->parentWidget() ? window->parentWidget()->window() : nullptr)
+        centred = over->frameGeometry().center() - QPoint(client.width() / 2, client.height() / 2);
+    const auto place = [window, client, centred] {
+        const QRect placed = placeOnScreen(window, client, centred);
+        window->resize(placed.size());
+        window->move(placed.topLeft());
+    };
+    place();
+    refitOnceFramed(window, place);
+}

@@ -30,3 +30,7 @@ QPoint topLeftWithin(const QRect& area, QSize frame, QPoint wanted);
 // moment after the window shows, this looks at its frame and calls refit whenever the frame,
 // once known, reaches beyond the available area (a few times at most).
 void refitOnceFramed(QWidget* window, const std::function<void()>& refit);
+
+// Gives a window that client size and places it centred over its parent's window, within the
+// screen's available area, and again once it is framed.
+void placeOverParent(QWidget* window, QSize client);

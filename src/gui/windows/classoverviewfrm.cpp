@@ -335,16 +335,7 @@ void TClassOverviewfrm::showEvent(QShowEvent* event)
         MainMenu1->sizeHint().height() + overviewgrid->horizontalHeader()->sizeHint().height()
             + overviewgrid->verticalHeader()->length() + frame + scrollBar
             + (notelb->isVisible() ? notelb->sizeHint().height() : 0));
-    QPoint centred = pos();
-    if (const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr)
-        centred = over->frameGeometry().center() - QPoint(whole.width() / 2, whole.height() / 2);
-    const auto place = [this, whole, centred] {
-        const QRect placed = placeOnScreen(this, whole, centred);
-        resize(placed.size());
-        move(placed.topLeft());
-    };
-    place();
-    refitOnceFramed(this, place);
+    placeOverParent(this, whole);
 }
 
 void TClassOverviewfrm::Printoverview1Click()

@@ -118,16 +118,7 @@ void TFluencyReportfrm::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     const QSize whole(fluencyPageSize.width(), fluencyPageSize.height() + MainMenu1->sizeHint().height());
-    QPoint centred = pos();
-    if (const QWidget* over = parentWidget() ? parentWidget()->window() : nullptr)
-        centred = over->frameGeometry().center() - QPoint(whole.width() / 2, whole.height() / 2);
-    const auto place = [this, whole, centred] {
-        const QRect placed = placeOnScreen(this, whole, centred);
-        resize(placed.size());
-        move(placed.topLeft());
-    };
-    place();
-    refitOnceFramed(this, place);
+    placeOverParent(this, whole);
 }
 
 TFluencyReportfrm::~TFluencyReportfrm() = default;
