@@ -870,6 +870,16 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
         <translation>Division</translation>
     </message>
+    <message>
+        <source>%1 and %2 are both on the student list, but to the computer they are one name: they share one set of history files.</source>
+        <extracomment>Told at start. %1 and %2 are pupils on the list whose names differ only in capitals.</extracomment>
+        <translation>%1 und %2 stehen beide auf der Schülerliste, für den Computer aber ist es ein Name: sie teilen sich eine Reihe von Tagesdateien.</translation>
+    </message>
+    <message>
+        <source>%1 is on the list already</source>
+        <extracomment>%1 is the pupil on the list with that name, or with it in other capitals. Room: 281 px.</extracomment>
+        <translation>%1 steht schon auf der Liste</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

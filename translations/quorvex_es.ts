@@ -870,6 +870,16 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
         <translation>división</translation>
     </message>
+    <message>
+        <source>%1 and %2 are both on the student list, but to the computer they are one name: they share one set of history files.</source>
+        <extracomment>Told at start. %1 and %2 are pupils on the list whose names differ only in capitals.</extracomment>
+        <translation>%1 y %2 están los dos en la lista de alumnos, pero para el ordenador son un solo nombre: comparten los mismos archivos de historial.</translation>
+    </message>
+    <message>
+        <source>%1 is on the list already</source>
+        <extracomment>%1 is the pupil on the list with that name, or with it in other capitals. Room: 281 px.</extracomment>
+        <translation>%1 ya está en la lista</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

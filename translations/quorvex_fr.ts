@@ -870,6 +870,16 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
         <extracomment>Operation within the certificate&apos;s sentence.</extracomment>
         <translation>division</translation>
     </message>
+    <message>
+        <source>%1 and %2 are both on the student list, but to the computer they are one name: they share one set of history files.</source>
+        <extracomment>Told at start. %1 and %2 are pupils on the list whose names differ only in capitals.</extracomment>
+        <translation>%1 et %2 sont tous deux sur la liste des élèves, mais pour l’ordinateur c’est un seul nom : ils partagent les mêmes fichiers d’historique.</translation>
+    </message>
+    <message>
+        <source>%1 is on the list already</source>
+        <extracomment>%1 is the pupil on the list with that name, or with it in other capitals. Room: 281 px.</extracomment>
+        <translation>%1 est déjà sur la liste</translation>
+    </message>
 </context>
 <context>
     <name>TCertificatefrm</name>

@@ -211,6 +211,20 @@ TEST(RosterDayFileOverlaps, NamesEachPairOnceShorterFirst)
     EXPECT_EQ(rosterDayFileOverlaps({ "Guest", "Ann", "Ann07", "Anna1" }), std::vector<DayFileOverlap> {});
 }
 
+// Windows and the shares schools use ignore letter case, accented letters and š, œ, ž, ÿ included.
+TEST(RosterEntryNamed, TheSameNameInAnyCapitals)
+{
+    const std::vector<Bytes> roster { "Guest", "Ann", "\xc9lodie", "\x8aimon", "Ann1" };
+    EXPECT_EQ(rosterEntryNamed(roster, "Ann"), "Ann");
+    EXPECT_EQ(rosterEntryNamed(roster, "aNN"), "Ann");
+    EXPECT_EQ(rosterEntryNamed(roster, "\xe9LODIE"), "\xc9lodie");
+    EXPECT_EQ(rosterEntryNamed(roster, "\x9aimon"), "\x8aimon");
+    EXPECT_EQ(rosterEntryNamed(roster, "Anna"), std::nullopt);
+    EXPECT_EQ(rosterEntryNamed(roster, "An"), std::nullopt);
+    EXPECT_EQ(rosterNamesDifferingInCase({ "Guest", "Ann", "bo", "ANN", "Bo", "ann" }),
+        (std::vector<std::pair<Bytes, Bytes>> { { "Ann", "ANN" }, { "bo", "Bo" }, { "Ann", "ann" } }));
+}
+
 TEST(RosterDayFileOverlaps, TheFirstSharedDayIsTheOthersDayOne)
 {
     EXPECT_EQ(firstSharedDay({ "Ann", "Ann1" }), 11);

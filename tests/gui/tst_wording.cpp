@@ -184,6 +184,7 @@ void TestWording::english_data()
     refusal("too long", NameProblem::TooLong, "Name too long, please abbreviate");
     refusal("character set", NameProblem::NotInCharacterSet, "A character cannot be stored");
     refusal("shares files", NameProblem::SharesDayFiles, "Would share history files with \xc9lo 1", "\xc9lo 1");
+    refusal("on the list", NameProblem::OnRosterAlready, "\xc9lo is on the list already", "\xc9lo");
 
     const auto line = [](const char* name, CertificateInputs in, QString CertificateWords::*part, const char* english) {
         row(

@@ -179,6 +179,29 @@ std::vector<Bytes> namesNoLongerOnRoster(const std::vector<Bytes>& roster, const
     return names;
 }
 
+std::optional<Bytes> rosterEntryNamed(const std::vector<Bytes>& roster, BytesView name)
+{
+    for (const Bytes& entry : roster) {
+        if (sameIgnoringCase(entry, name))
+            return entry;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::pair<Bytes, Bytes>> rosterNamesDifferingInCase(const std::vector<Bytes>& roster)
+{
+    std::vector<std::pair<Bytes, Bytes>> pairs;
+    for (size_t k = 0; k < roster.size(); ++k) {
+        for (size_t j = 0; j < k; ++j) {
+            if (sameIgnoringCase(roster[j], roster[k])) {
+                pairs.emplace_back(roster[j], roster[k]);
+                break;
+            }
+        }
+    }
+    return pairs;
+}
+
 std::optional<Bytes> rosterNameSharingDayFiles(const std::vector<Bytes>& roster, BytesView name)
 {
     const std::vector<Bytes> sharing = rosterEntriesSharingDayFiles(roster, name);

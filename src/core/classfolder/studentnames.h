@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace quorvex {
@@ -31,6 +32,7 @@ enum class NameProblem {
     TooLong,
     NotInCharacterSet, // found by the window, which holds the typed text as Unicode
     SharesDayFiles, // found against the roster: see rosterNameSharingDayFiles
+    OnRosterAlready, // the same name, or one differing only in letter case: one set of day files
 };
 
 // The longest name whose day files still fit the 255-byte file name limit with any day
@@ -64,6 +66,14 @@ std::vector<Bytes> namesNoLongerOnRoster(const std::vector<Bytes>& roster, const
 // one (the digits do not begin with 0, and Ann's day number stays within 32 bits). Letter
 // case is ignored as in namesNoLongerOnRoster; entries that differ only in case are one
 // pupil, not two that share.
+
+// The roster entry that is the name, or differs from it only in letter case (which names the
+// same day files on Windows and the shares schools use); none when there is none.
+std::optional<Bytes> rosterEntryNamed(const std::vector<Bytes>& roster, BytesView name);
+
+// Pairs of entries of a roster, as earlier versions wrote it unchecked, that differ only in
+// letter case, each pair once, in roster order.
+std::vector<std::pair<Bytes, Bytes>> rosterNamesDifferingInCase(const std::vector<Bytes>& roster);
 
 // The first roster entry that would share day files with name, were name added; none when the
 // name is safe to add. Names ending in a digit are refused anyway, so on a roster the Add panel

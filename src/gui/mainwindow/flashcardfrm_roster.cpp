@@ -75,6 +75,10 @@ quorvex::NameProblem problemJoining(
         return quorvex::NameProblem::NotInCharacterSet;
     if (const quorvex::NameProblem problem = quorvex::checkStudentName(*name); problem != quorvex::NameProblem::None)
         return problem;
+    if (const std::optional<quorvex::Bytes> same = quorvex::rosterEntryNamed(entriesOf(list), *name)) {
+        sharing = *same;
+        return quorvex::NameProblem::OnRosterAlready;
+    }
     const std::optional<quorvex::Bytes> other = quorvex::rosterNameSharingDayFiles(entriesOf(list), *name);
     if (!other)
         return quorvex::NameProblem::None;
@@ -188,6 +192,8 @@ void Tflashcardfrm::reportSharedDayFiles(const std::vector<quorvex::Bytes>& rost
     QStringList overlaps;
     for (const quorvex::DayFileOverlap& overlap : quorvex::rosterDayFileOverlaps(roster))
         overlaps << dayFileOverlapText(overlap);
+    for (const auto& [first, second] : quorvex::rosterNamesDifferingInCase(roster))
+        overlaps << rosterTwinsText(first, second);
     if (!overlaps.isEmpty())
         userDialogs().reportError(this, overlaps.join(QLatin1Char('\n')));
 }

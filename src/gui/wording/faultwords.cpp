@@ -297,3 +297,12 @@ QString dayFileOverlapText(const quorvex::DayFileOverlap& overlap)
         .arg(toQt(overlap.student), toQt(overlap.other), number(quorvex::firstSharedDay(overlap)),
             toQt(quorvex::dayFileName(overlap.other, 1)));
 }
+
+QString rosterTwinsText(const quorvex::Bytes& first, const quorvex::Bytes& second)
+{
+    //: Told at start. %1 and %2 are pupils on the list whose names differ only in capitals.
+    return phrase(QT_TRANSLATE_NOOP("Phrases",
+                      "%1 and %2 are both on the student list, but to the computer they are one name: they share one "
+                      "set of history files."))
+        .arg(toQt(first), toQt(second));
+}

@@ -22,3 +22,6 @@ QString dayFaultText(const quorvex::DayFault& fault);
 
 // Two pupils of the roster whose history files overlap (see core/classfolder/studentnames.h).
 QString dayFileOverlapText(const quorvex::DayFileOverlap& overlap);
+
+// Two entries of the roster that differ only in letter case, and so are one pupil's files.
+QString rosterTwinsText(const quorvex::Bytes& first, const quorvex::Bytes& second);

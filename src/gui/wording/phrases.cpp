@@ -167,6 +167,9 @@ QString nameProblemText(quorvex::NameProblem problem, const quorvex::Bytes& othe
         //: %1 is a pupil on the list whose history files the new name would also use: Ann1 for Ann,
         //: since Ann's day 11 and Ann1's day 1 are one file. Room: 281 px with a short name.
         return phrase(QT_TRANSLATE_NOOP("Phrases", "Would share history files with %1")).arg(toQt(other));
+    case NameProblem::OnRosterAlready:
+        //: %1 is the pupil on the list with that name, or with it in other capitals. Room: 281 px.
+        return phrase(QT_TRANSLATE_NOOP("Phrases", "%1 is on the list already")).arg(toQt(other));
     }
     return {};
 }
