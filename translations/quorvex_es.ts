@@ -1807,6 +1807,11 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Menu item: the window fills the whole screen (F11).</extracomment>
         <translation>Pantalla &amp;completa</translation>
     </message>
+    <message>
+        <source>Start comes back when Show History is unticked</source>
+        <extracomment>Shown in the question strip while an earlier day shows on the results tab. Room: 560 px at 13 px bold.</extracomment>
+        <translation>«Empezar» vuelve al desmarcar «Ver historial»</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

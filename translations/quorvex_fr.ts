@@ -873,7 +873,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>%1 and %2 are both on the student list, but to the computer they are one name: they share one set of history files.</source>
         <extracomment>Told at start. %1 and %2 are pupils on the list whose names differ only in capitals.</extracomment>
-        <translation>%1 et %2 sont tous deux sur la liste des élèves, mais pour l’ordinateur c’est un seul nom : ils partagent les mêmes fichiers d’historique.</translation>
+        <translation>%1 et %2 sont tous deux sur la liste des élèves, mais pour l’ordinateur c’est un seul nom&#xa0;: ils partagent les mêmes fichiers d’historique.</translation>
     </message>
     <message>
         <source>%1 is on the list already</source>
@@ -1806,6 +1806,11 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>F&amp;ull Screen</source>
         <extracomment>Menu item: the window fills the whole screen (F11).</extracomment>
         <translation>Plein é&amp;cran</translation>
+    </message>
+    <message>
+        <source>Start comes back when Show History is unticked</source>
+        <extracomment>Shown in the question strip while an earlier day shows on the results tab. Room: 560 px at 13 px bold.</extracomment>
+        <translation>« Commencer » revient quand « Historique » est décoché</translation>
     </message>
 </context>
 <context>

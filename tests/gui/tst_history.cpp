@@ -271,7 +271,13 @@ void TestHistory::viewOfAStudentWithoutDays()
     QCOMPARE(items(pupil.find<QComboBox>("hiscb")), QStringList {});
     QVERIFY(pupil.log() == own);
     QVERIFY(!pupil.find<QGroupBox>("questiongb")->isEnabled());
+    // The closed strip says why, and when it opens again.
+    auto* note = pupil.find<QLabel>("historynotelb");
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->text(), QStringLiteral("Start comes back when Show History is unticked"));
     pupil.showHistory(false);
+    QVERIFY(!note->isVisible());
+    QVERIFY(pupil.find<QGroupBox>("questiongb")->isEnabled());
     QVERIFY(pupil.log() == own);
     QVERIFY(folder.dialogs().errors.isEmpty());
 }

@@ -111,6 +111,8 @@ private:
     }
 
 private Q_SLOTS:
+    void escapeIsCancel_data();
+    void escapeIsCancel();
     void panelControls_data();
     void panelControls();
     void tabOrders_data();
@@ -667,6 +669,34 @@ void TestTeacher::refusedNames()
     // The next key takes the notice away.
     QTest::keyClick(edit("nstudeb"), Qt::Key_Backspace);
     QVERIFY(!problem->isVisible());
+}
+
+void TestTeacher::escapeIsCancel_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArray>("panel");
+    QTest::addColumn<QByteArray>("focus");
+    QTest::newRow("set password") << QByteArray("logintoaccess1") << QByteArray("nologingb") << QByteArray("newpasseb");
+    QTest::newRow("add a student") << QByteArray("AddaStudent1") << QByteArray("nstudgb") << QByteArray("nstudeb");
+    QTest::newRow("delete a student") << QByteArray("Deleteastudent1") << QByteArray("deletegb")
+                                      << QByteArray("deletecb");
+    QTest::newRow("clean up") << QByteArray("Filecleanup1") << QByteArray("cleanupgb") << QByteArray("cleanupcb");
+}
+
+// Escape in a teacher panel closes it as its Cancel (or Done) does, writing nothing.
+void TestTeacher::escapeIsCancel()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, panel);
+    QFETCH(QByteArray, focus);
+    TestFolder folder;
+    window = startProgram().release();
+    action(command.constData())->trigger();
+    QVERIFY(widget(panel.constData())->isVisible());
+    widget(focus.constData())->setFocus();
+    QTest::keyClick(widget(focus.constData()), Qt::Key_Escape);
+    QVERIFY(!widget(panel.constData())->isVisible());
+    QVERIFY(!folder.exists(QStringLiteral("password.txt")));
 }
 
 void TestTeacher::refusalMessagesFitThePanel()

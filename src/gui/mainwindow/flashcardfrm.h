@@ -124,6 +124,7 @@ public:
         QGroupBox* questiongb = nullptr;
         QLabel* qlb = nullptr;
         QLabel* qmarklb = nullptr; // a tick or a cross beside the marked fact
+        QLabel* historynotelb = nullptr; // why the strip is closed while a past day shows
         QLineEdit* anseb = nullptr;
         QPushButton* Questionbt = nullptr;
         QPushButton* checkbt = nullptr;

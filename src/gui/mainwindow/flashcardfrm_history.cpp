@@ -128,6 +128,8 @@ void Tflashcardfrm::showhistorycbClick()
 {
     const bool ticked = ui.showhistorycb->isChecked();
     ui.questiongb->setEnabled(!ticked);
+    // The strip says why it is closed.
+    ui.historynotelb->setVisible(ticked);
     ui.hiscb->setVisible(ticked);
     if (ticked == session.historyShown())
         return;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -37,6 +38,16 @@ QString passwordSetElsewhere()
 
 void Tflashcardfrm::wirePassword()
 {
+    // Escape in a teacher panel does what its Cancel does (Done where it has no Cancel).
+    const std::pair<QWidget*, QAbstractButton*> panels[]
+        = { { ui.nologingb, ui.cspbt }, { ui.logingb, ui.clibt }, { ui.logoutgb, ui.clobt },
+              { ui.nstudgb, ui.addonebt }, { ui.deletegb, ui.Button1 }, { ui.cleanupgb, ui.Button2 } };
+    for (const auto& [panel, cancel] : panels) {
+        auto* escape
+            = new QShortcut(QKeySequence(Qt::Key_Escape), panel, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        escape->setObjectName(panel->objectName() + QStringLiteral("Escape"));
+        connect(escape, &QShortcut::activated, cancel, &QAbstractButton::click);
+    }
     connect(ui.logintoaccess1, &QAction::triggered, this, &Tflashcardfrm::logintoaccess1Click);
     connect(ui.Button3, &QPushButton::clicked, this, &Tflashcardfrm::Button3Click);
     connect(ui.cspbt, &QPushButton::clicked, this, &Tflashcardfrm::cspbtClick);
