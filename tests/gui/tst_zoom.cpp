@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTimer>
@@ -40,6 +41,8 @@ private Q_SLOTS:
     void theBoardTakesPressesWhereItShowsThem();
     void wholeScreen();
     void theCertificateFollows();
+    void theResultsPageIsDrawnAsAtZoomOne();
+    void zoomInKeepsTheWindowOnTheScreen();
 };
 
 void TestZoom::everyControlScales_data()
@@ -157,6 +160,40 @@ void TestZoom::theCertificateFollows()
     control<QAction>(window.get(), "Printcertificate1")->trigger();
     QCOMPARE(sheet, QSize(1169, 827));
     QCOMPARE(shown, (QSizeF(1169, 827) * 1.5).toSize());
+}
+
+// The page is drawn in its design font at every zoom: the same picture, shown scaled.
+void TestZoom::theResultsPageIsDrawnAsAtZoomOne()
+{
+    TestFolder folder;
+    folder.write(
+        QStringLiteral("Guest1.txt"), "Division ,1 ,144 \xf7 12 = 12 ,12 ,30\r\nAddition ,0 ,2 + 3 = 5 ,6 ,12\r\n");
+    auto window = startProgram();
+    control<QAction>(window.get(), "Showtimer1")->trigger();
+    control<QCheckBox>(window.get(), "showhistorycb")->click();
+    auto* page = control<ImageControl>(window.get(), "resltsim");
+    const QImage atOne = page->picture().copy();
+    for (const double zoom : { 0.5, 2.0, 1.0 }) {
+        MainWindowTestAccess::zoom(*window, zoom);
+        invoke(window.get(), "resltsbtClick");
+        QCOMPARE(page->picture(), atOne);
+    }
+}
+
+// A window zoomed larger near the screen's edge moves to stay on it.
+void TestZoom::zoomInKeepsTheWindowOnTheScreen()
+{
+    TestFolder folder;
+    auto window = startProgram();
+    const QRect area = window->screen()->availableGeometry();
+    window->move(area.right() - window->frameGeometry().width(), area.bottom() - window->frameGeometry().height());
+    for (int k = 0; k < 8; ++k) {
+        control<QAction>(window.get(), "ZoomIn1")->trigger();
+        QVERIFY(area.contains(window->frameGeometry()));
+    }
+    QCOMPARE(window->zoom(), 2.0);
+    QVERIFY(!control<QAction>(window.get(), "ZoomIn1")->isEnabled());
+    control<QAction>(window.get(), "ActualSize1")->trigger();
 }
 
 QTEST_MAIN(TestZoom)

@@ -48,7 +48,8 @@ Columns columnsOf(const QFontMetrics& metrics, const std::vector<const quorvex::
     }
     Columns columns;
     columns.answer = std::max(answerLeft, questionLeft + question + 6);
-    columns.mark = columns.answer + answer + 1;
+    // Two or three pixels after the answer, as the room before the bars allows.
+    columns.mark = columns.answer + answer + std::clamp(barLeft - 2 - markSize - (columns.answer + answer), 2, 3);
     columns.bar = std::max(barLeft, columns.mark + markSize + 2);
     return columns;
 }

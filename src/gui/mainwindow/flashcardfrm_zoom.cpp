@@ -88,10 +88,13 @@ void Tflashcardfrm::wireZoom()
     ui.ZoomOut1->setShortcut(QKeySequence::ZoomOut);
     ui.ActualSize1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
     ui.FullScreen1->setShortcut(QKeySequence(Qt::Key_F11));
+    // What is remembered is the zoom asked for: Normal Size is 1 on every screen, however much
+    // smaller this one showed it.
     const auto remembered = [this](double zoom) {
+        zoom = std::clamp(zoom, smallestZoom, largestZoom);
         zoomTo(zoom);
         if (!isFullScreen())
-            programSettings().setValue(zoomKey, m_zoom);
+            programSettings().setValue(zoomKey, zoom);
     };
     connect(ui.ZoomIn1, &QAction::triggered, this, [this, remembered] {
         const auto next
@@ -147,6 +150,9 @@ void Tflashcardfrm::zoomTo(double zoom)
             picture->setZoom(zoom, design.place.size());
     }
     for (const Design& design : m_design) {
+        // A picture draws at its design size in its design font, and is shown scaled.
+        if (qobject_cast<ImageControl*>(design.widget.data()))
+            continue;
         if (design.widget && design.ownFont)
             design.widget->setFont(scaled(design.font, zoom));
         else if (design.widget && design.widget->testAttribute(Qt::WA_SetFont))
@@ -165,11 +171,15 @@ void Tflashcardfrm::zoomTo(double zoom)
     }
     if (Certificatefrm)
         Certificatefrm->setZoom(zoom);
-    // The window takes its new size at once, so that it is placed by it.
+    // The window takes its new size at once, and stays on the screen as it grows.
     if (!isFullScreen()) {
         layout()->activate();
         adjustSize();
+        if (isVisible() && screen())
+            move(topLeftWithin(screen()->availableGeometry(), frameGeometry().size(), frameGeometry().topLeft()));
     }
+    ui.ZoomIn1->setEnabled(m_zoom < std::min(largestZoom, fittingZoom()) - 1e-3);
+    ui.ZoomOut1->setEnabled(m_zoom > smallestZoom + 1e-3);
 }
 
 void Tflashcardfrm::zoomAtStart()
