@@ -1812,6 +1812,11 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Shown in the question strip while an earlier day shows on the results tab. Room: 560 px at 13 px bold.</extracomment>
         <translation>Start ist wieder da, wenn der Haken bei „Verlauf zeigen“ weg ist</translation>
     </message>
+    <message>
+        <source>Show the password</source>
+        <extracomment>The button in a password box that shows or hides what was typed.</extracomment>
+        <translation>Passwort zeigen</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

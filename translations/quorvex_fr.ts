@@ -1812,6 +1812,11 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Shown in the question strip while an earlier day shows on the results tab. Room: 560 px at 13 px bold.</extracomment>
         <translation>« Commencer » revient quand « Historique » est décoché</translation>
     </message>
+    <message>
+        <source>Show the password</source>
+        <extracomment>The button in a password box that shows or hides what was typed.</extracomment>
+        <translation>Afficher le code</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

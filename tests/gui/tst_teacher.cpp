@@ -113,6 +113,8 @@ private:
 private Q_SLOTS:
     void escapeIsCancel_data();
     void escapeIsCancel();
+    void passwordsAreHiddenUntilShown_data();
+    void passwordsAreHiddenUntilShown();
     void panelControls_data();
     void panelControls();
     void tabOrders_data();
@@ -406,8 +408,10 @@ void TestTeacher::storedPasswordLocksAtStart()
     QCOMPARE(label("pfailedlb")->isVisible(), !opens);
     QCOMPARE(menuCaption(), opens ? QStringLiteral("&Logout") : QStringLiteral("Login"));
     QVERIFY(commandsEnabled(opens));
+    // A wrong password is cleared; typed, it never showed.
+    QCOMPARE(edit("passeb")->echoMode(), QLineEdit::Password);
     if (!opens)
-        QCOMPARE(edit("passeb")->text(), typed);
+        QCOMPARE(edit("passeb")->text(), QString());
     QCOMPARE(folder.read(QStringLiteral("password.txt")), file);
 }
 
@@ -669,6 +673,29 @@ void TestTeacher::refusedNames()
     // The next key takes the notice away.
     QTest::keyClick(edit("nstudeb"), Qt::Key_Backspace);
     QVERIFY(!problem->isVisible());
+}
+
+void TestTeacher::passwordsAreHiddenUntilShown_data()
+{
+    QTest::addColumn<QByteArray>("box");
+    QTest::newRow("new password") << QByteArray("newpasseb");
+    QTest::newRow("log-in") << QByteArray("passeb");
+}
+
+// Both password boxes hide what is typed; the eye in the box shows it, and hides it again.
+void TestTeacher::passwordsAreHiddenUntilShown()
+{
+    QFETCH(QByteArray, box);
+    TestFolder folder;
+    window = startProgram().release();
+    QLineEdit* typed = edit(box.constData());
+    QCOMPARE(typed->echoMode(), QLineEdit::Password);
+    QAction* eye = action((box + "Show").constData());
+    QCOMPARE(eye->toolTip(), QStringLiteral("Show the password"));
+    eye->trigger();
+    QCOMPARE(typed->echoMode(), QLineEdit::Normal);
+    eye->trigger();
+    QCOMPARE(typed->echoMode(), QLineEdit::Password);
 }
 
 void TestTeacher::escapeIsCancel_data()

@@ -13,6 +13,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -36,8 +39,42 @@ QString passwordSetElsewhere()
 
 } // namespace
 
+namespace {
+
+// An eye, open: the picture of the button that shows a hidden password.
+QIcon eyeIcon(const QColor& colour)
+{
+    QPixmap eye(32, 32);
+    eye.fill(Qt::transparent);
+    QPainter painter(&eye);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(colour, 2.5));
+    QPainterPath lids;
+    lids.moveTo(3, 16);
+    lids.quadTo(16, 3, 29, 16);
+    lids.quadTo(16, 29, 3, 16);
+    painter.drawPath(lids);
+    painter.setBrush(colour);
+    painter.drawEllipse(QPointF(16, 16), 5, 5);
+    return QIcon(eye);
+}
+
+} // namespace
+
 void Tflashcardfrm::wirePassword()
 {
+    // A password typed on a classroom's projector is read by the class: it is hidden while
+    // typed, and a button in the box shows it to whoever wants to check it.
+    for (QLineEdit* box : { ui.newpasseb, ui.passeb }) {
+        box->setEchoMode(QLineEdit::Password);
+        QAction* show = box->addAction(eyeIcon(box->palette().color(QPalette::Text)), QLineEdit::TrailingPosition);
+        show->setObjectName(box->objectName() + QStringLiteral("Show"));
+        show->setCheckable(true);
+        //: The button in a password box that shows or hides what was typed.
+        show->setToolTip(tr("Show the password"));
+        connect(show, &QAction::toggled, box,
+            [box](bool shown) { box->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password); });
+    }
     // Escape in a teacher panel does what its Cancel does (Done where it has no Cancel).
     const std::pair<QWidget*, QAbstractButton*> panels[]
         = { { ui.nologingb, ui.cspbt }, { ui.logingb, ui.clibt }, { ui.logoutgb, ui.clobt },
@@ -154,6 +191,8 @@ void Tflashcardfrm::Button5Click()
     const std::optional<quorvex::Bytes> typed = toBytes(ui.passeb->text());
     if (!typed || !access.logIn(*typed)) {
         ui.pfailedlb->show();
+        // Tried again from an empty box: a wrong password is left on show to nobody.
+        ui.passeb->clear();
         return;
     }
     showAccess();
