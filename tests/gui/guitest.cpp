@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -25,10 +26,12 @@ namespace {
 void startInEnglish()
 {
     useLanguage(QString());
-    // What the program remembers between runs (the zoom) is kept apart from the user's, and
-    // each test program starts as a program never run before.
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings(QStringLiteral("Quorvex"), QStringLiteral("Quorvex")).clear();
+    // What the program remembers between runs (the zoom) is kept apart from the user's and
+    // from other test programs running at the same time: each starts as a program never run
+    // before, in a folder of its own.
+    static const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 }
 Q_COREAPP_STARTUP_FUNCTION(startInEnglish)
 
