@@ -1101,6 +1101,21 @@ Column headings of the exported class overview (a spreadsheet file).</extracomme
     </message>
 </context>
 <context>
+    <name>THelpfrm</name>
+    <message>
+        <source>Quorvex Help</source>
+        <extracomment>Title of the manual&apos;s window, as the Help menu&apos;s item.
+----------
+Read out by a screen reader as the manual&apos;s name.</extracomment>
+        <translation>Quorvex-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <extracomment>Button: closes the manual.</extracomment>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
     <name>TWhoami</name>
     <message>
         <source>I am ....</source>
@@ -1816,6 +1831,415 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>Show the password</source>
         <extracomment>The button in a password box that shows or hides what was typed.</extracomment>
         <translation>Passwort zeigen</translation>
+    </message>
+    <message>
+        <source>How far the numbers go when you practise one table</source>
+        <extracomment>Tooltip of the number list in &quot;Practice with up to #&quot;.</extracomment>
+        <translation>Bis zu welcher Zahl es geht, wenn du nur eine Reihe übst</translation>
+    </message>
+    <message>
+        <source>Questions that add: 3 + 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Plusaufgaben: 3 + 4 = ?</translation>
+    </message>
+    <message>
+        <source>Questions that take away: 9 - 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Minusaufgaben: 9 - 4 = ?</translation>
+    </message>
+    <message>
+        <source>Questions that multiply: 3 x 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Malaufgaben: 3 x 4 = ?</translation>
+    </message>
+    <message>
+        <source>Questions that divide: 12 ÷ 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Geteiltaufgaben: 12 ÷ 4 = ?</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that add</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Setz einen Haken, um Plusaufgaben dazuzumischen</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that take away</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Setz einen Haken, um Minusaufgaben dazuzumischen</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that multiply</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Setz einen Haken, um Malaufgaben dazuzumischen</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that divide</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Setz einen Haken, um Geteiltaufgaben dazuzumischen</translation>
+    </message>
+    <message>
+        <source>The questions may use the number 0 too</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>In den Aufgaben darf auch die Zahl 0 vorkommen</translation>
+    </message>
+    <message>
+        <source>Tick more than one kind of question and get them mixed</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Hake mehr als eine Rechenart an, dann kommen sie gemischt</translation>
+    </message>
+    <message>
+        <source>Practice: one question after another, as long as you like. Speed Round: as many as you can before the time runs out</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Üben: eine Aufgabe nach der anderen, so lange du willst. Blitzrunde: so viele Aufgaben wie möglich, bevor die Zeit abläuft</translation>
+    </message>
+    <message>
+        <source>How many seconds the speed round lasts</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Wie viele Sekunden die Blitzrunde dauert</translation>
+    </message>
+    <message>
+        <source>Pick your name before you start: your answers are saved under it</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Wähle deinen Namen, bevor du anfängst: Deine Antworten werden unter diesem Namen gespeichert</translation>
+    </message>
+    <message>
+        <source>Start, and then the next question (Enter)</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Starten und danach die nächste Aufgabe (Enter)</translation>
+    </message>
+    <message>
+        <source>See if your answer is right (Enter)</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Schau, ob deine Antwort richtig ist (Enter)</translation>
+    </message>
+    <message>
+        <source>Type your answer here and press Enter</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tippe hier deine Antwort ein und drücke Enter</translation>
+    </message>
+    <message>
+        <source>Dots that show the question. For take-away and divide questions, click to put dots down and count them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Punkte, die die Aufgabe zeigen. Bei Minus- und Geteiltaufgaben klickst du, um Punkte zu setzen, und zählst sie</translation>
+    </message>
+    <message>
+        <source>Your answers: green with a tick is right, red with a cross is wrong</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Deine Antworten: Grün mit Haken ist richtig, Rot mit Kreuz ist falsch</translation>
+    </message>
+    <message>
+        <source>Scroll through your answers</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Blättere durch deine Antworten</translation>
+    </message>
+    <message>
+        <source>Your answers in the order you gave them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Deine Antworten in der Reihenfolge, in der du sie gegeben hast</translation>
+    </message>
+    <message>
+        <source>Wrong answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Falsche Antworten stehen oben</translation>
+    </message>
+    <message>
+        <source>The slowest answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die langsamsten Antworten stehen oben</translation>
+    </message>
+    <message>
+        <source>The fastest answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die schnellsten Antworten stehen oben</translation>
+    </message>
+    <message>
+        <source>Look at the answers of an earlier day</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Sieh dir die Antworten von einem früheren Tag an</translation>
+    </message>
+    <message>
+        <source>Which day to look at: 1 is the first</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Welchen Tag du ansiehst: 1 ist der erste</translation>
+    </message>
+    <message>
+        <source>The new pupil&apos;s name, without spaces</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Der Name des neuen Schülers, ohne Leerzeichen</translation>
+    </message>
+    <message>
+        <source>Put the name on the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Den Namen auf die Liste setzen</translation>
+    </message>
+    <message>
+        <source>Close this panel</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Diesen Bereich schließen</translation>
+    </message>
+    <message>
+        <source>The pupil to take off the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Der Schüler, der von der Liste genommen wird</translation>
+    </message>
+    <message>
+        <source>Take this pupil off the list, with all their saved days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Diesen Schüler mit allen gespeicherten Tagen von der Liste nehmen</translation>
+    </message>
+    <message>
+        <source>Close this panel without taking anyone off</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Diesen Bereich schließen, ohne jemanden von der Liste zu nehmen</translation>
+    </message>
+    <message>
+        <source>Keep only the newest days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Nur die neuesten Tage behalten</translation>
+    </message>
+    <message>
+        <source>How many of the newest days to keep</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Wie viele der neuesten Tage bleiben</translation>
+    </message>
+    <message>
+        <source>Delete the oldest days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die ältesten Tage löschen</translation>
+    </message>
+    <message>
+        <source>How many of the oldest days to delete</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Wie viele der ältesten Tage gelöscht werden</translation>
+    </message>
+    <message>
+        <source>Whose days: one pupil, or everyone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Wessen Tage: die eines Schülers oder die von allen</translation>
+    </message>
+    <message>
+        <source>Delete those days now: this cannot be undone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Diese Tage jetzt löschen: Das lässt sich nicht rückgängig machen</translation>
+    </message>
+    <message>
+        <source>The new teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Das neue Passwort für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>The same password again, to be sure it has no typo</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Noch einmal dasselbe Passwort, damit sich kein Tippfehler einschleicht</translation>
+    </message>
+    <message>
+        <source>Keep this password: the teacher&apos;s commands then ask for it</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Dieses Passwort festlegen: Die Befehle für Lehrkräfte fragen dann danach</translation>
+    </message>
+    <message>
+        <source>Close without setting a password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Schließen, ohne ein Passwort festzulegen</translation>
+    </message>
+    <message>
+        <source>The teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Das Passwort für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s commands</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die Befehle für Lehrkräfte freigeben</translation>
+    </message>
+    <message>
+        <source>Close without logging in</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Schließen, ohne sich anzumelden</translation>
+    </message>
+    <message>
+        <source>Lock the teacher&apos;s commands again</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die Befehle für Lehrkräfte wieder sperren</translation>
+    </message>
+    <message>
+        <source>Close and stay logged in</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Schließen und angemeldet bleiben</translation>
+    </message>
+    <message>
+        <source>Dots that show the question</source>
+        <extracomment>Tooltip of the Arrays tab.</extracomment>
+        <translation>Punkte, die die Aufgabe zeigen</translation>
+    </message>
+    <message>
+        <source>Every answer you gave, right or wrong</source>
+        <extracomment>Tooltip of the Results tab.</extracomment>
+        <translation>Jede Antwort, die du gegeben hast, richtig oder falsch</translation>
+    </message>
+    <message>
+        <source>Tables of %1: every table from 1 to %1</source>
+        <extracomment>Tooltip of &quot;Tables of&quot; with the number chosen beside it.</extracomment>
+        <translation>Reihen bis %1: jede Reihe von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Tables of %1 asks every table from 1 to %1; Practice asks only the table of %1</source>
+        <extracomment>Tooltip of the number beside &quot;Tables of&quot;; it is also the table practised with &quot;Practice with up to #&quot;.</extracomment>
+        <translation>„Reihen bis %1“ fragt jede Reihe von 1 bis %1 ab; „Nur eine Reihe bis“ fragt nur die %1er-Reihe ab</translation>
+    </message>
+    <message>
+        <source>Practice with up to %1: only the table of %2, with numbers from 1 to %1</source>
+        <extracomment>Tooltip of &quot;Practice with up to #&quot;: %1 is the number in its list, %2 the one beside &quot;Tables of&quot;.</extracomment>
+        <translation>Nur eine Reihe bis %1: nur die %2er-Reihe, mit Zahlen von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Certificates, reports, the teacher&apos;s commands and closing</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Urkunden, Berichte, Befehle für Lehrkräfte und Beenden</translation>
+    </message>
+    <message>
+        <source>A certificate for what you did, to print</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Eine Urkunde für das, was du geschafft hast, zum Ausdrucken</translation>
+    </message>
+    <message>
+        <source>Which facts you know by heart, and how each day went</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Welche Aufgaben du auswendig kannst und wie jeder Tag gelaufen ist</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s commands, behind the teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die Befehle für Lehrkräfte, geschützt durch das Passwort für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>Set the teacher password, log in or log out</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Passwort für Lehrkräfte festlegen, anmelden oder abmelden</translation>
+    </message>
+    <message>
+        <source>Take a pupil off the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Einen Schüler von der Liste nehmen</translation>
+    </message>
+    <message>
+        <source>Put a new pupil on the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Einen neuen Schüler auf die Liste setzen</translation>
+    </message>
+    <message>
+        <source>Delete the oldest days of one pupil or of everyone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die ältesten Tage eines Schülers oder aller Schüler löschen</translation>
+    </message>
+    <message>
+        <source>How every pupil is doing, on one page</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Wie es bei jedem Schüler läuft, auf einer Seite</translation>
+    </message>
+    <message>
+        <source>Save your answers and close Quorvex</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Deine Antworten speichern und Quorvex beenden</translation>
+    </message>
+    <message>
+        <source>Choices for the drill and for the window</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Einstellungen für das Üben und für das Fenster</translation>
+    </message>
+    <message>
+        <source>Show the clock while you answer</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die Uhr zeigen, während du antwortest</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 5 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Eine Aufgabe, die du falsch hattest, kommt nach 5 Aufgaben wieder</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 10 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Eine Aufgabe, die du falsch hattest, kommt nach 10 Aufgaben wieder</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 15 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Eine Aufgabe, die du falsch hattest, kommt nach 15 Aufgaben wieder</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 20 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Eine Aufgabe, die du falsch hattest, kommt nach 20 Aufgaben wieder</translation>
+    </message>
+    <message>
+        <source>Every question is picked at random</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Jede Aufgabe wird zufällig ausgewählt</translation>
+    </message>
+    <message>
+        <source>Save your answers now</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Deine Antworten jetzt speichern</translation>
+    </message>
+    <message>
+        <source>Make everything bigger</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Alles größer machen</translation>
+    </message>
+    <message>
+        <source>Make everything smaller</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Alles kleiner machen</translation>
+    </message>
+    <message>
+        <source>Everything back to its normal size</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Alles wieder in normaler Größe</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen; press F11 again to go back</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Den ganzen Bildschirm füllen; mit F11 geht es wieder zurück</translation>
+    </message>
+    <message>
+        <source>Which version of Quorvex this is</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Welche Version von Quorvex das ist</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu title, after the others.</extracomment>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How Quorvex works</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Wie Quorvex funktioniert</translation>
+    </message>
+    <message>
+        <source>Quorvex &amp;Help</source>
+        <extracomment>Menu item that opens the manual (F1).</extracomment>
+        <translation>Quorvex-&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>How Quorvex works, for pupils and for teachers</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Wie Quorvex funktioniert, für Schüler und für Lehrkräfte</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name: the second box, where the new password is typed again.</extracomment>
+        <translation>Neues Passwort wiederholen</translation>
+    </message>
+    <message>
+        <source>The two passwords are not the same. Type the new password in both boxes again.</source>
+        <translation>Die beiden Passwörter sind nicht gleich. Bitte geben Sie das neue Passwort noch einmal in beide Felder ein.</translation>
+    </message>
+    <message>
+        <source>Once more</source>
+        <extracomment>Shown in the empty second box for a new password, where it is typed again. Room: about 100 px.</extracomment>
+        <translation>Noch einmal</translation>
     </message>
 </context>
 <context>

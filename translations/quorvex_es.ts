@@ -1101,6 +1101,21 @@ Column headings of the exported class overview (a spreadsheet file).</extracomme
     </message>
 </context>
 <context>
+    <name>THelpfrm</name>
+    <message>
+        <source>Quorvex Help</source>
+        <extracomment>Title of the manual&apos;s window, as the Help menu&apos;s item.
+----------
+Read out by a screen reader as the manual&apos;s name.</extracomment>
+        <translation>Ayuda de Quorvex</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <extracomment>Button: closes the manual.</extracomment>
+        <translation>&amp;Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>TWhoami</name>
     <message>
         <source>I am ....</source>
@@ -1816,6 +1831,415 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>Show the password</source>
         <extracomment>The button in a password box that shows or hides what was typed.</extracomment>
         <translation>Mostrar la clave</translation>
+    </message>
+    <message>
+        <source>How far the numbers go when you practise one table</source>
+        <extracomment>Tooltip of the number list in &quot;Practice with up to #&quot;.</extracomment>
+        <translation>Hasta qué número llegan las preguntas cuando practicas una sola tabla</translation>
+    </message>
+    <message>
+        <source>Questions that add: 3 + 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Preguntas de sumar: 3 + 4 = ?</translation>
+    </message>
+    <message>
+        <source>Questions that take away: 9 - 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Preguntas de restar: 9 - 4 = ?</translation>
+    </message>
+    <message>
+        <source>Questions that multiply: 3 x 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Preguntas de multiplicar: 3 x 4 = ?</translation>
+    </message>
+    <message>
+        <source>Questions that divide: 12 ÷ 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Preguntas de dividir: 12 ÷ 4 = ?</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that add</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Marca aquí para mezclar también preguntas de sumar</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that take away</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Marca aquí para mezclar también preguntas de restar</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that multiply</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Marca aquí para mezclar también preguntas de multiplicar</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that divide</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Marca aquí para mezclar también preguntas de dividir</translation>
+    </message>
+    <message>
+        <source>The questions may use the number 0 too</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Las preguntas también pueden usar el número 0</translation>
+    </message>
+    <message>
+        <source>Tick more than one kind of question and get them mixed</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Marca más de un tipo de pregunta y te saldrán mezcladas</translation>
+    </message>
+    <message>
+        <source>Practice: one question after another, as long as you like. Speed Round: as many as you can before the time runs out</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Práctica: una pregunta tras otra, todo el tiempo que quieras. Contrarreloj: todas las que puedas antes de que se acabe el tiempo</translation>
+    </message>
+    <message>
+        <source>How many seconds the speed round lasts</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cuántos segundos dura la contrarreloj</translation>
+    </message>
+    <message>
+        <source>Pick your name before you start: your answers are saved under it</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Elige tu nombre antes de empezar: tus respuestas se guardan con él</translation>
+    </message>
+    <message>
+        <source>Start, and then the next question (Enter)</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Empezar, y luego la siguiente pregunta (Intro)</translation>
+    </message>
+    <message>
+        <source>See if your answer is right (Enter)</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Mira si tu respuesta está bien (Intro)</translation>
+    </message>
+    <message>
+        <source>Type your answer here and press Enter</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Escribe aquí tu respuesta y pulsa Intro</translation>
+    </message>
+    <message>
+        <source>Dots that show the question. For take-away and divide questions, click to put dots down and count them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Puntos que muestran la pregunta. En las restas y las divisiones, haz clic para poner puntos y cuéntalos</translation>
+    </message>
+    <message>
+        <source>Your answers: green with a tick is right, red with a cross is wrong</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tus respuestas: en verde con una marca, bien; en rojo con una cruz, mal</translation>
+    </message>
+    <message>
+        <source>Scroll through your answers</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Recorre tus respuestas</translation>
+    </message>
+    <message>
+        <source>Your answers in the order you gave them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tus respuestas en el orden en que las diste</translation>
+    </message>
+    <message>
+        <source>Wrong answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Los errores, arriba del todo</translation>
+    </message>
+    <message>
+        <source>The slowest answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Las respuestas más lentas, arriba del todo</translation>
+    </message>
+    <message>
+        <source>The fastest answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Las respuestas más rápidas, arriba del todo</translation>
+    </message>
+    <message>
+        <source>Look at the answers of an earlier day</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Mira las respuestas de un día anterior</translation>
+    </message>
+    <message>
+        <source>Which day to look at: 1 is the first</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Qué día mirar: el 1 es el primero</translation>
+    </message>
+    <message>
+        <source>The new pupil&apos;s name, without spaces</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>El nombre del nuevo alumno, sin espacios</translation>
+    </message>
+    <message>
+        <source>Put the name on the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Añadir el nombre a la lista</translation>
+    </message>
+    <message>
+        <source>Close this panel</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cerrar este panel</translation>
+    </message>
+    <message>
+        <source>The pupil to take off the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>El alumno que se quita de la lista</translation>
+    </message>
+    <message>
+        <source>Take this pupil off the list, with all their saved days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Quitar a este alumno de la lista, con todos sus días guardados</translation>
+    </message>
+    <message>
+        <source>Close this panel without taking anyone off</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cerrar este panel sin quitar a nadie</translation>
+    </message>
+    <message>
+        <source>Keep only the newest days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Dejar solo los días más recientes</translation>
+    </message>
+    <message>
+        <source>How many of the newest days to keep</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cuántos de los días más recientes dejar</translation>
+    </message>
+    <message>
+        <source>Delete the oldest days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Borrar los días más antiguos</translation>
+    </message>
+    <message>
+        <source>How many of the oldest days to delete</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cuántos de los días más antiguos borrar</translation>
+    </message>
+    <message>
+        <source>Whose days: one pupil, or everyone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>De quién son los días: de un alumno o de todos</translation>
+    </message>
+    <message>
+        <source>Delete those days now: this cannot be undone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Borrar ahora esos días: no se puede deshacer</translation>
+    </message>
+    <message>
+        <source>The new teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>La nueva clave de docente</translation>
+    </message>
+    <message>
+        <source>The same password again, to be sure it has no typo</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>La misma clave otra vez, para asegurarse de que no tiene erratas</translation>
+    </message>
+    <message>
+        <source>Keep this password: the teacher&apos;s commands then ask for it</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Guardar esta clave: luego los comandos de docente la pedirán</translation>
+    </message>
+    <message>
+        <source>Close without setting a password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cerrar sin crear una clave</translation>
+    </message>
+    <message>
+        <source>The teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>La clave de docente</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s commands</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Abrir los comandos de docente</translation>
+    </message>
+    <message>
+        <source>Close without logging in</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cerrar sin iniciar sesión</translation>
+    </message>
+    <message>
+        <source>Lock the teacher&apos;s commands again</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Volver a bloquear los comandos de docente</translation>
+    </message>
+    <message>
+        <source>Close and stay logged in</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cerrar y seguir con la sesión iniciada</translation>
+    </message>
+    <message>
+        <source>Dots that show the question</source>
+        <extracomment>Tooltip of the Arrays tab.</extracomment>
+        <translation>Puntos que muestran la pregunta</translation>
+    </message>
+    <message>
+        <source>Every answer you gave, right or wrong</source>
+        <extracomment>Tooltip of the Results tab.</extracomment>
+        <translation>Todas las respuestas que has dado, bien o mal</translation>
+    </message>
+    <message>
+        <source>Tables of %1: every table from 1 to %1</source>
+        <extracomment>Tooltip of &quot;Tables of&quot; with the number chosen beside it.</extracomment>
+        <translation>Tablas del %1: todas las tablas del 1 al %1</translation>
+    </message>
+    <message>
+        <source>Tables of %1 asks every table from 1 to %1; Practice asks only the table of %1</source>
+        <extracomment>Tooltip of the number beside &quot;Tables of&quot;; it is also the table practised with &quot;Practice with up to #&quot;.</extracomment>
+        <translation>«Tablas del %1» pregunta todas las tablas del 1 al %1; «Con números hasta» pregunta solo la tabla del %1</translation>
+    </message>
+    <message>
+        <source>Practice with up to %1: only the table of %2, with numbers from 1 to %1</source>
+        <extracomment>Tooltip of &quot;Practice with up to #&quot;: %1 is the number in its list, %2 the one beside &quot;Tables of&quot;.</extracomment>
+        <translation>Con números hasta %1: solo la tabla del %2, con números del 1 al %1</translation>
+    </message>
+    <message>
+        <source>Certificates, reports, the teacher&apos;s commands and closing</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Diplomas, informes, comandos de docente y salir</translation>
+    </message>
+    <message>
+        <source>A certificate for what you did, to print</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Un diploma de lo que has hecho, para imprimir</translation>
+    </message>
+    <message>
+        <source>Which facts you know by heart, and how each day went</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Qué operaciones te sabes de memoria y cómo te fue cada día</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s commands, behind the teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Los comandos de docente, protegidos con la clave de docente</translation>
+    </message>
+    <message>
+        <source>Set the teacher password, log in or log out</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Crear la clave de docente, iniciar sesión o cerrarla</translation>
+    </message>
+    <message>
+        <source>Take a pupil off the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Quitar a un alumno de la lista</translation>
+    </message>
+    <message>
+        <source>Put a new pupil on the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Poner a un alumno nuevo en la lista</translation>
+    </message>
+    <message>
+        <source>Delete the oldest days of one pupil or of everyone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Borrar los días más antiguos de un alumno o de todos</translation>
+    </message>
+    <message>
+        <source>How every pupil is doing, on one page</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cómo le va a cada alumno, en una sola página</translation>
+    </message>
+    <message>
+        <source>Save your answers and close Quorvex</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Guardar tus respuestas y cerrar Quorvex</translation>
+    </message>
+    <message>
+        <source>Choices for the drill and for the window</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Opciones para practicar y para la ventana</translation>
+    </message>
+    <message>
+        <source>Show the clock while you answer</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Mostrar el reloj mientras respondes</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 5 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Una pregunta que fallaste vuelve a salir después de 5 preguntas</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 10 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Una pregunta que fallaste vuelve a salir después de 10 preguntas</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 15 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Una pregunta que fallaste vuelve a salir después de 15 preguntas</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 20 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Una pregunta que fallaste vuelve a salir después de 20 preguntas</translation>
+    </message>
+    <message>
+        <source>Every question is picked at random</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cada pregunta se elige al azar</translation>
+    </message>
+    <message>
+        <source>Save your answers now</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Guardar ahora tus respuestas</translation>
+    </message>
+    <message>
+        <source>Make everything bigger</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Hacer todo más grande</translation>
+    </message>
+    <message>
+        <source>Make everything smaller</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Hacer todo más pequeño</translation>
+    </message>
+    <message>
+        <source>Everything back to its normal size</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Todo vuelve a su tamaño normal</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen; press F11 again to go back</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Llenar toda la pantalla; pulsa F11 otra vez para volver</translation>
+    </message>
+    <message>
+        <source>Which version of Quorvex this is</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Qué versión de Quorvex es esta</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu title, after the others.</extracomment>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>How Quorvex works</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cómo funciona Quorvex</translation>
+    </message>
+    <message>
+        <source>Quorvex &amp;Help</source>
+        <extracomment>Menu item that opens the manual (F1).</extracomment>
+        <translation>&amp;Ayuda de Quorvex</translation>
+    </message>
+    <message>
+        <source>How Quorvex works, for pupils and for teachers</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Cómo funciona Quorvex, para alumnos y para docentes</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name: the second box, where the new password is typed again.</extracomment>
+        <translation>Nueva clave otra vez</translation>
+    </message>
+    <message>
+        <source>The two passwords are not the same. Type the new password in both boxes again.</source>
+        <translation>Las dos claves no coinciden. Escriba otra vez la nueva clave en las dos casillas.</translation>
+    </message>
+    <message>
+        <source>Once more</source>
+        <extracomment>Shown in the empty second box for a new password, where it is typed again. Room: about 100 px.</extracomment>
+        <translation>Otra vez</translation>
     </message>
 </context>
 <context>

@@ -1101,6 +1101,21 @@ Column headings of the exported class overview (a spreadsheet file).</extracomme
     </message>
 </context>
 <context>
+    <name>THelpfrm</name>
+    <message>
+        <source>Quorvex Help</source>
+        <extracomment>Title of the manual&apos;s window, as the Help menu&apos;s item.
+----------
+Read out by a screen reader as the manual&apos;s name.</extracomment>
+        <translation>Aide de Quorvex</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <extracomment>Button: closes the manual.</extracomment>
+        <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
     <name>TWhoami</name>
     <message>
         <source>I am ....</source>
@@ -1816,6 +1831,415 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>Show the password</source>
         <extracomment>The button in a password box that shows or hides what was typed.</extracomment>
         <translation>Afficher le code</translation>
+    </message>
+    <message>
+        <source>How far the numbers go when you practise one table</source>
+        <extracomment>Tooltip of the number list in &quot;Practice with up to #&quot;.</extracomment>
+        <translation>Jusqu’où vont les nombres quand tu t’entraînes sur une seule table</translation>
+    </message>
+    <message>
+        <source>Questions that add: 3 + 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Des additions&#xa0;: 3 + 4 =&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Questions that take away: 9 - 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Des soustractions&#xa0;: 9 - 4 =&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Questions that multiply: 3 x 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Des multiplications&#xa0;: 3 x 4 =&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Questions that divide: 12 ÷ 4 = ?</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Des divisions&#xa0;: 12 ÷ 4 =&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that add</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Coche pour ajouter des additions au mélange</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that take away</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Coche pour ajouter des soustractions au mélange</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that multiply</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Coche pour ajouter des multiplications au mélange</translation>
+    </message>
+    <message>
+        <source>Tick to mix in questions that divide</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Coche pour ajouter des divisions au mélange</translation>
+    </message>
+    <message>
+        <source>The questions may use the number 0 too</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les questions peuvent aussi utiliser le nombre 0</translation>
+    </message>
+    <message>
+        <source>Tick more than one kind of question and get them mixed</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Coche plusieurs sortes de questions et elles arrivent mélangées</translation>
+    </message>
+    <message>
+        <source>Practice: one question after another, as long as you like. Speed Round: as many as you can before the time runs out</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Entraînement&#xa0;: une question après l’autre, aussi longtemps que tu veux. Défi chrono&#xa0;: le plus de questions possible avant la fin du temps</translation>
+    </message>
+    <message>
+        <source>How many seconds the speed round lasts</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Combien de secondes dure le défi chrono</translation>
+    </message>
+    <message>
+        <source>Pick your name before you start: your answers are saved under it</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Choisis ton nom avant de commencer&#xa0;: tes réponses sont enregistrées à ce nom</translation>
+    </message>
+    <message>
+        <source>Start, and then the next question (Enter)</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Commencer, puis la question suivante (Entrée)</translation>
+    </message>
+    <message>
+        <source>See if your answer is right (Enter)</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Regarde si ta réponse est juste (Entrée)</translation>
+    </message>
+    <message>
+        <source>Type your answer here and press Enter</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tape ta réponse ici et appuie sur Entrée</translation>
+    </message>
+    <message>
+        <source>Dots that show the question. For take-away and divide questions, click to put dots down and count them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Des points qui montrent la question. Pour les soustractions et les divisions, clique pour poser des points et compte-les</translation>
+    </message>
+    <message>
+        <source>Your answers: green with a tick is right, red with a cross is wrong</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tes réponses&#xa0;: en vert avec une coche, c’est juste&#xa0;; en rouge avec une croix, c’est faux</translation>
+    </message>
+    <message>
+        <source>Scroll through your answers</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Fais défiler tes réponses</translation>
+    </message>
+    <message>
+        <source>Your answers in the order you gave them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tes réponses dans l’ordre où tu les as données</translation>
+    </message>
+    <message>
+        <source>Wrong answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les mauvaises réponses en haut</translation>
+    </message>
+    <message>
+        <source>The slowest answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les réponses les plus lentes en haut</translation>
+    </message>
+    <message>
+        <source>The fastest answers at the top</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les réponses les plus rapides en haut</translation>
+    </message>
+    <message>
+        <source>Look at the answers of an earlier day</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Regarde les réponses d’un jour précédent</translation>
+    </message>
+    <message>
+        <source>Which day to look at: 1 is the first</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Quel jour regarder&#xa0;: 1 est le premier</translation>
+    </message>
+    <message>
+        <source>The new pupil&apos;s name, without spaces</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Le nom du nouvel élève, sans espaces</translation>
+    </message>
+    <message>
+        <source>Put the name on the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Ajouter le nom à la liste</translation>
+    </message>
+    <message>
+        <source>Close this panel</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Fermer ce panneau</translation>
+    </message>
+    <message>
+        <source>The pupil to take off the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>L’élève à retirer de la liste</translation>
+    </message>
+    <message>
+        <source>Take this pupil off the list, with all their saved days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Retirer cet élève de la liste, avec tous ses jours enregistrés</translation>
+    </message>
+    <message>
+        <source>Close this panel without taking anyone off</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Fermer ce panneau sans retirer personne</translation>
+    </message>
+    <message>
+        <source>Keep only the newest days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Garder seulement les jours les plus récents</translation>
+    </message>
+    <message>
+        <source>How many of the newest days to keep</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Combien de jours récents garder</translation>
+    </message>
+    <message>
+        <source>Delete the oldest days</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Supprimer les jours les plus anciens</translation>
+    </message>
+    <message>
+        <source>How many of the oldest days to delete</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Combien de jours anciens supprimer</translation>
+    </message>
+    <message>
+        <source>Whose days: one pupil, or everyone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les jours de quel élève&#xa0;: un seul, ou tout le monde</translation>
+    </message>
+    <message>
+        <source>Delete those days now: this cannot be undone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Supprimer ces jours maintenant&#xa0;: on ne peut pas revenir en arrière</translation>
+    </message>
+    <message>
+        <source>The new teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Le nouveau mot de passe enseignant</translation>
+    </message>
+    <message>
+        <source>The same password again, to be sure it has no typo</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Le même mot de passe encore une fois, pour être sûr qu’il n’y a pas de faute de frappe</translation>
+    </message>
+    <message>
+        <source>Keep this password: the teacher&apos;s commands then ask for it</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Garder ce mot de passe&#xa0;: les commandes de l’enseignant le demanderont ensuite</translation>
+    </message>
+    <message>
+        <source>Close without setting a password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Fermer sans créer de mot de passe</translation>
+    </message>
+    <message>
+        <source>The teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Le mot de passe enseignant</translation>
+    </message>
+    <message>
+        <source>Open the teacher&apos;s commands</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Ouvrir les commandes de l’enseignant</translation>
+    </message>
+    <message>
+        <source>Close without logging in</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Fermer sans se connecter</translation>
+    </message>
+    <message>
+        <source>Lock the teacher&apos;s commands again</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Verrouiller à nouveau les commandes de l’enseignant</translation>
+    </message>
+    <message>
+        <source>Close and stay logged in</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Fermer et rester connecté</translation>
+    </message>
+    <message>
+        <source>Dots that show the question</source>
+        <extracomment>Tooltip of the Arrays tab.</extracomment>
+        <translation>Des points qui montrent la question</translation>
+    </message>
+    <message>
+        <source>Every answer you gave, right or wrong</source>
+        <extracomment>Tooltip of the Results tab.</extracomment>
+        <translation>Toutes les réponses que tu as données, justes ou fausses</translation>
+    </message>
+    <message>
+        <source>Tables of %1: every table from 1 to %1</source>
+        <extracomment>Tooltip of &quot;Tables of&quot; with the number chosen beside it.</extracomment>
+        <translation>Table de %1&#xa0;: toutes les tables de 1 à %1</translation>
+    </message>
+    <message>
+        <source>Tables of %1 asks every table from 1 to %1; Practice asks only the table of %1</source>
+        <extracomment>Tooltip of the number beside &quot;Tables of&quot;; it is also the table practised with &quot;Practice with up to #&quot;.</extracomment>
+        <translation>«&#xa0;Table de %1&#xa0;» pose toutes les tables de 1 à %1&#xa0;; «&#xa0;Entraînement jusqu’à&#xa0;» pose seulement la table de %1</translation>
+    </message>
+    <message>
+        <source>Practice with up to %1: only the table of %2, with numbers from 1 to %1</source>
+        <extracomment>Tooltip of &quot;Practice with up to #&quot;: %1 is the number in its list, %2 the one beside &quot;Tables of&quot;.</extracomment>
+        <translation>Entraînement jusqu’à %1&#xa0;: seulement la table de %2, avec les nombres de 1 à %1</translation>
+    </message>
+    <message>
+        <source>Certificates, reports, the teacher&apos;s commands and closing</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les diplômes, les bilans, les commandes de l’enseignant et la sortie</translation>
+    </message>
+    <message>
+        <source>A certificate for what you did, to print</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Un diplôme pour ce que tu as fait, à imprimer</translation>
+    </message>
+    <message>
+        <source>Which facts you know by heart, and how each day went</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les calculs que tu connais par cœur, et comment s’est passé chaque jour</translation>
+    </message>
+    <message>
+        <source>The teacher&apos;s commands, behind the teacher password</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les commandes de l’enseignant, protégées par le mot de passe enseignant</translation>
+    </message>
+    <message>
+        <source>Set the teacher password, log in or log out</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Créer le mot de passe enseignant, se connecter ou se déconnecter</translation>
+    </message>
+    <message>
+        <source>Take a pupil off the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Retirer un élève de la liste</translation>
+    </message>
+    <message>
+        <source>Put a new pupil on the list</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Ajouter un nouvel élève à la liste</translation>
+    </message>
+    <message>
+        <source>Delete the oldest days of one pupil or of everyone</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Supprimer les jours les plus anciens d’un élève ou de tout le monde</translation>
+    </message>
+    <message>
+        <source>How every pupil is doing, on one page</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Où en est chaque élève, sur une seule page</translation>
+    </message>
+    <message>
+        <source>Save your answers and close Quorvex</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Enregistrer tes réponses et fermer Quorvex</translation>
+    </message>
+    <message>
+        <source>Choices for the drill and for the window</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Les choix pour l’exercice et pour la fenêtre</translation>
+    </message>
+    <message>
+        <source>Show the clock while you answer</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Afficher le chrono pendant que tu réponds</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 5 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Une question ratée revient après 5 questions</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 10 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Une question ratée revient après 10 questions</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 15 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Une question ratée revient après 15 questions</translation>
+    </message>
+    <message>
+        <source>A question you got wrong comes back after 20 questions</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Une question ratée revient après 20 questions</translation>
+    </message>
+    <message>
+        <source>Every question is picked at random</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Chaque question est choisie au hasard</translation>
+    </message>
+    <message>
+        <source>Save your answers now</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Enregistrer tes réponses maintenant</translation>
+    </message>
+    <message>
+        <source>Make everything bigger</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tout agrandir</translation>
+    </message>
+    <message>
+        <source>Make everything smaller</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tout rétrécir</translation>
+    </message>
+    <message>
+        <source>Everything back to its normal size</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tout revient à sa taille normale</translation>
+    </message>
+    <message>
+        <source>Fill the whole screen; press F11 again to go back</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Remplir tout l’écran&#xa0;; appuie encore sur F11 pour revenir</translation>
+    </message>
+    <message>
+        <source>Which version of Quorvex this is</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>La version de Quorvex que tu utilises</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <extracomment>Menu title, after the others.</extracomment>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>How Quorvex works</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Comment marche Quorvex</translation>
+    </message>
+    <message>
+        <source>Quorvex &amp;Help</source>
+        <extracomment>Menu item that opens the manual (F1).</extracomment>
+        <translation>&amp;Aide de Quorvex</translation>
+    </message>
+    <message>
+        <source>How Quorvex works, for pupils and for teachers</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Comment marche Quorvex, pour les élèves et pour les enseignants</translation>
+    </message>
+    <message>
+        <source>New password again</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name: the second box, where the new password is typed again.</extracomment>
+        <translation>Répéter le nouveau mot de passe</translation>
+    </message>
+    <message>
+        <source>The two passwords are not the same. Type the new password in both boxes again.</source>
+        <translation>Les deux mots de passe ne sont pas identiques. Tapez encore une fois le nouveau mot de passe dans les deux cases.</translation>
+    </message>
+    <message>
+        <source>Once more</source>
+        <extracomment>Shown in the empty second box for a new password, where it is typed again. Room: about 100 px.</extracomment>
+        <translation>Encore</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "gui/controls/imagecontrol.h"
 #include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/settings.h"
 #include "gui/platform/translations.h"
 #include "gui/windows/programwindows.h"
 
@@ -32,6 +33,7 @@ void startInEnglish()
     static const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    setRememberingChoices(false);
 }
 Q_COREAPP_STARTUP_FUNCTION(startInEnglish)
 
@@ -87,6 +89,18 @@ std::unique_ptr<Tflashcardfrm> startProgram()
     if (!QTest::qWaitForWindowActive(window.get()))
         qWarning("the main window did not become active");
     return window;
+}
+
+RememberingChoices::RememberingChoices()
+{
+    programSettings().clear();
+    setRememberingChoices(true);
+}
+
+RememberingChoices::~RememberingChoices()
+{
+    setRememberingChoices(false);
+    programSettings().clear();
 }
 
 QStringList items(const QComboBox* list)

@@ -76,6 +76,17 @@ private:
 // so that its first activation has run.
 std::unique_ptr<Tflashcardfrm> startProgram();
 
+// Tests start as on a computer the program never ran on. While one of these lives, the
+// program remembers its choices from one start to the next, as it does outside the tests; what
+// was remembered is forgotten as it comes and goes.
+class RememberingChoices {
+public:
+    RememberingChoices();
+    ~RememberingChoices();
+    RememberingChoices(const RememberingChoices&) = delete;
+    RememberingChoices& operator=(const RememberingChoices&) = delete;
+};
+
 // Where a missing control's stand-in lives: a hidden widget that is never shown or destroyed.
 QWidget* standInParent();
 

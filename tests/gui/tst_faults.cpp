@@ -305,9 +305,11 @@ void TestFaults::failedPasswordWrite()
     // Long enough that a full disk cuts it off.
     const QString password = QStringLiteral("Owl and pussycat");
     newpasseb->setText(password);
+    auto* repeatpasseb = program.find<QLineEdit>("repeatpasseb");
+    repeatpasseb->setText(password);
     const auto setPassword = [&] {
         if (byEnter)
-            QTest::keyClick(newpasseb, Qt::Key_Return);
+            QTest::keyClick(repeatpasseb, Qt::Key_Return);
         else
             program.find<QPushButton>("Button3")->click();
     };
@@ -621,6 +623,7 @@ void TestFaults::passwordSetOnAnotherComputer()
     folder.write(passwordFile, "Owl\r\n");
     if (panelOpenAlready) {
         program.find<QLineEdit>("newpasseb")->setText(QStringLiteral("Cat"));
+        program.find<QLineEdit>("repeatpasseb")->setText(QStringLiteral("Cat"));
         program.find<QPushButton>("Button3")->click();
     } else {
         program.action(command.toLatin1().constData())->trigger();

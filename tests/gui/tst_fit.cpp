@@ -175,6 +175,7 @@ void TestFit::textsFitTheirControls()
     trigger("logintoaccess1");
     look("no password");
     type("newpasseb", QStringLiteral("owl"));
+    type("repeatpasseb", QStringLiteral("owl"));
     click("Button3");
     trigger("logintoaccess1");
     type("passeb", QStringLiteral("cat"));

@@ -3,6 +3,7 @@
 
 #include "core/classfolder/fileio.h"
 #include "core/reports/certificatetext.h"
+#include "gui/controls/imagecontrol.h"
 #include "gui/platform/translations.h"
 #include "gui/windows/certificatefrm.h"
 #include "gui/windows/fluencyplan.h"
@@ -17,8 +18,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTextBrowser>
 #include <cerrno>
 #include <functional>
 #include <utility>
@@ -72,6 +78,8 @@ private Q_SLOTS:
     void englishLoadsNothing();
     void windowInTheLanguage_data();
     void windowInTheLanguage();
+    void helpAndTooltipsInTheLanguage_data();
+    void helpAndTooltipsInTheLanguage();
     void daysAndRosterAreTheSameInEveryLanguage_data();
     void daysAndRosterAreTheSameInEveryLanguage();
     void reasonsWordedInTheLanguage();
@@ -176,6 +184,66 @@ void TestLanguages::windowInTheLanguage()
     // Back in English, the same window reads as it always did once its texts are set again.
     useLanguage(QString());
     QCOMPARE(operationText(quorvex::Operation::Multiplication), QStringLiteral("Multiplication"));
+}
+
+void TestLanguages::helpAndTooltipsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("tablesOf7");
+    QTest::newRow("en") << QString() << QStringLiteral("Quorvex Help")
+                        << QStringLiteral("Tables of 7: every table from 1 to 7");
+    QTest::newRow("de") << QStringLiteral("de") << QStringLiteral("Quorvex-Hilfe")
+                        << QStringLiteral("Reihen bis 7: jede Reihe von 1 bis 7");
+    QTest::newRow("fr") << QStringLiteral("fr") << QStringLiteral("Aide de Quorvex")
+                        << QStringLiteral("Table de 7\u00a0: toutes les tables de 1 à 7");
+    QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("Ayuda de Quorvex")
+                        << QStringLiteral("Tablas del 7: todas las tablas del 1 al 7");
+}
+
+// F1 opens the manual of the language; every control and menu item says what it does.
+void TestLanguages::helpAndTooltipsInTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, title);
+    QFETCH(QString, tablesOf7);
+    QVERIFY(useLanguage(language));
+    TestFolder folder;
+    auto window = startProgram();
+    Tflashcardfrm* w = window.get();
+    QTest::keyClick(w, Qt::Key_F1);
+    auto* help = control<QDialog>(w, "Helpfrm");
+    QTRY_VERIFY(help->isVisible());
+    QCOMPARE(help->windowTitle(), title);
+    QCOMPARE(control<QTextBrowser>(help, "helptb")->toPlainText().section(QLatin1Char('\n'), 0, 0), title);
+    QVERIFY(help->screen()->availableGeometry().contains(help->frameGeometry()));
+    QTest::keyClick(help, Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+
+    choose(control<QComboBox>(w, "ttcb"), 5);
+    QCOMPARE(control<QRadioButton>(w, "ttrb")->toolTip(), tablesOf7);
+    // The hidden buttons that only code presses are no controls of the user's, nor the toolkit's
+    // own (the tab bar's scroll buttons, the menu bar's overflow).
+    const QStringList helpers { QStringLiteral("ttimbt"), QStringLiteral("resltsbt"), QStringLiteral("sortbt"),
+        QStringLiteral("hisbt") };
+    QStringList untold;
+    for (QWidget* each : w->findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(each) || qobject_cast<QComboBox*>(each)
+            || (qobject_cast<QLineEdit*>(each) && !qobject_cast<QComboBox*>(each->parentWidget()))
+            || qobject_cast<QScrollBar*>(each) || qobject_cast<ImageControl*>(each);
+        const bool toolkits
+            = each->objectName().startsWith(QLatin1String("qt_")) || qobject_cast<QTabBar*>(each->parentWidget());
+        if (control && !toolkits && each->window() == w && !each->objectName().isEmpty()
+            && !helpers.contains(each->objectName()) && each->toolTip().isEmpty())
+            untold << each->objectName();
+    }
+    for (QMenu* menu : w->menuBar()->findChildren<QMenu*>()) {
+        for (QAction* item : menu->actions()) {
+            if (!item->isSeparator() && item->toolTip() == item->text().remove(QLatin1Char('&')))
+                untold << item->objectName();
+        }
+    }
+    QVERIFY2(untold.isEmpty(), qPrintable(untold.join(QLatin1Char(' '))));
 }
 
 void TestLanguages::daysAndRosterAreTheSameInEveryLanguage_data()

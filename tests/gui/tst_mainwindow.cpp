@@ -5,6 +5,7 @@
 #include "gui/controls/controlhelpers.h"
 #include "gui/mainwindow/flashcardfrm.h"
 #include "gui/platform/deferredicons.h"
+#include "gui/platform/settings.h"
 #include "gui/windows/whoami.h"
 #include "guitest.h"
 
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void mixDrawsOnlyTickedOperations();
     void redoWrongItems();
     void redoWrongAsksMissedThenSavedFacts();
+    void choicesAreRememberedForTheNextStart_data();
+    void choicesAreRememberedForTheNextStart();
 };
 
 void TestMainWindow::firstStartInAnEmptyFolder()
@@ -251,7 +254,7 @@ void TestMainWindow::geometryAndFonts_data()
     row("resltsim", QRect(16, 48, 721, 425), "arial", 0);
     row("resltssb", QRect(736, 49, 17, 425), "Arial", 13);
     row("GroupBox3", QRect(840, 600, 217, 73), "Arial", 16);
-    row("nologingb", QRect(8, 8, 281, 185), "Arial Narrow", 19);
+    row("nologingb", QRect(8, 8, 281, 221), "Arial Narrow", 19);
     row("logingb", QRect(8, 8, 289, 137), "Arial", 19);
     row("logoutgb", QRect(8, 16, 305, 73), "Arial", 19);
     row("cleanupgb", QRect(280, 24, 321, 273), "Arial", 16);
@@ -598,3 +601,107 @@ void TestMainWindow::redoWrongAsksMissedThenSavedFacts()
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
+
+namespace {
+
+// Every choice a start may take up from the last close, as "name=value".
+QStringList choicesOf(QWidget* window)
+{
+    QStringList choices;
+    for (const char* name :
+        { "addrb", "subrb", "Multirb", "divrb", "acb", "scb", "mcb", "dcb", "mixcb", "ttrb", "prb", "zerocb" }) {
+        const auto* button = window->findChild<QAbstractButton*>(QLatin1String(name));
+        choices << QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(button && button->isChecked());
+    }
+    for (const char* name : { "ttcb", "uptocb", "qtcb" })
+        choices << QStringLiteral("%1=%2").arg(QLatin1String(name), control<QComboBox>(window, name)->currentText());
+    choices << QStringLiteral("uptocb enabled=%1").arg(control<QComboBox>(window, "uptocb")->isEnabled())
+            << QStringLiteral("acb shown=%1").arg(control<QCheckBox>(window, "acb")->isVisible())
+            << QStringLiteral("srgb shown=%1").arg(control<QGroupBox>(window, "srgb")->isVisible())
+            << QStringLiteral("srsb=%1").arg(control<QScrollBar>(window, "srsb")->value())
+            << QStringLiteral("srtlb=%1").arg(control<QLabel>(window, "srtlb")->text())
+            << QStringLiteral("Redow1=%1").arg(control<QMenu>(window, "Redow1")->menuAction()->data().toInt())
+            << QStringLiteral("Showtimer1=%1").arg(control<QAction>(window, "Showtimer1")->isChecked())
+            << QStringLiteral("zoom=%1").arg(static_cast<Tflashcardfrm*>(window)->zoom())
+            << QStringLiteral("place=%1,%2").arg(window->frameGeometry().left()).arg(window->frameGeometry().top());
+    return choices;
+}
+
+// Does what the steps say, separated by "; ": "click name", "trigger name", "choose name index",
+// "set name value" (a scroll bar), "move x y".
+void doSteps(QWidget* window, const QString& steps)
+{
+    for (const QString& step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QStringList words = step.split(QLatin1Char(' '));
+        const QByteArray name = words.value(1).toLatin1();
+        if (words[0] == QLatin1String("click"))
+            window->findChild<QAbstractButton*>(QLatin1String(name))->click();
+        else if (words[0] == QLatin1String("trigger"))
+            control<QAction>(window, name.constData())->trigger();
+        else if (words[0] == QLatin1String("choose"))
+            choose(control<QComboBox>(window, name.constData()), words[2].toInt());
+        else if (words[0] == QLatin1String("set"))
+            control<QScrollBar>(window, name.constData())->setValue(words[2].toInt());
+        else if (words[0] == QLatin1String("move"))
+            window->move(words[1].toInt(), words[2].toInt());
+        else
+            QFAIL(qPrintable(step));
+    }
+}
+
+} // namespace
+
+void TestMainWindow::choicesAreRememberedForTheNextStart_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QVariantMap>("written"); // into the settings after the close
+    QTest::addColumn<bool>("fresh");
+    QTest::addColumn<bool>("asLeft"); // or as on a computer the program never ran on
+    const QString everything = QStringLiteral("click divrb; click mixcb; click acb; choose ttcb 5; click prb; "
+                                              "choose uptocb 8; click zerocb; trigger N5q1; set srsb 90; "
+                                              "trigger Showtimer1; trigger ZoomOut1; move 20 10; choose qtcb 1");
+    QTest::newRow("every choice") << everything << QVariantMap() << false << true;
+    QTest::newRow("mix off, tables, always random")
+        << QStringLiteral("click subrb; trigger alwaysrandom1; choose ttcb 10; move 0 0") << QVariantMap() << false
+        << true;
+    QTest::newRow("--fresh") << everything << QVariantMap() << true << false;
+    QTest::newRow("edited by hand") << QString()
+                                    << QVariantMap { { QStringLiteral("choices/operation"), QStringLiteral("7") },
+                                           { QStringLiteral("choices/mixedOperations"), QStringLiteral("0") },
+                                           { QStringLiteral("choices/mix"), QStringLiteral("yes") },
+                                           { QStringLiteral("choices/tablesUpTo"), QStringLiteral("x") },
+                                           { QStringLiteral("choices/practiceUpTo"), QStringLiteral("13") },
+                                           { QStringLiteral("choices/redoWrongAfter"), QStringLiteral("3") },
+                                           { QStringLiteral("choices/roundSeconds"), QStringLiteral("-5") },
+                                           { QStringLiteral("choices/speedRound"), QStringLiteral("1") },
+                                           { QStringLiteral("mainWindow/zoom"), QStringLiteral("nan") },
+                                           { QStringLiteral("mainWindow/place"), QPoint(5000, 5000) } }
+                                    << false << false;
+}
+
+void TestMainWindow::choicesAreRememberedForTheNextStart()
+{
+    QFETCH(QString, steps);
+    QFETCH(QVariantMap, written);
+    QFETCH(bool, fresh);
+    QFETCH(bool, asLeft);
+    TestFolder folder;
+    const QStringList firstEver = choicesOf(startProgram().get());
+    const RememberingChoices remembering;
+    QStringList left;
+    {
+        auto window = startProgram();
+        doSteps(window.get(), steps);
+        left = choicesOf(window.get());
+        window->close();
+    }
+    for (auto it = written.cbegin(); it != written.cend(); ++it)
+        programSettings().setValue(it.key(), it.value());
+    setRememberingChoices(!fresh);
+    auto again = startProgram();
+    QCOMPARE(choicesOf(again.get()), asLeft ? left : firstEver);
+    again->close();
+    // A fresh start leaves what was remembered for the next one.
+    if (fresh)
+        QCOMPARE(programSettings().value(QStringLiteral("choices/operation")).toInt(), 4);
+}

@@ -37,6 +37,7 @@
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolTip>
 #include <sys/stat.h>
@@ -334,8 +335,12 @@ private:
             for (int k = 0; k < picture->itemCount(); ++k)
                 put(u"item %1"_s.arg(k), picture->item(k));
         } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-            for (int k = 0; k < tabs->count(); ++k)
+            for (int k = 0; k < tabs->count(); ++k) {
                 put(u"tab %1"_s.arg(k), tabs->tabText(k));
+                put(u"tab %1 toolTip"_s.arg(k), tabs->tabToolTip(k));
+            }
+        } else if (auto* page = qobject_cast<QTextBrowser*>(w)) {
+            put(u"text"_s, page->toPlainText());
         } else if (auto* table = qobject_cast<QTableWidget*>(w)) {
             for (int c = 0; c < table->columnCount(); ++c) {
                 put(u"heading %1"_s.arg(c), table->horizontalHeaderItem(c)->text());
@@ -400,7 +405,8 @@ const Scene scenes[] = {
             QVERIFY(QFile::resize(inFolder(folder, u"Bob3.txt"_s), 65 << 20));
             folder.write(u"Bob4.txt"_s, QByteArray(1000001, '\n'));
         },
-        u"start; look start, no password; seed 7; click Questionbt; press ttim; look question open; answer right;"
+        u"start; look start, no password; trigger QuorvexHelp1; look help; click helpclosebt; seed 7; click "
+        u"Questionbt; press ttim; look question open; answer right;"
         "answer wrong; invoke Showtimer1Click; click mixcb; set TabbedNotebook1 1; click showwrongrb;"
         "look answered, timer, mixed, results; click mixcb; print f.pdf;"
         "modal FluencyReportfrm trigger FluencyReport1; look fluency report; tooltip fluency report;"
@@ -426,8 +432,10 @@ const Scene scenes[] = {
               "printed o.pdf; headings class.csv;"
               // The password: created, which locks the teacher's commands; a wrong one, the right
               // one; logged out again; and locked at the next start.
-              "trigger logintoaccess1; look create a password; type newpasseb \u03a9; click Button3;"
-              "type newpasseb Owl; click Button3; look password created, logged out; trigger logintoaccess1;"
+              "trigger logintoaccess1; look create a password; type newpasseb \u03a9; type repeatpasseb \u03a9;"
+              "click Button3; look password refused; type newpasseb Owl; type repeatpasseb Owk; click Button3;"
+              "look passwords differ; type newpasseb Owl; type repeatpasseb Owl; click Button3;"
+              "look password created, logged out; trigger logintoaccess1;"
               "type passeb Cat; click Button5; look log in failed; type passeb Owl; click Button5; look logged in;"
               "trigger logintoaccess1; look log out; click Button4; look logged out again; close; start;"
               "look start, logged out; close"_s },

@@ -123,6 +123,7 @@ private Q_SLOTS:
     void noPasswordAtStart();
     void setPasswordLocksTheCommands_data();
     void setPasswordLocksTheCommands();
+    void differentPasswordsAreRefused();
     void cancelCreatingKeepsNoPassword();
     void createPanelKeepsItsText();
     void storedPasswordLocksAtStart_data();
@@ -217,8 +218,9 @@ void TestTeacher::panelControls_data()
     row("Label10", "Create a password to restrict ", QRect(40, 48, 221, 23), "Arial Narrow", 19);
     row("Label11", "Student data manipulation", QRect(48, 72, 199, 23), "Arial Narrow", 19);
     row("newpasseb", "", QRect(72, 104, 145, 31), "Arial Narrow", 19);
-    row("Button3", "Set Password", QRect(8, 144, 129, 25), "Arial Narrow", 19);
-    row("cspbt", "Cancel", QRect(144, 144, 129, 25), "Arial Narrow", 19);
+    row("repeatpasseb", "", QRect(72, 140, 145, 31), "Arial Narrow", 19);
+    row("Button3", "Set Password", QRect(8, 180, 129, 25), "Arial Narrow", 19);
+    row("cspbt", "Cancel", QRect(144, 180, 129, 25), "Arial Narrow", 19);
     row("Label12", "Password", QRect(16, 24, 93, 22), "Arial", 19);
     row("pfailedlb", "Log in failed", QRect(128, 26, 93, 19), "Arial", 16);
     row("passeb", "", QRect(56, 56, 161, 30), "Arial", 19);
@@ -269,7 +271,7 @@ void TestTeacher::tabOrders_data()
     QTest::newRow("deletegb") << names({ "deletecb", "deletebt", "ddbt", "Button1" });
     QTest::newRow("cleanupgb") << names(
         { "keeprb", "keepcb", "delrb", "delfirstcb", "cleanupcb", "cleanupbt", "Button2" });
-    QTest::newRow("nologingb") << names({ "newpasseb", "Button3", "cspbt" });
+    QTest::newRow("nologingb") << names({ "newpasseb", "repeatpasseb", "Button3", "cspbt" });
     QTest::newRow("logingb") << names({ "passeb", "Button5", "clibt" });
     QTest::newRow("logoutgb") << names({ "Button4", "clobt" });
 }
@@ -325,10 +327,17 @@ void TestTeacher::setPasswordLocksTheCommands()
     window = startProgram().release();
     action("logintoaccess1")->trigger();
     edit("newpasseb")->setText(typed);
-    if (withEnter)
+    if (withEnter) {
+        // Enter in the first box asks for it again; Enter in the second sets it.
         QTest::keyClick(edit("newpasseb"), Qt::Key_Return);
-    else
+        QTRY_VERIFY(edit("repeatpasseb")->hasFocus());
+        QVERIFY(!folder.exists(QStringLiteral("password.txt")));
+        edit("repeatpasseb")->setText(typed);
+        QTest::keyClick(edit("repeatpasseb"), Qt::Key_Return);
+    } else {
+        edit("repeatpasseb")->setText(typed);
         button("Button3")->click();
+    }
     QCOMPARE(folder.read(QStringLiteral("password.txt")), file);
     QCOMPARE(menuCaption(), QStringLiteral("Login"));
     QVERIFY(commandsEnabled(false));
@@ -343,6 +352,25 @@ void TestTeacher::setPasswordLocksTheCommands()
     QVERIFY(commandsEnabled(true));
     QVERIFY(!widget("logingb")->isVisible());
     QVERIFY(folder.dialogs().errors.isEmpty());
+}
+
+// A typo in a hidden password would lock the teacher out: the two boxes must agree.
+void TestTeacher::differentPasswordsAreRefused()
+{
+    TestFolder folder;
+    window = startProgram().release();
+    action("logintoaccess1")->trigger();
+    edit("newpasseb")->setText(QStringLiteral("Owl"));
+    edit("repeatpasseb")->setText(QStringLiteral("owl"));
+    button("Button3")->click();
+    QCOMPARE(folder.dialogs().errors,
+        QStringList {
+            QStringLiteral("The two passwords are not the same. Type the new password in both boxes again.") });
+    QVERIFY(!folder.exists(QStringLiteral("password.txt")));
+    QVERIFY(widget("nologingb")->isVisible());
+    QVERIFY(edit("newpasseb")->text().isEmpty() && edit("repeatpasseb")->text().isEmpty());
+    QTRY_VERIFY(edit("newpasseb")->hasFocus());
+    QCOMPARE(menuCaption(), QStringLiteral("Click here to create &Password"));
 }
 
 void TestTeacher::cancelCreatingKeepsNoPassword()
@@ -540,6 +568,7 @@ void TestTeacher::failedPasswordWriteChangesNothing()
     // Something stands under the name after start-up found none.
     QVERIFY(QDir(folder.path()).mkpath(QStringLiteral("password.txt/inside")));
     edit("newpasseb")->setText(QStringLiteral("Owl"));
+    edit("repeatpasseb")->setText(QStringLiteral("Owl"));
     button("Button3")->click();
     QCOMPARE(folder.dialogs().errors.size(), 1);
     QVERIFY(folder.dialogs().errors.first().contains(QStringLiteral("password.txt")));
@@ -679,6 +708,7 @@ void TestTeacher::passwordsAreHiddenUntilShown_data()
 {
     QTest::addColumn<QByteArray>("box");
     QTest::newRow("new password") << QByteArray("newpasseb");
+    QTest::newRow("new password again") << QByteArray("repeatpasseb");
     QTest::newRow("log-in") << QByteArray("passeb");
 }
 

@@ -80,6 +80,7 @@ void TestZoom::everyControlScales()
 void TestZoom::menuKeysAndNextStart()
 {
     TestFolder folder;
+    const RememberingChoices remembering;
     {
         auto window = startProgram();
         QTest::keyClick(window.get(), Qt::Key_Plus, Qt::ControlModifier);

@@ -9,6 +9,7 @@
 #include "core/drill/operations.h"
 #include "core/reports/fluency.h"
 #include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/settings.h"
 #include "gui/platform/textcodec.h"
 #include "gui/platform/translations.h"
 #include "gui/windows/certificatefrm.h"
@@ -102,6 +103,8 @@ int main(int argc, char* argv[])
     roster.close();
     writeAnnsDays();
 
+    // The pictures show the program as first started, whatever this computer remembers.
+    setRememberingChoices(false);
     const std::unique_ptr<Tflashcardfrm> window(createWindows());
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))

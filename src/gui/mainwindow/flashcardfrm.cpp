@@ -13,6 +13,7 @@
 #include "gui/platform/accessibility.h"
 #include "gui/platform/fonts.h"
 #include "gui/platform/screenfit.h"
+#include "gui/platform/settings.h"
 #include "gui/platform/textcodec.h"
 #include "gui/windows/aboutbox.h"
 #include "gui/windows/userdialogs.h"
@@ -30,7 +31,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 #include <chrono>
 
 Tflashcardfrm::Tflashcardfrm(QWidget* parent)
@@ -63,6 +63,7 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     wirePassword();
     wireCertificate();
     wireZoom();
+    wireHelp();
     condenseNarrowCaptions(this);
 
     FormCreate();
@@ -101,11 +102,7 @@ void Tflashcardfrm::showEvent(QShowEvent* event)
     // As large as remembered where the screen has room, smaller where it has not; centred on
     // the desktop.
     zoomAtStart();
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(topLeftWithin(screen->availableGeometry(), frame.size(), frame.topLeft()));
-    }
+    placeAtStart();
     FormActivate();
 }
 
@@ -113,6 +110,7 @@ void Tflashcardfrm::FormActivate()
 {
     activated = true;
     opBoxes = { ui.acb, ui.scb, ui.mcb, ui.dcb };
+    restoreChoices();
     if (aboutbox)
         aboutbox->setProductLines(tr("Product Name: %1").arg(QStringLiteral("Quorvex")),
             //: Followed by the version number without a blank, as in "Version:1.0".
@@ -157,7 +155,7 @@ void Tflashcardfrm::reportNetworkShare()
     // Told once on each computer for each class folder: the teacher who sets the computer up
     // hears it, the pupils who start the program afterwards do not.
     const QString folder = QDir::currentPath();
-    QSettings settings;
+    QSettings settings = programSettings();
     const QString key = QStringLiteral("classFolder/networkSharesTold");
     QStringList told = settings.value(key).toStringList();
     if (told.contains(folder))
@@ -175,9 +173,10 @@ void Tflashcardfrm::reportNetworkShare()
 
 void Tflashcardfrm::closeEvent(QCloseEvent* event)
 {
-    if (FormClose())
+    if (FormClose()) {
+        keepChoices();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 
@@ -215,6 +214,8 @@ bool Tflashcardfrm::eventFilter(QObject* watched, QEvent* event)
             return nstudebKeyPress(key);
         if (watched == ui.newpasseb)
             return newpassebKeyPress(key);
+        if (watched == ui.repeatpasseb)
+            return repeatpassebKeyPress(key);
         if (watched == ui.passeb)
             return passebKeyPress(key);
         if (watched == ui.ttim)

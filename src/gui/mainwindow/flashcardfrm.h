@@ -66,6 +66,7 @@ class QScrollBar;
 class QTabWidget;
 class QTimer;
 class TCertificatefrm;
+class THelpfrm;
 class TWhoami;
 class Taboutboxp;
 
@@ -168,6 +169,7 @@ public:
         QLabel* Label10 = nullptr;
         QLabel* Label11 = nullptr;
         QLineEdit* newpasseb = nullptr;
+        QLineEdit* repeatpasseb = nullptr;
         QPushButton* Button3 = nullptr;
         QPushButton* cspbt = nullptr;
         QGroupBox* logoutgb = nullptr;
@@ -209,6 +211,8 @@ public:
         QAction* ActualSize1 = nullptr;
         QAction* FullScreen1 = nullptr;
         QAction* About1 = nullptr;
+        QMenu* Help1 = nullptr;
+        QAction* QuorvexHelp1 = nullptr;
     };
 
 public Q_SLOTS:
@@ -278,6 +282,7 @@ public Q_SLOTS:
     void logintoaccess1Click();
     void Button3Click();
     bool newpassebKeyPress(QKeyEvent* event);
+    bool repeatpassebKeyPress(QKeyEvent* event);
     void cspbtClick();
     void Button5Click();
     bool passebKeyPress(QKeyEvent* event);
@@ -288,6 +293,9 @@ public Q_SLOTS:
 
     // Certificate (flashcardfrm_certificate.cpp)
     void Printcertificate1Click();
+
+    // Manual (flashcardfrm_help.cpp)
+    void QuorvexHelp1Click();
 
     // Fluency report (flashcardfrm_fluency.cpp)
     void FluencyReport1Click();
@@ -318,6 +326,9 @@ private:
     void wirePassword();
     void wireCertificate();
     void wireZoom();
+    void wireHelp();
+    // The range choices' tooltips say what the numbers chosen ask.
+    void showRangeTips();
 
     // Zoom (flashcardfrm_zoom.cpp)
     // The whole window at zoom times its design size: every control's place and font, and the
@@ -326,11 +337,20 @@ private:
     // The largest zoom at which the window with its frame fits the screen's available area.
     double fittingZoom() const;
     void zoomAtStart();
+
+    // Remembered choices (flashcardfrm_settings.cpp)
+    // The drill's choices as this computer's user left them, unless the start is fresh.
+    void restoreChoices();
+    // Where the window was at the last close, if a screen still shows it there; centred else.
+    void placeAtStart();
+    void keepChoices() const;
     void setFullScreen(bool on);
 
     // Questions area
     quorvex::DrillSettings drillSettings() const;
     quorvex::Operation checkedOperation() const;
+    // The board's dot counter and the operation's own box follow the checked operation.
+    void followCheckedOperation();
     void acbClick(quorvex::Operation cleared);
     // The strip's buttons as the session's state has them: Check open only while a question
     // is, Start or Next Question otherwise.
@@ -397,6 +417,7 @@ private:
     TCertificatefrm* Certificatefrm = nullptr;
     TWhoami* Whoami = nullptr;
     Taboutboxp* aboutbox = nullptr;
+    THelpfrm* helpfrm = nullptr; // made when first asked for
 
     quorvex::DrillSession session;
     // A save the user stopped waiting for and that has not yet ended: no second save of the same

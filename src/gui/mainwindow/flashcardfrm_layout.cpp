@@ -357,34 +357,37 @@ void Tflashcardfrm::buildMenus()
     // clang-format off
     buildMenuTable({
     // member                 kind              parent          caption                hint                                     tag    state
-    { MM(File1),              MenuKind::Menu,      "MainMenu1",    /*: Menu title. & marks the Alt key letter. */ QT_TR_NOOP("&File"),               nullptr,                                     0, ItemShown },
-    { MM(Printcertificate1),  MenuKind::Item,      "File1",        QT_TR_NOOP("Print &Certificate"),  nullptr,                                     0, ItemShown },
-    { MM(FluencyReport1),     MenuKind::Item,      "File1",        QT_TR_NOOP("&Fluency Report"),     nullptr,                                     0, ItemShown },
-    { MM(eacherStuff1),       MenuKind::Menu,      "File1",        /*: Submenu of File holding the teacher's commands. */ QT_TR_NOOP("Teacher Stuff"),       nullptr,                                     0, ItemShown },
-    { MM(logintoaccess1),     MenuKind::Item,      "eacherStuff1", /*: Teacher menu: shows the panel to log in or set a password. */ QT_TR_NOOP("Login to access"),     nullptr,                                     0, ItemShown },
-    { MM(Deleteastudent1),    MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&Delete a student"),   nullptr,                                     0, ItemShown },
-    { MM(AddaStudent1),       MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&Add a Student"),      nullptr,                                     0, ItemShown },
-    { MM(Filecleanup1),       MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&File clean up"),      nullptr,                                     0, ItemShown },
-    { MM(ClassOverview1),     MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("Class &Overview"),     nullptr,                                     0, ItemShown },
+    { MM(File1),              MenuKind::Menu,      "MainMenu1",    /*: Menu title. & marks the Alt key letter. */ QT_TR_NOOP("&File"),               /*: Tooltip. */ QT_TR_NOOP("Certificates, reports, the teacher's commands and closing"),                                     0, ItemShown },
+    { MM(Printcertificate1),  MenuKind::Item,      "File1",        QT_TR_NOOP("Print &Certificate"),  /*: Tooltip. */ QT_TR_NOOP("A certificate for what you did, to print"),                                     0, ItemShown },
+    { MM(FluencyReport1),     MenuKind::Item,      "File1",        QT_TR_NOOP("&Fluency Report"),     /*: Tooltip. */ QT_TR_NOOP("Which facts you know by heart, and how each day went"),                                     0, ItemShown },
+    { MM(eacherStuff1),       MenuKind::Menu,      "File1",        /*: Submenu of File holding the teacher's commands. */ QT_TR_NOOP("Teacher Stuff"),       /*: Tooltip. */ QT_TR_NOOP("The teacher's commands, behind the teacher password"),                                     0, ItemShown },
+    { MM(logintoaccess1),     MenuKind::Item,      "eacherStuff1", /*: Teacher menu: shows the panel to log in or set a password. */ QT_TR_NOOP("Login to access"),     /*: Tooltip. */ QT_TR_NOOP("Set the teacher password, log in or log out"),                                     0, ItemShown },
+    { MM(Deleteastudent1),    MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&Delete a student"),   /*: Tooltip. */ QT_TR_NOOP("Take a pupil off the list"),                                     0, ItemShown },
+    { MM(AddaStudent1),       MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&Add a Student"),      /*: Tooltip. */ QT_TR_NOOP("Put a new pupil on the list"),                                     0, ItemShown },
+    { MM(Filecleanup1),       MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&File clean up"),      /*: Tooltip. */ QT_TR_NOOP("Delete the oldest days of one pupil or of everyone"),                                     0, ItemShown },
+    { MM(ClassOverview1),     MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("Class &Overview"),     /*: Tooltip. */ QT_TR_NOOP("How every pupil is doing, on one page"),                                     0, ItemShown },
     { MM(N2),                 MenuKind::Separator, "File1",        nullptr,               nullptr,                                     0, ItemShown },
-    { MM(Exit1),              MenuKind::Item,      "File1",        QT_TR_NOOP("E&xit"),               nullptr,                                     0, ItemShown },
-    { MM(Opton1),             MenuKind::Menu,      "MainMenu1",    QT_TR_NOOP("&Options"),            nullptr,                                     0, ItemShown },
-    { MM(Showtimer1),         MenuKind::Item,      "Opton1",       QT_TR_NOOP("Show &Timer"),         nullptr,                                     0, ItemCheckable },
+    { MM(Exit1),              MenuKind::Item,      "File1",        QT_TR_NOOP("E&xit"),               /*: Tooltip. */ QT_TR_NOOP("Save your answers and close Quorvex"),                                     0, ItemShown },
+    { MM(Opton1),             MenuKind::Menu,      "MainMenu1",    QT_TR_NOOP("&Options"),            /*: Tooltip. */ QT_TR_NOOP("Choices for the drill and for the window"),                                     0, ItemShown },
+    { MM(Showtimer1),         MenuKind::Item,      "Opton1",       QT_TR_NOOP("Show &Timer"),         /*: Tooltip. */ QT_TR_NOOP("Show the clock while you answer"),                                     0, ItemCheckable },
     // How often what a pupil has still to learn comes back (flashcardfrm_questions.cpp).
     { MM(Redow1),             MenuKind::Menu,      "Opton1",       /*: Submenu: after how many questions a wrongly answered question comes back. */ QT_TR_NOOP("Redo Wrong after"),    QT_TR_NOOP("repeat wrong answers more than right"),      0, ItemShown },
-    { MM(N5q1),               MenuKind::Item,      "Redow1",       /*: Choice in "Redo Wrong after". */ QT_TR_NOOP("5 questions"),         nullptr,                                     5, ItemRadio },
-    { MM(N10q1),              MenuKind::Item,      "Redow1",       QT_TR_NOOP("10 Questions"),        nullptr,                                    10, ItemRadio | ItemChecked },
-    { MM(N15Q1),              MenuKind::Item,      "Redow1",       QT_TR_NOOP("15 Questions"),        nullptr,                                    15, ItemRadio },
-    { MM(n20q1),              MenuKind::Item,      "Redow1",       QT_TR_NOOP("20 Questions"),        nullptr,                                    20, ItemRadio },
-    { MM(alwaysrandom1),      MenuKind::Item,      "Redow1",       /*: Choice in "Redo Wrong after": questions never come back on purpose. */ QT_TR_NOOP("Always &Random"),      nullptr,                                 99999, ItemRadio },
-    { MM(SaveData1),          MenuKind::Item,      "Opton1",       /*: Hidden menu item. */ QT_TR_NOOP("&Save Data"),          nullptr,                                     0, ItemHidden },
+    { MM(N5q1),               MenuKind::Item,      "Redow1",       /*: Choice in "Redo Wrong after". */ QT_TR_NOOP("5 questions"),         /*: Tooltip. */ QT_TR_NOOP("A question you got wrong comes back after 5 questions"),                                     5, ItemRadio },
+    { MM(N10q1),              MenuKind::Item,      "Redow1",       QT_TR_NOOP("10 Questions"),        /*: Tooltip. */ QT_TR_NOOP("A question you got wrong comes back after 10 questions"),                                    10, ItemRadio | ItemChecked },
+    { MM(N15Q1),              MenuKind::Item,      "Redow1",       QT_TR_NOOP("15 Questions"),        /*: Tooltip. */ QT_TR_NOOP("A question you got wrong comes back after 15 questions"),                                    15, ItemRadio },
+    { MM(n20q1),              MenuKind::Item,      "Redow1",       QT_TR_NOOP("20 Questions"),        /*: Tooltip. */ QT_TR_NOOP("A question you got wrong comes back after 20 questions"),                                    20, ItemRadio },
+    { MM(alwaysrandom1),      MenuKind::Item,      "Redow1",       /*: Choice in "Redo Wrong after": questions never come back on purpose. */ QT_TR_NOOP("Always &Random"),      /*: Tooltip. */ QT_TR_NOOP("Every question is picked at random"),                                 99999, ItemRadio },
+    { MM(SaveData1),          MenuKind::Item,      "Opton1",       /*: Hidden menu item. */ QT_TR_NOOP("&Save Data"),          /*: Tooltip. */ QT_TR_NOOP("Save your answers now"),                                     0, ItemHidden },
     // The window larger or smaller, and on the whole screen (flashcardfrm_zoom.cpp).
     { MM(N6),                 MenuKind::Separator, "Opton1",       nullptr,               nullptr,                                     0, ItemShown },
-    { MM(ZoomIn1),            MenuKind::Item,      "Opton1",       /*: Menu item: the whole window larger (Ctrl+Plus). */ QT_TR_NOOP("Zoom &In"),            nullptr,                                     0, ItemShown },
-    { MM(ZoomOut1),           MenuKind::Item,      "Opton1",       /*: Menu item: the whole window smaller (Ctrl+Minus). */ QT_TR_NOOP("Zoom &Out"),           nullptr,                                     0, ItemShown },
-    { MM(ActualSize1),        MenuKind::Item,      "Opton1",       /*: Menu item: the window at its normal size (Ctrl+0). */ QT_TR_NOOP("&Normal Size"),        nullptr,                                     0, ItemShown },
-    { MM(FullScreen1),        MenuKind::Item,      "Opton1",       /*: Menu item: the window fills the whole screen (F11). */ QT_TR_NOOP("F&ull Screen"),        nullptr,                                     0, ItemCheckable },
-    { MM(About1),             MenuKind::Item,      "MainMenu1",    QT_TR_NOOP("A&bout"),              nullptr,                                     0, ItemShown },
+    { MM(ZoomIn1),            MenuKind::Item,      "Opton1",       /*: Menu item: the whole window larger (Ctrl+Plus). */ QT_TR_NOOP("Zoom &In"),            /*: Tooltip. */ QT_TR_NOOP("Make everything bigger"),                                     0, ItemShown },
+    { MM(ZoomOut1),           MenuKind::Item,      "Opton1",       /*: Menu item: the whole window smaller (Ctrl+Minus). */ QT_TR_NOOP("Zoom &Out"),           /*: Tooltip. */ QT_TR_NOOP("Make everything smaller"),                                     0, ItemShown },
+    { MM(ActualSize1),        MenuKind::Item,      "Opton1",       /*: Menu item: the window at its normal size (Ctrl+0). */ QT_TR_NOOP("&Normal Size"),        /*: Tooltip. */ QT_TR_NOOP("Everything back to its normal size"),                                     0, ItemShown },
+    { MM(FullScreen1),        MenuKind::Item,      "Opton1",       /*: Menu item: the window fills the whole screen (F11). */ QT_TR_NOOP("F&ull Screen"),        /*: Tooltip. */ QT_TR_NOOP("Fill the whole screen; press F11 again to go back"),                                     0, ItemCheckable },
+    { MM(About1),             MenuKind::Item,      "MainMenu1",    QT_TR_NOOP("A&bout"),              /*: Tooltip. */ QT_TR_NOOP("Which version of Quorvex this is"),                                     0, ItemShown },
+    // The manual and the tooltips (flashcardfrm_help.cpp).
+    { MM(Help1),              MenuKind::Menu,      "MainMenu1",    /*: Menu title, after the others. */ QT_TR_NOOP("&Help"), /*: Tooltip. */ QT_TR_NOOP("How Quorvex works"),                                     0, ItemShown },
+    { MM(QuorvexHelp1),       MenuKind::Item,      "Help1",         /*: Menu item that opens the manual (F1). */ QT_TR_NOOP("Quorvex &Help"), /*: Tooltip. */ QT_TR_NOOP("How Quorvex works, for pupils and for teachers"),                                     0, ItemShown },
     }, bar);
     // clang-format on
     // F10 opens the first menu, as on every desktop.
@@ -506,13 +509,15 @@ void Tflashcardfrm::buildControls()
     { M(deletebt),        Kind::Button,        "deletegb",       {  16,  96,  97, 33 }, /*: Button. Room: 97 px. */ QT_TR_NOOP("&Delete"),                                parentFont, plain, Shown,                                        none },
     { M(ddbt),            Kind::Button,        "deletegb",       { 128,  96,  97, 33 }, /*: Button: close the panel. Room: about 100 px. */ QT_TR_NOOP("Do&ne"),                                  parentFont, plain, Shown,                                        none },
     { M(Button1),         Kind::Button,        "deletegb",       {  72, 144,  99, 33 }, /*: Button. Room: 99 px. */ QT_TR_NOOP("&Cancel"),                                parentFont, plain, Shown,                                        none },
-    { M(nologingb),       Kind::Group,         "client",         {   8,   8, 281, 185 }, /*: Title of the panels for the teacher password. */ QT_TR_NOOP("Log-in"),                                 narrow19,   plain, OwnBackground | Hidden,                       none },
+    { M(nologingb),       Kind::Group,         "client",         {   8,   8, 281, 221 }, /*: Title of the panels for the teacher password. */ QT_TR_NOOP("Log-in"),                                 narrow19,   plain, OwnBackground | Hidden,                       none },
     { M(Label9),          Kind::Label,         "nologingb",      {  64,  24, 144, 23 }, /*: Room: 144 px, centred. */ QT_TR_NOOP("No password is set"),                     parentFont, plain, Shown,                                        none },
     { M(Label10),         Kind::Label,         "nologingb",      {  40,  48, 221, 23 }, /*: First half of a sentence continued by the next line ("Student data manipulation"). Room: 221 px. */ QT_TR_NOOP("Create a password to restrict "),         parentFont, plain, Shown,                                        none },
     { M(Label11),         Kind::Label,         "nologingb",      {  48,  72, 199, 23 }, /*: Second half of "Create a password to restrict ... ". Room: 199 px. */ QT_TR_NOOP("Student data manipulation"),              parentFont, plain, Shown,                                        none },
     { M(newpasseb),       Kind::Edit,          "nologingb",      {  72, 104, 145, 31 }, nullptr,                                  parentFont, plain, Shown,                                        none },
-    { M(Button3),         Kind::Button,        "nologingb",      {   8, 144, 129, 25 }, /*: Button. Room: 129 px. */ QT_TR_NOOP("Set Password"),                           parentFont, plain, Shown,                                        none },
-    { M(cspbt),           Kind::Button,        "nologingb",      { 144, 144, 129, 25 }, /*: Button. Room: 129 px. */ QT_TR_NOOP("Cancel"),                                 parentFont, plain, Shown,                                        none },
+    // The same password once more: a typo in a hidden password would lock the teacher out.
+    { M(repeatpasseb),    Kind::Edit,          "nologingb",      {  72, 140, 145, 31 }, nullptr,                                  parentFont, plain, Shown,                                        none },
+    { M(Button3),         Kind::Button,        "nologingb",      {   8, 180, 129, 25 }, /*: Button. Room: 129 px. */ QT_TR_NOOP("Set Password"),                           parentFont, plain, Shown,                                        none },
+    { M(cspbt),           Kind::Button,        "nologingb",      { 144, 180, 129, 25 }, /*: Button. Room: 129 px. */ QT_TR_NOOP("Cancel"),                                 parentFont, plain, Shown,                                        none },
     { M(logoutgb),        Kind::Group,         "client",         {   8,  16, 305, 73 }, /*: Title of the panel for logging the teacher out. */ QT_TR_NOOP("Log-out"),                                arial19,    plain, OwnBackground | Hidden,                       none },
     { M(Button4),         Kind::Button,        "logoutgb",       {   8,  32, 129, 25 }, /*: Button. Room: 129 px. */ QT_TR_NOOP("Log out"),                                parentFont, plain, Shown,                                        none },
     { M(clobt),           Kind::Button,        "logoutgb",       { 152,  32, 129, 25 }, /*: Button. Room: 129 px. */ QT_TR_NOOP("Cancel"),                                 parentFont, plain, Shown,                                        none },
@@ -534,7 +539,7 @@ void Tflashcardfrm::buildControls()
     chainTabOrder({ ui.keeprb, ui.keepcb, ui.delrb, ui.delfirstcb, ui.cleanupcb, ui.cleanupbt, ui.Button2 });
     chainTabOrder({ ui.nstudeb, ui.asbt, ui.addonebt });
     chainTabOrder({ ui.deletecb, ui.deletebt, ui.ddbt, ui.Button1 });
-    chainTabOrder({ ui.newpasseb, ui.Button3, ui.cspbt });
+    chainTabOrder({ ui.newpasseb, ui.repeatpasseb, ui.Button3, ui.cspbt });
     chainTabOrder({ ui.Button4, ui.clobt });
     chainTabOrder({ ui.passeb, ui.Button5, ui.clibt });
     setAccessibleNamesAndTabOrder();
@@ -579,10 +584,17 @@ void Tflashcardfrm::setAccessibleNamesAndTabOrder()
         { ui.deletecb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Student to delete") },
         { ui.nstudeb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Name of the new student") },
         { ui.newpasseb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("New password") },
+        { ui.repeatpasseb, /*: Read out by a screen reader as the control's name: the second box, where the new password
+                              is typed again. */
+            QT_TR_NOOP("New password again") },
         { ui.passeb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Password") },
     };
     for (const auto& [control, name] : names)
         control->setAccessibleName(tr(name));
+    // Hidden text says nothing by itself: the two boxes for a new password say what they want.
+    ui.newpasseb->setPlaceholderText(tr("Password"));
+    //: Shown in the empty second box for a new password, where it is typed again. Room: about 100 px.
+    ui.repeatpasseb->setPlaceholderText(tr("Once more"));
 
     // A drop-down is announced by its value and labelled by the label whose buddy it is (or by
     // its group box's title, as "Question Type" is). Where no label is drawn beside it, a hidden

@@ -65,7 +65,7 @@ void Tflashcardfrm::wirePassword()
 {
     // A password typed on a classroom's projector is read by the class: it is hidden while
     // typed, and a button in the box shows it to whoever wants to check it.
-    for (QLineEdit* box : { ui.newpasseb, ui.passeb }) {
+    for (QLineEdit* box : { ui.newpasseb, ui.repeatpasseb, ui.passeb }) {
         box->setEchoMode(QLineEdit::Password);
         QAction* show = box->addAction(eyeIcon(box->palette().color(QPalette::Text)), QLineEdit::TrailingPosition);
         show->setObjectName(box->objectName() + QStringLiteral("Show"));
@@ -93,6 +93,7 @@ void Tflashcardfrm::wirePassword()
     connect(ui.Button4, &QPushButton::clicked, this, &Tflashcardfrm::Button4Click);
     connect(ui.clobt, &QPushButton::clicked, this, &Tflashcardfrm::clobtClick);
     ui.newpasseb->installEventFilter(this);
+    ui.repeatpasseb->installEventFilter(this);
     ui.passeb->installEventFilter(this);
 }
 
@@ -149,6 +150,14 @@ void Tflashcardfrm::logintoaccess1Click()
 
 void Tflashcardfrm::Button3Click()
 {
+    if (ui.newpasseb->text() != ui.repeatpasseb->text()) {
+        userDialogs().reportError(
+            this, tr("The two passwords are not the same. Type the new password in both boxes again."));
+        ui.newpasseb->clear();
+        ui.repeatpasseb->clear();
+        ui.newpasseb->setFocus();
+        return;
+    }
     const std::optional<quorvex::Bytes> password = toBytes(ui.newpasseb->text());
     if (!password || !quorvex::passwordFitsOneLine(*password)) {
         userDialogs().reportError(
@@ -175,6 +184,14 @@ void Tflashcardfrm::Button3Click()
 }
 
 bool Tflashcardfrm::newpassebKeyPress(QKeyEvent* event)
+{
+    // Enter goes on to the box where the password is typed again.
+    if (isCarriageReturn(event))
+        ui.repeatpasseb->setFocus();
+    return false;
+}
+
+bool Tflashcardfrm::repeatpassebKeyPress(QKeyEvent* event)
 {
     if (isCarriageReturn(event))
         Button3Click();

@@ -153,14 +153,19 @@ void Tflashcardfrm::ttrbClick()
 
 void Tflashcardfrm::divrbClick()
 {
-    // The dots the pupil places are counted where the board shows the empty grid.
-    ui.totalseelb->setVisible(quorvex::showsGrid(checkedOperation()));
-    opBoxes[indexOf(checkedOperation())]->setChecked(true);
+    followCheckedOperation();
     ui.acb->setChecked(ui.addrb->isChecked());
     ui.scb->setChecked(ui.subrb->isChecked());
     ui.mcb->setChecked(ui.Multirb->isChecked());
     ui.dcb->setChecked(ui.divrb->isChecked());
     QuestionbtClick();
+}
+
+void Tflashcardfrm::followCheckedOperation()
+{
+    // The dots the pupil places are counted where the board shows the empty grid.
+    ui.totalseelb->setVisible(quorvex::showsGrid(checkedOperation()));
+    opBoxes[indexOf(checkedOperation())]->setChecked(true);
 }
 
 void Tflashcardfrm::acbClick()

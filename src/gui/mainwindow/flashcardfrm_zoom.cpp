@@ -6,6 +6,7 @@
 #include "gui/controls/wrappingradiobutton.h"
 #include "gui/mainwindow/flashcardfrm.h"
 #include "gui/platform/screenfit.h"
+#include "gui/platform/settings.h"
 #include "gui/windows/certificatefrm.h"
 
 #include <QAbstractButton>
@@ -14,7 +15,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
-#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -28,12 +28,6 @@ constexpr double largestZoom = 2;
 constexpr double steps[] = { 0.5, 0.6, 0.7, 0.8, 0.9, 1, 1.1, 1.25, 1.5, 1.75, 2 };
 
 const QString zoomKey = QStringLiteral("mainWindow/zoom");
-
-// What the program remembers on this computer for this user, apart from the class folder.
-QSettings programSettings()
-{
-    return QSettings(QStringLiteral("Quorvex"), QStringLiteral("Quorvex"));
-}
 
 QRect scaled(const QRect& place, double zoom)
 {
@@ -93,7 +87,7 @@ void Tflashcardfrm::wireZoom()
     const auto remembered = [this](double zoom) {
         zoom = std::clamp(zoom, smallestZoom, largestZoom);
         zoomTo(zoom);
-        if (!isFullScreen())
+        if (!isFullScreen() && rememberingChoices())
             programSettings().setValue(zoomKey, zoom);
     };
     connect(ui.ZoomIn1, &QAction::triggered, this, [this, remembered] {
@@ -184,7 +178,9 @@ void Tflashcardfrm::zoomTo(double zoom)
 
 void Tflashcardfrm::zoomAtStart()
 {
-    const double wanted = programSettings().value(zoomKey, 1.0).toDouble();
+    bool ok = false;
+    double wanted = rememberingChoices() ? programSettings().value(zoomKey, 1.0).toDouble(&ok) : 1.0;
+    wanted = ok && std::isfinite(wanted) ? std::clamp(wanted, smallestZoom, largestZoom) : 1.0;
     if (wanted != 1 || fittingZoom() < 1)
         zoomTo(wanted);
     // The frame is known only once the window is framed: a window that then does not fit

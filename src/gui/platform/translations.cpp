@@ -86,6 +86,21 @@ QString chosenLanguage(const QStringList& arguments)
     return language == QStringLiteral("en") ? QString() : language;
 }
 
+namespace {
+
+QString& shownLanguageCode()
+{
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
+} // namespace
+
+QString shownLanguage()
+{
+    return shownLanguageCode();
+}
+
 bool useLanguage(const QString& language)
 {
     removeTranslator(programTranslator());
@@ -103,6 +118,7 @@ bool useLanguage(const QString& language)
         return false;
     QCoreApplication::installTranslator(program.get());
     programTranslator() = std::move(program);
+    shownLanguageCode() = language.isEmpty() ? QStringLiteral("en") : language;
     if (language.isEmpty())
         return true;
 

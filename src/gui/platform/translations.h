@@ -19,3 +19,6 @@ QString chosenLanguage(const QStringList& arguments);
 // which installs only its plural forms) and removes any installed before. False when the
 // program has no translation for it.
 bool useLanguage(const QString& language);
+
+// The language the program shows now, as "de"; "en" for English.
+QString shownLanguage();

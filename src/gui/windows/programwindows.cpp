@@ -4,6 +4,7 @@
 #include "gui/platform/classfolder.h"
 #include "gui/platform/deferredicons.h"
 #include "gui/platform/fonts.h"
+#include "gui/platform/settings.h"
 #include "gui/platform/translations.h"
 #include "gui/windows/aboutbox.h"
 #include "gui/windows/certificatefrm.h"
@@ -31,6 +32,7 @@ std::unique_ptr<Tflashcardfrm> prepareProgram()
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvex.Quorvex"));
     // Another language chosen and not found stays English.
     useLanguage(chosenLanguage(QApplication::arguments()));
+    setRememberingChoices(!freshStartAsked(QApplication::arguments()));
     if (const std::optional<QString> folder = classFolderFromArguments(QApplication::arguments())) {
         if (const std::optional<QString> failure = enterClassFolder(*folder)) {
             userDialogs().reportError(nullptr, *failure);

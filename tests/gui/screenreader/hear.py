@@ -152,7 +152,7 @@ def main():
     pump(0.5)
 
     # Before anything: one object has the focus, Start.
-    start = ("push button", "Start", "")
+    start = ("push button", "Start", "Start, and then the next question (Enter)")
     check(settle(lambda: the_focus(frame), lambda f: f == start) == start, "the focus starts on Start, alone")
 
     # Every drop-down is announced with its label.

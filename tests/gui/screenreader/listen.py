@@ -18,26 +18,30 @@ WORDS = {
     "en": {
         "question": r"(\d+) minus (\d+) equals\?",
         "fact": "{a} minus {b} equals {c}",
-        "started": ["Flash Cards frame.", "Question panel.", "Start push button."],
-        "question type": ["Question Type panel.", "Practice combo box.", "Practice."],
-        "name": ["User Name combo box.", "Guest."],
-        "table": ["Tables of combo box.", "5."],
+        "started": ["Flash Cards frame.", "Question panel.", "Start push button.", "Start, and then the next question (Enter)"],
+        "question type": ["Question Type panel.", "Practice combo box.", "Practice.",
+                          "Practice: one question after another, as long as you like. Speed Round: as many as you can before the time runs out."],
+        "name": ["User Name combo box.", "Guest.", "Pick your name before you start: your answers are saved under it."],
+        "table": ["Tables of combo box.", "5.", "Tables of 5 asks every table from 1 to 5; Practice asks only the table of 5."],
         "asked after a choice": ["Question panel.", "Answer text.", "Tables of 6. {question}"],
         "asked": ["Answer text.", "{question}"],
         "asked after an operation": ["Question panel.", "Answer text.", "{question}"],
         "right": ["Next Question push button.", "right: {fact}. {correct} correct of {asked}."],
         "wrong": ["Next Question push button.", "wrong: {fact}. {correct} correct of {asked}."],
         "board": ["empty grid for your dots.", "List with 144 items."],
-        "tables of": ["Involving.", "Tables of.", "selected radio button"],
-        "up to": ["Involving.", "Practice with up to.", "not selected radio button"],
+        "tables of": ["Involving.", "Tables of.", "selected radio button", "Tables of 5: every table from 1 to 5."],
+        "up to": ["Involving.", "Practice with up to.", "not selected radio button",
+                  "Practice with up to 5: only the table of 5, with numbers from 1 to 5."],
         "operations": ["Addition", "Subtraction", "Multiplication", "Division"],
-        "operation": ["Operation.", "{name}.", "{checked}radio button"],
+        "operation": ["Operation.", "{name}.", "{checked}radio button", "{tip}"],
+        "operation tips": ["Questions that add: 3 + 4 = ?", "Questions that take away: 9 - 4 = ?",
+                           "Questions that multiply: 3 x 4 = ?", "Questions that divide: 12 ÷ 4 = ?"],
         "checked": ["not selected ", "selected "],
         "cell": "row {row}, column {column}, {dot}.",
         "dot": "dot",
         "empty": "empty",
         "notebook": ["Arrays page tab list."],
-        "results tab": ["Results page tab."],
+        "results tab": ["Results page tab.", "Every answer you gave, right or wrong."],
         "results": ["Results.", "List with 5 items."],
         "line": "Practice, Subtraction, {fact}, answered {answer}, {verdict}.",
         "right word": "right",
@@ -48,26 +52,30 @@ WORDS = {
     "de": {
         "question": r"(\d+) minus (\d+) ist\?",
         "fact": "{a} minus {b} ist {c}",
-        "started": ["Rechenkarten Rahmen.", "Aufgabe Panel.", "Start Druckknopf."],
-        "question type": ["Übungsart Panel.", "Üben Kombinationsfeld.", "Üben."],
-        "name": ["Name Kombinationsfeld.", "Guest."],
-        "table": ["Reihen bis Kombinationsfeld.", "5."],
+        "started": ["Rechenkarten Rahmen.", "Aufgabe Panel.", "Start Druckknopf.", "Starten und danach die nächste Aufgabe (Enter)"],
+        "question type": ["Übungsart Panel.", "Üben Kombinationsfeld.", "Üben.",
+                          "Üben: eine Aufgabe nach der anderen, so lange du willst. Blitzrunde: so viele Aufgaben wie möglich, bevor die Zeit abläuft."],
+        "name": ["Name Kombinationsfeld.", "Guest.", "Wähle deinen Namen, bevor du anfängst: Deine Antworten werden unter diesem Namen gespeichert."],
+        "table": ["Reihen bis Kombinationsfeld.", "5.", "„Reihen bis 5“ fragt jede Reihe von 1 bis 5 ab; „Nur eine Reihe bis“ fragt nur die 5er-Reihe ab."],
         "asked after a choice": ["Aufgabe Panel.", "Antwort Text.", "Reihen bis 6. {question}"],
         "asked": ["Antwort Text.", "{question}"],
         "asked after an operation": ["Aufgabe Panel.", "Antwort Text.", "{question}"],
         "right": ["Nächste Aufgabe Druckknopf.", "richtig: {fact}. {correct} von {asked} richtig."],
         "wrong": ["Nächste Aufgabe Druckknopf.", "falsch: {fact}. {correct} von {asked} richtig."],
         "board": ["leeres Feld für deine Punkte.", "Liste mit 144 Einträgen."],
-        "tables of": ["Zahlen.", "Reihen bis.", "ausgewählt Radioknopf"],
-        "up to": ["Zahlen.", "Nur eine Reihe bis.", "nicht ausgewählt Radioknopf"],
+        "tables of": ["Zahlen.", "Reihen bis.", "ausgewählt Radioknopf", "Reihen bis 5: jede Reihe von 1 bis 5."],
+        "up to": ["Zahlen.", "Nur eine Reihe bis.", "nicht ausgewählt Radioknopf",
+                  "Nur eine Reihe bis 5: nur die 5er-Reihe, mit Zahlen von 1 bis 5."],
         "operations": ["Addition", "Subtraktion", "Multiplikation", "Division"],
-        "operation": ["Rechenart.", "{name}.", "{checked}Radioknopf"],
+        "operation": ["Rechenart.", "{name}.", "{checked}Radioknopf", "{tip}"],
+        "operation tips": ["Plusaufgaben: 3 + 4 = ?", "Minusaufgaben: 9 - 4 = ?", "Malaufgaben: 3 x 4 = ?",
+                           "Geteiltaufgaben: 12 ÷ 4 = ?"],
         "checked": ["nicht ausgewählt ", "ausgewählt "],
         "cell": "Reihe {row}, Spalte {column}, {dot}.",
         "dot": "Punkt",
         "empty": "leer",
         "notebook": ["Punktefeld Seitenreiter-Liste."],
-        "results tab": ["Ergebnisse Seitenreiter."],
+        "results tab": ["Ergebnisse Seitenreiter.", "Jede Antwort, die du gegeben hast, richtig oder falsch."],
         "results": ["Ergebnisse.", "Liste mit 5 Einträgen."],
         "line": "Üben, Subtraktion, {fact}, Antwort {answer}, {verdict}.",
         "right word": "richtig",
@@ -156,15 +164,15 @@ class Drill:
         self.hears("Tab to the tables", reader.after("Tab"), self.said("table"))
         self.hears("Tab to the first number choice", reader.after("Tab"), self.said("tables of"))
         self.hears("Tab to the second", reader.after("Tab"), self.said("up to"))
-        self.hears("Tab to the operations", reader.after("Tab"), self.said("operation", name=self.words["operations"][0], checked=self.words["checked"][0]))
-        self.hears("Tab to the next", reader.after("Tab"), self.said("operation", name=self.words["operations"][1], checked=self.words["checked"][0]))
-        self.hears("Tab to the next", reader.after("Tab"), self.said("operation", name=self.words["operations"][2], checked=self.words["checked"][1]))
+        self.hears("Tab to the operations", reader.after("Tab"), self.said("operation", name=self.words["operations"][0], checked=self.words["checked"][0], tip=self.words["operation tips"][0]))
+        self.hears("Tab to the next", reader.after("Tab"), self.said("operation", name=self.words["operations"][1], checked=self.words["checked"][0], tip=self.words["operation tips"][1]))
+        self.hears("Tab to the next", reader.after("Tab"), self.said("operation", name=self.words["operations"][2], checked=self.words["checked"][1], tip=self.words["operation tips"][2]))
         # Up checks the operation before it and asks at once; the question, which says the
         # operation, takes the focus right after the button does, so the screen reader may leave
         # the button unsaid.
         heard = reader.after("Up")
         asked = self.said("asked after an operation", question=heard[-1] if heard else "")
-        button = self.said("operation", name=self.words["operations"][1], checked=self.words["checked"][1])
+        button = self.said("operation", name=self.words["operations"][1], checked=self.words["checked"][1], tip=self.words["operation tips"][1])
         self.hears("Up to subtraction asks a question", heard, heard if heard in (asked, button + asked) else asked)
         if not self.question(heard):
             return None
