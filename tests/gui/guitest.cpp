@@ -33,6 +33,9 @@ void startInEnglish()
     static const QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    // The computer's own settings (an administrator's class folder, say) are not the tests'.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settings.path() + QStringLiteral("/system"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, settings.path() + QStringLiteral("/system"));
     setRememberingChoices(false);
 }
 Q_COREAPP_STARTUP_FUNCTION(startInEnglish)

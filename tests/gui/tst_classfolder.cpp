@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
 namespace {
@@ -69,6 +70,8 @@ class TestClassFolder : public QObject {
 private Q_SLOTS:
     void folderFromArguments_data();
     void folderFromArguments();
+    void folderSetForTheComputerOrTheUser_data();
+    void folderSetForTheComputerOrTheUser();
     void defaultIsQuorvexInDocuments();
     void entersAndCreatesTheFolder();
     void aFileInTheWayIsReported();
@@ -103,6 +106,61 @@ void TestClassFolder::folderFromArguments()
         QVERIFY(!chosen);
     else
         QCOMPARE(chosen, folder == QStringLiteral("default") ? defaultClassFolder() : folder);
+}
+
+void TestClassFolder::folderSetForTheComputerOrTheUser_data()
+{
+    QTest::addColumn<QByteArray>("computer"); // the administrator's settings file
+    QTest::addColumn<QByteArray>("user"); // the user's
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("folder"); // "default" for the documents folder's Quorvex; "~" the home
+    const QByteArray school = "[General]\nClassFolder=/srv/classes/3b\n";
+    QTest::newRow("the computer's") << school << QByteArray() << QStringLiteral("--class-folder")
+                                    << QStringLiteral("/srv/classes/3b");
+    QTest::newRow("written without a section")
+        << QByteArray("ClassFolder=/srv/classes/3b\n") << QByteArray() << QStringLiteral("--class-folder=")
+        << QStringLiteral("/srv/classes/3b");
+    QTest::newRow("the user's wins") << school << QByteArray("[General]\nClassFolder=/srv/classes/4a\n")
+                                     << QStringLiteral("--class-folder") << QStringLiteral("/srv/classes/4a");
+    QTest::newRow("the command line wins") << school << QByteArray("[General]\nClassFolder=/srv/classes/4a\n")
+                                           << QStringLiteral("--class-folder=/mnt/3c") << QStringLiteral("/mnt/3c");
+    QTest::newRow("from the home folder") << QByteArray("[General]\nClassFolder=~/Class 3b\n") << QByteArray()
+                                          << QStringLiteral("--class-folder") << QStringLiteral("~/Class 3b");
+    QTest::newRow("relative is from the home folder")
+        << QByteArray("[General]\nClassFolder=school/../3b\n") << QByteArray() << QStringLiteral("--class-folder")
+        << QStringLiteral("~/3b");
+    QTest::newRow("blank is none") << QByteArray("[General]\nClassFolder=  \n") << QByteArray()
+                                   << QStringLiteral("--class-folder") << QStringLiteral("default");
+    QTest::newRow("garbage is none") << QByteArray("\xff\x00[[[\n=\n") << QByteArray()
+                                     << QStringLiteral("--class-folder") << QStringLiteral("default");
+}
+
+// An administrator sets the class folder for every user of a computer; a user may set another;
+// the command line wins over both.
+void TestClassFolder::folderSetForTheComputerOrTheUser()
+{
+    QFETCH(QByteArray, computer);
+    QFETCH(QByteArray, user);
+    QFETCH(QString, argument);
+    QFETCH(QString, folder);
+    ScratchHome home;
+    const auto write = [](QSettings::Scope scope, const QByteArray& text) {
+        const QString file
+            = QSettings(QSettings::NativeFormat, scope, QStringLiteral("Quorvex"), QStringLiteral("Quorvex"))
+                  .fileName();
+        QDir().mkpath(QFileInfo(file).path());
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(text);
+    };
+    write(QSettings::SystemScope, computer);
+    write(QSettings::UserScope, user);
+    const std::optional<QString> chosen = classFolderFromArguments({ QStringLiteral("quorvex"), argument });
+    write(QSettings::SystemScope, {});
+    write(QSettings::UserScope, {});
+    QString expected = folder == QStringLiteral("default") ? defaultClassFolder() : folder;
+    expected.replace(QLatin1Char('~'), home.path());
+    QCOMPARE(chosen, expected);
 }
 
 void TestClassFolder::defaultIsQuorvexInDocuments()

@@ -1,5 +1,7 @@
 #include "gui/platform/classfolder.h"
 
+#include "gui/platform/settings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -15,13 +17,24 @@ std::optional<QString> classFolderFromArguments(const QStringList& arguments)
 {
     for (const QString& argument : arguments.mid(1)) {
         if (argument == option)
-            return defaultClassFolder();
+            return classFolderSetting().value_or(defaultClassFolder());
         if (argument.startsWith(option + QLatin1Char('='))) {
             const QString folder = argument.mid(option.size() + 1);
-            return folder.isEmpty() ? defaultClassFolder() : folder;
+            return folder.isEmpty() ? classFolderSetting().value_or(defaultClassFolder()) : folder;
         }
     }
     return std::nullopt;
+}
+
+std::optional<QString> classFolderSetting()
+{
+    // The user's settings first, then the computer's: QSettings looks there in that order.
+    QString folder = programSettings().value(QStringLiteral("ClassFolder")).toString().trimmed();
+    if (folder.isEmpty())
+        return std::nullopt;
+    if (folder == QLatin1String("~") || folder.startsWith(QLatin1String("~/")))
+        folder = QDir::homePath() + folder.mid(1);
+    return QDir::cleanPath(QDir::home().absoluteFilePath(folder));
 }
 
 QString defaultClassFolder()
