@@ -797,7 +797,7 @@ Two operations joined: &quot;Addition and Division&quot;.</extracomment>
     <message>
         <source>Click here to create &amp;Password</source>
         <extracomment>Teacher menu item while no password exists. &amp; marks the Alt key letter.</extracomment>
-        <translation>Haz clic aquí para crear la &amp;contraseña</translation>
+        <translation>Haga clic aquí para crear la &amp;clave</translation>
     </message>
     <message>
         <source>Login</source>

@@ -1532,7 +1532,7 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     <message>
         <source>notes:</source>
         <extracomment>Room: 49 px.</extracomment>
-        <translation>note :</translation>
+        <translation>note&#xa0;:</translation>
     </message>
     <message>
         <source>For long names, please abbreviate</source>
@@ -1562,7 +1562,7 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     <message>
         <source>Select student to delete</source>
         <extracomment>Room: 178 px.</extracomment>
-        <translation>Élève à supprimer :</translation>
+        <translation>Élève à supprimer&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -1825,7 +1825,7 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     <message>
         <source>Start comes back when Show History is unticked</source>
         <extracomment>Shown in the question strip while an earlier day shows on the results tab. Room: 560 px at 13 px bold.</extracomment>
-        <translation>« Commencer » revient quand « Historique » est décoché</translation>
+        <translation>«&#xa0;Commencer&#xa0;» revient quand «&#xa0;Historique&#xa0;» est décoché</translation>
     </message>
     <message>
         <source>Show the password</source>

@@ -153,7 +153,7 @@ void TestLanguages::windowInTheLanguage_data()
                         << QStringLiteral("Multiplication") << QStringLiteral("Cliquer ici pour créer un &mot de passe")
                         << QStringLiteral("Se connecter");
     QTest::newRow("es") << QStringLiteral("es") << QStringLiteral("&Empezar") << QStringLiteral("Nueva pre&gunta")
-                        << QStringLiteral("Multiplicación") << QStringLiteral("Haz clic aquí para crear la &contraseña")
+                        << QStringLiteral("Multiplicación") << QStringLiteral("Haga clic aquí para crear la &clave")
                         << QStringLiteral("Iniciar sesión");
 }
 
