@@ -664,6 +664,9 @@ void TestMainWindow::choicesAreRememberedForTheNextStart_data()
     QTest::newRow("mix off, tables, always random")
         << QStringLiteral("click subrb; trigger alwaysrandom1; choose ttcb 10; move 0 0") << QVariantMap() << false
         << true;
+    QTest::newRow("mix without the checked operation")
+        << QStringLiteral("click addrb; click mixcb; click dcb; click acb; click mixcb") << QVariantMap() << false
+        << true;
     QTest::newRow("--fresh") << everything << QVariantMap() << true << false;
     QTest::newRow("edited by hand") << QString()
                                     << QVariantMap { { QStringLiteral("choices/operation"), QStringLiteral("7") },
@@ -674,7 +677,7 @@ void TestMainWindow::choicesAreRememberedForTheNextStart_data()
                                            { QStringLiteral("choices/redoWrongAfter"), QStringLiteral("3") },
                                            { QStringLiteral("choices/roundSeconds"), QStringLiteral("-5") },
                                            { QStringLiteral("choices/speedRound"), QStringLiteral("1") },
-                                           { QStringLiteral("mainWindow/zoom"), QStringLiteral("nan") },
+                                           { QStringLiteral("mainWindow/zoom"), QStringLiteral("-1") },
                                            { QStringLiteral("mainWindow/place"), QPoint(5000, 5000) } }
                                     << false << false;
 }

@@ -349,9 +349,11 @@ private:
     // Questions area
     quorvex::DrillSettings drillSettings() const;
     quorvex::Operation checkedOperation() const;
-    // The board's dot counter and the operation's own box follow the checked operation.
-    void followCheckedOperation();
+    // The board's dot counter follows the checked operation.
+    void showOperationBoard();
     void acbClick(quorvex::Operation cleared);
+    // Every password box hides what is typed again (flashcardfrm_password.cpp).
+    void hidePasswords();
     // The strip's buttons as the session's state has them: Check open only while a question
     // is, Start or Next Question otherwise.
     // The one enabled first takes the focus when next is given, before the other is disabled,

@@ -45,6 +45,8 @@ void Tflashcardfrm::Filecleanup1Click()
     ui.cleanupcb->addItem(tr("All"));
     ui.cleanupcb->setCurrentIndex(ui.cleanupcb->count() - 1);
     ui.cleanupgb->show();
+    // Escape, like the keys of the panel, works at once: the focus is on its first control.
+    (ui.keeprb->isChecked() ? static_cast<QWidget*>(ui.keeprb) : ui.delrb)->setFocus();
 }
 
 std::vector<quorvex::Bytes> Tflashcardfrm::chosenForCleanup() const

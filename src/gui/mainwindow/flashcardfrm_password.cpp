@@ -41,8 +41,9 @@ QString passwordSetElsewhere()
 
 namespace {
 
-// An eye, open: the picture of the button that shows a hidden password.
-QIcon eyeIcon(const QColor& colour)
+// An eye: the picture of the button that shows a hidden password; struck through while the
+// password shows, for the button then hides it.
+QIcon eyeIcon(const QColor& colour, bool struck)
 {
     QPixmap eye(32, 32);
     eye.fill(Qt::transparent);
@@ -56,6 +57,10 @@ QIcon eyeIcon(const QColor& colour)
     painter.drawPath(lids);
     painter.setBrush(colour);
     painter.drawEllipse(QPointF(16, 16), 5, 5);
+    if (struck) {
+        painter.setPen(QPen(colour, 3));
+        painter.drawLine(QPointF(5, 27), QPointF(27, 5));
+    }
     return QIcon(eye);
 }
 
@@ -67,13 +72,18 @@ void Tflashcardfrm::wirePassword()
     // typed, and a button in the box shows it to whoever wants to check it.
     for (QLineEdit* box : { ui.newpasseb, ui.repeatpasseb, ui.passeb }) {
         box->setEchoMode(QLineEdit::Password);
-        QAction* show = box->addAction(eyeIcon(box->palette().color(QPalette::Text)), QLineEdit::TrailingPosition);
+        QAction* show
+            = box->addAction(eyeIcon(box->palette().color(QPalette::Text), false), QLineEdit::TrailingPosition);
         show->setObjectName(box->objectName() + QStringLiteral("Show"));
         show->setCheckable(true);
         //: The button in a password box that shows or hides what was typed.
         show->setToolTip(tr("Show the password"));
-        connect(show, &QAction::toggled, box,
-            [box](bool shown) { box->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password); });
+        connect(show, &QAction::toggled, box, [box, show](bool shown) {
+            box->setEchoMode(shown ? QLineEdit::Normal : QLineEdit::Password);
+            show->setIcon(eyeIcon(box->palette().color(QPalette::Text), shown));
+            //: The button in a password box while it shows what was typed.
+            show->setToolTip(shown ? tr("Hide the password") : tr("Show the password"));
+        });
     }
     // Escape in a teacher panel does what its Cancel does (Done where it has no Cancel).
     const std::pair<QWidget*, QAbstractButton*> panels[]
@@ -129,9 +139,19 @@ void Tflashcardfrm::showAccess()
     ui.ClassOverview1->setEnabled(enabled);
 }
 
+void Tflashcardfrm::hidePasswords()
+{
+    for (QLineEdit* box : { ui.newpasseb, ui.repeatpasseb, ui.passeb }) {
+        if (auto* eye = box->findChild<QAction*>(box->objectName() + QStringLiteral("Show")))
+            eye->setChecked(false);
+    }
+}
+
 void Tflashcardfrm::logintoaccess1Click()
 {
     followPasswordSetElsewhere();
+    // A password shown to check it is hidden again for whoever opens the panel next.
+    hidePasswords();
     switch (access.panel()) {
     case quorvex::AccessPanel::LogIn:
         ui.passeb->clear();
@@ -144,6 +164,7 @@ void Tflashcardfrm::logintoaccess1Click()
         break;
     case quorvex::AccessPanel::LogOut:
         ui.logoutgb->show();
+        ui.Button4->setFocus();
         break;
     }
 }
@@ -208,8 +229,9 @@ void Tflashcardfrm::Button5Click()
     const std::optional<quorvex::Bytes> typed = toBytes(ui.passeb->text());
     if (!typed || !access.logIn(*typed)) {
         ui.pfailedlb->show();
-        // Tried again from an empty box: a wrong password is left on show to nobody.
+        // Tried again from an empty box, hidden: a wrong password is left on show to nobody.
         ui.passeb->clear();
+        hidePasswords();
         return;
     }
     showAccess();

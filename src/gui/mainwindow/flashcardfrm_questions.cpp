@@ -153,7 +153,8 @@ void Tflashcardfrm::ttrbClick()
 
 void Tflashcardfrm::divrbClick()
 {
-    followCheckedOperation();
+    showOperationBoard();
+    opBoxes[indexOf(checkedOperation())]->setChecked(true);
     ui.acb->setChecked(ui.addrb->isChecked());
     ui.scb->setChecked(ui.subrb->isChecked());
     ui.mcb->setChecked(ui.Multirb->isChecked());
@@ -161,11 +162,10 @@ void Tflashcardfrm::divrbClick()
     QuestionbtClick();
 }
 
-void Tflashcardfrm::followCheckedOperation()
+void Tflashcardfrm::showOperationBoard()
 {
     // The dots the pupil places are counted where the board shows the empty grid.
     ui.totalseelb->setVisible(quorvex::showsGrid(checkedOperation()));
-    opBoxes[indexOf(checkedOperation())]->setChecked(true);
 }
 
 void Tflashcardfrm::acbClick()

@@ -247,6 +247,8 @@ void Tflashcardfrm::Deleteastudent1Click()
     deletedStudents.clear();
     ui.deletegb->show();
     ui.namecb->setEnabled(false);
+    // Escape, like the keys of the panel, works at once.
+    ui.deletecb->setFocus();
 }
 
 void Tflashcardfrm::deletebtClick()

@@ -33,7 +33,8 @@ const QString redoKey = QStringLiteral("choices/redoWrongAfter");
 const QString speedRoundKey = QStringLiteral("choices/speedRound");
 const QString roundKey = QStringLiteral("choices/roundSeconds");
 const QString timerKey = QStringLiteral("choices/showTimer");
-const QString placeKey = QStringLiteral("mainWindow/place");
+const QString placeKey = QStringLiteral("mainWindow/place"); // the window's inside, as setGeometry takes it
+const QString frameKey = QStringLiteral("mainWindow/frame");
 
 std::optional<int> numberIn(const QSettings& settings, const QString& key, int lowest, int highest)
 {
@@ -75,19 +76,22 @@ void Tflashcardfrm::restoreChoices()
         return;
     const QSettings settings = programSettings();
     QRadioButton* const operations[] = { ui.addrb, ui.subrb, ui.Multirb, ui.divrb };
-    if (const auto op = numberIn(settings, operationKey, 1, 4)) {
-        // Checked without asking a question, as a click would.
+    const auto op = numberIn(settings, operationKey, 1, 4);
+    if (op) {
+        // Checked without asking a question, as a click would not.
         const QSignalBlocker quiet(operations[*op - 1]);
         operations[*op - 1]->setChecked(true);
     }
-    // The mixed operations: at least the checked one, whatever the file says.
-    if (const auto mixed = numberIn(settings, mixedKey, 1, 15)) {
+    // The operations the questions are drawn from, ticked or not in the mix as they were left;
+    // where the file does not say, the checked operation alone, as after a click on it.
+    const int mixed = numberIn(settings, mixedKey, 1, 15).value_or(1 << (quorvex::code(checkedOperation()) - 1));
+    if (op || numberIn(settings, mixedKey, 1, 15)) {
         for (size_t i = 0; i < opBoxes.size(); ++i) {
             const QSignalBlocker quiet(opBoxes[i]);
-            opBoxes[i]->setChecked((*mixed >> i & 1) != 0);
+            opBoxes[i]->setChecked((mixed >> i & 1) != 0);
         }
     }
-    followCheckedOperation();
+    showOperationBoard();
     setChecked(ui.mixcb, flagIn(settings, mixKey));
     if (const auto tablesOf = flagIn(settings, tablesOfKey))
         (*tablesOf ? static_cast<QRadioButton*>(ui.ttrb) : ui.prb)->setChecked(true);
@@ -119,15 +123,19 @@ void Tflashcardfrm::placeAtStart()
     QRect frame = frameGeometry();
     QRect area = screen->availableGeometry();
     frame.moveCenter(area.center());
-    // Where the window was, if a screen still has room for it there: not a screen unplugged
-    // since, nor one grown smaller.
-    const QVariant kept = rememberingChoices() ? programSettings().value(placeKey) : QVariant();
-    if (kept.typeId() == QMetaType::QPoint) {
+    // Where the window was, if a screen still has room for it there, frame and title bar
+    // included: not a screen unplugged since, nor one grown smaller. The inside is placed, as the
+    // window system has not told the frame yet (a frame's corner given now would be taken for
+    // the inside's, and the window would creep up by its title bar at every start).
+    const QSettings settings = programSettings();
+    const QVariant inside = rememberingChoices() ? settings.value(placeKey) : QVariant();
+    const QRect kept = settings.value(frameKey).toRect();
+    if (inside.typeId() == QMetaType::QPoint && kept.isValid() && kept.contains(inside.toPoint())) {
+        const QRect wanted(kept.topLeft(), kept.size().expandedTo(frame.size()));
         for (const QScreen* each : QGuiApplication::screens()) {
-            if (each->availableGeometry().contains(QRect(kept.toPoint(), frame.size()))) {
-                area = each->availableGeometry();
-                frame.moveTopLeft(kept.toPoint());
-                break;
+            if (each->availableGeometry().contains(wanted)) {
+                setGeometry(QRect(inside.toPoint(), size()));
+                return;
             }
         }
     }
@@ -154,6 +162,8 @@ void Tflashcardfrm::keepChoices() const
     settings.setValue(roundKey, ui.srsb->value());
     settings.setValue(timerKey, ui.Showtimer1->isChecked());
     // The place of the window as it shows normally, not of the whole screen.
-    if (!isFullScreen())
-        settings.setValue(placeKey, frameGeometry().topLeft());
+    if (!isFullScreen()) {
+        settings.setValue(placeKey, geometry().topLeft());
+        settings.setValue(frameKey, frameGeometry());
+    }
 }

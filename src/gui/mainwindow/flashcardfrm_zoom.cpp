@@ -180,7 +180,9 @@ void Tflashcardfrm::zoomAtStart()
 {
     bool ok = false;
     double wanted = rememberingChoices() ? programSettings().value(zoomKey, 1.0).toDouble(&ok) : 1.0;
-    wanted = ok && std::isfinite(wanted) ? std::clamp(wanted, smallestZoom, largestZoom) : 1.0;
+    // A zoom this program cannot have chosen is not taken for the nearest it can.
+    if (!ok || !(wanted >= smallestZoom && wanted <= largestZoom))
+        wanted = 1.0;
     if (wanted != 1 || fittingZoom() < 1)
         zoomTo(wanted);
     // The frame is known only once the window is framed: a window that then does not fit
