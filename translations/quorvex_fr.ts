@@ -2241,6 +2241,11 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Shown in the empty second box for a new password, where it is typed again. Room: about 100 px.</extracomment>
         <translation>Encore</translation>
     </message>
+    <message>
+        <source>Hide the password</source>
+        <extracomment>The button in a password box while it shows what was typed.</extracomment>
+        <translation>Masquer le code</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>
