@@ -12,6 +12,7 @@
 #include "guitest.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -80,6 +81,8 @@ private Q_SLOTS:
     void windowInTheLanguage();
     void helpAndTooltipsInTheLanguage_data();
     void helpAndTooltipsInTheLanguage();
+    void helpOverEveryWindow_data();
+    void helpOverEveryWindow();
     void daysAndRosterAreTheSameInEveryLanguage_data();
     void daysAndRosterAreTheSameInEveryLanguage();
     void reasonsWordedInTheLanguage();
@@ -244,6 +247,40 @@ void TestLanguages::helpAndTooltipsInTheLanguage()
         }
     }
     QVERIFY2(untold.isEmpty(), qPrintable(untold.join(QLatin1Char(' '))));
+}
+
+void TestLanguages::helpOverEveryWindow_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<QByteArray>("window");
+    QTest::newRow("fluency report") << QByteArray("FluencyReport1") << QByteArray("FluencyReportfrm");
+    QTest::newRow("class overview") << QByteArray("ClassOverview1") << QByteArray("ClassOverviewfrm");
+    QTest::newRow("certificate") << QByteArray("Printcertificate1") << QByteArray("Certificatefrm");
+}
+
+// A window opened over the main window blocks the main window's F1: it has its own.
+void TestLanguages::helpOverEveryWindow()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(QByteArray, window);
+    QVERIFY(useLanguage(QStringLiteral("de")));
+    TestFolder folder;
+    auto main = startProgram();
+    bool shown = false;
+    QVERIFY(whileModal(
+        window.constData(), [&] { control<QAction>(main.get(), command.constData())->trigger(); },
+        [&](QWidget* modal) {
+            // As the window manager does once the window shows (the offscreen platform leaves the
+            // certificate's sheet, larger than its screen, inactive).
+            QApplication::setActiveWindow(modal);
+            QVERIFY(QTest::qWaitForWindowActive(modal));
+            QTest::keyClick(modal, Qt::Key_F1);
+            auto* help = modal->findChild<QDialog*>(QStringLiteral("Helpfrm"));
+            shown = help && help->isVisible() && help->windowTitle() == QStringLiteral("Quorvex-Hilfe");
+            if (help)
+                help->close();
+        }));
+    QVERIFY(shown);
 }
 
 void TestLanguages::daysAndRosterAreTheSameInEveryLanguage_data()

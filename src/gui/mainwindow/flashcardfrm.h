@@ -66,7 +66,6 @@ class QScrollBar;
 class QTabWidget;
 class QTimer;
 class TCertificatefrm;
-class THelpfrm;
 class TWhoami;
 class Taboutboxp;
 
@@ -419,7 +418,6 @@ private:
     TCertificatefrm* Certificatefrm = nullptr;
     TWhoami* Whoami = nullptr;
     Taboutboxp* aboutbox = nullptr;
-    THelpfrm* helpfrm = nullptr; // made when first asked for
 
     quorvex::DrillSession session;
     // A save the user stopped waiting for and that has not yet ended: no second save of the same

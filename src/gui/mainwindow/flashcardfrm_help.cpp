@@ -104,7 +104,5 @@ void Tflashcardfrm::showRangeTips()
 
 void Tflashcardfrm::QuorvexHelp1Click()
 {
-    if (!helpfrm)
-        helpfrm = new THelpfrm(this);
-    helpfrm->showManual();
+    showHelpOver(this);
 }

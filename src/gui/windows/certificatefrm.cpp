@@ -9,6 +9,7 @@
 #include "gui/platform/printsupport.h"
 #include "gui/platform/screenfit.h"
 #include "gui/platform/textcodec.h"
+#include "gui/windows/helpfrm.h"
 #include "gui/windows/userdialogs.h"
 #include "gui/windows/whoami.h"
 
@@ -141,6 +142,7 @@ TCertificatefrm::TCertificatefrm(QWidget* parent, quorvex::BytesView artwork)
     setWindowTitle(tr("Certificate"));
     setModal(true);
     setFont(pixelFont(arial, 27, true));
+    installHelpKey(this);
     buildControls();
     move(designPosition);
 

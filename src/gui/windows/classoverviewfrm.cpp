@@ -6,6 +6,7 @@
 #include "gui/platform/screenfit.h"
 #include "gui/platform/textcodec.h"
 #include "gui/windows/fluencypage.h"
+#include "gui/windows/helpfrm.h"
 #include "gui/windows/userdialogs.h"
 #include "gui/wording/faultwords.h"
 #include "gui/wording/phrases.h"
@@ -220,6 +221,7 @@ TClassOverviewfrm::TClassOverviewfrm(QWidget* parent)
     setObjectName(QStringLiteral("ClassOverviewfrm"));
     setWindowTitle(tr("Class Overview"));
     setModal(true);
+    installHelpKey(this);
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));

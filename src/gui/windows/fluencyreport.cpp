@@ -5,6 +5,7 @@
 #include "gui/platform/pdffile.h"
 #include "gui/platform/screenfit.h"
 #include "gui/platform/textcodec.h"
+#include "gui/windows/helpfrm.h"
 #include "gui/windows/userdialogs.h"
 #include "gui/wording/phrases.h"
 
@@ -93,6 +94,7 @@ TFluencyReportfrm::TFluencyReportfrm(QWidget* parent)
     setObjectName(QStringLiteral("FluencyReportfrm"));
     setWindowTitle(tr("Fluency Report"));
     setModal(true);
+    installHelpKey(this);
 
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));

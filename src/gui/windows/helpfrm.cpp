@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -62,4 +63,19 @@ void THelpfrm::showManual()
     raise();
     activateWindow();
     helptb->setFocus();
+}
+
+void showHelpOver(QWidget* window)
+{
+    auto* help = window->findChild<THelpfrm*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!help)
+        help = new THelpfrm(window);
+    help->showManual();
+}
+
+void installHelpKey(QWidget* window)
+{
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    key->setObjectName(QStringLiteral("helpKey"));
+    QObject::connect(key, &QShortcut::activated, window, [window] { showHelpOver(window); });
 }

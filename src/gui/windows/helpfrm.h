@@ -19,3 +19,10 @@ public:
 private:
     QTextBrowser* helptb = nullptr;
 };
+
+// The manual over the window: the one it has, else a new one of its own. A window opened modally
+// over the main window blocks the main window's, so each window that can be open then has its own.
+void showHelpOver(QWidget* window);
+
+// F1 in the window shows the manual over it.
+void installHelpKey(QWidget* window);
