@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleFactory>
@@ -59,6 +61,7 @@ private Q_SLOTS:
     void redoWrongAsksMissedThenSavedFacts();
     void choicesAreRememberedForTheNextStart_data();
     void choicesAreRememberedForTheNextStart();
+    void aWindowLeftPartlyOffTheScreenComesBackOnIt();
 };
 
 void TestMainWindow::firstStartInAnEmptyFolder()
@@ -707,4 +710,24 @@ void TestMainWindow::choicesAreRememberedForTheNextStart()
     // A fresh start leaves what was remembered for the next one.
     if (fresh)
         QCOMPARE(programSettings().value(QStringLiteral("choices/operation")).toInt(), 4);
+}
+
+void TestMainWindow::aWindowLeftPartlyOffTheScreenComesBackOnIt()
+{
+    TestFolder folder;
+    const RememberingChoices remembering;
+    QRect left;
+    QPoint inside; // from the frame's corner
+    {
+        auto window = startProgram();
+        left = window->frameGeometry();
+        inside = window->geometry().topLeft() - left.topLeft();
+    }
+    // Dragged a third off the right edge, a little lower.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect dragged = left.translated(area.right() - left.right() + left.width() / 3, 5);
+    programSettings().setValue(QStringLiteral("mainWindow/frame"), dragged);
+    programSettings().setValue(QStringLiteral("mainWindow/place"), dragged.topLeft() + inside);
+    auto again = startProgram();
+    QCOMPARE(again->frameGeometry().topLeft(), QPoint(area.right() + 1 - left.width(), dragged.top()));
 }

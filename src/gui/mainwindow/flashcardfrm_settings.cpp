@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace {
 
@@ -131,12 +132,16 @@ void Tflashcardfrm::placeAtStart()
     const QVariant inside = rememberingChoices() ? settings.value(placeKey) : QVariant();
     const QRect kept = settings.value(frameKey).toRect();
     if (inside.typeId() == QMetaType::QPoint && kept.isValid() && kept.contains(inside.toPoint())) {
+        // On the screen it was on, moved just enough to lie within it where it was left partly
+        // off it.
         const QRect wanted(kept.topLeft(), kept.size().expandedTo(frame.size()));
-        for (const QScreen* each : QGuiApplication::screens()) {
-            if (each->availableGeometry().contains(wanted)) {
-                setGeometry(QRect(inside.toPoint(), size()));
-                return;
-            }
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const auto on = std::find_if(screens.begin(), screens.end(),
+            [&](const QScreen* each) { return each->availableGeometry().contains(wanted.center()); });
+        if (on != screens.end()) {
+            const QPoint frameAt = topLeftWithin((*on)->availableGeometry(), wanted.size(), wanted.topLeft());
+            setGeometry(QRect(frameAt + (inside.toPoint() - kept.topLeft()), size()));
+            return;
         }
     }
     move(topLeftWithin(area, frame.size(), frame.topLeft()));
