@@ -6,6 +6,7 @@
 #include "core/classfolder/roster.h"
 #include "core/classfolder/studentnames.h"
 #include "gui/mainwindow/flashcardfrm.h"
+#include "gui/platform/settings.h"
 #include "gui/platform/textcodec.h"
 #include "gui/windows/folderwait.h"
 #include "gui/windows/userdialogs.h"
@@ -14,11 +15,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 
 namespace {
 
@@ -188,14 +191,38 @@ void Tflashcardfrm::refuseName(const QString& why)
 void Tflashcardfrm::reportSharedDayFiles(const std::vector<quorvex::Bytes>& roster)
 {
     // Rosters written by earlier versions were never checked: they still load, and the
-    // teacher hears once why such pupils' histories look mixed.
+    // teacher hears once why such pupils' histories look mixed: once on each computer for each
+    // class folder, and again only when the pairs change.
     QStringList overlaps;
-    for (const quorvex::DayFileOverlap& overlap : quorvex::rosterDayFileOverlaps(roster))
+    QStringList pairs; // in any order and capitals: the list rewritten by an Add is the same news
+    const auto pair = [&pairs](const quorvex::Bytes& one, const quorvex::Bytes& other) {
+        QStringList names { toQt(one).toLower(), toQt(other).toLower() };
+        names.sort();
+        pairs << names.join(QLatin1Char('/'));
+    };
+    for (const quorvex::DayFileOverlap& overlap : quorvex::rosterDayFileOverlaps(roster)) {
         overlaps << dayFileOverlapText(overlap);
-    for (const auto& [first, second] : quorvex::rosterNamesDifferingInCase(roster))
+        pair(overlap.student, overlap.other);
+    }
+    for (const auto& [first, second] : quorvex::rosterNamesDifferingInCase(roster)) {
         overlaps << rosterTwinsText(first, second);
+        pair(first, second);
+    }
+    pairs.sort();
+    QSettings settings = programSettings();
+    const QString key = QStringLiteral("classFolder/overlapsTold");
+    QVariantMap told = settings.value(key).toMap();
+    const QString folder = QDir::currentPath();
+    const QString heard = pairs.join(QLatin1Char(' '));
+    if (told.value(folder).toString() == heard)
+        return;
     if (!overlaps.isEmpty())
         userDialogs().reportError(this, overlaps.join(QLatin1Char('\n')));
+    if (pairs.isEmpty())
+        told.remove(folder);
+    else
+        told.insert(folder, heard);
+    settings.setValue(key, told);
 }
 
 bool Tflashcardfrm::writeRosterAsAdded(std::vector<quorvex::Bytes> added)
