@@ -79,8 +79,11 @@ void expectSameReport(const FluencyReport& actual, const FluencyReport& expected
     EXPECT_EQ(actual.skippedLines(), expected.skippedLines());
     for (const Operation op : allOperations)
         for (int32_t a = 0; a <= largestBase; ++a)
-            for (int32_t b = smallestSecond; b <= largestSecond; ++b)
+            for (int32_t b = smallestSecond; b <= largestSecond; ++b) {
                 ASSERT_EQ(actual.state(op, a, b), expected.state(op, a, b)) << code(op) << " " << a << " " << b;
+                ASSERT_EQ(actual.review({ op, a, b }), expected.review({ op, a, b }))
+                    << code(op) << " " << a << " " << b;
+            }
 }
 
 FluencyReport summarisedRead(const Bytes& student)

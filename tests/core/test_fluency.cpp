@@ -151,6 +151,73 @@ INSTANTIATE_TEST_SUITE_P(AnswersTo3x4, LatestState,
         StateCase { "NegativeTimeIsNoTime", times(true, "3 x 4 = 12", -4), FactState::Right }),
     [](const testing::TestParamInfo<StateCase>& info) { return std::string(info.param.name); });
 
+// Reviews spaced over the pupil's days, for 3 x 4: each day a letter, "F" right in 2.0 s, "S" right
+// in 4.5 s, "W" wrong, "R" right and "X" wrong in a speed round, "." a day without it.
+struct ReviewCase {
+    const char* name;
+    const char* days;
+    Review review;
+    bool dueNextDay;
+};
+
+class SpacedReviews : public testing::TestWithParam<ReviewCase> { };
+
+TEST_P(SpacedReviews, FollowTheAnswersDayByDay)
+{
+    ScratchFolder folder;
+    int32_t day = 0;
+    for (const char* answers = GetParam().days; *answers; ++answers) {
+        Bytes contents;
+        for (; *answers && *answers != ' '; ++answers) {
+            const char a = *answers;
+            if (a != '.')
+                contents += times(a != 'W' && a != 'X', "3 x 4 = 12",
+                    a == 'F'       ? 20
+                        : a == 'S' ? 45
+                        : a == 'W' ? 50
+                                   : 0);
+        }
+        writeDay("Ann", ++day, contents);
+        if (!*answers)
+            break;
+    }
+    const FluencyReport report = readBack("Ann");
+    EXPECT_EQ(report.today(), day + 1);
+    const Review review = report.review({ Operation::Multiplication, 3, 4 });
+    EXPECT_EQ(review.step, GetParam().review.step);
+    EXPECT_EQ(review.due, GetParam().review.due);
+    EXPECT_EQ(report.due({ Operation::Multiplication, 3, 4 }), GetParam().dueNextDay);
+    EXPECT_EQ(report.dueCount(Operation::Multiplication), GetParam().dueNextDay ? 1 : 0);
+    EXPECT_EQ(report.dueCount(Operation::Addition), 0);
+}
+
+// Days as space-separated words: "F . F" is day 1 fluent, day 2 without 3 x 4, day 3 fluent.
+std::string ladder()
+{
+    // Fluent on each day it is due: 1, 2, 5, 12, 26 and 56; and day 57 without it.
+    std::string days;
+    for (int32_t day = 1; day <= 57; ++day)
+        days += std::string(day == 1 || day == 2 || day == 5 || day == 12 || day == 26 || day == 56 ? "F" : ".") + " ";
+    days.pop_back();
+    return days;
+}
+
+const std::string ladderDays = ladder();
+
+INSTANTIATE_TEST_SUITE_P(AnswersTo3x4, SpacedReviews,
+    testing::Values(ReviewCase { "NewIsNotDue", ".", { 0, 0 }, false },
+        ReviewCase { "FirstFluentIsDueTheNextDay", "F", { 1, 2 }, true },
+        ReviewCase { "SecondOnTimeWaitsThreeDays", "F F", { 2, 5 }, false },
+        ReviewCase { "ThenSevenFourteenAndThirty", ladderDays.c_str(), { 5, 86 }, false },
+        ReviewCase { "ThirtyDaysOnOnceDue", "F F . . F", { 3, 12 }, false },
+        ReviewCase { "EarlyFluentMovesOutWithoutAStep", "F F F", { 2, 6 }, false },
+        ReviewCase { "WrongStartsAgain", "F F W", { 0, 3 }, true },
+        ReviewCase { "SlowStartsAgain", "F S", { 0, 2 }, true },
+        ReviewCase { "FluentAfterWrongTheSameDay", "WF", { 1, 2 }, true },
+        ReviewCase { "SpeedRoundRightChangesNothing", "F F R", { 2, 5 }, false },
+        ReviewCase { "SpeedRoundWrongStartsAgain", "F X", { 0, 2 }, true }),
+    [](const testing::TestParamInfo<ReviewCase>& info) { return std::string(info.param.name); });
+
 TEST(FluencyReport, LaterDaysOverrideEarlierOnes)
 {
     ScratchFolder folder;

@@ -53,7 +53,7 @@ Question answer(DrillSession& session, bool right, int32_t tenths = 0)
 
 } // namespace
 
-TEST(ReaskPool, WrongBeforeSlowBeforeSavedDaysEachLeavingWhenFluent)
+TEST(ReaskPool, DueBeforeWrongBeforeSlowBeforeSavedDaysEachLeavingWhenFluent)
 {
     ReaskPool pool;
     pool.startPupil(savedDays());
@@ -63,6 +63,14 @@ TEST(ReaskPool, WrongBeforeSlowBeforeSavedDaysEachLeavingWhenFluent)
     pool.answered(times(5, 5), true, 30, true); // fluent: never in the pool
     RandomEngine rng(1);
     const DrillSettings settings = tablesOf(12);
+
+    // First what the saved days make due today, the wrong 3 x 4 before the fluent 2 x 2 (due the
+    // day after), each until this sitting asks it.
+    EXPECT_EQ(pool.reask(settings, 0, rng), times(3, 4));
+    EXPECT_EQ(pool.reask(settings, 3, rng), times(2, 2));
+    pool.answered(times(2, 2), true, 14, true);
+    EXPECT_EQ(pool.reask(settings, 0, rng), times(3, 4));
+    pool.answered(times(3, 4), true, 0, false); // a speed round's right answer: asked, not learnt
 
     EXPECT_EQ(pool.reask(settings, 0, rng), times(6, 9));
     // No base number twice in a row: the next one in order comes instead.

@@ -12,7 +12,8 @@ namespace quorvex {
 namespace {
 
 // The first line; a summary of another form is read as none and written anew.
-constexpr BytesView heading = "Quorvex summary of saved days 1";
+// Version 2 added the reviews; a summary of another version is read as none, and the days again.
+constexpr BytesView heading = "Quorvex summary of saved days 2";
 
 // Far beyond a summary of ten years of days, and short of anything that takes long to read.
 constexpr size_t maxSummarySize = size_t { 4 } << 20;
@@ -100,8 +101,8 @@ Bytes daySummaryName(const Bytes& student)
 }
 
 // day <size> <modified> <answered> <right> <twice the median tenths, or -> per day; the facts'
-// states as one digit each, operation by operation; the lines skipped; "end" last, so a text
-// cut short is no summary.
+// states as one digit each, operation by operation; their reviews as "<step> <due day>" in the
+// same order; the lines skipped; "end" last, so a text cut short is no summary.
 Bytes DaySummary::text() const
 {
     Bytes out = Bytes(heading) + "\n";
@@ -115,6 +116,10 @@ Bytes DaySummary::text() const
     for (const auto& states : report.m_states)
         for (const FactState state : states)
             out += static_cast<char>('0' + static_cast<int>(state));
+    out += "\nreviews";
+    for (const auto& reviews : report.m_reviews)
+        for (const Review& review : reviews)
+            out += " " + decimal(review.step) + " " + decimal(review.due);
     out += "\nskipped " + decimal(report.m_skippedLines) + "\nend\n";
     return out;
 }
@@ -148,7 +153,8 @@ std::optional<DaySummary> DaySummary::parse(BytesView text)
             day.medianTenths = static_cast<double>(*median) / 2;
         report.m_days.push_back(day);
     }
-    if (lines.size() != at + 3 || !lines[at].starts_with("facts ") || !lines[at + 1].starts_with("skipped "))
+    if (lines.size() != at + 4 || !lines[at].starts_with("facts ") || !lines[at + 1].starts_with("reviews ")
+        || !lines[at + 2].starts_with("skipped "))
         return std::nullopt;
     const BytesView states = BytesView(lines[at]).substr(6);
     size_t cell = 0;
@@ -158,8 +164,27 @@ std::optional<DaySummary> DaySummary::parse(BytesView text)
                 return std::nullopt;
             state = static_cast<FactState>(states[cell++] - '0');
         }
-    const auto skipped = number(BytesView(lines[at + 1]).substr(8));
-    if (cell != states.size() || !skipped || *skipped > INT32_MAX)
+    if (cell != states.size())
+        return std::nullopt;
+    // A review's due day lies after the day of the answer that set it, at most the longest
+    // interval after the last day covered.
+    const std::vector<BytesView> reviews = fieldsOf(BytesView(lines[at + 1]).substr(8));
+    const long long lastDue = static_cast<long long>(summary.stamps.size()) + reviewIntervals.back();
+    size_t field = 0;
+    for (auto& operation : report.m_reviews)
+        for (Review& review : operation) {
+            if (field + 1 >= reviews.size())
+                return std::nullopt;
+            const auto step = number(reviews[field]);
+            const auto due = number(reviews[field + 1]);
+            field += 2;
+            if (!step || !due || *step > static_cast<long long>(reviewIntervals.size()) || *due > lastDue
+                || (*step > 0 && *due == 0))
+                return std::nullopt;
+            review = { static_cast<int32_t>(*step), static_cast<int32_t>(*due) };
+        }
+    const auto skipped = number(BytesView(lines[at + 2]).substr(8));
+    if (field != reviews.size() || !skipped || *skipped > INT32_MAX)
         return std::nullopt;
     report.m_skippedLines = static_cast<int32_t>(*skipped);
     return summary;

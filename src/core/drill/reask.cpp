@@ -43,6 +43,7 @@ void ReaskPool::startPupil(const FluencyReport& saved)
             for (int32_t b = smallestSecond; b <= largestSecond; ++b) {
                 const Fact fact { op, a, b };
                 m_states[index(fact)] = saved.state(fact);
+                m_due[index(fact)] = saved.due(fact);
             }
         }
     }
@@ -60,6 +61,7 @@ void ReaskPool::answered(const Fact& fact, bool right, int32_t ticks, bool timed
     // answer is timed even at 0 tenths, which a day file cannot tell from a speed round's.
     FactState& state = m_states[index(fact)];
     state = nextState(state, right, timed ? std::max(ticks, 1) : 0);
+    m_due[index(fact)] = false;
     const auto found = std::find_if(m_run.begin(), m_run.end(), [&](const Missed& m) { return m.fact == fact; });
     // A right answer without a time settles a wrong one but shows no speed.
     if (right && !timed) {
@@ -102,6 +104,16 @@ static std::optional<Fact> anyOf(const std::vector<Fact>& facts, RandomEngine& r
 
 std::optional<Fact> ReaskPool::reask(const DrillSettings& settings, int32_t lastFirstNum, RandomEngine& rng) const
 {
+    for (const bool wrong : { true, false }) {
+        const std::optional<Fact> due
+            = anyOf(askable(settings, lastFirstNum,
+                        [this, wrong](const Fact& fact) {
+                            return m_due[index(fact)] && (m_states[index(fact)] == FactState::Wrong) == wrong;
+                        }),
+                rng);
+        if (due)
+            return due;
+    }
     for (const bool wrong : { true, false }) {
         for (const Missed& missed : m_run) {
             if (missed.wrong == wrong && canAsk(settings, missed.fact, lastFirstNum))

@@ -1,10 +1,11 @@
 #pragma once
 
 // "Redo Wrong after": what a pupil has still to learn comes back. After every N questions of a
-// run the next question is a re-ask, taken from the pool in this order: facts answered wrong in
-// this run and not answered right since; facts answered right but slowly in this run; facts
-// whose latest state, in the pupil's saved days and this sitting, is wrong or right but not
-// fluent. Between re-asks a fact the run has seen answered right within 3.0 s is not drawn again
+// run the next question is a re-ask, taken from the pool in this order: facts the saved days make
+// due for review today (fluency.h), those last answered wrong first, until the run has asked
+// them; facts answered wrong in this run and not answered right since; facts answered right but
+// slowly in this run; facts whose latest state, in the pupil's saved days and this sitting, is
+// wrong or right but not fluent. Between re-asks a fact the run has seen answered right within 3.0 s is not drawn again
 // while the settings allow one it has not. A fact answered right within 3.0 s leaves the pool.
 
 #include "core/drill/questiondraw.h"
@@ -60,6 +61,8 @@ private:
     std::vector<Missed> m_run; // oldest first
     std::vector<FactState> m_states = std::vector<FactState>(4 * cellsPerOperation, FactState::NotAsked);
     std::vector<bool> m_fluentInRun = std::vector<bool>(4 * cellsPerOperation, false);
+    // Due for review today by the saved days, and not yet asked in this sitting.
+    std::vector<bool> m_due = std::vector<bool>(4 * cellsPerOperation, false);
 };
 
 } // namespace quorvex

@@ -203,6 +203,8 @@ bool FluencyReport::addLine(BytesView line, DayPoint& point, std::vector<int32_t
     const size_t op = static_cast<size_t>(code(fact->op) - 1);
     FactState& cell = m_states[op][cellIndex(fact->a, fact->b)];
     cell = nextState(cell, right, *ticks);
+    Review& review = m_reviews[op][cellIndex(fact->a, fact->b)];
+    review = nextReview(review, point.day, right, *ticks);
     m_unsaved[op][cellIndex(fact->a, fact->b)] = point.unsaved;
     ++point.answered;
     if (right) {
@@ -265,6 +267,50 @@ FactState FluencyReport::state(const Fact& fact) const
 bool FluencyReport::fromUnsaved(const Fact& fact) const
 {
     return inDrillRange(fact.a, fact.b) && m_unsaved[static_cast<size_t>(code(fact.op) - 1)][cellIndex(fact.a, fact.b)];
+}
+
+Review nextReview(Review current, int32_t day, bool correct, int32_t ticks)
+{
+    if (correct && !isTimed(ticks))
+        return current;
+    if (!correct || ticks > fluentTenths)
+        return { 0, day };
+    const bool onTime = current.step == 0 || day >= current.due;
+    const int32_t step
+        = onTime ? std::min(current.step + 1, static_cast<int32_t>(reviewIntervals.size())) : current.step;
+    return { step, day + reviewIntervals[static_cast<size_t>(step - 1)] };
+}
+
+Review FluencyReport::review(const Fact& fact) const
+{
+    if (!inDrillRange(fact.a, fact.b))
+        return {};
+    return m_reviews[static_cast<size_t>(code(fact.op) - 1)][cellIndex(fact.a, fact.b)];
+}
+
+bool FluencyReport::due(const Fact& fact) const
+{
+    const Review r = review(fact);
+    return r.due != 0 && r.due <= today();
+}
+
+int32_t FluencyReport::dueCount(Operation op) const
+{
+    int32_t count = 0;
+    for (const Review& r : m_reviews[static_cast<size_t>(code(op) - 1)])
+        count += r.due != 0 && r.due <= today() ? 1 : 0;
+    return count;
+}
+
+int32_t FluencyReport::fluentNotDue(Operation op) const
+{
+    const size_t o = static_cast<size_t>(code(op) - 1);
+    int32_t count = 0;
+    for (size_t k = 0; k < m_states[o].size(); ++k)
+        count += m_states[o][k] == FactState::Fluent && !(m_reviews[o][k].due != 0 && m_reviews[o][k].due <= today())
+            ? 1
+            : 0;
+    return count;
 }
 
 std::array<int32_t, 4> FluencyReport::stateCounts(Operation op) const

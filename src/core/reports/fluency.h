@@ -63,6 +63,23 @@ constexpr bool isTimed(int32_t ticks)
 // show fluency nor take it away.
 FactState nextState(FactState current, bool correct, int32_t ticks);
 
+// Reviews spaced over days, counted in the pupil's saved days (one per sitting). A fact answered
+// right within 3.0 s is due again 1, 3, 7, 14 and then every 30 days after its first, second, ...
+// such answer given on or after the day it was due; one given before moves the due day out
+// without a step. A wrong answer, or a right one slower than 3.0 s, makes the fact due at once and
+// starts the intervals again. A right answer without a time (a speed round's) changes nothing.
+inline constexpr std::array<int32_t, 5> reviewIntervals { 1, 3, 7, 14, 30 };
+
+struct Review {
+    int32_t step = 0; // fluent answers in a row on or after their due day; 0 before one or after a miss
+    int32_t due = 0; // the day from which the fact is due; 0 while it is new (never answered but right)
+
+    friend bool operator==(const Review&, const Review&) = default;
+};
+
+// The review after one more answer on the day.
+Review nextReview(Review current, int32_t day, bool correct, int32_t ticks);
+
 // One point of the chart: how a day went.
 struct DayPoint {
     int32_t day = 0;
@@ -104,6 +121,15 @@ public:
     // Counts of cells in each state for one operation, indexed by FactState.
     std::array<int32_t, 4> stateCounts(Operation op) const;
 
+    Review review(const Fact& fact) const;
+    // The day the next answers belong to: the lesson in progress, else the next to be saved.
+    int32_t today() const { return static_cast<int32_t>(m_days.size()) + (hasUnsavedDay() ? 0 : 1); }
+    // Whether the fact is due for review today.
+    bool due(const Fact& fact) const;
+    // Facts of the operation due today, and fluent ones that are not.
+    int32_t dueCount(Operation op) const;
+    int32_t fluentNotDue(Operation op) const;
+
 private:
     friend struct DaySummary; // keeps a report in the class folder (daysummary.h)
 
@@ -116,6 +142,7 @@ private:
     static constexpr size_t columns = largestSecond - smallestSecond + 1;
     std::array<std::array<FactState, rows * columns>, 4> m_states {};
     std::array<std::array<bool, rows * columns>, 4> m_unsaved {};
+    std::array<std::array<Review, rows * columns>, 4> m_reviews {};
     std::vector<DayPoint> m_days;
     int32_t m_skippedLines = 0;
 };
