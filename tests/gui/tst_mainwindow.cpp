@@ -602,7 +602,6 @@ void TestMainWindow::redoWrongAsksMissedThenSavedFacts()
     QVERIFY(log.records()[10].correct);
 }
 
-
 namespace {
 
 // Every choice a start may take up from the last close, as "name=value".
