@@ -79,7 +79,7 @@ void Tflashcardfrm::restoreChoices()
     QRadioButton* const operations[] = { ui.addrb, ui.subrb, ui.Multirb, ui.divrb };
     const auto op = numberIn(settings, operationKey, 1, 4);
     if (op) {
-        // Checked without asking a question, as a click would not.
+        // Checked without the question a click asks.
         const QSignalBlocker quiet(operations[*op - 1]);
         operations[*op - 1]->setChecked(true);
     }
@@ -124,8 +124,8 @@ void Tflashcardfrm::placeAtStart()
     QRect frame = frameGeometry();
     QRect area = screen->availableGeometry();
     frame.moveCenter(area.center());
-    // Where the window was, if a screen still has room for it there, frame and title bar
-    // included: not a screen unplugged since, nor one grown smaller. The inside is placed, as the
+    // Where the window was, on the screen it was on if that is still there, frame and title bar
+    // within the screen's available area. The inside is placed, as the
     // window system has not told the frame yet (a frame's corner given now would be taken for
     // the inside's, and the window would creep up by its title bar at every start).
     const QSettings settings = programSettings();
