@@ -27,6 +27,7 @@
 #include "core/drill/answers.h"
 #include "core/drill/drillsession.h"
 #include "core/reports/fluency.h"
+#include "spread.h"
 
 #include <algorithm>
 #include <cmath>
@@ -119,17 +120,6 @@ Kept simulate(int32_t redoWrongAfter, unsigned seed)
     return kept;
 }
 
-struct Spread {
-    double median, low, high; // median, 10th and 90th percentile
-};
-
-Spread spread(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return { (values[(n - 1) / 2] + values[n / 2]) / 2, values[n / 10], values[n * 9 / 10] };
-}
-
 } // namespace
 
 int main()
@@ -147,8 +137,8 @@ int main()
             nextMorning.push_back(100 * kept.nextMorning);
             later.push_back(100 * kept.monthLater);
         }
-        const Spread n = spread(nextMorning);
-        const Spread l = spread(later);
+        const auto n = spread(nextMorning);
+        const auto l = spread(later);
         std::printf("%-14s %17.1f %% (%4.1f-%4.1f) %17.1f %% (%4.1f-%4.1f)\n", choice.name, n.median, n.low, n.high,
             l.median, l.low, l.high);
     }

@@ -10,6 +10,7 @@
 
 #include "core/drill/answers.h"
 #include "core/drill/drillsession.h"
+#include "spread.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -79,17 +80,6 @@ Needed simulate(int32_t redoWrongAfter, unsigned seed)
     return needed;
 }
 
-struct Spread {
-    int32_t median, low, high; // median, 10th and 90th percentile
-};
-
-Spread spread(std::vector<int32_t> values)
-{
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return { (values[(n - 1) / 2] + values[n / 2]) / 2, values[n / 10], values[n * 9 / 10] };
-}
-
 } // namespace
 
 int main()
@@ -108,8 +98,8 @@ int main()
             known.push_back(needed.known);
             shown.push_back(needed.shown);
         }
-        const Spread k = spread(known);
-        const Spread s = spread(shown);
+        const auto k = spread(known);
+        const auto s = spread(shown);
         std::printf(
             "%-14s %16d (%4d-%4d) %16d (%4d-%4d)\n", choice.name, k.median, k.low, k.high, s.median, s.low, s.high);
     }
