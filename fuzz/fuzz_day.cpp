@@ -115,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Result<std::vector<Treslts>> loaded = loadDay(student, 1);
     if (badTime) {
         FUZZ_CHECK(!loaded.ok());
-        FUZZ_CHECK(loaded.error() == (FileError { dayFileName(student, 1), invalidIntegerMessage(*badTime) }));
+        FUZZ_CHECK(loaded.error()
+            == (FileError { .file = dayFileName(student, 1), .why = Failure::InvalidInteger, .text = *badTime }));
     } else {
         FUZZ_CHECK(loaded.ok());
         FUZZ_CHECK(*loaded == expected);
