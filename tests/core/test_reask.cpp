@@ -225,3 +225,131 @@ TEST(Reask, FluentFactsWaitForTheRest)
             EXPECT_EQ(std::count(asked.begin(), asked.end(), fact), 1) << "seed " << seed;
     }
 }
+
+namespace {
+
+// Saved days in which the pupil answered the facts with an even a + b right within 3.0 s on
+// days 1 and 2, so that today (day 3) they are known and not due, and the others wrong on day 2.
+FluencyReport halfKnown(const DrillSettings& settings)
+{
+    Bytes known;
+    Bytes missed;
+    for (const Operation op : allOperations) {
+        for (int32_t a = 0; a <= largestBase; ++a) {
+            for (int32_t b = smallestSecond; b <= largestSecond; ++b) {
+                if (!canAsk(settings, { op, a, b }, -1))
+                    continue;
+                Treslts record;
+                record.operation = operationName(op);
+                record.question = completedFact(formQuestion(op, a, b));
+                record.answer = "0";
+                record.correct = (a + b) % 2 == 0;
+                record.ticks = 20;
+                (record.correct ? known : missed) += dayLine(record) + "\r\n";
+            }
+        }
+    }
+    FluencyReport report;
+    report.addDayFile(known);
+    report.addDayFile(known + missed);
+    return report;
+}
+
+} // namespace
+
+struct MixRow {
+    const char* name;
+    DrillSettings settings;
+    bool savedDays;
+    double wrongChance; // for each fact not yet known
+
+    friend void PrintTo(const MixRow& row, std::ostream* out) { *out << row.name; }
+};
+
+class NewFactsMixed : public testing::TestWithParam<MixRow> { };
+
+// Over seeded runs of a pupil who answers known facts right within 3.0 s and misses the others
+// by chance: never more than four facts not yet known are in play, and two questions in a
+// row ask such facts only when the second is a re-ask or no known fact the run has not asked
+// could come instead.
+TEST_P(NewFactsMixed, AFewAtATimeAmongKnownOnes)
+{
+    const MixRow row = GetParam();
+    const FluencyReport saved = row.savedDays ? halfKnown(row.settings) : FluencyReport();
+    size_t mostInPlay = 0;
+    int32_t unknownAsked = 0;
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        DrillSession session;
+        session.random().seed(seed);
+        session.setRedoWrongAfter(seed % 2 ? 10 : 5);
+        session.setSavedDays(saved);
+        const ReaskPool& pool = session.reaskPool();
+        RandomEngine pupil(seed);
+        bool lastUnknown = false;
+        int32_t lastBase = 0;
+        for (int32_t n = 1; n <= 80; ++n) {
+            bool knownToAsk = false;
+            for (const Operation op : allOperations)
+                for (int32_t a = 0; a <= largestBase; ++a)
+                    for (int32_t b = smallestSecond; b <= largestSecond; ++b)
+                        knownToAsk = knownToAsk
+                            || (canAsk(row.settings, { op, a, b }, lastBase) && pool.known({ op, a, b })
+                                && !pool.fluentInRun({ op, a, b }));
+            const DrillSession::Asked asked = session.nextQuestion(row.settings);
+            const Fact fact = factOf(asked.question);
+            lastBase = fact.a;
+            const bool unknown = !pool.known(fact);
+            ASSERT_LE(pool.inPlay().size(), 4u) << "seed " << seed << ", question " << n;
+            mostInPlay = std::max(mostInPlay, pool.inPlay().size());
+            ASSERT_FALSE(unknown && lastUnknown && !asked.reask && knownToAsk) << "seed " << seed << ", question " << n;
+            unknownAsked += unknown ? 1 : 0;
+            lastUnknown = unknown;
+            const bool wrong = unknown && std::bernoulli_distribution(row.wrongChance)(pupil);
+            answer(session, !wrong, wrong ? 50 : 20);
+        }
+    }
+    EXPECT_EQ(mostInPlay, 4u);
+    EXPECT_GT(unknownAsked, 40 * 80 / 4);
+}
+
+static DrillSettings allFour(int32_t table, bool zero)
+{
+    DrillSettings settings = tablesOf(table);
+    settings.allowed = { true, true, true, true };
+    settings.includeZero = zero;
+    return settings;
+}
+
+static DrillSettings upTo(int32_t bound, int32_t second)
+{
+    DrillSettings settings = tablesOf(second, Operation::Addition);
+    settings.tablesOf = false;
+    settings.practiceBound = bound;
+    settings.includeZero = true;
+    return settings;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NewFactsMixed,
+    testing::Values(MixRow { "twelves_new_pupil", tablesOf(12), false, 0.6 },
+        MixRow { "twelves_half_known", tablesOf(12), true, 0.6 },
+        MixRow { "all_four_sixes_with_zero", allFour(6, true), true, 0.3 },
+        MixRow { "up_to_twelve_plus_seven", upTo(12, 7), true, 0.9 }),
+    [](const testing::TestParamInfo<MixRow>& info) { return std::string(info.param.name); });
+
+// A new pupil who misses every answer works on four facts and no others.
+TEST(NewFactsMixed, APupilMissingEverythingKeepsToTheFactsInPlay)
+{
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        DrillSession session;
+        session.random().seed(seed);
+        session.setRedoWrongAfter(10);
+        std::vector<Fact> asked;
+        for (int32_t n = 0; n < 40; ++n) {
+            session.nextQuestion(tablesOf(12));
+            const Fact fact = factOf(answer(session, false, 50));
+            if (std::find(asked.begin(), asked.end(), fact) == asked.end())
+                asked.push_back(fact);
+        }
+        EXPECT_EQ(asked.size(), 4u) << "seed " << seed;
+    }
+}

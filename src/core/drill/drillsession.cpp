@@ -39,21 +39,21 @@ DrillSession::Asked DrillSession::nextQuestion(const DrillSettings& settings)
         m_questionStartTenths = m_elapsedTenths;
     (m_type == QuestionType::Practice ? m_clocks.question : m_clocks.round) = true;
     // The draw always runs, so that "Always Random" asks what it always asked for a seed; with a
-    // number chosen its question may give way to a re-ask or to a fact the run has not had
-    // answered within 3.0 s.
+    // number chosen its question may give way to a re-ask or to a fact that suits the pupil
+    // better (reask.h).
     const int32_t lastFirstNum = m_lastFirstNum;
     m_question = drawOperands(m_random, settings, op, m_lastFirstNum);
     std::optional<Fact> reask;
-    std::optional<Fact> unlearned;
     if (m_redoWrongAfter != alwaysRandom) {
         if (m_markedInRun > 0 && m_markedInRun % m_redoWrongAfter == 0)
             reask = m_pool.reask(settings, lastFirstNum, m_random);
-        if (!reask && m_pool.fluentInRun(factOf(m_question)))
-            unlearned = m_pool.unlearned(settings, lastFirstNum, m_random);
-    }
-    if (const std::optional<Fact> fact = reask ? reask : unlearned) {
-        m_question = formQuestion(fact->op, fact->a, fact->b);
-        m_lastFirstNum = fact->a;
+        const std::optional<Fact> fact
+            = reask ? reask : m_pool.instead(settings, lastFirstNum, factOf(m_question), m_random);
+        if (fact) {
+            m_question = formQuestion(fact->op, fact->a, fact->b);
+            m_lastFirstNum = fact->a;
+        }
+        m_pool.asked(factOf(m_question));
     }
     m_state = StripState::Asking;
     return { m_question, runBegan, reask.has_value() };

@@ -67,6 +67,7 @@ public:
     // The saved days of the pupil whose answers these are, for the facts to ask again.
     void setSavedDays(const FluencyReport& saved) { m_pool.startPupil(saved); }
     const ReaskPool& reaskPool() const { return m_pool; }
+    void setSpacedReviews(bool on) { m_pool.setSpacedReviews(on); }
 
     // Start / Next Question: begins a run when none is running, draws the next question from
     // what the settings allow (or from the pool of re-asks), and starts the clock of the question type. The answers are

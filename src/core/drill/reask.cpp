@@ -1,6 +1,7 @@
 #include "core/drill/reask.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace quorvex {
 
@@ -43,7 +44,7 @@ void ReaskPool::startPupil(const FluencyReport& saved)
             for (int32_t b = smallestSecond; b <= largestSecond; ++b) {
                 const Fact fact { op, a, b };
                 m_states[index(fact)] = saved.state(fact);
-                m_due[index(fact)] = saved.due(fact);
+                m_due[index(fact)] = m_spaced && saved.due(fact);
             }
         }
     }
@@ -52,6 +53,8 @@ void ReaskPool::startPupil(const FluencyReport& saved)
 void ReaskPool::beginRun()
 {
     m_run.clear();
+    m_inPlay.clear();
+    m_lastAskedUnknown = false;
     std::fill(m_fluentInRun.begin(), m_fluentInRun.end(), false);
 }
 
@@ -62,6 +65,8 @@ void ReaskPool::answered(const Fact& fact, bool right, int32_t ticks, bool timed
     FactState& state = m_states[index(fact)];
     state = nextState(state, right, timed ? std::max(ticks, 1) : 0);
     m_due[index(fact)] = false;
+    if (right)
+        std::erase(m_inPlay, fact);
     const auto found = std::find_if(m_run.begin(), m_run.end(), [&](const Missed& m) { return m.fact == fact; });
     // A right answer without a time settles a wrong one but shows no speed.
     if (right && !timed) {
@@ -105,32 +110,61 @@ static std::optional<Fact> anyOf(const std::vector<Fact>& facts, RandomEngine& r
 std::optional<Fact> ReaskPool::reask(const DrillSettings& settings, int32_t lastFirstNum, RandomEngine& rng) const
 {
     for (const bool wrong : { true, false }) {
-        const std::optional<Fact> due
-            = anyOf(askable(settings, lastFirstNum,
-                        [this, wrong](const Fact& fact) {
-                            return m_due[index(fact)] && (m_states[index(fact)] == FactState::Wrong) == wrong;
-                        }),
-                rng);
+        const std::optional<Fact> due = anyOf(
+            askable(settings, lastFirstNum,
+                [this, wrong](const Fact& fact) {
+                    return m_due[index(fact)] && (m_states[index(fact)] == FactState::Wrong) == wrong && admitted(fact);
+                }),
+            rng);
         if (due)
             return due;
     }
     for (const bool wrong : { true, false }) {
         for (const Missed& missed : m_run) {
-            if (missed.wrong == wrong && canAsk(settings, missed.fact, lastFirstNum))
+            if (missed.wrong == wrong && canAsk(settings, missed.fact, lastFirstNum) && admitted(missed.fact))
                 return missed.fact;
         }
     }
     return anyOf(askable(settings, lastFirstNum,
                      [this](const Fact& fact) {
                          const FactState state = m_states[index(fact)];
-                         return state == FactState::Wrong || state == FactState::Right;
+                         return (state == FactState::Wrong || state == FactState::Right) && admitted(fact);
                      }),
         rng);
 }
 
-std::optional<Fact> ReaskPool::unlearned(const DrillSettings& settings, int32_t lastFirstNum, RandomEngine& rng) const
+bool ReaskPool::admitted(const Fact& fact) const
 {
-    return anyOf(askable(settings, lastFirstNum, [this](const Fact& fact) { return !fluentInRun(fact); }), rng);
+    return !m_spaced || known(fact) || m_inPlay.size() < factsInPlay
+        || std::find(m_inPlay.begin(), m_inPlay.end(), fact) != m_inPlay.end();
+}
+
+std::optional<Fact> ReaskPool::instead(
+    const DrillSettings& settings, int32_t lastFirstNum, const Fact& drawn, RandomEngine& rng) const
+{
+    const auto unasked = [this](const Fact& fact) { return known(fact) && !fluentInRun(fact); };
+    const bool knownNext = m_spaced && m_lastAskedUnknown && !askable(settings, lastFirstNum, unasked).empty();
+    const auto dueOrNew = [&](const Fact& fact) {
+        if (fluentInRun(fact))
+            return false;
+        return known(fact) && m_spaced ? bool(m_due[index(fact)]) : !knownNext && admitted(fact);
+    };
+    const auto anyAdmitted = [this](const Fact& fact) { return admitted(fact); };
+    const std::function<bool(const Fact&)> tiers[] = { dueOrNew, unasked, anyAdmitted };
+    for (const auto& suits : tiers) {
+        if (suits(drawn))
+            return std::nullopt;
+        if (const std::optional<Fact> fact = anyOf(askable(settings, lastFirstNum, suits), rng))
+            return fact;
+    }
+    return std::nullopt;
+}
+
+void ReaskPool::asked(const Fact& fact)
+{
+    m_lastAskedUnknown = !known(fact);
+    if (m_lastAskedUnknown && std::find(m_inPlay.begin(), m_inPlay.end(), fact) == m_inPlay.end())
+        m_inPlay.push_back(fact);
 }
 
 } // namespace quorvex

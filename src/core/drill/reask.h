@@ -5,8 +5,17 @@
 // due for review today (fluency.h), those last answered wrong first, until the run has asked
 // them; facts answered wrong in this run and not answered right since; facts answered right but
 // slowly in this run; facts whose latest state, in the pupil's saved days and this sitting, is
-// wrong or right but not fluent. Between re-asks a fact the run has seen answered right within 3.0 s is not drawn again
-// while the settings allow one it has not. A fact answered right within 3.0 s leaves the pool.
+// wrong or right but not fluent. A fact answered right within 3.0 s leaves the pool.
+//
+// Between re-asks the drawn question stands when it suits, else one that suits is chosen at
+// random, in this order: facts due today and facts not yet known (latest state not fluent), then
+// known facts the run has not asked, then the drawn one. A fact the run has had answered right
+// within 3.0 s is not asked again while the settings allow one it has not.
+//
+// Facts not yet known come a few at a time, mixed among known ones: at most factsInPlay of them
+// are in play (asked in the run and not answered right since), and, while the settings allow a
+// known fact the run has not asked, no two questions in a row ask facts not yet known unless the
+// second is a re-ask. Re-asks keep the bound on the facts in play too.
 
 #include "core/drill/questiondraw.h"
 #include "core/reports/fluency.h"
@@ -15,6 +24,9 @@
 #include <vector>
 
 namespace quorvex {
+
+// The facts not yet known that a run works on at once.
+inline constexpr size_t factsInPlay = 4;
 
 // The tag of "Always &Random": every question is drawn, none is a re-ask.
 inline constexpr int32_t alwaysRandom = 99999;
@@ -31,6 +43,10 @@ public:
     // Another pupil: the pool holds what the saved days say, nothing of a run.
     void startPupil(const FluencyReport& saved);
     void beginRun();
+    // Off, the pool keeps the rule it had before reviews were spaced over days: no facts due, no
+    // bound on the facts in play, and between re-asks any fact the run has not had answered
+    // right within 3.0 s. Kept to compare the two.
+    void setSpacedReviews(bool on) { m_spaced = on; }
     // An answer of this run: timed in practice (also when checked in the tenth its question
     // appeared), not in a speed round.
     void answered(const Fact& fact, bool right, int32_t ticks, bool timed);
@@ -39,11 +55,18 @@ public:
     // facts of the saved days one is chosen at random.
     std::optional<Fact> reask(const DrillSettings& settings, int32_t lastFirstNum, RandomEngine& rng) const;
 
+    // The fact to ask instead of the drawn one between re-asks, or none to ask the drawn one.
+    std::optional<Fact> instead(
+        const DrillSettings& settings, int32_t lastFirstNum, const Fact& drawn, RandomEngine& rng) const;
+    // The question the run asks now, of a fact from the draw or a re-ask.
+    void asked(const Fact& fact);
+
     // Whether the run has the fact answered right within 3.0 s.
     bool fluentInRun(const Fact& fact) const { return m_fluentInRun[index(fact)]; }
-    // A fact the settings can ask now that the run has not had answered right within 3.0 s,
-    // chosen at random; none when there is none.
-    std::optional<Fact> unlearned(const DrillSettings& settings, int32_t lastFirstNum, RandomEngine& rng) const;
+    // Whether the fact's latest state, in the saved days and this sitting, is fluent.
+    bool known(const Fact& fact) const { return m_states[index(fact)] == FactState::Fluent; }
+    // The facts not yet known that the run works on, in the order it brought them in.
+    const std::vector<Fact>& inPlay() const { return m_inPlay; }
 
     // The latest state of the fact in the saved days and this sitting.
     FactState state(const Fact& fact) const { return m_states[index(fact)]; }
@@ -53,6 +76,8 @@ private:
     static size_t index(const Fact& fact);
     template <class Keep>
     std::vector<Fact> askable(const DrillSettings& settings, int32_t lastFirstNum, Keep keep) const;
+    // Whether asking the fact keeps at most factsInPlay facts in play.
+    bool admitted(const Fact& fact) const;
 
     struct Missed {
         Fact fact;
@@ -63,6 +88,9 @@ private:
     std::vector<bool> m_fluentInRun = std::vector<bool>(4 * cellsPerOperation, false);
     // Due for review today by the saved days, and not yet asked in this sitting.
     std::vector<bool> m_due = std::vector<bool>(4 * cellsPerOperation, false);
+    bool m_spaced = true;
+    std::vector<Fact> m_inPlay;
+    bool m_lastAskedUnknown = false;
 };
 
 } // namespace quorvex
