@@ -34,6 +34,10 @@
         <source> (today, not yet saved)</source>
         <translation> (heute, noch nicht gespeichert)</translation>
     </message>
+    <message>
+        <source>%1 due for review; %2.</source>
+        <translation>%1 zur Wiederholung fällig; %2.</translation>
+    </message>
 </context>
 <context>
     <name>FluencyReport</name>
@@ -200,6 +204,20 @@
         <source>Days 1 to %1 and today (not yet saved)</source>
         <comment>two days</comment>
         <translation>Tage 1, %1 und heute (noch nicht gespeichert)</translation>
+    </message>
+    <message>
+        <source>due for review</source>
+        <translation>zur Wiederholung fällig</translation>
+    </message>
+    <message>
+        <source>fluent and not due: %1 of %2</source>
+        <extracomment>Under each matrix of the fluency report: the facts known by heart that need no review today, of all the matrix&apos;s facts.</extracomment>
+        <translation>sicher und nicht fällig: %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, due for review</source>
+        <extracomment>A fact of the fluency report, its state and that it is due for review today.</extracomment>
+        <translation>%1, zur Wiederholung fällig</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1088,10 @@ Column headings of the exported class overview (a spreadsheet file).</extracomme
     <message>
         <source>up</source>
         <translation>steigend</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>Heute fällig</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,10 @@
         <source> (today, not yet saved)</source>
         <translation> (aujourd’hui, pas encore enregistré)</translation>
     </message>
+    <message>
+        <source>%1 due for review; %2.</source>
+        <translation>%1 à revoir&#xa0;; %2.</translation>
+    </message>
 </context>
 <context>
     <name>FluencyReport</name>
@@ -200,6 +204,20 @@
         <source>Days 1 to %1 and today (not yet saved)</source>
         <comment>two days</comment>
         <translation>Jours 1, %1 et aujourd’hui (pas encore enregistré)</translation>
+    </message>
+    <message>
+        <source>due for review</source>
+        <translation>à revoir</translation>
+    </message>
+    <message>
+        <source>fluent and not due: %1 of %2</source>
+        <extracomment>Under each matrix of the fluency report: the facts known by heart that need no review today, of all the matrix&apos;s facts.</extracomment>
+        <translation>acquis et pas à revoir&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, due for review</source>
+        <extracomment>A fact of the fluency report, its state and that it is due for review today.</extracomment>
+        <translation>%1, à revoir</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1088,10 @@ Column headings of the exported class overview (a spreadsheet file).</extracomme
     <message>
         <source>up</source>
         <translation>en hausse</translation>
+    </message>
+    <message>
+        <source>Due today</source>
+        <translation>À revoir aujourd’hui</translation>
     </message>
 </context>
 <context>

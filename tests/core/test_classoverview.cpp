@@ -39,6 +39,7 @@ PupilSummary pupil(const Bytes& name, int32_t answers, std::optional<double> sha
     row.lastShare = share;
     row.fluent = { 1, 2, 156, 0 };
     row.trend = trend;
+    row.dueToday = answers;
     return row;
 }
 
@@ -166,15 +167,17 @@ TEST(ClassOverview, ExportsTheExactBytesWithQuoting)
     PupilSummary guest = pupil("Guest", 0, std::nullopt, Trend::None);
     guest.days = 0;
     guest.fluent = {};
+    guest.dueToday = 0;
     const std::vector<PupilSummary> rows { pupil("Smith, Jo", 12, 2.0 / 3, Trend::Up),
         pupil("Ren\xE9\x80 \"RJ\"", 7, 0.125, Trend::Down), guest };
     // The words come from the window, in the teacher's language, and are quoted like any field.
     const OverviewCsvWords words { { "Name", "Tage", "Antworten", "Letzter Tag, % richtig", "Addition", "Subtraktion",
-                                       "Multiplikation", "Division", "Trend" },
+                                       "Multiplikation", "Division", "Trend", "F\xC3\xA4llig heute" },
         { "fallend", "gleich", "steigend" } };
     EXPECT_EQ(overviewCsv(rows, words),
-        "Name,Tage,Antworten,\"Letzter Tag, % richtig\",Addition,Subtraktion,Multiplikation,Division,Trend\r\n"
-        "\"Smith, Jo\",3,12,67,1,2,156,0,steigend\r\n"
-        "\"Ren\xC3\xA9\xE2\x82\xAC \"\"RJ\"\"\",3,7,13,1,2,156,0,fallend\r\n"
-        "Guest,0,0,,0,0,0,0,\r\n");
+        "Name,Tage,Antworten,\"Letzter Tag, % richtig\",Addition,Subtraktion,Multiplikation,Division,Trend,"
+        "F\xC3\xA4llig heute\r\n"
+        "\"Smith, Jo\",3,12,67,1,2,156,0,steigend,12\r\n"
+        "\"Ren\xC3\xA9\xE2\x82\xAC \"\"RJ\"\"\",3,7,13,1,2,156,0,fallend,7\r\n"
+        "Guest,0,0,,0,0,0,0,,0\r\n");
 }

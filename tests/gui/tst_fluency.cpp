@@ -136,12 +136,14 @@ void TestFluency::factsOfTheSelectedStudent_data()
     QTest::addColumn<int>("a");
     QTest::addColumn<int>("b");
     QTest::addColumn<FactState>("state");
-    QTest::newRow("3 x 4 right in 2.0 s") << Operation::Multiplication << 3 << 4 << FactState::Fluent;
-    QTest::newRow("5 x 6 right in 1.4 s, then in 4.5 s") << Operation::Multiplication << 5 << 6 << FactState::Right;
-    QTest::newRow("7 - 2 right, then wrong") << Operation::Subtraction << 5 << 2 << FactState::Wrong;
-    QTest::newRow("12 / 3 right in a speed round") << Operation::Division << 4 << 3 << FactState::Right;
-    QTest::newRow("4 x 3 never asked") << Operation::Multiplication << 4 << 3 << FactState::NotAsked;
-    QTest::newRow("3 + 4 never asked") << Operation::Addition << 3 << 4 << FactState::NotAsked;
+    QTest::addColumn<bool>("due"); // on day 3, the next
+    QTest::newRow("3 x 4 right in 2.0 s") << Operation::Multiplication << 3 << 4 << FactState::Fluent << true;
+    QTest::newRow("5 x 6 right in 1.4 s, then in 4.5 s")
+        << Operation::Multiplication << 5 << 6 << FactState::Right << true;
+    QTest::newRow("7 - 2 right, then wrong") << Operation::Subtraction << 5 << 2 << FactState::Wrong << true;
+    QTest::newRow("12 / 3 right in a speed round") << Operation::Division << 4 << 3 << FactState::Right << false;
+    QTest::newRow("4 x 3 never asked") << Operation::Multiplication << 4 << 3 << FactState::NotAsked << false;
+    QTest::newRow("3 + 4 never asked") << Operation::Addition << 3 << 4 << FactState::NotAsked << false;
 }
 
 void TestFluency::factsOfTheSelectedStudent()
@@ -150,14 +152,19 @@ void TestFluency::factsOfTheSelectedStudent()
     QFETCH(int, a);
     QFETCH(int, b);
     QFETCH(FactState, state);
+    QFETCH(bool, due);
     TestFolder folder;
     auto window = startWithAnn(folder);
     QVERIFY(whileReportShown(*window, [&](TFluencyReportfrm& report) {
         QCOMPARE(report.windowTitle(), QStringLiteral("Fluency Report - Ann"));
         QCOMPARE(report.report().state(op, a, b), state);
+        QCOMPARE(report.report().due({ op, a, b }), due);
         const QImage page = drawnPage(report);
-        const QPointF inside = insideFill(fluencyCellRect(op, a, b));
-        QCOMPARE(page.pixelColor(inside.toPoint()), stateColour(state));
+        const QRectF cell = fluencyCellRect(op, a, b);
+        QCOMPARE(page.pixelColor(insideFill(cell).toPoint()), stateColour(state));
+        // A fact due for review has its bottom left corner filled black.
+        QCOMPARE(page.pixelColor((cell.bottomLeft() + QPointF(2, -3)).toPoint()),
+            due ? QColor(Qt::black) : stateColour(state));
     }));
     QVERIFY(folder.dialogs().errors.isEmpty());
 }
@@ -195,7 +202,7 @@ void TestFluency::windowShowsTheStatesColours()
         const QPoint pointed = onScreen.map(fluencyCellRect(Operation::Multiplication, 3, 4).center()).toPoint();
         QHelpEvent help(QEvent::ToolTip, pointed, view->mapToGlobal(pointed));
         QApplication::sendEvent(view, &help);
-        QTRY_COMPARE(QToolTip::text(), QStringLiteral("3 x 4 = 12: fluent"));
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("3 x 4 = 12: fluent, due for review"));
         QCOMPARE(
             fluencyFactAt(fluencyCellRect(Operation::Division, 4, 3).center()), (Fact { Operation::Division, 4, 3 }));
         QCOMPARE(factDescription({ Operation::Multiplication, 3, 4 }, FactState::Fluent),
@@ -221,7 +228,8 @@ void TestFluency::noteCountsSkippedLines()
         QVERIFY2(description.contains(
                      QStringLiteral("1 line of the day files could not be read as an answer and was left out.")),
             qPrintable(description));
-        QVERIFY2(description.contains(QStringLiteral("Multiplication: 1 fluent, 1 right, 0 wrong, 154 not yet asked.")),
+        QVERIFY2(description.contains(QStringLiteral("Multiplication: 1 fluent, 1 right, 0 wrong, 154 not yet asked. "
+                                                     "2 due for review; fluent and not due: 0 of 156.")),
             qPrintable(description));
         QVERIFY2(description.startsWith(QStringLiteral("Days 1 to 2, 6 answers.")), qPrintable(description));
         QCOMPARE(report.report().days().size(), 2u);

@@ -668,13 +668,18 @@ void TestLanguages::fluencyPageTextsFit()
         { "row + column", "(row + column) - column", "row x column", "(row x column) \u00f7 column" })
         fits(font(11), text(caption), matrixWidth);
     fits(font(11), text("%1 fluent, %2 right, %3 wrong").arg(156).arg(156).arg(156), matrixWidth);
+    fits(font(11), text("fluent and not due: %1 of %2").arg(156).arg(156), matrixWidth);
 
-    double legend = 0;
-    for (const char* words : { "fluent: right within 3.0 s", "right, but slower or in a speed round", "wrong",
-             "not yet asked", "answered today, not yet saved" })
-        legend += cell + 8 + width(font(13), text(words)) + 36;
-    if (legend - 36 > page)
-        tooWide << QStringLiteral("the legend needs %1, has %2").arg(legend - 36).arg(page);
+    // The legend's two rows: the states, and the marks in a cell's corners.
+    for (const auto& row : { std::vector<const char*> { "fluent: right within 3.0 s",
+                                 "right, but slower or in a speed round", "wrong", "not yet asked" },
+             std::vector<const char*> { "due for review", "answered today, not yet saved" } }) {
+        double legend = 0;
+        for (const char* words : row)
+            legend += cell + 8 + width(font(13), text(words)) + 36;
+        if (legend - 36 > page)
+            tooWide << QStringLiteral("the legend needs %1, has %2").arg(legend - 36).arg(page);
+    }
     fits(font(13),
         text("The latest answer to each fact counts. %1")
             .arg(text("%n lines of the day files could not be read as answers and were left out.", 9999)),

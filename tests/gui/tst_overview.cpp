@@ -185,10 +185,10 @@ void TestOverview::exportsTheRowsAsCsv()
     }));
     QCOMPARE(folder.read(QStringLiteral("class.csv")),
         QByteArray("Name,Days,Answers,Last day % right,Addition fluent of 156,Subtraction fluent of 156,"
-                   "Multiplication fluent of 156,Division fluent of 156,Trend\r\n"
-                   "\"Ren\xc3\xa9 \"\"RJ\"\"\",0,0,,0,0,0,0,\r\n"
-                   "\"Smith, Jo\",1,3,67,1,0,1,0,\r\n"
-                   "Guest,0,0,,0,0,0,0,\r\n"));
+                   "Multiplication fluent of 156,Division fluent of 156,Trend,Due today\r\n"
+                   "\"Ren\xc3\xa9 \"\"RJ\"\"\",0,0,,0,0,0,0,,0\r\n"
+                   "\"Smith, Jo\",1,3,67,1,0,1,0,,3\r\n"
+                   "Guest,0,0,,0,0,0,0,,0\r\n"));
     QVERIFY(folder.dialogs().proposedFileName.endsWith(QStringLiteral(".csv")));
     QCOMPARE(folder.dialogs().errors.size(), 1);
     QVERIFY2(folder.dialogs().errors.first().contains(QStringLiteral("no such folder/class.csv")),

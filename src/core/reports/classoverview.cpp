@@ -80,6 +80,8 @@ double sortKey(const PupilSummary& row, OverviewColumn column)
         return row.fluent[static_cast<size_t>(column) - static_cast<size_t>(OverviewColumn::Addition)];
     case OverviewColumn::Trend:
         return static_cast<double>(row.trend);
+    case OverviewColumn::DueToday:
+        return row.dueToday;
     }
     return 0;
 }
@@ -111,8 +113,10 @@ PupilSummary summarise(Bytes name, const FluencyReport& report, int32_t savedDay
         row.answers += day.answered;
     if (!report.days().empty())
         row.lastShare = report.days().back().shareRight();
-    for (const Operation op : allOperations)
+    for (const Operation op : allOperations) {
         row.fluent[static_cast<size_t>(code(op) - 1)] = report.stateCounts(op)[static_cast<size_t>(FactState::Fluent)];
+        row.dueToday += report.dueCount(op);
+    }
     row.trend = trendOf(report.days());
     return row;
 }

@@ -17,9 +17,6 @@ namespace quorvex {
 // The class overview: one row per roster entry, what the fluency report tells of that pupil,
 // summed up.
 
-// How many facts one operation can ask: a from 0 to 12, b from 1 to 12.
-inline constexpr int32_t factsPerOperation = (largestBase + 1) * (largestSecond - smallestSecond + 1);
-
 // The share right over the last trendDays days against the trendDays before them; a
 // difference under trendMargin is level. Days without answers (an empty save) are passed over.
 enum class Trend : uint8_t { None, Down, Level, Up };
@@ -37,6 +34,7 @@ struct PupilSummary {
     std::optional<double> lastShare; // the last day's share right; none for an empty day
     std::array<int32_t, 4> fluent {}; // fluent facts, by operation code - 1
     Trend trend = Trend::None;
+    int32_t dueToday = 0; // facts of every operation due for review on the pupil's next day
     std::vector<Bytes> unreadableDays; // the day files that could not be read
 };
 
@@ -79,8 +77,9 @@ enum class OverviewColumn : uint8_t {
     Multiplication,
     Division,
     Trend,
+    DueToday,
 };
-inline constexpr int overviewColumnCount = 9;
+inline constexpr int overviewColumnCount = 10;
 
 // Orders the rows by the column; ties and the name column in the names' byte order. Guest
 // stays last whichever the order, and a missing value is smaller than any.

@@ -30,6 +30,8 @@ struct Fact {
 inline constexpr int32_t largestBase = 12;
 inline constexpr int32_t smallestSecond = 1;
 inline constexpr int32_t largestSecond = 12;
+// How many facts one operation can ask: a from 0 to 12, b from 1 to 12.
+inline constexpr int32_t factsPerOperation = (largestBase + 1) * (largestSecond - smallestSecond + 1);
 
 // A fact counts as known when it is answered right within 3.0 seconds.
 inline constexpr int32_t fluentTenths = 30;

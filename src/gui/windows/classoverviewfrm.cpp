@@ -45,7 +45,8 @@ QString heading(int column)
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "Days"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Answers"),
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "Last day"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Addition"),
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "Subtraction"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Multiplication"),
-        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Division"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Trend") };
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Division"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Trend"),
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Due today") };
     return TClassOverviewfrm::tr(headings[column]);
 }
 
@@ -60,7 +61,7 @@ quorvex::OverviewCsvWords csvWords()
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "Subtraction fluent of %1"),
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "Multiplication fluent of %1"),
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "Division fluent of %1"),
-        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Trend") };
+        QT_TRANSLATE_NOOP("TClassOverviewfrm", "Trend"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "Due today") };
     //: A pupil's trend in the exported class overview: the share of right answers goes down, stays, goes up.
     static const char* const trends[] = { QT_TRANSLATE_NOOP("TClassOverviewfrm", "down"),
         QT_TRANSLATE_NOOP("TClassOverviewfrm", "level"), QT_TRANSLATE_NOOP("TClassOverviewfrm", "up") };
@@ -107,6 +108,8 @@ QString cellText(const PupilSummary& row, int column)
         return QString::number(row.days);
     case OverviewColumn::Answers:
         return QString::number(row.answers);
+    case OverviewColumn::DueToday:
+        return QString::number(row.dueToday);
     default:
         return QStringLiteral("%1/%2").arg(fluentCount(row, column)).arg(quorvex::factsPerOperation);
     }
@@ -146,7 +149,7 @@ public:
 };
 
 // The shares of the page's width the columns take.
-constexpr double columnWeights[quorvex::overviewColumnCount] = { 3, 1, 1.2, 1.2, 1.8, 1.8, 1.8, 1.8, 1.2 };
+constexpr double columnWeights[quorvex::overviewColumnCount] = { 3, 1, 1.2, 1.2, 1.8, 1.8, 1.8, 1.8, 1.2, 1.2 };
 
 double rowHeight(const QPainter& painter)
 {

@@ -109,6 +109,18 @@ void drawUnsavedCorner(QPainter& painter, const QRectF& box)
     painter.fillPath(corner, unsavedColour);
 }
 
+// A fact due for review has its bottom left corner filled.
+void drawDueCorner(QPainter& painter, const QRectF& box)
+{
+    const double side = box.width() * 0.4;
+    QPainterPath corner;
+    corner.moveTo(box.bottomLeft());
+    corner.lineTo(box.bottomLeft() + QPointF(side, 0));
+    corner.lineTo(box.bottomLeft() - QPointF(0, side));
+    corner.closeSubpath();
+    painter.fillPath(corner, dueColour);
+}
+
 void drawMatrix(QPainter& painter, const FluencyReport& report, Operation op)
 {
     const double left = matrixLeft(op);
@@ -131,6 +143,8 @@ void drawMatrix(QPainter& painter, const FluencyReport& report, Operation op)
             drawStateCell(painter, report.state(op, a, b), fluencyCellRect(op, a, b));
             if (report.fromUnsaved(Fact { op, a, b }))
                 drawUnsavedCorner(painter, fluencyCellRect(op, a, b));
+            if (report.due(Fact { op, a, b }))
+                drawDueCorner(painter, fluencyCellRect(op, a, b));
         }
 
     painter.setPen(QPen(gridColour, 0.8));
@@ -147,6 +161,8 @@ void drawMatrix(QPainter& painter, const FluencyReport& report, Operation op)
             .arg(counts[static_cast<size_t>(FactState::Fluent)])
             .arg(counts[static_cast<size_t>(FactState::Right)])
             .arg(counts[static_cast<size_t>(FactState::Wrong)]));
+    painter.drawText(QRectF(left, matrixBottom + 20, matrixWidth, 14), Qt::AlignLeft | Qt::AlignVCenter,
+        fluentNotDueText(report, op));
 }
 
 void drawLegend(QPainter& painter, const FluencyReport& report)
@@ -154,25 +170,32 @@ void drawLegend(QPainter& painter, const FluencyReport& report)
     double x = margin;
     painter.setFont(font(13));
     const QFontMetricsF metrics(painter.font());
-    const auto item = [&](FactState state, bool unsaved, QString words) {
-        const QRectF swatch(x, legendTop, cell, cell);
+    enum class Corner { None, Unsaved, Due };
+    const auto item = [&](FactState state, Corner corner, QString words) {
+        const double top = corner == Corner::None ? legendTop : cornerLegendTop;
+        const QRectF swatch(x, top, cell, cell);
         drawStateCell(painter, state, swatch);
-        if (unsaved)
+        if (corner == Corner::Unsaved)
             drawUnsavedCorner(painter, swatch);
+        if (corner == Corner::Due)
+            drawDueCorner(painter, swatch);
         painter.setPen(QPen(gridColour, 0.8));
         painter.drawRect(swatch);
         words[0] = words[0].toUpper();
         painter.setPen(Qt::black);
         const double width = metrics.horizontalAdvance(words);
-        painter.drawText(QRectF(x + cell + 8, legendTop, width + 2, cell), Qt::AlignLeft | Qt::AlignVCenter, words);
+        painter.drawText(QRectF(x + cell + 8, top, width + 2, cell), Qt::AlignLeft | Qt::AlignVCenter, words);
         x += cell + 8 + width + 36;
     };
     for (const FactState state : { FactState::Fluent, FactState::Right, FactState::Wrong, FactState::NotAsked })
-        item(state, false,
+        item(state, Corner::None,
             state == FactState::Fluent ? QCoreApplication::translate("FluencyReport", "fluent: right within 3.0 s")
                                        : stateWords(state));
+    x = margin;
+    item(FactState::NotAsked, Corner::Due, QCoreApplication::translate("FluencyReport", "due for review"));
     if (report.hasUnsavedDay())
-        item(FactState::NotAsked, true, QCoreApplication::translate("FluencyReport", "answered today, not yet saved"));
+        item(FactState::NotAsked, Corner::Unsaved,
+            QCoreApplication::translate("FluencyReport", "answered today, not yet saved"));
 }
 
 void drawNotes(QPainter& painter, const FluencyReport& report)
@@ -222,6 +245,15 @@ QString fluencySummary(const FluencyReport& report)
     return answered == 1
         ? QCoreApplication::translate("FluencyReport", "%1, 1 answer").arg(dayText)
         : QCoreApplication::translate("FluencyReport", "%1, %n answers", nullptr, answered).arg(dayText);
+}
+
+QString fluentNotDueText(const FluencyReport& report, Operation op)
+{
+    //: Under each matrix of the fluency report: the facts known by heart that need no review
+    //: today, of all the matrix's facts.
+    return QCoreApplication::translate("FluencyReport", "fluent and not due: %1 of %2")
+        .arg(report.fluentNotDue(op))
+        .arg(quorvex::factsPerOperation);
 }
 
 QColor stateColour(FactState state)
@@ -278,14 +310,16 @@ QString skippedLinesNote(int32_t skipped)
         "FluencyReport", "%n lines of the day files could not be read as answers and were left out.", nullptr, skipped);
 }
 
-QString factDescription(const Fact& fact, FactState state)
+QString factDescription(const Fact& fact, FactState state, bool due)
 {
     quorvex::Question question { fact.op, fact.a, fact.b };
     if (fact.op == Operation::Subtraction)
         question.firstNum = fact.a + fact.b;
     if (fact.op == Operation::Division)
         question.firstNum = fact.a * fact.b;
-    return toQt(quorvex::completedFact(question)) + QStringLiteral(": ") + stateWords(state);
+    const QString words = toQt(quorvex::completedFact(question)) + QStringLiteral(": ") + stateWords(state);
+    //: A fact of the fluency report, its state and that it is due for review today.
+    return due ? QCoreApplication::translate("FluencyReport", "%1, due for review").arg(words) : words;
 }
 
 void drawFluencyPage(QPainter& painter, const FluencyReport& report, const QString& student)

@@ -36,7 +36,9 @@ QTransform fluencyPageTransform(const QRectF& area);
 QString skippedLinesNote(int32_t skipped);
 
 // What one fact's cell says, "7 x 5 = 35: fluent", as its tooltip shows it.
-QString factDescription(const quorvex::Fact& fact, quorvex::FactState state);
+QString factDescription(const quorvex::Fact& fact, quorvex::FactState state, bool due = false);
+// "fluent and not due: N of 156" for one operation's matrix.
+QString fluentNotDueText(const quorvex::FluencyReport& report, quorvex::Operation op);
 
 // The line beside the title: "Days 1 to 12, 340 answers" and the like.
 QString fluencySummary(const quorvex::FluencyReport& report);

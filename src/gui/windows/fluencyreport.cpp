@@ -47,7 +47,8 @@ void FluencyPageView::setReport(const FluencyReport* report, const QString& stud
                            .arg(counts[static_cast<size_t>(FactState::Fluent)])
                            .arg(counts[static_cast<size_t>(FactState::Right)])
                            .arg(counts[static_cast<size_t>(FactState::Wrong)])
-                           .arg(counts[static_cast<size_t>(FactState::NotAsked)]);
+                           .arg(counts[static_cast<size_t>(FactState::NotAsked)])
+                    << tr("%1 due for review; %2.").arg(report->dueCount(op)).arg(fluentNotDueText(*report, op));
     }
     description << skippedLinesNote(report->skippedLines());
     if (report->hasUnsavedDay())
@@ -78,7 +79,7 @@ bool FluencyPageView::event(QEvent* event)
         const QPointF onPage = fluencyPageTransform(QRectF(rect())).inverted().map(QPointF(help->pos()));
         if (const std::optional<Fact> fact = fluencyFactAt(onPage))
             QToolTip::showText(help->globalPos(),
-                factDescription(*fact, m_report->state(*fact))
+                factDescription(*fact, m_report->state(*fact), m_report->due(*fact))
                     + (m_report->fromUnsaved(*fact) ? tr(" (today, not yet saved)") : QString()),
                 this);
         else
