@@ -67,6 +67,8 @@ void ReaskPool::answered(const Fact& fact, bool right, int32_t ticks, bool timed
     m_due[index(fact)] = false;
     if (right)
         std::erase(m_inPlay, fact);
+    else if (m_inPlay.size() < factsInPlay && std::find(m_inPlay.begin(), m_inPlay.end(), fact) == m_inPlay.end())
+        m_inPlay.push_back(fact); // a known fact missed while four are in play waits for room
     const auto found = std::find_if(m_run.begin(), m_run.end(), [&](const Missed& m) { return m.fact == fact; });
     // A right answer without a time settles a wrong one but shows no speed.
     if (right && !timed) {
@@ -163,8 +165,6 @@ std::optional<Fact> ReaskPool::instead(
 void ReaskPool::asked(const Fact& fact)
 {
     m_lastAskedUnknown = !known(fact);
-    if (m_lastAskedUnknown && std::find(m_inPlay.begin(), m_inPlay.end(), fact) == m_inPlay.end())
-        m_inPlay.push_back(fact);
 }
 
 } // namespace quorvex

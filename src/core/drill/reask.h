@@ -13,7 +13,8 @@
 // within 3.0 s is not asked again while the settings allow one it has not.
 //
 // Facts not yet known come a few at a time, mixed among known ones: at most factsInPlay of them
-// are in play (asked in the run and not answered right since), and, while the settings allow a
+// are in play (answered wrong in the run and not answered right since; a question passed over
+// with Next Question brings none in), and, while the settings allow a
 // known fact the run has not asked, no two questions in a row ask facts not yet known unless the
 // second is a re-ask. Re-asks keep the bound on the facts in play too.
 
@@ -65,7 +66,7 @@ public:
     bool fluentInRun(const Fact& fact) const { return m_fluentInRun[index(fact)]; }
     // Whether the fact's latest state, in the saved days and this sitting, is fluent.
     bool known(const Fact& fact) const { return m_states[index(fact)] == FactState::Fluent; }
-    // The facts not yet known that the run works on, in the order it brought them in.
+    // The facts in play: not yet known, answered wrong in the run and not right since.
     const std::vector<Fact>& inPlay() const { return m_inPlay; }
 
     // The latest state of the fact in the saved days and this sitting.
