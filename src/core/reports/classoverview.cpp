@@ -2,8 +2,8 @@
 
 #include "core/classfolder/fileio.h"
 #include "core/classfolder/history.h"
-#include "core/cp1252.h"
 #include "core/drill/operations.h"
+#include "core/reports/csv.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,38 +27,6 @@ Pooled pool(std::span<const DayPoint* const> days)
         sum.answered += day->answered;
     }
     return sum;
-}
-
-Bytes utf8(BytesView cp1252)
-{
-    Bytes out;
-    for (const char byte : cp1252) {
-        const char32_t c = cp1252ToUnicode(static_cast<unsigned char>(byte));
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else if (c < 0x800) {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (c >> 12));
-            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-Bytes quoted(const Bytes& field)
-{
-    if (field.find_first_of(",\"\r\n") == Bytes::npos)
-        return field;
-    Bytes out = "\"";
-    for (const char c : field) {
-        out += c;
-        if (c == '"')
-            out += '"';
-    }
-    return out + "\"";
 }
 
 // A value to sort by: missing values first.
@@ -191,9 +159,10 @@ Bytes overviewCsv(const std::vector<PupilSummary>& rows, const OverviewCsvWords&
 {
     Bytes out;
     const auto line = [&](auto cell) {
+        std::vector<Bytes> fields;
         for (int c = 0; c < overviewColumnCount; ++c)
-            out += (c ? "," : "") + quoted(cell(static_cast<OverviewColumn>(c)));
-        out += "\r\n";
+            fields.push_back(cell(static_cast<OverviewColumn>(c)));
+        out += csvLine(fields);
     };
     line([&](OverviewColumn c) { return words.headings[static_cast<size_t>(c)]; });
     for (const PupilSummary& row : rows)
