@@ -1690,7 +1690,9 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     </message>
     <message>
         <source>Day</source>
-        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <extracomment>Column headings of a pupil&apos;s exported answers (a spreadsheet file).
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
         <translation>Tag</translation>
     </message>
     <message>
@@ -2267,6 +2269,116 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>Hide the password</source>
         <extracomment>The button in a password box while it shows what was typed.</extracomment>
         <translation>Passwort verbergen</translation>
+    </message>
+    <message>
+        <source>Question type</source>
+        <translation>Art der Aufgabe</translation>
+    </message>
+    <message>
+        <source>Fact</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Answer typed</source>
+        <translation>Eingegebene Antwort</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Tenths of a second</source>
+        <translation>Zehntelsekunden</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <extracomment>A question type in a pupil&apos;s exported answers.</extracomment>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>speed round</source>
+        <extracomment>A question type in a pupil&apos;s exported answers: an answer saved without a time.</extracomment>
+        <translation>Blitzrunde</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Whether an exported answer was right.</extracomment>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>No day was saved, so there is no day file.</source>
+        <translation>Es wurde kein Tag gespeichert, daher gibt es keine Tagesdatei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 to %2: the %n day file(s), copied byte for byte. Each line is one answer: the operation, 1 for right or 0 for wrong, the fact, the answer typed, and the time in tenths of a second (0 in a speed round). The texts are in the Windows-1252 character set.</source>
+        <translation>
+            <numerusform>%1 bis %2: die %n Tagesdatei, Byte für Byte kopiert. Jede Zeile ist eine Antwort: die Rechenart, 1 für richtig oder 0 für falsch, die Aufgabe, die eingegebene Antwort und die Zeit in Zehntelsekunden (0 in der Blitzrunde). Die Texte sind im Zeichensatz Windows-1252.</numerusform>
+            <numerusform>%1 bis %2: die %n Tagesdateien, Byte für Byte kopiert. Jede Zeile ist eine Antwort: die Rechenart, 1 für richtig oder 0 für falsch, die Aufgabe, die eingegebene Antwort und die Zeit in Zehntelsekunden (0 in der Blitzrunde). Die Texte sind im Zeichensatz Windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quorvex: everything the class folder &quot;%1&quot; holds about %2, exported on %3.</source>
+        <translation>Quorvex: alles, was der Klassenordner „%1“ über %2 enthält, exportiert am %3.</translation>
+    </message>
+    <message>
+        <source>answers.csv: every answer of those days, one row each, for a spreadsheet (UTF-8).</source>
+        <translation>answers.csv: jede Antwort dieser Tage, eine pro Zeile, für eine Tabellenkalkulation (UTF-8).</translation>
+    </message>
+    <message>
+        <source>fluency-report.pdf: the fluency report of those days.</source>
+        <translation>fluency-report.pdf: der Bericht zur Rechensicherheit dieser Tage.</translation>
+    </message>
+    <message>
+        <source>Besides these days the class folder holds only the pupil&apos;s name on the class list and a summary of these days that makes reading them faster. Quorvex sends nothing anywhere.</source>
+        <translation>Außer diesen Tagen enthält der Klassenordner nur den Namen des Kindes auf der Klassenliste und eine Zusammenfassung dieser Tage, die das Lesen beschleunigt. Quorvex sendet nichts irgendwohin.</translation>
+    </message>
+    <message>
+        <source>Fluency Report: %1</source>
+        <translation type="obsolete">Rechensicherheit: %1</translation>
+    </message>
+    <message>
+        <source>Export %1 into a folder</source>
+        <translation>%1 in einen Ordner exportieren</translation>
+    </message>
+    <message>
+        <source>Quorvex export</source>
+        <translation>Quorvex-Export</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Ordner „%1“ konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>%1 The file was copied as it is; its answers are not in answers.csv.</source>
+        <translation>%1 Die Datei wurde unverändert kopiert; ihre Antworten fehlen in answers.csv.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Everything kept about %1 (%n day(s)) was exported to &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>Alles, was über %1 gespeichert ist (%n Tag), wurde nach „%2“ exportiert.</numerusform>
+            <numerusform>Alles, was über %1 gespeichert ist (%n Tage), wurde nach „%2“ exportiert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Export a Pupil...</source>
+        <translation>Schüler &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Copy everything kept about the selected pupil into a folder</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Alles, was über das gewählte Kind gespeichert ist, in einen Ordner kopieren</translation>
     </message>
 </context>
 <context>

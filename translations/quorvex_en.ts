@@ -80,5 +80,19 @@
             <numerusform>%n dots drawn</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 to %2: the %n day file(s), copied byte for byte. Each line is one answer: the operation, 1 for right or 0 for wrong, the fact, the answer typed, and the time in tenths of a second (0 in a speed round). The texts are in the Windows-1252 character set.</source>
+        <translation>
+            <numerusform>%1 to %2: the %n day file, copied byte for byte. Each line is one answer: the operation, 1 for right or 0 for wrong, the fact, the answer typed, and the time in tenths of a second (0 in a speed round). The texts are in the Windows-1252 character set.</numerusform>
+            <numerusform>%1 to %2: the %n day files, copied byte for byte. Each line is one answer: the operation, 1 for right or 0 for wrong, the fact, the answer typed, and the time in tenths of a second (0 in a speed round). The texts are in the Windows-1252 character set.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Everything kept about %1 (%n day(s)) was exported to &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>Everything kept about %1 (%n day) was exported to &quot;%2&quot;.</numerusform>
+            <numerusform>Everything kept about %1 (%n days) was exported to &quot;%2&quot;.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1690,7 +1690,9 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     </message>
     <message>
         <source>Day</source>
-        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <extracomment>Column headings of a pupil&apos;s exported answers (a spreadsheet file).
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
         <translation>Día</translation>
     </message>
     <message>
@@ -2267,6 +2269,116 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>Hide the password</source>
         <extracomment>The button in a password box while it shows what was typed.</extracomment>
         <translation>Ocultar la clave</translation>
+    </message>
+    <message>
+        <source>Question type</source>
+        <translation>Tipo de pregunta</translation>
+    </message>
+    <message>
+        <source>Fact</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Answer typed</source>
+        <translation>Respuesta escrita</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Tenths of a second</source>
+        <translation>Décimas de segundo</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <extracomment>A question type in a pupil&apos;s exported answers.</extracomment>
+        <translation>práctica</translation>
+    </message>
+    <message>
+        <source>speed round</source>
+        <extracomment>A question type in a pupil&apos;s exported answers: an answer saved without a time.</extracomment>
+        <translation>contrarreloj</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Whether an exported answer was right.</extracomment>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>No day was saved, so there is no day file.</source>
+        <translation>No se ha guardado ningún día, así que no hay archivos de días.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 to %2: the %n day file(s), copied byte for byte. Each line is one answer: the operation, 1 for right or 0 for wrong, the fact, the answer typed, and the time in tenths of a second (0 in a speed round). The texts are in the Windows-1252 character set.</source>
+        <translation>
+            <numerusform>%1 a %2: el %n archivo del día, copiado byte a byte. Cada línea es una respuesta: la operación, 1 si está bien o 0 si está mal, el cálculo, la respuesta escrita y el tiempo en décimas de segundo (0 en contrarreloj). Los textos están en el juego de caracteres Windows-1252.</numerusform>
+            <numerusform>%1 a %2: los %n archivos de días, copiados byte a byte. Cada línea es una respuesta: la operación, 1 si está bien o 0 si está mal, el cálculo, la respuesta escrita y el tiempo en décimas de segundo (0 en contrarreloj). Los textos están en el juego de caracteres Windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quorvex: everything the class folder &quot;%1&quot; holds about %2, exported on %3.</source>
+        <translation>Quorvex: todo lo que la carpeta de la clase «%1» guarda sobre %2, exportado el %3.</translation>
+    </message>
+    <message>
+        <source>answers.csv: every answer of those days, one row each, for a spreadsheet (UTF-8).</source>
+        <translation>answers.csv: cada respuesta de esos días, una por fila, para una hoja de cálculo (UTF-8).</translation>
+    </message>
+    <message>
+        <source>fluency-report.pdf: the fluency report of those days.</source>
+        <translation>fluency-report.pdf: el informe de fluidez de esos días.</translation>
+    </message>
+    <message>
+        <source>Besides these days the class folder holds only the pupil&apos;s name on the class list and a summary of these days that makes reading them faster. Quorvex sends nothing anywhere.</source>
+        <translation>Aparte de esos días, la carpeta de la clase solo guarda el nombre del alumno en la lista de la clase y un resumen de esos días que acelera su lectura. Quorvex no envía nada a ningún sitio.</translation>
+    </message>
+    <message>
+        <source>Fluency Report: %1</source>
+        <translation type="obsolete">Informe de fluidez: %1</translation>
+    </message>
+    <message>
+        <source>Export %1 into a folder</source>
+        <translation>Exportar a %1 a una carpeta</translation>
+    </message>
+    <message>
+        <source>Quorvex export</source>
+        <translation>Exportación de Quorvex</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>No se ha podido crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2.</source>
+        <translation>No se ha podido escribir el archivo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 The file was copied as it is; its answers are not in answers.csv.</source>
+        <translation>%1 El archivo se ha copiado tal cual; sus respuestas no están en answers.csv.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written.</source>
+        <translation>No se ha podido escribir el archivo «%1».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Everything kept about %1 (%n day(s)) was exported to &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>Todo lo que se guarda sobre %1 (%n día) se ha exportado a «%2».</numerusform>
+            <numerusform>Todo lo que se guarda sobre %1 (%n días) se ha exportado a «%2».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Export a Pupil...</source>
+        <translation>&amp;Exportar un alumno...</translation>
+    </message>
+    <message>
+        <source>Copy everything kept about the selected pupil into a folder</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Copiar a una carpeta todo lo que se guarda sobre el alumno elegido</translation>
     </message>
 </context>
 <context>

@@ -1690,7 +1690,9 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     </message>
     <message>
         <source>Day</source>
-        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <extracomment>Column headings of a pupil&apos;s exported answers (a spreadsheet file).
+----------
+Read out by a screen reader as the control&apos;s name.</extracomment>
         <translation>Jour</translation>
     </message>
     <message>
@@ -2267,6 +2269,116 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <source>Hide the password</source>
         <extracomment>The button in a password box while it shows what was typed.</extracomment>
         <translation>Masquer le code</translation>
+    </message>
+    <message>
+        <source>Question type</source>
+        <translation>Type de question</translation>
+    </message>
+    <message>
+        <source>Fact</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Answer typed</source>
+        <translation>Réponse tapée</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Tenths of a second</source>
+        <translation>Dixièmes de seconde</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <extracomment>A question type in a pupil&apos;s exported answers.</extracomment>
+        <translation>exercice</translation>
+    </message>
+    <message>
+        <source>speed round</source>
+        <extracomment>A question type in a pupil&apos;s exported answers: an answer saved without a time.</extracomment>
+        <translation>défi chrono</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <extracomment>Whether an exported answer was right.</extracomment>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>No day was saved, so there is no day file.</source>
+        <translation>Aucun jour n’a été enregistré, il n’y a donc pas de fichier de jour.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 to %2: the %n day file(s), copied byte for byte. Each line is one answer: the operation, 1 for right or 0 for wrong, the fact, the answer typed, and the time in tenths of a second (0 in a speed round). The texts are in the Windows-1252 character set.</source>
+        <translation>
+            <numerusform>%1 à %2&#xa0;: le fichier de jour (%n), copié octet par octet. Chaque ligne est une réponse&#xa0;: l’opération, 1 pour juste ou 0 pour faux, le calcul, la réponse tapée et le temps en dixièmes de seconde (0 en défi chrono). Les textes sont dans le jeu de caractères Windows-1252.</numerusform>
+            <numerusform>%1 à %2&#xa0;: les %n fichiers des jours, copiés octet par octet. Chaque ligne est une réponse&#xa0;: l’opération, 1 pour juste ou 0 pour faux, le calcul, la réponse tapée et le temps en dixièmes de seconde (0 en défi chrono). Les textes sont dans le jeu de caractères Windows-1252.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quorvex: everything the class folder &quot;%1&quot; holds about %2, exported on %3.</source>
+        <translation>Quorvex&#xa0;: tout ce que le dossier de la classe «&#xa0;%1&#xa0;» contient sur %2, exporté le %3.</translation>
+    </message>
+    <message>
+        <source>answers.csv: every answer of those days, one row each, for a spreadsheet (UTF-8).</source>
+        <translation>answers.csv&#xa0;: chaque réponse de ces jours, une par ligne, pour un tableur (UTF-8).</translation>
+    </message>
+    <message>
+        <source>fluency-report.pdf: the fluency report of those days.</source>
+        <translation>fluency-report.pdf&#xa0;: le bilan des acquis de ces jours.</translation>
+    </message>
+    <message>
+        <source>Besides these days the class folder holds only the pupil&apos;s name on the class list and a summary of these days that makes reading them faster. Quorvex sends nothing anywhere.</source>
+        <translation>En dehors de ces jours, le dossier de la classe ne contient que le nom de l’élève sur la liste de la classe et un résumé de ces jours qui en accélère la lecture. Quorvex n’envoie rien nulle part.</translation>
+    </message>
+    <message>
+        <source>Fluency Report: %1</source>
+        <translation type="obsolete">Bilan des acquis&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Export %1 into a folder</source>
+        <translation>Exporter %1 dans un dossier</translation>
+    </message>
+    <message>
+        <source>Quorvex export</source>
+        <translation>Export Quorvex</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written: %2.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 The file was copied as it is; its answers are not in answers.csv.</source>
+        <translation>%1 Le fichier a été copié tel quel&#xa0;; ses réponses ne sont pas dans answers.csv.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; could not be written.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Everything kept about %1 (%n day(s)) was exported to &quot;%2&quot;.</source>
+        <translation>
+            <numerusform>Tout ce qui est gardé sur %1 (%n jour) a été exporté dans «&#xa0;%2&#xa0;».</numerusform>
+            <numerusform>Tout ce qui est gardé sur %1 (%n jours) a été exporté dans «&#xa0;%2&#xa0;».</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Export a Pupil...</source>
+        <translation>&amp;Exporter un élève...</translation>
+    </message>
+    <message>
+        <source>Copy everything kept about the selected pupil into a folder</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Copier dans un dossier tout ce qui est gardé sur l’élève choisi</translation>
     </message>
 </context>
 <context>

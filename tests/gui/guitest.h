@@ -30,6 +30,8 @@ public:
     QString proposedFileName;
     QString saveCaption;
     QString saveFilter;
+    // What the folder dialog answers (empty: cancelled).
+    QString folderName;
 
     void reportError(QWidget*, const QString& message) override { errors << message; }
     bool askYesNo(QWidget*, const QString& question) override
@@ -46,6 +48,7 @@ public:
         saveFilter = filter;
         return saveFileName;
     }
+    QString askFolder(QWidget*, const QString&, const QString&) override { return folderName; }
 };
 
 // Makes a temporary folder the working folder for its lifetime and puts a RecordingDialogs in

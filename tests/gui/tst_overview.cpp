@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -18,6 +19,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -76,6 +78,7 @@ private Q_SLOTS:
     void notesUnreadableDays();
     void refreshReadsADayEditedInPlace();
     void barsOnlyInTheOperationColumns();
+    void exportsEverythingOfOnePupil();
 };
 
 void TestOverview::sortsByHeadingAndOpensAReport()
@@ -174,7 +177,7 @@ void TestOverview::printsLandscapePagesWithTheHeadingRepeated()
 void TestOverview::exportsTheRowsAsCsv()
 {
     TestFolder folder;
-    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nSmith, Jo\r\nRen\xe9 \"RJ\"\r\n");
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nSmith, Jo\r\nRen\xe9 \"RJ\"\r\n=1+1\r\n");
     folder.write(QStringLiteral("Smith, Jo1.txt"), annDay1);
     auto window = startProgram();
     folder.dialogs().saveFileName = folder.path() + QStringLiteral("/class.csv");
@@ -186,6 +189,7 @@ void TestOverview::exportsTheRowsAsCsv()
     QCOMPARE(folder.read(QStringLiteral("class.csv")),
         QByteArray("Name,Days,Answers,Last day % right,Addition fluent of 156,Subtraction fluent of 156,"
                    "Multiplication fluent of 156,Division fluent of 156,Trend,Due today\r\n"
+                   "'=1+1,0,0,,0,0,0,0,,0\r\n" // a formula to a spreadsheet, but for the apostrophe
                    "\"Ren\xc3\xa9 \"\"RJ\"\"\",0,0,,0,0,0,0,,0\r\n"
                    "\"Smith, Jo\",1,3,67,1,0,1,0,,3\r\n"
                    "Guest,0,0,,0,0,0,0,,0\r\n"));
@@ -288,3 +292,48 @@ void TestOverview::barsOnlyInTheOperationColumns()
 }
 
 #include "tst_overview.moc"
+
+// Everything kept about the selected pupil goes into a folder of its own, and nothing of
+// another pupil: the day files byte for byte, every answer as CSV, the fluency report as PDF
+// and a README. A second export never writes over the first.
+void TestOverview::exportsEverythingOfOnePupil()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\n@Ann\r\nBob\r\n");
+    folder.write(QStringLiteral("@Ann1.txt"), annDay1);
+    folder.write(QStringLiteral("@Ann2.txt"), bobDay1);
+    folder.write(QStringLiteral("Bob1.txt"), bobDay1);
+    QTemporaryDir target;
+    auto window = startProgram();
+    choose(control<QComboBox>(window.get(), "namecb"), 1);
+    folder.dialogs().folderName = target.path();
+    for (int time = 0; time < 2; ++time)
+        control<QAction>(window.get(), "ExportaPupil1")->trigger();
+    QVERIFY2(folder.dialogs().errors.isEmpty(), qPrintable(folder.dialogs().errors.join(QLatin1Char('\n'))));
+    const QStringList made = QDir(target.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    const QString first = QStringLiteral("Quorvex export - @Ann - %1").arg(QDate::currentDate().toString(Qt::ISODate));
+    QCOMPARE(made, (QStringList { first, first + QStringLiteral(" (2)") }));
+    const QDir exported(QDir(target.path()).filePath(first));
+    QCOMPARE(exported.entryList(QDir::Files | QDir::Hidden, QDir::Name),
+        (QStringList { QStringLiteral("@Ann1.txt"), QStringLiteral("@Ann2.txt"), QStringLiteral("README.txt"),
+            QStringLiteral("answers.csv"), QStringLiteral("fluency-report.pdf") }));
+    const auto read = [&](const QString& name) {
+        QFile file(exported.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    QCOMPARE(read(QStringLiteral("@Ann1.txt")), annDay1);
+    QCOMPARE(read(QStringLiteral("@Ann2.txt")), bobDay1);
+    QCOMPARE(read(QStringLiteral("answers.csv")),
+        QByteArray("Day,Question type,Operation,Fact,Answer typed,Right,Tenths of a second\r\n"
+                   "1,practice,Multiplication,3 x 4 = 12,12,yes,20\r\n"
+                   "1,practice,Subtraction,7 - 2 = 5,5,no,12\r\n"
+                   "1,practice,Addition,2 + 3 = 5,5,yes,14\r\n"
+                   "2,practice,Division,12 \xc3\xb7 3 = 4,4,yes,9\r\n"));
+    QVERIFY(read(QStringLiteral("README.txt")).contains("@Ann1.txt to @Ann2.txt: the 2 day files"));
+    QProcess text;
+    text.start(
+        QStringLiteral("pdftotext"), { exported.filePath(QStringLiteral("fluency-report.pdf")), QStringLiteral("-") });
+    QVERIFY(text.waitForFinished());
+    QVERIFY(text.readAllStandardOutput().contains("Fluency Report: @Ann"));
+    QCOMPARE(folder.dialogs().notices.size(), 2);
+}

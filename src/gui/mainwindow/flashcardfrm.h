@@ -193,6 +193,7 @@ public:
         QAction* AddaStudent1 = nullptr;
         QAction* Filecleanup1 = nullptr;
         QAction* ClassOverview1 = nullptr;
+        QAction* ExportaPupil1 = nullptr;
         QAction* N2 = nullptr;
         QAction* Exit1 = nullptr;
         QMenu* Opton1 = nullptr;
@@ -300,6 +301,8 @@ public Q_SLOTS:
     void FluencyReport1Click();
     // Every pupil's summary on one page (flashcardfrm_fluency.cpp)
     void ClassOverview1Click();
+    // Everything kept about one pupil, copied into a folder (flashcardfrm_pupildata.cpp)
+    void ExportaPupil1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;

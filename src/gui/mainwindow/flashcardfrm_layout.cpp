@@ -366,6 +366,7 @@ void Tflashcardfrm::buildMenus()
     { MM(AddaStudent1),       MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&Add a Student"),      /*: Tooltip. */ QT_TR_NOOP("Put a new pupil on the list"),                                     0, ItemShown },
     { MM(Filecleanup1),       MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&File clean up"),      /*: Tooltip. */ QT_TR_NOOP("Delete the oldest days of one pupil or of everyone"),                                     0, ItemShown },
     { MM(ClassOverview1),     MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("Class &Overview"),     /*: Tooltip. */ QT_TR_NOOP("How every pupil is doing, on one page"),                                     0, ItemShown },
+    { MM(ExportaPupil1),      MenuKind::Item,      "eacherStuff1", QT_TR_NOOP("&Export a Pupil..."),  /*: Tooltip. */ QT_TR_NOOP("Copy everything kept about the selected pupil into a folder"),                                     0, ItemShown },
     { MM(N2),                 MenuKind::Separator, "File1",        nullptr,               nullptr,                                     0, ItemShown },
     { MM(Exit1),              MenuKind::Item,      "File1",        QT_TR_NOOP("E&xit"),               /*: Tooltip. */ QT_TR_NOOP("Save your answers and close Quorvex"),                                     0, ItemShown },
     { MM(Opton1),             MenuKind::Menu,      "MainMenu1",    QT_TR_NOOP("&Options"),            /*: Tooltip. */ QT_TR_NOOP("Choices for the drill and for the window"),                                     0, ItemShown },

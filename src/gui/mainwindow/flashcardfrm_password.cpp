@@ -137,6 +137,7 @@ void Tflashcardfrm::showAccess()
     ui.AddaStudent1->setEnabled(enabled);
     ui.Filecleanup1->setEnabled(enabled);
     ui.ClassOverview1->setEnabled(enabled);
+    ui.ExportaPupil1->setEnabled(enabled);
 }
 
 void Tflashcardfrm::hidePasswords()

@@ -44,6 +44,11 @@ public:
     {
         return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
     }
+
+    QString askFolder(QWidget* parent, const QString& caption, const QString& proposed) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, proposed);
+    }
 };
 
 std::unique_ptr<UserDialogs>& current()

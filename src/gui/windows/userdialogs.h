@@ -26,6 +26,9 @@ public:
     virtual QString askSaveFileName(
         QWidget* parent, const QString& caption, const QString& proposed, const QString& filter)
         = 0;
+    // The system's folder dialog, opening on the proposed folder; the chosen folder, or empty
+    // when the user cancelled.
+    virtual QString askFolder(QWidget* parent, const QString& caption, const QString& proposed) = 0;
 };
 
 UserDialogs& userDialogs();
