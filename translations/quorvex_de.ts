@@ -2380,6 +2380,42 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Tooltip.</extracomment>
         <translation>Alles, was über das gewählte Kind gespeichert ist, in einen Ordner kopieren</translation>
     </message>
+    <message numerus="yes">
+        <source>Erase everything kept about %1: %n saved day(s)? They are deleted for good; %1 stays on the class list.</source>
+        <extracomment>Asked before a pupil is erased; %1 is the pupil&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Alles löschen, was über %1 gespeichert ist: %n gespeicherten Tag? Er wird endgültig gelöscht; %1 bleibt auf der Klassenliste.</numerusform>
+            <numerusform>Alles löschen, was über %1 gespeichert ist: %n gespeicherte Tage? Sie werden endgültig gelöscht; %1 bleibt auf der Klassenliste.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Erase %1 and everything kept about them: %n saved day(s) and their place on the class list? They are deleted for good.</source>
+        <translation>
+            <numerusform>%1 und alles, was über das Kind gespeichert ist, löschen: %n gespeicherten Tag und den Platz auf der Klassenliste? Das wird endgültig gelöscht.</numerusform>
+            <numerusform>%1 und alles, was über das Kind gespeichert ist, löschen: %n gespeicherte Tage und den Platz auf der Klassenliste? Das wird endgültig gelöscht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing %1...</source>
+        <translation>%1 wird gelöscht...</translation>
+    </message>
+    <message>
+        <source>%1 was not erased completely.</source>
+        <translation>%1 wurde nicht vollständig gelöscht.</translation>
+    </message>
+    <message>
+        <source>%1 and everything kept about them were erased.</source>
+        <translation>%1 und alles, was über das Kind gespeichert war, wurden gelöscht.</translation>
+    </message>
+    <message>
+        <source>E&amp;rase a Pupil...</source>
+        <translation>Schüler &amp;vollständig löschen...</translation>
+    </message>
+    <message>
+        <source>Delete the selected pupil and everything kept about them, for good</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Das gewählte Kind und alles, was darüber gespeichert ist, endgültig löschen</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

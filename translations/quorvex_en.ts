@@ -94,5 +94,20 @@
             <numerusform>Everything kept about %1 (%n days) was exported to &quot;%2&quot;.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Erase everything kept about %1: %n saved day(s)? They are deleted for good; %1 stays on the class list.</source>
+        <extracomment>Asked before a pupil is erased; %1 is the pupil&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Erase everything kept about %1: %n saved day? It is deleted for good; %1 stays on the class list.</numerusform>
+            <numerusform>Erase everything kept about %1: %n saved days? They are deleted for good; %1 stays on the class list.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Erase %1 and everything kept about them: %n saved day(s) and their place on the class list? They are deleted for good.</source>
+        <translation>
+            <numerusform>Erase %1 and everything kept about them: %n saved day and their place on the class list? They are deleted for good.</numerusform>
+            <numerusform>Erase %1 and everything kept about them: %n saved days and their place on the class list? They are deleted for good.</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -2373,12 +2373,48 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
     </message>
     <message>
         <source>&amp;Export a Pupil...</source>
-        <translation>&amp;Exportar un alumno...</translation>
+        <translation>E&amp;xportar un alumno...</translation>
     </message>
     <message>
         <source>Copy everything kept about the selected pupil into a folder</source>
         <extracomment>Tooltip.</extracomment>
         <translation>Copiar a una carpeta todo lo que se guarda sobre el alumno elegido</translation>
+    </message>
+    <message numerus="yes">
+        <source>Erase everything kept about %1: %n saved day(s)? They are deleted for good; %1 stays on the class list.</source>
+        <extracomment>Asked before a pupil is erased; %1 is the pupil&apos;s name.</extracomment>
+        <translation>
+            <numerusform>¿Borrar todo lo que se guarda sobre %1: %n día guardado? Se borra para siempre; %1 sigue en la lista de la clase.</numerusform>
+            <numerusform>¿Borrar todo lo que se guarda sobre %1: %n días guardados? Se borran para siempre; %1 sigue en la lista de la clase.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Erase %1 and everything kept about them: %n saved day(s) and their place on the class list? They are deleted for good.</source>
+        <translation>
+            <numerusform>¿Borrar a %1 y todo lo que se guarda sobre este alumno: %n día guardado y su lugar en la lista de la clase? Se borra para siempre.</numerusform>
+            <numerusform>¿Borrar a %1 y todo lo que se guarda sobre este alumno: %n días guardados y su lugar en la lista de la clase? Se borra para siempre.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing %1...</source>
+        <translation>Borrando a %1...</translation>
+    </message>
+    <message>
+        <source>%1 was not erased completely.</source>
+        <translation>%1 no se ha borrado del todo.</translation>
+    </message>
+    <message>
+        <source>%1 and everything kept about them were erased.</source>
+        <translation>%1 y todo lo que se guardaba sobre este alumno se han borrado.</translation>
+    </message>
+    <message>
+        <source>E&amp;rase a Pupil...</source>
+        <translation>&amp;Borrar un alumno...</translation>
+    </message>
+    <message>
+        <source>Delete the selected pupil and everything kept about them, for good</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Eliminar para siempre al alumno elegido y todo lo que se guarda sobre él</translation>
     </message>
 </context>
 <context>

@@ -2380,6 +2380,42 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Tooltip.</extracomment>
         <translation>Copier dans un dossier tout ce qui est gardé sur l’élève choisi</translation>
     </message>
+    <message numerus="yes">
+        <source>Erase everything kept about %1: %n saved day(s)? They are deleted for good; %1 stays on the class list.</source>
+        <extracomment>Asked before a pupil is erased; %1 is the pupil&apos;s name.</extracomment>
+        <translation>
+            <numerusform>Effacer tout ce qui est gardé sur %1&#xa0;: %n jour enregistré&#xa0;? Il est supprimé pour de bon&#xa0;; %1 reste sur la liste de la classe.</numerusform>
+            <numerusform>Effacer tout ce qui est gardé sur %1&#xa0;: %n jours enregistrés&#xa0;? Ils sont supprimés pour de bon&#xa0;; %1 reste sur la liste de la classe.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Erase %1 and everything kept about them: %n saved day(s) and their place on the class list? They are deleted for good.</source>
+        <translation>
+            <numerusform>Effacer %1 et tout ce qui est gardé sur cet élève&#xa0;: %n jour enregistré et sa place sur la liste de la classe&#xa0;? Tout est supprimé pour de bon.</numerusform>
+            <numerusform>Effacer %1 et tout ce qui est gardé sur cet élève&#xa0;: %n jours enregistrés et sa place sur la liste de la classe&#xa0;? Tout est supprimé pour de bon.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Erasing %1...</source>
+        <translation>Effacement de %1...</translation>
+    </message>
+    <message>
+        <source>%1 was not erased completely.</source>
+        <translation>%1 n’a pas été effacé complètement.</translation>
+    </message>
+    <message>
+        <source>%1 and everything kept about them were erased.</source>
+        <translation>%1 et tout ce qui était gardé sur cet élève ont été effacés.</translation>
+    </message>
+    <message>
+        <source>E&amp;rase a Pupil...</source>
+        <translation>E&amp;ffacer un élève...</translation>
+    </message>
+    <message>
+        <source>Delete the selected pupil and everything kept about them, for good</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Supprimer pour de bon l’élève choisi et tout ce qui est gardé sur lui</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

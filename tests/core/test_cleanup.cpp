@@ -1,4 +1,5 @@
 #include "core/classfolder/cleanup.h"
+#include "core/classfolder/daysummary.h"
 #include "core/classfolder/fileio.h"
 #include "core/classfolder/history.h"
 #include "fileerrors.h"
@@ -7,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -319,6 +321,15 @@ INSTANTIATE_TEST_SUITE_P(NotesOfAnyKind, CraftedNotes,
         CraftedNote { "AnotherPupilNamedInside", ".~Ann.cleanup",
             "clean-up 2\nstudent Bob\ndays 10\ndelete 2\n" + sizesOfTenDays(10) + "end\n",
             { .why = Failure::NoteNamesAnother } },
+        CraftedNote { "ErasureKeepingDays", ".~Ann.cleanup",
+            "clean-up 2\nstudent Ann\ndays 10\ndelete 2\nerase\n" + sizesOfTenDays(10) + "end\n",
+            { .why = Failure::NoteGarbled } },
+        CraftedNote { "ErasureWithMoreWords", ".~Ann.cleanup",
+            "clean-up 2\nstudent Ann\ndays 10\ndelete 10\nerase all\n" + sizesOfTenDays(10) + "end\n",
+            { .why = Failure::NoteGarbled } },
+        CraftedNote { "ErasureRenumbering", ".~Ann.cleanup",
+            "clean-up 2\nstudent Ann\ndays 10\ndelete 10\nerase\n" + sizesOfTenDays(10) + "renumber\nend\n",
+            { .why = Failure::NoteGarbled } },
         CraftedNote { "APupilNotOnTheList", ".~Ann1.cleanup",
             "clean-up 2\nstudent Ann1\ndays 5\ndelete 2\n" + sizesOfTenDays(5) + "end\n",
             { .why = Failure::NotOnRoster, .text = "Ann1" } }),
@@ -385,3 +396,74 @@ INSTANTIATE_TEST_SUITE_P(AnnAndAnn1, PupilsSharingFiles,
             { { DayFault::Action::Start, "Ann", 0, 0,
                 { .file = "Ann13.txt", .why = Failure::RosterHoldsSharer, .text = "Ann1" } } } }),
     [](const ::testing::TestParamInfo<SharedFilesCase>& info) { return info.param.name; });
+
+namespace {
+
+// Every file of the folder, those in lock folders too, whose name or contents hold the text.
+std::vector<std::string> filesHolding(const Bytes& text)
+{
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(".")) {
+        const std::string name = entry.path().string();
+        bool holds = name.find(text) != std::string::npos;
+        if (!holds && entry.is_regular_file()) {
+            const Result<Bytes> contents = readFile(name, maxDayFileSize);
+            holds = contents && contents->find(text) != Bytes::npos;
+        }
+        if (holds)
+            found.push_back(name);
+    }
+    return found;
+}
+
+} // namespace
+
+// After an erasure no file of the class folder holds the pupil's name, in the files' own
+// character set or in UTF-8, in its name or its contents; the other pupils keep everything.
+TEST(ErasePupil, LeavesNoTraceAndTouchesNoOtherPupil)
+{
+    ScratchFolder folder;
+    const Bytes renee = "Ren\xe9"
+                        "e";
+    ASSERT_TRUE(replaceFile("studnames.txt", "Guest\r\nBob\r\n" + renee + "\r\nAnn\r\n" + renee + "\r\n").ok());
+    for (const Bytes& pupil : { renee, Bytes("Bob") }) {
+        writeDays(pupil, 1, 3);
+        ASSERT_TRUE(replaceFile(daySummaryName(pupil), "days of " + pupil).ok());
+        ASSERT_TRUE(replaceFile(cleanupRecordName(pupil) + ".refused", "clean-up 2\nstudent " + pupil + "\n").ok());
+        ASSERT_TRUE(replaceFile(scratchFileName(dayFileName(pupil, 4)), "half a day").ok());
+    }
+    const auto bobBefore = filesHolding("Bob");
+
+    const DayFilesReport erased = erasePupil(renee);
+    EXPECT_TRUE(erased.faults.empty());
+    EXPECT_TRUE(erased.erased);
+    EXPECT_EQ(erased.deleted, 3);
+    EXPECT_EQ(filesHolding(renee), std::vector<std::string> {});
+    EXPECT_EQ(filesHolding("Ren\xc3\xa9"
+                           "e"),
+        std::vector<std::string> {});
+    EXPECT_EQ(readFile("studnames.txt").value(), "Guest\r\nBob\r\nAnn\r\n");
+    EXPECT_EQ(filesHolding("Bob"), bobBefore);
+    EXPECT_EQ(daysOnDisk("Bob"), renumbered(1, 3));
+
+    // A pupil without days is erased all the same; Guest keeps its place on the list.
+    EXPECT_TRUE(erasePupil("Ann").erased);
+    writeDays("Guest", 1, 2);
+    EXPECT_TRUE(erasePupil("Guest").erased);
+    EXPECT_EQ(readFile("studnames.txt").value(), "Guest\r\nBob\r\n");
+    EXPECT_EQ(countDays("Guest"), 0);
+}
+
+// Days another entry may own are never erased: nothing happens, and the teacher is told why.
+TEST(ErasePupil, RefusedWhileAnotherEntryMayShareTheDays)
+{
+    ScratchFolder folder;
+    ASSERT_TRUE(replaceFile("studnames.txt", "Guest\r\nAnn\r\nAnn1\r\n").ok());
+    writeDays("Ann", 1, 12);
+    const DayFilesReport erased = erasePupil("Ann");
+    EXPECT_FALSE(erased.erased);
+    ASSERT_EQ(erased.faults.size(), 1u);
+    EXPECT_EQ(erased.faults[0].error.why, Failure::RosterHoldsSharer);
+    EXPECT_EQ(countDays("Ann"), 12);
+    EXPECT_EQ(readFile("studnames.txt").value(), "Guest\r\nAnn\r\nAnn1\r\n");
+}

@@ -254,6 +254,7 @@ struct KilledDayWork {
     std::function<void()> work;
     int firstKept; // the first original day left when the work is done; days + 1 for none
     int refusedDay = 0; // a day the file system refuses to delete, which stays in its place
+    bool erases = false; // the pupil is whole on the list, or gone from the list and the folder
 };
 
 std::ostream& operator<<(std::ostream& out, const KilledDayWork& work)
@@ -336,6 +337,12 @@ TEST_P(KillDayWork, AfterARestartTheDaysAreTheOldOrTheNewNeverHidden)
         EXPECT_FALSE(hidden) << "kill " << kill << ": days lie beyond day " << days.size();
         EXPECT_TRUE(days == before || days == after) << "kill " << kill << ": " << days.size() << " days";
         EXPECT_FALSE(nameTaken(cleanupRecordName("Ann")));
+        if (work.erases) {
+            const Bytes roster = readFile(rosterFileName).value();
+            EXPECT_EQ(roster, days == before ? "Guest\r\nAnn\r\n" : "Guest\r\n") << "kill " << kill;
+            for (const std::string& name : folderEntries())
+                EXPECT_TRUE(days == before || name.find("Ann") == std::string::npos) << "kill " << kill << ": " << name;
+        }
         if (testing::Test::HasFailure())
             break;
     }
@@ -349,6 +356,7 @@ INSTANTIATE_TEST_SUITE_P(CleanUpAndDelete, KillDayWork,
     ::testing::Values(KilledDayWork { "DeleteFirst1000Of2000", 2000, 100,
                           [] { (void)cleanUp({ "Ann" }, CleanupMode::DeleteFirst, 1000); }, 1001 },
         KilledDayWork { "DeleteAStudentWith2000Days", 2000, 50, [] { (void)deleteAllDays("Ann"); }, 2001 },
+        KilledDayWork { "EraseAPupilWith2000Days", 2000, 50, [] { (void)erasePupil("Ann"); }, 2001, 0, true },
         KilledDayWork { "KeepLast100Of300WithDay1Refused", 300, 50,
             [] { (void)cleanUp({ "Ann" }, CleanupMode::KeepLast, 100); }, 201, 1 }),
     [](const ::testing::TestParamInfo<KilledDayWork>& info) { return info.param.name; });

@@ -14,9 +14,11 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -79,6 +81,7 @@ private Q_SLOTS:
     void refreshReadsADayEditedInPlace();
     void barsOnlyInTheOperationColumns();
     void exportsEverythingOfOnePupil();
+    void erasesAPupilOnceConfirmed();
 };
 
 void TestOverview::sortsByHeadingAndOpensAReport()
@@ -336,4 +339,41 @@ void TestOverview::exportsEverythingOfOnePupil()
     QVERIFY(text.waitForFinished());
     QVERIFY(text.readAllStandardOutput().contains("Fluency Report: @Ann"));
     QCOMPARE(folder.dialogs().notices.size(), 2);
+}
+
+// The teacher sees the name and the days before anything goes; then the pupil leaves the list
+// and the folder, and an answer the pupil gave meanwhile is never saved for them.
+void TestOverview::erasesAPupilOnceConfirmed()
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\nBob\r\n");
+    folder.write(QStringLiteral("Ann1.txt"), annDay1);
+    folder.write(QStringLiteral("Ann2.txt"), annDay1);
+    folder.write(QStringLiteral("Bob1.txt"), bobDay1);
+    auto window = startProgram();
+    auto* names = control<QComboBox>(window.get(), "namecb");
+    choose(names, 1);
+    QVERIFY(askUntil(*window, QStringLiteral("3 x 4 = ?")));
+    control<QLineEdit>(window.get(), "anseb")->setText(QStringLiteral("12"));
+    control<QPushButton>(window.get(), "checkbt")->click();
+
+    control<QAction>(window.get(), "ErasePupil1")->trigger();
+    QCOMPARE(folder.dialogs().questions,
+        QStringList { QStringLiteral("Erase Ann and everything kept about them: 2 saved days and their place on the "
+                                     "class list? They are deleted for good.") });
+    QVERIFY(folder.exists(QStringLiteral("Ann1.txt")));
+    QCOMPARE(names->count(), 3);
+
+    folder.dialogs().answerYes = true;
+    control<QAction>(window.get(), "ErasePupil1")->trigger();
+    QVERIFY2(folder.dialogs().errors.isEmpty(), qPrintable(folder.dialogs().errors.join(QLatin1Char('\n'))));
+    QCOMPARE(
+        folder.dialogs().notices, QStringList { QStringLiteral("Ann and everything kept about them were erased.") });
+    QCOMPARE(names->count(), 2);
+    QCOMPARE(names->currentText(), QStringLiteral("Guest"));
+    choose(names, 1);
+    window->close();
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name),
+        (QStringList { QStringLiteral("Bob1.txt"), QStringLiteral("studnames.txt") }));
+    QCOMPARE(folder.read(QStringLiteral("studnames.txt")), QByteArray("Guest\r\nBob\r\n"));
 }

@@ -1,5 +1,6 @@
 #include "core/classfolder/cleanup.h"
 
+#include "core/classfolder/daysummary.h"
 #include "core/classfolder/fileio.h"
 #include "core/classfolder/history.h"
 #include "core/classfolder/password.h"
@@ -31,14 +32,16 @@ constexpr int32_t maxNotedDays = 99999;
 
 // The note of a clean-up under way, written whole before the first day goes and replaced
 // whole when the renumbering begins:
-//   clean-up 2 / student <name> / days <D> / delete <K> / size <day> <bytes> (one per day 1..D)
-//   [renumber / move <from> <to> ...] / end
+//   clean-up 2 / student <name> / days <D> / delete <K> / [erase] / size <day> <bytes> (one per
+//   day 1..D) / [renumber / move <from> <to> ...] / end
+// An erasure of the pupil deletes every day (K = D, which may be 0) and is never renumbered.
 // The sizes let a step, and whoever finishes the clean-up, tell that a day is still the day
 // the clean-up counted; the moves say which days were refused deletion and stay.
 struct CleanupNote {
     Bytes student;
     int32_t dayCount = 0;
     int32_t deleteCount = 0;
+    bool erase = false; // then everything else of the pupil goes too
     std::vector<long long> sizes; // of days 1..dayCount
     bool renumbering = false;
     std::vector<std::pair<int32_t, int32_t>> moves; // ascending, each to a lower number
@@ -49,7 +52,7 @@ struct CleanupNote {
 Bytes noteContents(const CleanupNote& note)
 {
     Bytes text = "clean-up 2\nstudent " + note.student + "\ndays " + decimal(note.dayCount) + "\ndelete "
-        + decimal(note.deleteCount) + "\n";
+        + decimal(note.deleteCount) + "\n" + (note.erase ? "erase\n" : "");
     for (int32_t day = 1; day <= note.dayCount; ++day)
         text += "size " + decimal(day) + " " + decimal(note.sizeOf(day)) + "\n";
     if (note.renumbering) {
@@ -97,8 +100,11 @@ Result<CleanupNote> parseNote(const Bytes& noteName, BytesView text)
     const std::optional<BytesView> student = take("student ");
     const auto days = number(take("days "));
     const auto deletes = number(take("delete "));
-    if (!version || !version->empty() || !student || !days || !deletes || *days > maxNotedDays || *deletes < 1
-        || *deletes > *days)
+    const std::optional<BytesView> erase = take("erase");
+    note.erase = erase && erase->empty();
+    if (!version || !version->empty() || !student || !days || !deletes || *days > maxNotedDays
+        || *deletes < (note.erase ? 0 : 1) || *deletes > *days || (erase && !note.erase)
+        || (note.erase && *deletes != *days))
         return garbled;
     note.student = Bytes(*student);
     note.dayCount = static_cast<int32_t>(*days);
@@ -110,7 +116,7 @@ Result<CleanupNote> parseNote(const Bytes& noteName, BytesView text)
             return garbled;
         note.sizes.push_back(*size);
     }
-    if (take("renumber")) {
+    if (!note.erase && take("renumber")) {
         note.renumbering = true;
         int32_t lastFrom = 0;
         int32_t lastTo = 0;
@@ -184,6 +190,24 @@ size_t firstPendingMove(const CleanupNote& note)
     return k;
 }
 
+// The files the program keeps of the pupil besides the days and the roster: the summary of the
+// days, the notes of clean-ups set aside, and the scratch files of writes of the pupil's days
+// or summary.
+bool isPupilsOwnFile(const Bytes& student, const Bytes& entry)
+{
+    if (entry == daySummaryName(student) || entry.starts_with(cleanupRecordName(student) + ".refused"))
+        return true;
+    Bytes target;
+    if (!isScratchFileName(entry, &target))
+        return false;
+    if (target == daySummaryName(student))
+        return true;
+    if (!target.starts_with(student) || !target.ends_with(".txt"))
+        return false;
+    const BytesView number = BytesView(target).substr(student.size(), target.size() - student.size() - 4);
+    return !number.empty() && std::ranges::all_of(number, [](char c) { return c >= '0' && c <= '9'; });
+}
+
 class Cleaner {
 public:
     Cleaner(CleanupNote note, FolderLock& lock, DayFilesReport& report)
@@ -218,6 +242,12 @@ public:
         }
         for (int32_t day = m_note.deleteCount + 1; day <= m_note.dayCount; ++day)
             kept.push_back(day);
+        if (m_note.erase) {
+            // A day that could not go keeps the note: the erasure is tried again.
+            if (kept.empty())
+                eraseTheRest();
+            return;
+        }
         m_note.renumbering = true;
         m_note.moves = movesFor(kept, 1);
         if (!m_note.moves.empty() && !writeNote())
@@ -258,6 +288,38 @@ public:
     }
 
     bool renumbering() const { return m_note.renumbering; }
+
+    // With every day gone: the roster's entries of the name, then every other file of the
+    // pupil, then the note.
+    void eraseTheRest()
+    {
+        const Bytes& student = m_note.student;
+        if (const std::optional<std::vector<Bytes>> roster = rosterOnDisk()) {
+            const auto entries = std::ranges::count(*roster, student);
+            if (entries > 0 && student != guestName) {
+                m_lock.renew();
+                const Result<std::vector<Bytes>> written
+                    = changeRoster({ {}, std::vector<Bytes>(static_cast<size_t>(entries), student), false, *roster });
+                if (!written) {
+                    m_report.faults.push_back(notStarted(student, written.error()));
+                    return;
+                }
+            }
+        }
+        for (const Bytes& entry : workingFolderEntries()) {
+            if (entry == m_noteName || !isPupilsOwnFile(student, entry))
+                continue;
+            m_lock.renew();
+            if (const int error = removeName(entry); error != 0 && error != ENOENT) {
+                m_report.faults.push_back(notStarted(student, FileError::system(entry, error)));
+                return;
+            }
+        }
+        if (const int error = m_lock.removeFile(m_noteName); error != 0 && error != ENOENT)
+            m_report.faults.push_back(notStarted(student, FileError::system(m_noteName, error)));
+        else
+            m_report.erased = true;
+    }
 
     bool writeNote()
     {
@@ -340,7 +402,7 @@ DayFilesReport carryOutLocked(const Bytes& student, int32_t dayCount, int32_t de
         }
         return report;
     }
-    CleanupNote note { student, dayCount, deleteCount, {}, false, {} };
+    CleanupNote note { student, dayCount, deleteCount, false, {}, false, {} };
     for (int32_t day = 1; day <= dayCount; ++day)
         note.sizes.push_back(fileSize(dayFileName(student, day)));
     Cleaner cleaner(std::move(note), lock, report);
@@ -374,6 +436,7 @@ void DayFilesReport::add(DayFilesReport other)
 {
     deleted += other.deleted;
     renumbered += other.renumbered;
+    erased = erased || other.erased;
     faults.insert(
         faults.end(), std::make_move_iterator(other.faults.begin()), std::make_move_iterator(other.faults.end()));
 }
@@ -427,6 +490,31 @@ DayFilesReport deleteAllDays(const Bytes& student)
     return cleanUp({ student }, CleanupMode::KeepLast, 0);
 }
 
+DayFilesReport erasePupil(const Bytes& student)
+{
+    DayFilesReport report;
+    Result<FolderLock> lock = lockStudent(student, lockWait, report);
+    if (!lock)
+        return report;
+    FolderLock held = std::move(lock).value();
+    report.add(settleStudentLocked(student, held));
+    if (!report.faults.empty())
+        return report;
+    if (const std::optional<Bytes> other = sharingDayFiles(student)) {
+        report.faults.push_back(notStarted(
+            student, { .file = dayFileName(student, 1), .why = Failure::RosterHoldsSharer, .text = *other }));
+        return report;
+    }
+    const int32_t days = countDayFiles(student);
+    CleanupNote note { student, days, days, true, {}, false, {} };
+    for (int32_t day = 1; day <= days; ++day)
+        note.sizes.push_back(fileSize(dayFileName(student, day)));
+    Cleaner cleaner(std::move(note), held, report);
+    if (cleaner.writeNote())
+        cleaner.deleteAndRenumber();
+    return report;
+}
+
 Bytes cleanupRecordName(const Bytes& student)
 {
     return ".~" + student + ".cleanup";
@@ -452,7 +540,7 @@ DayFilesReport settleStudentLocked(const Bytes& student, FolderLock& lock)
         why = note.error();
     else if (note->student != student)
         why = FileError { .file = noteName, .why = Failure::NoteNamesAnother };
-    else if (!onRoster(student))
+    else if (!note->erase && !onRoster(student))
         why = FileError { .file = noteName, .why = Failure::NotOnRoster, .text = student };
     else if (const std::optional<Bytes> other = sharingDayFiles(student))
         why = FileError { .file = noteName, .why = Failure::RosterHoldsSharer, .text = *other };

@@ -42,6 +42,7 @@ struct DayFault {
 struct DayFilesReport {
     int32_t deleted = 0;
     int32_t renumbered = 0;
+    bool erased = false; // an erasure of the pupil finished
     std::vector<DayFault> faults;
 
     bool deletedAny() const { return deleted > 0; }
@@ -70,6 +71,14 @@ DayFilesReport cleanUp(const std::vector<Bytes>& students, CleanupMode mode, int
 // Deletes every day of the student. The caller makes sure no roster entry of the same name
 // remains, since such students share their day files.
 DayFilesReport deleteAllDays(const Bytes& student);
+
+// Erases the pupil: every day file, the roster's entries of the name, the summary of the days,
+// the scratch files of writes of them and the notes of clean-ups set aside. Under the pupil's
+// lock, after a clean-up note marked as an erasure, so that a kill at any moment leaves the
+// pupil whole (before the note is written) or an erasure that the next start (or the next
+// count, save or clean-up of the name) finishes. Refused while another roster entry may share
+// the day files: the days could be the other pupil's.
+DayFilesReport erasePupil(const Bytes& student);
 
 // The record of a clean-up under way.
 Bytes cleanupRecordName(const Bytes& student);

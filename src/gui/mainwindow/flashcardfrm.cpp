@@ -50,6 +50,7 @@ Tflashcardfrm::Tflashcardfrm(QWidget* parent)
     connect(ui.FluencyReport1, &QAction::triggered, this, &Tflashcardfrm::FluencyReport1Click);
     connect(ui.ClassOverview1, &QAction::triggered, this, &Tflashcardfrm::ClassOverview1Click);
     connect(ui.ExportaPupil1, &QAction::triggered, this, &Tflashcardfrm::ExportaPupil1Click);
+    connect(ui.ErasePupil1, &QAction::triggered, this, &Tflashcardfrm::ErasePupil1Click);
     connect(ui.Exit1, &QAction::triggered, this, &Tflashcardfrm::Exit1Click);
     connect(ui.About1, &QAction::triggered, this, &Tflashcardfrm::About1Click);
 

@@ -194,6 +194,7 @@ public:
         QAction* Filecleanup1 = nullptr;
         QAction* ClassOverview1 = nullptr;
         QAction* ExportaPupil1 = nullptr;
+        QAction* ErasePupil1 = nullptr;
         QAction* N2 = nullptr;
         QAction* Exit1 = nullptr;
         QMenu* Opton1 = nullptr;
@@ -303,6 +304,8 @@ public Q_SLOTS:
     void ClassOverview1Click();
     // Everything kept about one pupil, copied into a folder (flashcardfrm_pupildata.cpp)
     void ExportaPupil1Click();
+    // The selected pupil and everything kept about them deleted for good (flashcardfrm_pupildata.cpp)
+    void ErasePupil1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -453,3 +456,9 @@ private:
 public:
     double zoom() const { return m_zoom; }
 };
+
+// The entries of a list of names as the roster holds them, and a list set to a roster's entries
+// (flashcardfrm_roster.cpp).
+std::vector<quorvex::Bytes> entriesOf(const QComboBox* list);
+void setEntries(QComboBox* list, const std::vector<quorvex::Bytes>& entries);
+

@@ -138,6 +138,7 @@ void Tflashcardfrm::showAccess()
     ui.Filecleanup1->setEnabled(enabled);
     ui.ClassOverview1->setEnabled(enabled);
     ui.ExportaPupil1->setEnabled(enabled);
+    ui.ErasePupil1->setEnabled(enabled);
 }
 
 void Tflashcardfrm::hidePasswords()

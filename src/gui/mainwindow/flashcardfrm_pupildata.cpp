@@ -1,7 +1,10 @@
 // A pupil's data on request: everything the class folder holds about one pupil, copied into a
-// folder the teacher chooses, for the pupil or a parent who asks for it.
+// folder the teacher chooses, for the pupil or a parent who asks for it; or erased for good.
 
+#include "core/classfolder/cleanup.h"
 #include "core/classfolder/fileio.h"
+#include "core/classfolder/history.h"
+#include "core/classfolder/roster.h"
 #include "core/reports/fluency.h"
 #include "core/reports/pupilexport.h"
 #include "gui/mainwindow/flashcardfrm.h"
@@ -149,4 +152,52 @@ void Tflashcardfrm::ExportaPupil1Click()
     userDialogs().showNotice(this,
         tr("Everything kept about %1 (%n day(s)) was exported to \"%2\".", nullptr, static_cast<int>(days.size()))
             .arg(pupil, QDir::toNativeSeparators(into.path())));
+}
+
+void Tflashcardfrm::ErasePupil1Click()
+{
+    if (followPasswordSetElsewhere() || !access.teacherCommandsEnabled())
+        return;
+    const quorvex::Bytes student = selectedStudent();
+    const QString pupil = ui.namecb->currentText();
+    const std::optional<int32_t> days = folderwait::runOffWindow<int32_t>(this,
+        { .text = tr("Reading %1\'s saved days...").arg(pupil), .title = windowTitle(), .stoppable = true },
+        [student] { return quorvex::countDays(student); });
+    if (!days)
+        return;
+    const bool guest = ui.namecb->currentIndex() == 0;
+    //: Asked before a pupil is erased; %1 is the pupil's name.
+    const QString question = guest
+        ? tr("Erase everything kept about %1: %n saved day(s)? They are deleted for good; %1 stays on the class "
+             "list.",
+            nullptr, *days)
+              .arg(pupil)
+        : tr("Erase %1 and everything kept about them: %n saved day(s) and their place on the class list? They "
+             "are deleted for good.",
+            nullptr, *days)
+              .arg(pupil);
+    if (!userDialogs().askYesNo(this, question))
+        return;
+    // Answers of the pupil not saved yet are not saved any more.
+    if (session.unsaved() && session.answersOwner() == student)
+        session.markSaved(student);
+    const std::optional<quorvex::DayFilesReport> erased = folderwait::runOffWindow<quorvex::DayFilesReport>(this,
+        { .text = tr("Erasing %1...").arg(pupil), .title = windowTitle() },
+        [student] { return quorvex::erasePupil(student); });
+    reportLockNotices(this);
+    if (!erased)
+        return;
+    if (const quorvex::Result<std::vector<quorvex::Bytes>> roster = quorvex::loadOrCreateRoster()) {
+        setEntries(ui.namecb, *roster);
+        ui.namecb->setCurrentIndex(0);
+    }
+    QStringList faults;
+    for (const quorvex::DayFault& fault : erased->faults)
+        faults << dayFaultText(fault);
+    if (!faults.isEmpty() || !erased->erased) {
+        faults.prepend(tr("%1 was not erased completely.").arg(pupil));
+        userDialogs().reportError(this, faults.join(QLatin1Char('\n')));
+        return;
+    }
+    userDialogs().showNotice(this, tr("%1 and everything kept about them were erased.").arg(pupil));
 }

@@ -23,8 +23,6 @@
 #include <QPushButton>
 #include <QSettings>
 
-namespace {
-
 std::vector<quorvex::Bytes> entriesOf(const QComboBox* list)
 {
     std::vector<quorvex::Bytes> entries;
@@ -40,6 +38,8 @@ void setEntries(QComboBox* list, const std::vector<quorvex::Bytes>& entries)
     for (const quorvex::Bytes& entry : entries)
         list->addItem(toQt(entry));
 }
+
+namespace {
 
 // Shows the roster as written, keeping the built-in first entry's caption and the current
 // student (the same occurrence of the same name) where they are.
