@@ -2416,6 +2416,26 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Tooltip.</extracomment>
         <translation>Das gewählte Kind und alles, was darüber gespeichert ist, endgültig löschen</translation>
     </message>
+    <message>
+        <source>Delete the days saved longer ago than the school keeps them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Die Tage löschen, die länger gespeichert sind, als die Schule sie aufbewahrt</translation>
+    </message>
+    <message>
+        <source>After how many months a saved day is deleted</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Nach wie vielen Monaten ein gespeicherter Tag gelöscht wird</translation>
+    </message>
+    <message>
+        <source>Older than                 months</source>
+        <extracomment>Radio button: delete the days saved more than that many months ago. A number list of 49 px lies over the blanks, starting 100 px from the left of the text: keep enough blanks so the list covers no word. Room: 249 px.</extracomment>
+        <translation>Älter als                  Monate</translation>
+    </message>
+    <message>
+        <source>Months after which days are deleted</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Monate, nach denen Tage gelöscht werden</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

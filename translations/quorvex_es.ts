@@ -2416,6 +2416,26 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Tooltip.</extracomment>
         <translation>Eliminar para siempre al alumno elegido y todo lo que se guarda sobre él</translation>
     </message>
+    <message>
+        <source>Delete the days saved longer ago than the school keeps them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Borrar los días guardados hace más tiempo del que la escuela los conserva</translation>
+    </message>
+    <message>
+        <source>After how many months a saved day is deleted</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Tras cuántos meses se borra un día guardado</translation>
+    </message>
+    <message>
+        <source>Older than                 months</source>
+        <extracomment>Radio button: delete the days saved more than that many months ago. A number list of 49 px lies over the blanks, starting 100 px from the left of the text: keep enough blanks so the list covers no word. Room: 249 px.</extracomment>
+        <translation>Más de                     meses</translation>
+    </message>
+    <message>
+        <source>Months after which days are deleted</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Meses tras los que se borran los días</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

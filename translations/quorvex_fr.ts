@@ -2416,6 +2416,26 @@ Read out by a screen reader as the control&apos;s name.</extracomment>
         <extracomment>Tooltip.</extracomment>
         <translation>Supprimer pour de bon l’élève choisi et tout ce qui est gardé sur lui</translation>
     </message>
+    <message>
+        <source>Delete the days saved longer ago than the school keeps them</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Effacer les jours enregistrés depuis plus longtemps que l’école ne les garde</translation>
+    </message>
+    <message>
+        <source>After how many months a saved day is deleted</source>
+        <extracomment>Tooltip.</extracomment>
+        <translation>Après combien de mois un jour enregistré est effacé</translation>
+    </message>
+    <message>
+        <source>Older than                 months</source>
+        <extracomment>Radio button: delete the days saved more than that many months ago. A number list of 49 px lies over the blanks, starting 100 px from the left of the text: keep enough blanks so the list covers no word. Room: 249 px.</extracomment>
+        <translation>Plus de                    mois</translation>
+    </message>
+    <message>
+        <source>Months after which days are deleted</source>
+        <extracomment>Read out by a screen reader as the control&apos;s name.</extracomment>
+        <translation>Mois après lesquels les jours sont effacés</translation>
+    </message>
 </context>
 <context>
     <name>UserDialogs</name>

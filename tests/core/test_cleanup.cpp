@@ -467,3 +467,66 @@ TEST(ErasePupil, RefusedWhileAnotherEntryMayShareTheDays)
     EXPECT_EQ(countDays("Ann"), 12);
     EXPECT_EQ(readFile("studnames.txt").value(), "Guest\r\nAnn\r\nAnn1\r\n");
 }
+
+namespace {
+
+// Seconds since 1970 of a date and time, UTC.
+long long at(int year, unsigned month, unsigned day, int hour = 0)
+{
+    using namespace std::chrono;
+    const sys_seconds moment
+        = sys_days(year_month_day(std::chrono::year(year), std::chrono::month(month), std::chrono::day(day)))
+        + hours(hour);
+    return moment.time_since_epoch().count();
+}
+
+void setWritten(const Bytes& name, long long seconds)
+{
+    using namespace std::chrono;
+    std::filesystem::last_write_time(name, file_clock::from_sys(sys_seconds(std::chrono::seconds(seconds))));
+}
+
+} // namespace
+
+struct MonthsBack {
+    const char* name;
+    long long now;
+    int32_t months;
+    long long moment;
+};
+
+class MonthsBefore : public ::testing::TestWithParam<MonthsBack> { };
+
+TEST_P(MonthsBefore, TheSameDayOfTheMonthOrItsLast)
+{
+    EXPECT_EQ(monthsBefore(GetParam().now, GetParam().months), GetParam().moment);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dates, MonthsBefore,
+    ::testing::Values(MonthsBack { "AYear", at(2026, 12, 10, 13), 12, at(2025, 12, 10, 13) },
+        MonthsBack { "IntoTheYearBefore", at(2026, 1, 15), 13, at(2024, 12, 15) },
+        MonthsBack { "ShorterMonth", at(2026, 3, 31, 8), 1, at(2026, 2, 28, 8) },
+        MonthsBack { "LeapDay", at(2024, 3, 31), 1, at(2024, 2, 29) },
+        MonthsBack { "None", at(2026, 5, 5), 0, at(2026, 5, 5) }),
+    [](const ::testing::TestParamInfo<MonthsBack>& info) { return info.param.name; });
+
+// Days older than the months chosen go, from day 1 on, and the first younger day ends the run:
+// a day written out of order later on stays, and so does every day after it.
+TEST(CleanUp, DaysOlderThanMonthsGoFromTheFirstOn)
+{
+    ScratchFolder folder;
+    writeDays("Ann", 1, 5);
+    writeDays("Bob", 1, 2);
+    const long long now = at(2026, 12, 10, 12);
+    const long long written[] = { at(2025, 10, 1), at(2025, 12, 10, 11), at(2026, 1, 5), at(2025, 11, 1), now };
+    for (int day = 1; day <= 5; ++day)
+        setWritten(dayFileName("Ann", day), written[day - 1]);
+    for (int day = 1; day <= 2; ++day)
+        setWritten(dayFileName("Bob", day), at(2026, 11, 1));
+    EXPECT_EQ(daysWrittenBefore("Ann", 5, monthsBefore(now, 12)), 2);
+    const DayFilesReport report = cleanUp({ "Ann", "Bob" }, CleanupMode::OlderThanMonths, 12, now);
+    EXPECT_TRUE(report.faults.empty());
+    EXPECT_EQ(report.deleted, 2);
+    EXPECT_EQ(daysOnDisk("Ann"), renumbered(3, 5));
+    EXPECT_EQ(daysOnDisk("Bob"), renumbered(1, 2));
+}

@@ -260,7 +260,7 @@ void TestMainWindow::geometryAndFonts_data()
     row("nologingb", QRect(8, 8, 281, 221), "Arial Narrow", 19);
     row("logingb", QRect(8, 8, 289, 137), "Arial", 19);
     row("logoutgb", QRect(8, 16, 305, 73), "Arial", 19);
-    row("cleanupgb", QRect(280, 24, 321, 273), "Arial", 16);
+    row("cleanupgb", QRect(280, 24, 321, 305), "Arial", 16);
     row("nstudgb", QRect(280, 24, 297, 177), "Arial", 16);
     row("deletegb", QRect(280, 24, 241, 193), "Arial", 16);
 }

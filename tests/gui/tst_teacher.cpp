@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -208,12 +209,14 @@ void TestTeacher::panelControls_data()
     row("keepcb", "10", QRect(202, 44, 49, 27), "Arial", 16);
     row("delrb", "Delete the first               files", QRect(40, 80, 249, 17), "Arial", 16);
     row("delfirstcb", "10", QRect(174, 74, 49, 27), "Arial", 16);
-    row("Label8", "Note:  All deletions are final!", QRect(56, 104, 210, 19), "Arial", 16);
-    row("Label7", "For the following student(s)", QRect(40, 128, 209, 19), "Arial", 16);
-    row("cleanupcb", "cleanupcb", QRect(48, 153, 217, 27), "Arial", 16);
-    row("dlb", "DELETED!!", QRect(96, 184, 102, 22), "Arial", 19);
-    row("cleanupbt", "De&lete", QRect(32, 216, 105, 41), "Arial", 16);
-    row("Button2", "Do&ne", QRect(168, 216, 105, 41), "Arial", 16);
+    row("oldrb", "Older than                 months", QRect(40, 112, 249, 17), "Arial", 16);
+    row("oldcb", "12", QRect(140, 106, 49, 27), "Arial", 16);
+    row("Label8", "Note:  All deletions are final!", QRect(56, 136, 210, 19), "Arial", 16);
+    row("Label7", "For the following student(s)", QRect(40, 160, 209, 19), "Arial", 16);
+    row("cleanupcb", "cleanupcb", QRect(48, 185, 217, 27), "Arial", 16);
+    row("dlb", "DELETED!!", QRect(96, 216, 102, 22), "Arial", 19);
+    row("cleanupbt", "De&lete", QRect(32, 248, 105, 41), "Arial", 16);
+    row("Button2", "Do&ne", QRect(168, 248, 105, 41), "Arial", 16);
     row("Label9", "No password is set", QRect(64, 24, 144, 23), "Arial Narrow", 19);
     row("Label10", "Create a password to restrict ", QRect(40, 48, 221, 23), "Arial Narrow", 19);
     row("Label11", "Student data manipulation", QRect(48, 72, 199, 23), "Arial Narrow", 19);
@@ -270,7 +273,7 @@ void TestTeacher::tabOrders_data()
     QTest::newRow("nstudgb") << names({ "nstudeb", "asbt", "addonebt" });
     QTest::newRow("deletegb") << names({ "deletecb", "deletebt", "ddbt", "Button1" });
     QTest::newRow("cleanupgb") << names(
-        { "keeprb", "keepcb", "delrb", "delfirstcb", "cleanupcb", "cleanupbt", "Button2" });
+        { "keeprb", "keepcb", "delrb", "delfirstcb", "oldrb", "oldcb", "cleanupcb", "cleanupbt", "Button2" });
     QTest::newRow("nologingb") << names({ "newpasseb", "repeatpasseb", "Button3", "cspbt" });
     QTest::newRow("logingb") << names({ "passeb", "Button5", "clibt" });
     QTest::newRow("logoutgb") << names({ "Button4", "clobt" });
@@ -1114,35 +1117,48 @@ void TestTeacher::countListsShowZeroToTwenty()
 
 void TestTeacher::cleanUpOneStudent_data()
 {
-    QTest::addColumn<bool>("keep");
-    QTest::addColumn<int>("count");
+    QTest::addColumn<QByteArray>("choice"); // the radio button
+    QTest::addColumn<int>("count"); // the number chosen in its list
     QTest::addColumn<int>("days");
+    QTest::addColumn<int>("oldDays"); // the first days, written 13 months ago; the others today
     QTest::addColumn<DayMap>("after");
-    QTest::newRow("keep last 10 of 12") << true << 10 << 12 << renumbered(3, 12);
-    QTest::newRow("keep last 3 of 12") << true << 3 << 12 << renumbered(10, 12);
-    QTest::newRow("delete first 5 of 12") << false << 5 << 12 << renumbered(6, 12);
-    QTest::newRow("keep last 17 of 12") << true << 17 << 12 << renumbered(1, 12);
-    QTest::newRow("keep last 0") << true << 0 << 4 << DayMap {};
-    QTest::newRow("delete first 0") << false << 0 << 4 << renumbered(1, 4);
+    QTest::newRow("keep last 10 of 12") << QByteArray("keeprb") << 10 << 12 << 0 << renumbered(3, 12);
+    QTest::newRow("keep last 3 of 12") << QByteArray("keeprb") << 3 << 12 << 0 << renumbered(10, 12);
+    QTest::newRow("delete first 5 of 12") << QByteArray("delrb") << 5 << 12 << 0 << renumbered(6, 12);
+    QTest::newRow("keep last 17 of 12") << QByteArray("keeprb") << 17 << 12 << 0 << renumbered(1, 12);
+    QTest::newRow("keep last 0") << QByteArray("keeprb") << 0 << 4 << 0 << DayMap {};
+    QTest::newRow("delete first 0") << QByteArray("delrb") << 0 << 4 << 0 << renumbered(1, 4);
+    QTest::newRow("older than 12 months, 4 of 12") << QByteArray("oldrb") << 12 << 12 << 4 << renumbered(5, 12);
+    QTest::newRow("older than 14 months, 4 of 12") << QByteArray("oldrb") << 14 << 12 << 4 << renumbered(1, 12);
 }
 
 void TestTeacher::cleanUpOneStudent()
 {
-    QFETCH(bool, keep);
+    QFETCH(QByteArray, choice);
     QFETCH(int, count);
     QFETCH(int, days);
+    QFETCH(int, oldDays);
     QFETCH(DayMap, after);
     TestFolder folder;
     folder.write(QStringLiteral("studnames.txt"), "Guest\r\nAnn\r\nBob\r\n");
     writeDays(folder, "Ann", 1, days);
     writeDays(folder, "Bob", 1, days);
+    const QDateTime longAgo = QDateTime::currentDateTime().addMonths(-13);
+    for (int day = 1; day <= oldDays; ++day) {
+        for (const char* pupil : { "Ann", "Bob" }) {
+            QFile file(folder.path() + QStringLiteral("/%1%2.txt").arg(QLatin1String(pupil)).arg(day));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
+    }
     window = startProgram().release();
     action("Filecleanup1")->trigger();
     QVERIFY(widget("cleanupgb")->isVisible());
     QCOMPARE(items(list("cleanupcb")), names({ "Guest", "Ann", "Bob", "All" }));
     QCOMPARE(list("cleanupcb")->currentText(), QStringLiteral("All"));
-    control<QRadioButton>(window, keep ? "keeprb" : "delrb")->click();
-    choose(list(keep ? "keepcb" : "delfirstcb"), count);
+    control<QRadioButton>(window, choice.constData())->click();
+    QComboBox* numbers = list(choice == "keeprb" ? "keepcb" : choice == "delrb" ? "delfirstcb" : "oldcb");
+    choose(numbers, numbers->findText(QString::number(count)));
     choose(list("cleanupcb"), 1);
     button("cleanupbt")->click();
     QCOMPARE(daysOf(folder, "Ann"), after);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -441,12 +442,59 @@ void DayFilesReport::add(DayFilesReport other)
         faults.end(), std::make_move_iterator(other.faults.begin()), std::make_move_iterator(other.faults.end()));
 }
 
+namespace {
+
+long long secondsNow()
+{
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// The days of the student a clean-up of the mode deletes, of dayCount.
+int32_t daysToDelete(const Bytes& student, int32_t dayCount, CleanupMode mode, int32_t count, long long now)
+{
+    count = std::max(count, 0);
+    switch (mode) {
+    case CleanupMode::KeepLast:
+        return std::max(dayCount - count, 0);
+    case CleanupMode::DeleteFirst:
+        return std::min(count, dayCount);
+    case CleanupMode::OlderThanMonths:
+        return daysWrittenBefore(student, dayCount, monthsBefore(now, count));
+    }
+    return 0;
+}
+
+} // namespace
+
+long long monthsBefore(long long now, int32_t count)
+{
+    using namespace std::chrono;
+    const sys_seconds moment { seconds(now) };
+    const sys_days day = floor<days>(moment);
+    const year_month_day date(day);
+    year_month_day back = date - months(count);
+    if (!back.ok())
+        back = year_month_day_last(back.year(), month_day_last(back.month()));
+    return (sys_days(back) + (moment - day)).time_since_epoch().count();
+}
+
+int32_t daysWrittenBefore(const Bytes& student, int32_t dayCount, long long moment)
+{
+    int32_t day = 0;
+    while (day < dayCount) {
+        const std::optional<FileStamp> stamp = fileStamp(dayFileName(student, day + 1));
+        if (!stamp || stamp->modified >= moment * 1000000000LL)
+            break;
+        ++day;
+    }
+    return day;
+}
+
 CleanupPlan planCleanup(const Bytes& student, CleanupMode mode, int32_t count)
 {
     const int32_t days = countDays(student);
-    count = std::max(count, 0);
-    const int32_t deleteCount = mode == CleanupMode::KeepLast ? std::max(days - count, 0) : std::min(count, days);
-    return { student, days, deleteCount };
+    return { student, days, daysToDelete(student, days, mode, count, secondsNow()) };
 }
 
 DayFilesReport carryOut(const CleanupPlan& plan)
@@ -465,6 +513,11 @@ DayFilesReport carryOut(const CleanupPlan& plan)
 
 DayFilesReport cleanUp(const std::vector<Bytes>& students, CleanupMode mode, int32_t count)
 {
+    return cleanUp(students, mode, count, secondsNow());
+}
+
+DayFilesReport cleanUp(const std::vector<Bytes>& students, CleanupMode mode, int32_t count, long long now)
+{
     DayFilesReport report;
     std::vector<Bytes> done;
     for (const Bytes& student : students) {
@@ -478,9 +531,7 @@ DayFilesReport cleanUp(const std::vector<Bytes>& students, CleanupMode mode, int
         FolderLock held = std::move(lock).value();
         report.add(settleStudentLocked(student, held));
         const int32_t days = countDayFiles(student);
-        const int32_t wanted = std::max(count, 0);
-        const int32_t deleteCount = mode == CleanupMode::KeepLast ? std::max(days - wanted, 0) : std::min(wanted, days);
-        report.add(carryOutLocked(student, days, deleteCount, held));
+        report.add(carryOutLocked(student, days, daysToDelete(student, days, mode, count, now), held));
     }
     return report;
 }

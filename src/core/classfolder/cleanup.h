@@ -22,7 +22,16 @@ namespace quorvex {
 enum class CleanupMode {
     KeepLast, // keep only the last count days
     DeleteFirst, // delete the first count days
+    OlderThanMonths, // delete the first days whose file was last written count months ago or more
 };
+
+// The moment count calendar months before now (seconds since 1970, UTC): on the same day of the
+// month, or on the month's last day where it is shorter.
+long long monthsBefore(long long now, int32_t count);
+
+// How many of days 1..dayCount, from the first on, were last written before the moment: the
+// first day written later ends the run, so a day out of order is never skipped over.
+int32_t daysWrittenBefore(const Bytes& student, int32_t dayCount, long long moment);
 
 struct DayFault {
     enum class Action {
@@ -67,6 +76,8 @@ DayFilesReport carryOut(const CleanupPlan& plan);
 
 // Cleans each named student once (a name listed twice is not cleaned twice), in list order.
 DayFilesReport cleanUp(const std::vector<Bytes>& students, CleanupMode mode, int32_t count);
+// The same, with the time to count months back from.
+DayFilesReport cleanUp(const std::vector<Bytes>& students, CleanupMode mode, int32_t count, long long now);
 
 // Deletes every day of the student. The caller makes sure no roster entry of the same name
 // remains, since such students share their day files.

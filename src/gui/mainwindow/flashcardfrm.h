@@ -142,6 +142,8 @@ public:
         QComboBox* keepcb = nullptr;
         QRadioButton* delrb = nullptr;
         QComboBox* delfirstcb = nullptr;
+        QRadioButton* oldrb = nullptr;
+        QComboBox* oldcb = nullptr;
         QLabel* Label8 = nullptr;
         QLabel* Label7 = nullptr;
         QComboBox* cleanupcb = nullptr;
@@ -461,4 +463,3 @@ public:
 // (flashcardfrm_roster.cpp).
 std::vector<quorvex::Bytes> entriesOf(const QComboBox* list);
 void setEntries(QComboBox* list, const std::vector<quorvex::Bytes>& entries);
-

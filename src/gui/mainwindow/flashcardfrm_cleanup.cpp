@@ -24,7 +24,7 @@ void Tflashcardfrm::wireCleanup()
     connect(ui.cleanupcb, &QComboBox::activated, this, &Tflashcardfrm::cleanupcbChange);
     connect(ui.cleanupcb->lineEdit(), &QLineEdit::textEdited, this, &Tflashcardfrm::cleanupcbChange);
     // A click on the radio button already chosen changes nothing and runs nothing.
-    for (QRadioButton* radio : { ui.keeprb, ui.delrb }) {
+    for (QRadioButton* radio : { ui.keeprb, ui.delrb, ui.oldrb }) {
         connect(radio, &QRadioButton::toggled, this, [this](bool checked) {
             if (checked)
                 delrbClick();
@@ -46,7 +46,7 @@ void Tflashcardfrm::Filecleanup1Click()
     ui.cleanupcb->setCurrentIndex(ui.cleanupcb->count() - 1);
     ui.cleanupgb->show();
     // Escape, like the keys of the panel, works at once: the focus is on its first control.
-    (ui.keeprb->isChecked() ? static_cast<QWidget*>(ui.keeprb) : ui.delrb)->setFocus();
+    (ui.keeprb->isChecked() ? ui.keeprb : ui.delrb->isChecked() ? ui.delrb : ui.oldrb)->setFocus();
 }
 
 std::vector<quorvex::Bytes> Tflashcardfrm::chosenForCleanup() const
@@ -66,10 +66,14 @@ std::vector<quorvex::Bytes> Tflashcardfrm::chosenForCleanup() const
 
 void Tflashcardfrm::cleanupbtClick()
 {
-    // The lists show 0 to 20 in order, so the number shown is the number that acts.
-    const bool keepLast = ui.keeprb->isChecked();
-    const int count = (keepLast ? ui.keepcb : ui.delfirstcb)->currentText().toInt();
-    const auto mode = keepLast ? quorvex::CleanupMode::KeepLast : quorvex::CleanupMode::DeleteFirst;
+    // The lists show their numbers in order, so the number shown is the number that acts.
+    const auto mode = ui.keeprb->isChecked() ? quorvex::CleanupMode::KeepLast
+        : ui.delrb->isChecked()              ? quorvex::CleanupMode::DeleteFirst
+                                             : quorvex::CleanupMode::OlderThanMonths;
+    const QComboBox* list = mode == quorvex::CleanupMode::KeepLast ? ui.keepcb
+        : mode == quorvex::CleanupMode::DeleteFirst                ? ui.delfirstcb
+                                                                   : ui.oldcb;
+    const int count = list->currentText().toInt();
     // A clean-up the teacher stopped waiting for goes on, and tells what it did when it ends.
     const auto done = [this](const quorvex::DayFilesReport& report) {
         ui.dlb->setVisible(report.deletedAny());

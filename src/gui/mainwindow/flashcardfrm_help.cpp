@@ -63,6 +63,8 @@ void Tflashcardfrm::wireHelp()
         { ui.keepcb,        /*: Tooltip. */ QT_TR_NOOP("How many of the newest days to keep") },
         { ui.delrb,         /*: Tooltip. */ QT_TR_NOOP("Delete the oldest days") },
         { ui.delfirstcb,    /*: Tooltip. */ QT_TR_NOOP("How many of the oldest days to delete") },
+        { ui.oldrb,         /*: Tooltip. */ QT_TR_NOOP("Delete the days saved longer ago than the school keeps them") },
+        { ui.oldcb,         /*: Tooltip. */ QT_TR_NOOP("After how many months a saved day is deleted") },
         { ui.cleanupcb,     /*: Tooltip. */ QT_TR_NOOP("Whose days: one pupil, or everyone") },
         { ui.cleanupbt,     /*: Tooltip. */ QT_TR_NOOP("Delete those days now: this cannot be undone") },
         { ui.Button2,       /*: Tooltip. */ QT_TR_NOOP("Close this panel") },

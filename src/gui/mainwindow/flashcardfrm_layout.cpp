@@ -483,18 +483,20 @@ void Tflashcardfrm::buildControls()
     { M(speedtlb),        Kind::Label,         "srgb",           { 608,  88,  44, 46 }, "10",                                     arial40,    &green, AutoSize | Hidden,                           none },
     { M(srsb),            Kind::HScroll,       "srgb",           { 568,  48, 121, 17 }, nullptr,                                  parentFont, plain, Shown,                                        { 1, 300, 60 } },
     // The teacher panels, over the left end of the question strip
-    { M(cleanupgb),       Kind::Group,         "client",         { 280,  24, 321, 273 }, /*: Title of the teacher panel that deletes old day files. */ QT_TR_NOOP("File Clean Up"),                         arial16,    plain, OwnBackground | Hidden,                       none },
+    { M(cleanupgb),       Kind::Group,         "client",         { 280,  24, 321, 305 }, /*: Title of the teacher panel that deletes old day files. */ QT_TR_NOOP("File Clean Up"),                         arial16,    plain, OwnBackground | Hidden,                       none },
     { M(Label6),          Kind::Label,         "cleanupgb",      {  32,  24, 237, 19 }, /*: Room: 237 px. */ QT_TR_NOOP("Delete some of the  history files"),      parentFont, plain, Shown,                                        none },
     { M(keeprb),          Kind::Radio,         "cleanupgb",      {  40,  48, 257, 17 }, /*: Radio button. A number list of 49 px lies over the blanks, starting 162 px from the left of the text: keep enough blanks so the list covers no word. Room: 257 px. */ QT_TR_NOOP("Keep only the last                files"), parentFont, plain, Checked,                                    none },
     { M(keepcb),          Kind::List,          "cleanupgb",      { 202,  44,  49, 27 }, nullptr,                                  parentFont, plain, Shown,                                        { 0, 20, 10 } },
     { M(delrb),           Kind::Radio,         "cleanupgb",      {  40,  80, 249, 17 }, /*: Radio button. A number list of 49 px lies over the blanks, starting 134 px from the left of the text: keep enough blanks so the list covers no word. Room: 249 px. */ QT_TR_NOOP("Delete the first               files"),  parentFont, plain, Shown,                                        none },
     { M(delfirstcb),      Kind::List,          "cleanupgb",      { 174,  74,  49, 27 }, nullptr,                                  parentFont, plain, Shown,                                        { 0, 20, 10 } },
-    { M(Label8),          Kind::Label,         "cleanupgb",      {  56, 104, 210, 19 }, /*: Warning in red. Room: 210 px. */ QT_TR_NOOP("Note:  All deletions are final!"),        parentFont, &red,  Shown,                                        none },
-    { M(Label7),          Kind::Label,         "cleanupgb",      {  40, 128, 209, 19 }, /*: A list of pupils (or "All") follows below. Room: 209 px. */ QT_TR_NOOP("For the following student(s)"),           parentFont, plain, Shown,                                        none },
-    { M(cleanupcb),       Kind::EditableList,  "cleanupgb",      {  48, 153, 217, 27 }, "cleanupcb",                              parentFont, plain, Shown,                                        none },
-    { M(dlb),             Kind::Label,         "cleanupgb",      {  96, 184, 102, 22 }, /*: Shown in red after files were deleted. Room: 102 px at 19 px bold. */ QT_TR_NOOP("DELETED!!"),                              arial19,    &red,  Hidden,                                       none },
-    { M(cleanupbt),       Kind::Button,        "cleanupgb",      {  32, 216, 105, 41 }, /*: Button. Room: 105 px. */ QT_TR_NOOP("De&lete"),                                parentFont, plain, Shown,                                        none },
-    { M(Button2),         Kind::Button,        "cleanupgb",      { 168, 216, 105, 41 }, /*: Button: close the panel. Room: about 100 px. */ QT_TR_NOOP("Do&ne"),                                  parentFont, plain, Shown,                                        none },
+    { M(oldrb),           Kind::Radio,         "cleanupgb",      {  40, 112, 249, 17 }, /*: Radio button: delete the days saved more than that many months ago. A number list of 49 px lies over the blanks, starting 100 px from the left of the text: keep enough blanks so the list covers no word. Room: 249 px. */ QT_TR_NOOP("Older than                 months"),  parentFont, plain, Shown,                                        none },
+    { M(oldcb),           Kind::List,          "cleanupgb",      { 140, 106,  49, 27 }, nullptr,                                  parentFont, plain, Shown,                                        { 1, 60, 11 } },
+    { M(Label8),          Kind::Label,         "cleanupgb",      {  56, 136, 210, 19 }, /*: Warning in red. Room: 210 px. */ QT_TR_NOOP("Note:  All deletions are final!"),        parentFont, &red,  Shown,                                        none },
+    { M(Label7),          Kind::Label,         "cleanupgb",      {  40, 160, 209, 19 }, /*: A list of pupils (or "All") follows below. Room: 209 px. */ QT_TR_NOOP("For the following student(s)"),           parentFont, plain, Shown,                                        none },
+    { M(cleanupcb),       Kind::EditableList,  "cleanupgb",      {  48, 185, 217, 27 }, "cleanupcb",                              parentFont, plain, Shown,                                        none },
+    { M(dlb),             Kind::Label,         "cleanupgb",      {  96, 216, 102, 22 }, /*: Shown in red after files were deleted. Room: 102 px at 19 px bold. */ QT_TR_NOOP("DELETED!!"),                              arial19,    &red,  Hidden,                                       none },
+    { M(cleanupbt),       Kind::Button,        "cleanupgb",      {  32, 248, 105, 41 }, /*: Button. Room: 105 px. */ QT_TR_NOOP("De&lete"),                                parentFont, plain, Shown,                                        none },
+    { M(Button2),         Kind::Button,        "cleanupgb",      { 168, 248, 105, 41 }, /*: Button: close the panel. Room: about 100 px. */ QT_TR_NOOP("Do&ne"),                                  parentFont, plain, Shown,                                        none },
     { M(nstudgb),         Kind::Group,         "client",         { 280,  24, 297, 177 }, /*: Title of the teacher panel that adds a pupil to the list. */ QT_TR_NOOP("Add a Student"),                         arial16,    plain, OwnBackground | Hidden,                       none },
     { M(Label2),          Kind::Label,         "nstudgb",        {  16, 128, 259, 19 }, /*: Note under the name box. Room: 259 px. */ QT_TR_NOOP("No spaces in name use __ instead"),       parentFont, plain, Shown,                                        none },
     { M(Label3),          Kind::Label,         "nstudgb",        {   8, 109,  49, 19 }, /*: Room: 49 px. */ QT_TR_NOOP("notes:"),                                 parentFont, plain, Shown,                                        none },
@@ -538,7 +540,8 @@ void Tflashcardfrm::buildControls()
     ui.srsb->setPageStep(30);
     ui.srsb->setSingleStep(1);
 
-    chainTabOrder({ ui.keeprb, ui.keepcb, ui.delrb, ui.delfirstcb, ui.cleanupcb, ui.cleanupbt, ui.Button2 });
+    chainTabOrder(
+        { ui.keeprb, ui.keepcb, ui.delrb, ui.delfirstcb, ui.oldrb, ui.oldcb, ui.cleanupcb, ui.cleanupbt, ui.Button2 });
     chainTabOrder({ ui.nstudeb, ui.asbt, ui.addonebt });
     chainTabOrder({ ui.deletecb, ui.deletebt, ui.ddbt, ui.Button1 });
     chainTabOrder({ ui.newpasseb, ui.repeatpasseb, ui.Button3, ui.cspbt });
@@ -582,6 +585,8 @@ void Tflashcardfrm::setAccessibleNamesAndTabOrder()
             /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Number of last files to keep") },
         { ui.delfirstcb,
             /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Number of first files to delete") },
+        { ui.oldcb, /*: Read out by a screen reader as the control's name. */
+            QT_TR_NOOP("Months after which days are deleted") },
         { ui.cleanupcb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Student to clean up") },
         { ui.deletecb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Student to delete") },
         { ui.nstudeb, /*: Read out by a screen reader as the control's name. */ QT_TR_NOOP("Name of the new student") },
@@ -604,7 +609,7 @@ void Tflashcardfrm::setAccessibleNamesAndTabOrder()
     ui.Label1->setBuddy(ui.namecb);
     ui.Label5->setBuddy(ui.deletecb);
     ui.Label7->setBuddy(ui.cleanupcb);
-    for (QComboBox* list : { ui.ttcb, ui.uptocb, ui.hiscb, ui.keepcb, ui.delfirstcb }) {
+    for (QComboBox* list : { ui.ttcb, ui.uptocb, ui.hiscb, ui.keepcb, ui.delfirstcb, ui.oldcb }) {
         auto* label = new QLabel(list->accessibleName(), list->parentWidget());
         label->setObjectName(list->objectName() + QStringLiteral("Label"));
         label->hide();
