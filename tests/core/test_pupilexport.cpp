@@ -3,6 +3,7 @@
 #include "core/reports/pupilexport.h"
 #include "dayline.h"
 #include "scratchfolder.h"
+#include "skiponwindows.h"
 
 #include <gtest/gtest.h>
 
@@ -81,4 +82,25 @@ TEST(PupilExport, NoDays)
     EXPECT_TRUE(readPupilDays("Ann")->empty());
     ASSERT_EQ(mkdir("Ann1.txt", 0755), 0);
     EXPECT_TRUE(readPupilDays("Ann")->empty());
+}
+
+// A day planted as a link to a file outside the class folder is never carried out with the
+// export; a link to a file inside the folder is a day like any other.
+TEST(PupilExport, NoLinkCarriesAFileOutOfTheFolder)
+{
+    SKIP_ON_WINDOWS("symbolic links need an administrator");
+#ifndef _WIN32
+    ScratchFolder outside;
+    ASSERT_TRUE(replaceFile("secret.txt", "the teacher's own\r\n").ok());
+    const std::string secret = (std::filesystem::current_path() / "secret.txt").string();
+    ScratchFolder folder;
+    ASSERT_TRUE(replaceFile("kept.txt", dayFileLine("Addition", true, "1 + 1 = 2", 9)).ok());
+    ASSERT_EQ(::symlink("kept.txt", "Ann1.txt"), 0);
+    EXPECT_EQ(readPupilDays("Ann")->size(), 1u);
+    ASSERT_EQ(::symlink(secret.c_str(), "Ann2.txt"), 0);
+    const Result<std::vector<ExportedDay>> exported = readPupilDays("Ann");
+    ASSERT_FALSE(exported.ok());
+    EXPECT_EQ(exported.error().file, "Ann2.txt");
+    EXPECT_EQ(exported.error().why, Failure::LinkOutsideFolder);
+#endif
 }

@@ -56,6 +56,14 @@ Result<std::vector<FolderEntry>> listWorkingFolder()
     return entries;
 }
 
+std::optional<FileError> linkOutOfFolder(const Bytes& name)
+{
+    FileError error;
+    if (sys::writeTarget(name, error).empty())
+        return error;
+    return std::nullopt;
+}
+
 Bytes scratchFileName(const Bytes& name)
 {
     return ".~" + name + scratchSuffix;

@@ -58,6 +58,10 @@ struct FileStamp {
 // stamp, when asked for, is that of the file read, taken from it while it is open.
 Result<Bytes> readFile(const Bytes& name, size_t maxSize = maxDayFileSize, FileStamp* stamp = nullptr);
 
+// Why a file may not be read for someone outside the class folder: it is a link to a file
+// outside the folder, or one that cannot be reached. None for anything else.
+std::optional<FileError> linkOutOfFolder(const Bytes& name);
+
 // The stamp of a regular file (links followed), or none.
 std::optional<FileStamp> fileStamp(const Bytes& name);
 

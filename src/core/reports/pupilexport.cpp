@@ -26,6 +26,9 @@ Result<std::vector<ExportedDay>> readPupilDays(const Bytes& student)
     for (int32_t day = 1; day <= count; ++day) {
         ExportedDay exported;
         exported.fileName = dayFileName(student, day);
+        // A link planted in a shared folder must not carry a file of the teacher's out.
+        if (std::optional<FileError> link = linkOutOfFolder(exported.fileName))
+            return *link;
         Result<Bytes> contents = readFile(exported.fileName);
         if (!contents)
             return contents.error();

@@ -20,7 +20,7 @@ struct ExportedDay {
 
 // The pupil's day files 1, 2, 3, ... up to the first missing one, as the history view lists
 // them. A file that cannot be read at all is an error naming it: an export leaves nothing out
-// without saying so.
+// without saying so. So is a day that is a link to a file outside the class folder.
 Result<std::vector<ExportedDay>> readPupilDays(const Bytes& student);
 
 // The words of the answers file in the teacher's language, UTF-8: the headings of day, question
