@@ -419,6 +419,20 @@ Bytes numbered(const char* stem, int k)
     return stem + decimal(k) + "x";
 }
 
+// Adds a name as a teacher would: a refusal because the other computer kept the roster's lock
+// past the wait is reported, and the teacher presses Add again, up to three times.
+int32_t addedByTeacher(const Bytes& name)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const Result<std::vector<Bytes>> written = changeRoster({ { name }, {}, true, {} });
+        if (written)
+            return 1;
+        if (written.error().why != Failure::BeingChanged)
+            return 0;
+    }
+    return 0;
+}
+
 } // namespace
 
 TEST_P(RaceOnTheFolder, EveryChangeOfBothIsKept)
@@ -491,13 +505,13 @@ INSTANTIATE_TEST_SUITE_P(TwoComputers, RaceOnTheFolder,
             [](int) {
                 int32_t added = 0;
                 for (int k = 0; k < 200; ++k)
-                    added += changeRoster({ { numbered("First", k) }, {}, true, {} }).ok() ? 1 : 0;
+                    added += addedByTeacher(numbered("First", k));
                 return added;
             },
             [](int) {
                 int32_t added = 0;
                 for (int k = 0; k < 200; ++k)
-                    added += changeRoster({ { numbered("Second", k) }, {}, true, {} }).ok() ? 1 : 0;
+                    added += addedByTeacher(numbered("Second", k));
                 return added;
             },
             [](int, int32_t first, int32_t second) {
