@@ -14,9 +14,9 @@
 //
 // Facts not yet known come a few at a time, mixed among known ones: at most factsInPlay of them
 // are in play (answered wrong in the run and not answered right since; a question passed over
-// with Next Question brings none in), and, while the settings allow a
-// known fact the run has not asked, no two questions in a row ask facts not yet known unless the
-// second is a re-ask. Re-asks keep the bound on the facts in play too.
+// with Next Question brings none in), and, while the settings allow a known fact the run has not
+// asked, no two questions in a row ask facts not yet known unless the second is a re-ask. Re-asks
+// keep the bound on the facts in play too.
 
 #include "core/drill/questiondraw.h"
 #include "core/reports/fluency.h"
