@@ -74,16 +74,6 @@ TEST(PupilExport, EveryAnswerOfEveryDay)
         "1,Blitzrunde,Subtraction,7 - 2 = 5,0,ja,0\r\n");
 }
 
-// Nothing of the pupil, nothing to export; a folder under a day's name is no day, as in the
-// history view.
-TEST(PupilExport, NoDays)
-{
-    ScratchFolder folder;
-    EXPECT_TRUE(readPupilDays("Ann")->empty());
-    ASSERT_EQ(mkdir("Ann1.txt", 0755), 0);
-    EXPECT_TRUE(readPupilDays("Ann")->empty());
-}
-
 // A day planted as a link to a file outside the class folder is never carried out with the
 // export; a link to a file inside the folder is a day like any other.
 TEST(PupilExport, NoLinkCarriesAFileOutOfTheFolder)
